@@ -1,0 +1,18 @@
+#pragma once
+// The operand fields beside the worksheet rows: the operand being typed, and the operation
+// recorded for a line, in words with the operand as a small formula.
+#include <array>
+
+#include "display/tegneflate.h"
+#include "model/ark.h"
+
+namespace balvo {
+
+// Draws the operand being built into the field of the current row (the caller passes
+// opfelt(ark.rad)).
+void visoperand(Ark& ark, Tegneflate& felt);
+
+// Draws the operation recorded for line n into field k; clears field 4 when n is the newest line.
+void vislinjeopr(Ark& ark, int n, int k, const std::array<Tegneflate*, 5>& opfelt);
+
+}  // namespace balvo

@@ -1,0 +1,21 @@
+#pragma once
+// Modal message boxes as the core asks for them; the shell shows them, tests script them.
+#include <string_view>
+
+namespace balvo {
+
+// Titles of the three kinds of box.
+inline constexpr std::string_view tittel_paatale = "Påtale";
+inline constexpr std::string_view tittel_advarsel = "Advarsel";
+inline constexpr std::string_view tittel_etteretning = "Til etteretning";
+
+class Meldinger {
+public:
+    virtual ~Meldinger() = default;
+    // Text with "\n" line breaks, an OK button, no icon. An empty title means the program's own.
+    virtual void melding(std::string_view tittel, std::string_view tekst) = 0;
+    // Yes/No question ("Ja"/"Nei"); true for Yes.
+    virtual bool spoersmaal(std::string_view tittel, std::string_view tekst) = 0;
+};
+
+}  // namespace balvo
