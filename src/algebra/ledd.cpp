@@ -10,7 +10,11 @@ int maske(const Ark& ark, int n, int o) {
 
 }  // namespace
 
-int venstreledd(const Ark& ark, int n) { return maske(ark, n, 0); }
-int hoeyreledd(const Ark& ark, int n) { return maske(ark, n, 3); }
+int venstreledd(const Ark& ark, int n) {
+    return maske(ark, n, 0);
+}
+int hoeyreledd(const Ark& ark, int n) {
+    return maske(ark, n, 3);
+}
 
 }  // namespace balvo
