@@ -85,7 +85,9 @@ void Arket::poengsum() {
     visverdier();
 }
 
-void Arket::visverdier() { skall_.visverdier(nivaa_, poeng_, loeste_); }
+void Arket::visverdier() {
+    skall_.visverdier(nivaa_, poeng_, loeste_);
+}
 
 std::array<Tegneflate*, 5> Arket::opfelter() {
     return {&skall_.opfelt(0), &skall_.opfelt(1), &skall_.opfelt(2), &skall_.opfelt(3),

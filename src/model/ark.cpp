@@ -18,10 +18,10 @@ void toemlinje(Ark& ark, int i) {
 
 bool loest(const Ark& ark, int n) {
     const auto& t = ark.teller[n];
-    const bool venstre_er_x = t[1] == 0 && t[2] == 1 && ark.nevner[n][2] == 1 && t[3] == 0 &&
-                              ark.rotteller[n][0] == 0;
-    const bool hoeyre_uten_x = t[4] == 0 && t[5] == 0 && ark.rotteller[n][4] == 0 &&
-                               ark.rotteller[n][5] == 0;
+    const bool venstre_er_x =
+        t[1] == 0 && t[2] == 1 && ark.nevner[n][2] == 1 && t[3] == 0 && ark.rotteller[n][0] == 0;
+    const bool hoeyre_uten_x =
+        t[4] == 0 && t[5] == 0 && ark.rotteller[n][4] == 0 && ark.rotteller[n][5] == 0;
     return venstre_er_x && hoeyre_uten_x;
 }
 

@@ -12,7 +12,9 @@ using Celle = std::int64_t;
 // exact if anyone (the graph, a double) read it, so results past it are refused.
 inline constexpr Celle eksakt_grense = Celle{1} << 53;
 
-inline constexpr bool innenfor(Celle v) { return v >= -eksakt_grense && v <= eksakt_grense; }
+inline constexpr bool innenfor(Celle v) {
+    return v >= -eksakt_grense && v <= eksakt_grense;
+}
 
 inline std::optional<Celle> gange(Celle a, Celle b) {
     Celle r = 0;
@@ -32,6 +34,8 @@ inline std::optional<Celle> minus(Celle a, Celle b) {
     return r;
 }
 
-inline std::optional<Celle> motsatt(Celle a) { return minus(0, a); }
+inline std::optional<Celle> motsatt(Celle a) {
+    return minus(0, a);
+}
 
 }  // namespace balvo

@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Tabell, Nivaa,
                                            Nivaafall{3, false, "5"}, Nivaafall{3, true, "6"}));
 
 class ArketTest : public ::testing::Test {
-  protected:
+protected:
     ArketTest() : arket(skall, tilfeldig) { arket.Form_Load(); }
 
     // Writes x = 7 on line n without going through the keypad.

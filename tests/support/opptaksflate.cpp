@@ -27,7 +27,9 @@ double Opptaksflate::bredde(std::string_view tekst, double stoerrelse) {
     return tegn * stoerrelse * 0.5;
 }
 
-double Opptaksflate::tekstbredde(std::string_view tekst) const { return bredde(tekst, stoerrelse_); }
+double Opptaksflate::tekstbredde(std::string_view tekst) const {
+    return bredde(tekst, stoerrelse_);
+}
 
 void Opptaksflate::legg(Opptak o) {
     o.fontnavn = fontnavn_;

@@ -38,12 +38,12 @@ public:
     Tastesett taster;
     // Captions as the labels show them.
     std::string nivaa_tekst = "1", poeng_tekst, loeste_tekst;
-    std::vector<Boks> bokser;   // every box shown, in order
-    std::deque<bool> svar;      // answers to Yes/No questions; an empty queue answers No
+    std::vector<Boks> bokser;  // every box shown, in order
+    std::deque<bool> svar;     // answers to Yes/No questions; an empty queue answers No
     bool merke_synlig = false;
     double merke_venstre = 0, merke_topp = 0;
-    std::vector<std::string> dump;        // box 7
-    std::vector<std::string> diagnose;    // box 8
+    std::vector<std::string> dump;      // box 7
+    std::vector<std::string> diagnose;  // box 8
     int forgrunn = 0;
 };
 
