@@ -24,7 +24,7 @@ enum class Plass { x2, x, konstant };
 
 // The pen that walks along one line of one box; p is ark.xpos throughout.
 class Setter {
-  public:
+public:
     Setter(Ark& ark, Tegneflate& flate) : ark_(ark), f_(flate), m_(flate.hoeyde() / 2) {}
 
     double p() const { return ark_.xpos; }
@@ -144,7 +144,7 @@ class Setter {
         overstrek(g);
     }
 
-  private:
+private:
     Ark& ark_;
     Tegneflate& f_;
     double m_;

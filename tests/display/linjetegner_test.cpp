@@ -148,13 +148,13 @@ TEST_F(Linjetegner, HalvtXErBroekOgX) {
 
 TEST_F(Linjetegner, BroekbreddeRundesHalvtTilPar) {
     Breddeflate b;
-    b.bredder = {{"7", 10.5}, {"9", 11.5}};  // whole-point widths 10 and 12
+    b.bredder = {{"7", 12.5}, {"9", 11.5}};  // both 12 in whole points
     ark.teller[0][3] = -7;
     ark.nevner[0][3] = 9;
     tegnlinje(ark, 0, 0, b, merke);
     sjekk({b.opptak().begin(), b.opptak().begin() + 4},
           ledd({minus(0),
-                {tekst(12 + 4 + 6 - 5.25, m - 16, "7"), tekst(12 + 4 + 6 - 5.75, m, "9"),
+                {tekst(12 + 4 + 6 - 6.25, m - 16, "7"), tekst(12 + 4 + 6 - 5.75, m, "9"),
                  bar(16 + 1.8, m - 0.3, 16 + 10.2, m + 0.3)}}));
     // The pen moves on by 4 + 12, then the equals sign.
     EXPECT_NEAR(b.opptak()[4].x1, 28 + 8, 0.01);
