@@ -344,12 +344,6 @@ TEST(Settskrift, SetterSkriftForArt) {
     }
 }
 
-TEST(Hjelpere, Stoerste) {
-    EXPECT_EQ(stoerste(3, 5), 5);
-    EXPECT_EQ(stoerste(5, 3), 5);
-    EXPECT_EQ(stoerste(-2, -2), -2);
-}
-
 TEST(Hjelpere, HeltbreddeRunderHalvtTilPar) {
     const std::pair<double, int> rader[] = {
         {2.5, 2},   {3.5, 4}, {10.49, 10},       {10.51, 11},      {-2.5, -2},
