@@ -89,6 +89,16 @@ private:
 
 }  // namespace
 
+std::string_view operasjonsnavn(std::string_view symbol) {
+    const Navn* n = finnnavn(symbol);
+    return n ? n->tekst : std::string_view{};
+}
+
+bool med_operand(std::string_view symbol) {
+    const Navn* n = finnnavn(symbol);
+    return n && n->med_operand;
+}
+
 void visoperand(Ark& ark, Tegneflate& felt) {
     // The pen starts where the operation key left it (0); the name moves it on.
     Feltpenn penn(ark, felt);
