@@ -23,8 +23,8 @@ std::string_view kvadratsjekk(const Ark& ark, int n, int o) {
     const Celle bt = t[o + 2], bn = nv[o + 2];
     const Celle ct = t[o + 3], cn = nv[o + 3];
     if (at < 0 || ct < 0) return ikkekvadratisk;
-    const auto ra = detalj::helrot(at), rat = detalj::helrot(an);
-    const auto rc = detalj::helrot(ct), rcn = detalj::helrot(cn);
+    const auto ra = algebra::helrot(at), rat = algebra::helrot(an);
+    const auto rc = algebra::helrot(ct), rcn = algebra::helrot(cn);
     if (!ra || !rat || !rc || !rcn) return ikkekvadratisk;
 
     // b² = 4ac as fractions, the factor 2 either in b's numerator or in its denominator.

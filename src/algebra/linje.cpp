@@ -1,6 +1,6 @@
 #include "algebra/linje.h"
 
-namespace balvo::detalj {
+namespace balvo::algebra {
 
 Linje Linje::fra(const Ark& ark, int n) {
     return Linje{ark.teller[n], ark.nevner[n], ark.rotteller[n], ark.rotnevner[n]};
@@ -48,4 +48,4 @@ std::optional<Celle> helrot(Celle v) {
     return lav;
 }
 
-}  // namespace balvo::detalj
+}  // namespace balvo::algebra

@@ -6,7 +6,7 @@
 
 #include "model/ark.h"
 
-namespace balvo::detalj {
+namespace balvo::algebra {
 
 // One worksheet line outside the tables, so that a result can be checked before the
 // worksheet sees any of it.
@@ -26,7 +26,7 @@ struct Linje {
 // Checked arithmetic for one computation: an overflow gives 0 and is remembered, so a
 // whole operation can be written plainly and judged once at the end.
 class Regner {
-  public:
+public:
     Celle gange(Celle a, Celle b) { return sjekk(balvo::gange(a, b)); }
     Celle pluss(Celle a, Celle b) { return sjekk(balvo::pluss(a, b)); }
     Celle motsatt(Celle a) { return sjekk(balvo::motsatt(a)); }
@@ -39,7 +39,7 @@ class Regner {
     }
     bool feil() const { return feil_; }
 
-  private:
+private:
     bool feil_ = false;
 };
 
@@ -55,4 +55,4 @@ constexpr int rotkolonne(int o) {
 void kvadratrot(const Ark& ark, int n, Linje& ny, Regner& r);
 void kvadrer(const Linje& gammel, Linje& ny, Regner& r);
 
-}  // namespace balvo::detalj
+}  // namespace balvo::algebra

@@ -20,7 +20,8 @@ enum class Regnestatus {
 
 // Writes line n+1 from line n and its recorded operation (0 <= n <= 98). Shows the
 // "Til etteretning" box for x as multiplier or divisor through `meldinger`, only when the
-// line is written.
+// line is written. ikke_eksakt, with nothing written and no box, also for an operand that
+// is no number (denominator 0, divisor 0, power outside 0..2) and for n outside 0..98.
 Regnestatus regnut(Ark& ark, int n, Meldinger& meldinger);
 
 // Brings polynomial columns 1..6 and root coefficients 0 and 7 of line n to lowest terms.

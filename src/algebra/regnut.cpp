@@ -6,8 +6,8 @@
 namespace balvo {
 namespace {
 
-using detalj::Linje;
-using detalj::Regner;
+using algebra::Linje;
+using algebra::Regner;
 
 constexpr std::string_view etteretning_gange_x =
     "Løsningen x=0 følger med på\nlasset når du ganger med x.";
@@ -163,9 +163,9 @@ Regnestatus regnut(Ark& ark, int n, Meldinger& meldinger) {
         del(gammel, ny, op, r);
         if (op.potens == 1) etteretning = etteretning_dele_x;
     } else if (opr == symbol::rot) {
-        detalj::kvadratrot(ark, n, ny, r);
+        algebra::kvadratrot(ark, n, ny, r);
     } else if (opr == symbol::kvadrer) {
-        detalj::kvadrer(gammel, ny, r);
+        algebra::kvadrer(gammel, ny, r);
     } else if (opr == symbol::snu) {
         snu(gammel, ny, r);
     } else if (opr == symbol::bytt) {

@@ -1,7 +1,7 @@
 #include "algebra/linje.h"
 #include "algebra/regning.h"
 
-namespace balvo::detalj {
+namespace balvo::algebra {
 namespace {
 
 // The whole root that kvadratsjekk has vouched for; should it ever be missing the
@@ -73,4 +73,4 @@ void kvadrer(const Linje& gammel, Linje& ny, Regner& r) {
     }
 }
 
-}  // namespace balvo::detalj
+}  // namespace balvo::algebra
