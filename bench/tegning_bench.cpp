@@ -1,0 +1,88 @@
+// Typesetting one busy worksheet line: fractions, x², a radical on the left and a ± radical
+// on the right. On the recording surface this is the typesetter's own cost; on a drawing
+// box it adds measuring text and painting each piece into the box's retained image.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "display/linjetegner.h"
+#include "model/ark.h"
+#include "opptaksflate.h"
+
+#ifdef BALVO_BENCH_QT
+#include <QApplication>
+
+#include "ui/bildeboks.h"
+#endif
+
+namespace {
+
+using balvo::Ark;
+using balvo::Celle;
+
+class Utenmerke : public balvo::Merke {
+public:
+    void vismerke(double, double) override {}
+    void skjulmerke() override {}
+};
+
+// −3/4 x² + 5/2 x − 7/3 + 2/5·√(3x² − 1/2 x + 9) = 11/6 x² − x + 1 ± 7/8·√(5/3 x² + 2x − 4)
+void travel_linje(Ark& ark, int n) {
+    balvo::toemlinje(ark, n);
+    const Celle t[8] = {0, -3, 5, -7, 11, -1, 1, 0};
+    const Celle nv[8] = {1, 4, 2, 3, 6, 1, 1, 1};
+    const Celle rt[8] = {2, 3, -1, 9, 5, 2, -4, 7};
+    const Celle rn[8] = {5, 1, 2, 1, 3, 1, 1, 8};
+    for (int j = 0; j < 8; ++j) {
+        ark.teller[n][j] = t[j];
+        ark.nevner[n][j] = nv[j];
+        ark.rotteller[n][j] = rt[j];
+        ark.rotnevner[n][j] = rn[j];
+    }
+}
+
+template <typename Flate>
+void tegn(benchmark::State& state, Flate& flate) {
+    auto ark = std::make_unique<Ark>();
+    travel_linje(*ark, 0);
+    Utenmerke merke;
+    for (auto _ : state) {
+        balvo::tegnlinje(*ark, 0, 1, flate, merke);
+        benchmark::ClobberMemory();
+    }
+    state.counters["punkter"] = ark->xpos;
+}
+
+void tegnlinje_opptak(benchmark::State& state) {
+    balvo::test::Opptaksflate flate;
+    tegn(state, flate);
+    state.counters["operasjoner"] = static_cast<double>(flate.opptak().size());
+}
+BENCHMARK(tegnlinje_opptak);
+
+#ifdef BALVO_BENCH_QT
+// A worksheet row as the window lays it out: 36.75 points high.
+void tegnlinje_bildeboks(benchmark::State& state) {
+    balvo::ui::Bildeboks boks;
+    boks.resize(640, 49);
+    boks.settforgrunn(QColor(0, 0, 0xC0));
+    tegn(state, boks);
+    state.counters["operasjoner"] = static_cast<double>(boks.antall_operasjoner());
+}
+BENCHMARK(tegnlinje_bildeboks);
+#endif
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef BALVO_BENCH_QT
+    // The drawing boxes need a running application; offscreen unless told otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+#endif
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
