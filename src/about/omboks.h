@@ -1,0 +1,26 @@
+#pragma once
+// The About box "Om Balvo 2.0": the program's picture, version and teaching idea.
+#include <QDialog>
+
+class QLabel;
+
+namespace balvo {
+
+class frmOm : public QDialog {
+    Q_OBJECT
+public:
+    // Modeless and deleted when closed; every opening builds the paragraphs again.
+    explicit frmOm(QWidget* eier = nullptr);
+
+    void Form_Load();
+    void cmdOK_Click();
+
+protected:
+    void paintEvent(QPaintEvent* hendelse) override;
+
+private:
+    QLabel* Innledning_ = nullptr;
+    QLabel* Formaal_ = nullptr;
+};
+
+}  // namespace balvo
