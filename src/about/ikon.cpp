@@ -28,7 +28,7 @@ QPixmap balvobilde(qreal pikselforhold) {
     // Screen y = 4 + 0.074 (x − 21)²: up from the bottom left, top at (21, 4), down again.
     QPainterPath parabel;
     for (int i = 0; i <= 40; ++i) {
-        const double x = 2 + i * 38.0 / 40;
+        const double x = 2 + i * 36.0 / 40;
         const double y = 4 + 0.074 * (x - 21) * (x - 21);
         if (i == 0) {
             parabel.moveTo(x, y);

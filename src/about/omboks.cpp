@@ -30,6 +30,19 @@ QLabel* etikett(QWidget* eier, const char* navn, const QString& tekst, QRect pla
 
 const QColor graa(0x80, 0x80, 0x80);
 
+// The paragraphs were laid out for a narrower face than the free stand-ins: shrink the font a
+// little until every line fits the label, so that no word is cut off.
+void tilpass(QLabel* l) {
+    QFont f = l->font();
+    const auto for_stor = [&] {
+        const QRect trengs = QFontMetrics(f).boundingRect(QRect(0, 0, 10000, 10000),
+                                                          Qt::AlignLeft | Qt::AlignTop, l->text());
+        return trengs.width() > l->width() || trengs.height() > l->height();
+    };
+    while (for_stor() && f.pointSizeF() > 6) f.setPointSizeF(f.pointSizeF() - 0.25);
+    l->setFont(f);
+}
+
 }  // namespace
 
 frmOm::frmOm(QWidget* eier)
@@ -73,14 +86,14 @@ frmOm::frmOm(QWidget* eier)
 }
 
 void frmOm::Form_Load() {
-    Innledning_->setText(QStringList{
+    const QStringList innledning{
         QStringLiteral("Balvo 2.0 er et program for å øve på å løse likninger"),
         QStringLiteral("trinn for trinn. Det er laget for bruk i skolen og"),
         QStringLiteral("kjører på Linux-skrivebord med Qt. Eleven velger,"),
         QStringLiteral("og maskinen regner ut."),
-    }
-                             .join(QLatin1Char('\n')));
-    Formaal_->setText(QStringList{
+    };
+    // One empty line after the fourth line, none after the last.
+    const QStringList formaal{
         QStringLiteral("Programmets pedagogiske idé går ut på å utnytte data-"),
         QStringLiteral("maskinas mulighet til enkelt å skille ut det taktiske som"),
         QStringLiteral("eget øvelsesmoment når det gjelder å løse oppstilte"),
@@ -89,8 +102,11 @@ void frmOm::Form_Load() {
         QStringLiteral("valg eleven gjør enten de fører mot målet eller ikke. Dit"),
         QStringLiteral("er det dessuten mange veier, og dét er jo i seg selv et"),
         QStringLiteral("viktig pedagogisk poeng..."),
-    }
-                          .join(QLatin1Char('\n')));
+    };
+    Innledning_->setText(innledning.join(QLatin1Char('\n')));
+    Formaal_->setText(formaal.join(QLatin1Char('\n')));
+    tilpass(Innledning_);
+    tilpass(Formaal_);
 }
 
 void frmOm::cmdOK_Click() {
