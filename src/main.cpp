@@ -2,12 +2,14 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "about/ikon.h"
 #include "mainwindow/arketvindu.h"
 #include "ui/meldingsboks.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(balvo::ui::programnavn));
+    QApplication::setWindowIcon(balvo::balvoikon());
 
     // Qt's own standard dialogs in Norwegian: Bokmål if installed, else Nynorsk (Debian 12
     // ships only the latter).

@@ -4,6 +4,7 @@
 // shows what it is told and forwards every click.
 #include <QLoggingCategory>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 #include "mainwindow/arket.h"
@@ -14,6 +15,10 @@ class QLabel;
 class QAction;
 
 namespace balvo {
+
+class egenlikning;
+class mmArk;
+class frmOm;
 
 namespace ui {
 class Bildeboks;
@@ -67,6 +72,11 @@ private:
     QLabel* poeng_ = nullptr;
     QLabel* loeste_ = nullptr;
     std::array<QWidget*, antall_taster> taster_{};
+
+    // The secondary windows while they are open; choosing the menu item again brings them up.
+    QPointer<egenlikning> egenlikning_;
+    QPointer<mmArk> graf_;
+    QPointer<frmOm> om_;
 };
 
 }  // namespace balvo

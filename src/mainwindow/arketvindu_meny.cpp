@@ -1,16 +1,38 @@
 // The menu "Valg". Own equation, graph, printing, saving and the About box open from here.
 #include "mainwindow/arketvindu.h"
 
+#include "about/omboks.h"
+#include "graph/grafvindu.h"
+#include "mainwindow/egenlikning.h"
+
 namespace balvo {
 
-void ArketVindu::egendef_Click() {}
+namespace {
 
-void ArketVindu::mmPapir_Click() {}
+void fremme(QWidget* vindu) {
+    vindu->show();
+    vindu->raise();
+    vindu->activateWindow();
+}
+
+}  // namespace
+
+void ArketVindu::egendef_Click() {
+    if (!egenlikning_) egenlikning_ = new egenlikning(arket_, *this, this);
+    fremme(egenlikning_);
+}
+
+void ArketVindu::mmPapir_Click() {
+    visgraf(arket_.ark(), graf_, *this, this);
+}
 
 void ArketVindu::Utskrift_Click() {}
 
 void ArketVindu::Lagre_Click() {}
 
-void ArketVindu::om_Click() {}
+void ArketVindu::om_Click() {
+    if (!om_) om_ = new frmOm(this);
+    fremme(om_);
+}
 
 }  // namespace balvo
