@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "about/ikon.h"
+#include "ui/bildeboks.h"
 
 namespace balvo {
 
@@ -54,7 +55,7 @@ frmOm::frmOm(QWidget* eier)
     setModal(false);
     setFixedSize(twips(0, 0, 5475, 4845).size());
     QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    f.setFamilies(ui::fontfamilier(QStringLiteral("MS Sans Serif")));
     f.setPointSizeF(8.25);
     setFont(f);
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "algebra/regning.h"
+#include "ui/bildeboks.h"
 
 namespace balvo {
 
@@ -21,7 +22,7 @@ public:
           sx_(stoerrelse.width() / grafskala.bredde),
           sy_(stoerrelse.height() / grafskala.hoeyde) {
         QFont f;
-        f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+        f.setFamilies(ui::fontfamilier(QStringLiteral("MS Sans Serif")));
         f.setPointSizeF(9.75);
         maler_.setFont(f);
     }

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "ui/bildeboks.h"
+
 namespace balvo {
 
 namespace {
@@ -14,9 +16,9 @@ constexpr QRect twips(int venstre, int topp, int bredde, int hoeyde) {
     return {venstre / 15, topp / 15, bredde / 15, hoeyde / 15};
 }
 
-QFont skrift(const char* navn, const char* erstatning, double punkter, bool kursiv = false) {
+QFont skrift(const char* navn, double punkter, bool kursiv = false) {
     QFont f;
-    f.setFamilies({QString::fromLatin1(navn), QString::fromLatin1(erstatning)});
+    f.setFamilies(ui::fontfamilier(QString::fromLatin1(navn)));
     f.setPointSizeF(punkter);
     f.setItalic(kursiv);
     return f;
@@ -37,20 +39,20 @@ protected:
         const double grunnlinje = 29;  // level with the text in the boxes
         double x = 1;
         if (art_ == Art::er_lik) {
-            p.setFont(skrift("Times New Roman", "Liberation Serif", 15));
+            p.setFont(skrift("Times New Roman", 15));
             p.drawText(QPointF(x + 2, grunnlinje), QStringLiteral("="));
             return;
         }
-        const QFont kursiv = skrift("Times New Roman", "Liberation Serif", 15, true);
+        const QFont kursiv = skrift("Times New Roman", 15, true);
         p.setFont(kursiv);
         p.drawText(QPointF(x, grunnlinje), QStringLiteral("x"));
         x += QFontMetricsF(kursiv).horizontalAdvance(QStringLiteral("x"));
         if (art_ == Art::x) return;
-        const QFont eksponent = skrift("Times New Roman", "Liberation Serif", 9.75);
+        const QFont eksponent = skrift("Times New Roman", 9.75);
         p.setFont(eksponent);
         p.drawText(QPointF(x + 0.5, grunnlinje - 8), QStringLiteral("2"));
         x += QFontMetricsF(eksponent).horizontalAdvance(QStringLiteral("2")) + 2;
-        p.setFont(skrift("Times New Roman", "Liberation Serif", 15));
+        p.setFont(skrift("Times New Roman", 15));
         p.drawText(QPointF(x, grunnlinje), QStringLiteral("+"));
     }
 
@@ -114,7 +116,7 @@ egenlikning::egenlikning(Arket& arket, Meldinger& meldinger, QWidget* eier)
         bilde->setGeometry(bildeplasser[i].plass);
     }
 
-    const QFont knappeskrift = skrift("Arial", "Liberation Sans", 12);
+    const QFont knappeskrift = skrift("Arial", 12);
     auto* glem = new QPushButton(QStringLiteral("Glem det"), this);
     glem->setObjectName(QStringLiteral("Glem"));
     glem->setFont(knappeskrift);
