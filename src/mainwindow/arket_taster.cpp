@@ -60,7 +60,9 @@ void Arket::variabel_Click(int index) {
 void Arket::strykut_Click() {
     // Before the first exercise there is nothing to cross out (line 0 was never written).
     if (!har_oppgave_) return;
-    skall_.opfelt(ark_.rad).toem();
+    // While an earlier line is in view the field beside the bottom row shows that line's
+    // recorded operation, not the operand; it stays.
+    if (ark_.linjenr == ark_.sistelinje) skall_.opfelt(ark_.rad).toem();
     ark_.regneart.clear();
     ark_.tellertekst.clear();
     ark_.nevnertekst.clear();

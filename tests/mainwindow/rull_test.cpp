@@ -121,6 +121,19 @@ TEST_F(Rulling, OperationKeyChosenBeforeScrollingStaysChosen) {
     EXPECT_EQ(felt(4), "");
 }
 
+TEST_F(Rulling, StrykUtWhileScrolledBackKeepsTheRecordInView) {
+    fem_steg();
+    trykk("+ 3 ↑");
+    ASSERT_EQ(felt(4), "Del med 6");
+    trykk("C");
+    EXPECT_EQ(felt(4), "Del med 6");
+    EXPECT_EQ(arket.ark().regneart, "");
+    EXPECT_EQ(taster(), "↓ C");
+    trykk("↓");
+    EXPECT_EQ(taster(), "+ - * : r k ± b ↑ C");
+    EXPECT_EQ(felt(4), "");
+}
+
 TEST_F(Rulling, ScrollUpStopsAtLineFour) {
     fem_steg();
     trykk("+ 0 U + 0 U");  // lines 6 and 7
