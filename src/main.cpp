@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QScreen>
 #include <QTranslator>
 
 #include "about/ikon.h"
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
     }
 
     balvo::ArketVindu vindu;
+    // Without a window manager "maximized" is only a wish; the normal size is the screen's
+    // free area, so the pupil gets the whole layout either way.
+    if (const QScreen* skjerm = QGuiApplication::primaryScreen())
+        vindu.setGeometry(skjerm->availableGeometry());
     vindu.showMaximized();
     return QApplication::exec();
 }

@@ -91,8 +91,9 @@ void tegnflate(QPainter& maler, Tastebilde bilde, int siffer) {
             break;
         }
         case Tastebilde::kvadrat:
-            tekst(maler, QRectF(0, 1, 13, 15), serif(14, false), QStringLiteral("( )"));
-            tekst(maler, QRectF(11, -1, 5, 9), serif(9, false), QStringLiteral("2"));
+            // The exponent sits clear of the closing bracket.
+            tekst(maler, QRectF(-1, 1, 13, 15), serif(14, false), QStringLiteral("( )"));
+            tekst(maler, QRectF(11.5, -1, 4.5, 8), serif(8, false), QStringLiteral("2"));
             break;
         case Tastebilde::plussminus:
             maler.fillRect(QRectF(3, 5, 10, 2), blekk);
