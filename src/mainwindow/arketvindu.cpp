@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "mainwindow/tastatur.h"
 #include "ui/bildeboks.h"
 #include "ui/meldingsboks.h"
 
@@ -29,6 +30,7 @@ ArketVindu::ArketVindu(QWidget* forelder) : QMainWindow(forelder) {
     byggoppgavedel(flate);
     byggtastatur(flate);
     byggmeny();
+    new Tastatur(*this);  // keyboard, menu shortcuts, accessible names
     arket_.Form_Load();
 }
 
@@ -43,6 +45,8 @@ Tegneflate& ArketVindu::opfelt(int k) {
 void ArketVindu::setttaster(const Tastesett& brukbare) {
     for (std::size_t i = 0; i < taster_.size(); ++i)
         if (taster_[i]) taster_[i]->setEnabled(brukbare.test(i));
+    // Every handler ends here, after its drawing: the rows' texts for screen readers follow.
+    beskrivrader(*this);
 }
 
 void ArketVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) {

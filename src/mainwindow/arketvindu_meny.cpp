@@ -4,6 +4,7 @@
 #include "about/omboks.h"
 #include "graph/grafvindu.h"
 #include "mainwindow/egenlikning.h"
+#include "mainwindow/eksport.h"
 
 namespace balvo {
 
@@ -26,9 +27,13 @@ void ArketVindu::mmPapir_Click() {
     visgraf(arket_.ark(), graf_, *this, this);
 }
 
-void ArketVindu::Utskrift_Click() {}
+void ArketVindu::Utskrift_Click() {
+    skrivut(*this);
+}
 
-void ArketVindu::Lagre_Click() {}
+void ArketVindu::Lagre_Click() {
+    lagresom(*this);
+}
 
 void ArketVindu::om_Click() {
     if (!om_) om_ = new frmOm(this);
