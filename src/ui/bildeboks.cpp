@@ -1,10 +1,14 @@
 #include "ui/bildeboks.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace balvo::ui {
 
@@ -18,6 +22,59 @@ QString qtekst(std::string_view tekst) {
 const QImage& maaleflate() {
     static const QImage flate(1, 1, QImage::Format_ARGB32_Premultiplied);
     return flate;
+}
+
+// One font as the boxes use it, kept for the whole run: a QFont made afresh for every piece
+// of text sends each measurement and each print through the font database and the shaper
+// again, which cost most of the time of drawing a line. The few fonts of the program
+// (four kinds of element, a handful of sizes) each keep their measured widths and shaped
+// glyphs too; the texts are short numbers that recur.
+struct Skriftlager {
+    QString navn;
+    double stoerrelse;
+    bool kursiv;
+    int dpi;
+    QFont font;
+    QFontMetricsF maal;
+    QHash<QString, qreal> bredder;
+    QHash<QString, QList<QGlyphRun>> glyfer;
+};
+
+// Bounds the kept widths and glyphs of one font; numbers typed by the pupil are many.
+constexpr qsizetype lagergrense = 4096;
+
+Skriftlager& skriftlager(const QString& navn, double stoerrelse, bool kursiv, int dpi) {
+    // Never destroyed: fonts must not outlive the application's font engines at exit.
+    static auto& lager = *new std::vector<std::unique_ptr<Skriftlager>>;
+    for (const auto& s : lager)
+        if (s->stoerrelse == stoerrelse && s->kursiv == kursiv && s->dpi == dpi && s->navn == navn)
+            return *s;
+    QFont font;
+    font.setFamilies(fontfamilier(navn));
+    // The painter draws in points, so the font must come out `stoerrelse` units tall
+    // whatever the target's resolution.
+    font.setPointSizeF(std::max(stoerrelse, 0.01) * 72.0 / dpi);
+    font.setItalic(kursiv);
+    // Unhinted glyphs keep widths proportional at every scale, so measuring and drawing agree.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF maal(font, &maaleflate());
+    lager.push_back(std::make_unique<Skriftlager>(
+        Skriftlager{navn, stoerrelse, kursiv, dpi, font, maal, {}, {}}));
+    return *lager.back();
+}
+
+// The glyphs of a text laid out as one line from the top-left corner of its cell, exactly
+// as drawing it into a rectangle anchored there lays it out.
+const QList<QGlyphRun>& glyfer(Skriftlager& s, const QString& tekst, QPaintDevice* flate) {
+    auto funnet = s.glyfer.constFind(tekst);
+    if (funnet != s.glyfer.constEnd()) return *funnet;
+    if (s.glyfer.size() >= lagergrense) s.glyfer.clear();
+    QTextLayout oppsett(tekst, s.font, flate);
+    oppsett.beginLayout();
+    QTextLine linje = oppsett.createLine();
+    linje.setPosition(QPointF(0, 0));
+    oppsett.endLayout();
+    return *s.glyfer.insert(tekst, oppsett.glyphRuns());
 }
 
 }  // namespace
@@ -35,6 +92,7 @@ Bildeboks::Bildeboks(QWidget* forelder) : QWidget(forelder) {
 
 void Bildeboks::toem() {
     liste_.clear();
+    malt_ = 0;
     bilde_.fill(bakgrunn_);
     update();
 }
@@ -56,8 +114,12 @@ void Bildeboks::settkursiv(bool kursiv) {
 }
 
 double Bildeboks::tekstbredde(std::string_view tekst) const {
-    const QFontMetricsF maal(qfont({fontnavn_, stoerrelse_, kursiv_}, nullptr), &maaleflate());
-    return maal.horizontalAdvance(qtekst(tekst));
+    Skriftlager& s = skriftlager(fontnavn_, stoerrelse_, kursiv_, maaleflate().logicalDpiY());
+    const QString t = qtekst(tekst);
+    auto funnet = s.bredder.constFind(t);
+    if (funnet != s.bredder.constEnd()) return *funnet;
+    if (s.bredder.size() >= lagergrense) s.bredder.clear();
+    return *s.bredder.insert(t, s.maal.horizontalAdvance(t));
 }
 
 void Bildeboks::skriv(double x, double y, std::string_view tekst) {
@@ -80,12 +142,15 @@ void Bildeboks::settforgrunn(const QColor& farge) {
 
 void Bildeboks::legg(Operasjon op) {
     liste_.push_back(std::move(op));
-    if (bilde_.isNull()) return;
-    // Only the new operation is painted; the image keeps everything before it.
+    update();
+}
+
+void Bildeboks::oppdater() const {
+    if (bilde_.isNull() || malt_ >= liste_.size()) return;
+    // Only the new operations are painted; the image keeps everything before them.
     QPainter maler(&bilde_);
     skaler(maler);
-    tegnop(maler, liste_.back());
-    update();
+    for (; malt_ < liste_.size(); ++malt_) tegnop(maler, liste_[malt_]);
 }
 
 void Bildeboks::tegn(QPainter& maler) const {
@@ -110,28 +175,30 @@ void Bildeboks::skaler(QPainter& maler) {
 }
 
 QFont Bildeboks::qfont(const Skrift& skrift, const QPainter* maler) {
-    QFont font;
-    font.setFamilies(fontfamilier(skrift.navn));
-    // The painter draws in points, so the font must come out `stoerrelse` units tall
-    // whatever the target's resolution.
     const int dpi =
         maler && maler->device() ? maler->device()->logicalDpiY() : maaleflate().logicalDpiY();
-    font.setPointSizeF(std::max(skrift.stoerrelse, 0.01) * 72.0 / dpi);
-    font.setItalic(skrift.kursiv);
-    // Unhinted glyphs keep widths proportional at every scale, so measuring and drawing agree.
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
+    return skriftlager(skrift.navn, skrift.stoerrelse, skrift.kursiv, dpi).font;
 }
 
 void Bildeboks::tegnop(QPainter& maler, const Operasjon& op) const {
     if (const auto* t = std::get_if<Tekst>(&op)) {
         maler.setRenderHint(QPainter::Antialiasing, true);
         maler.setRenderHint(QPainter::TextAntialiasing, true);
-        maler.setFont(qfont(t->skrift, &maler));
         maler.setPen(forgrunn_);
-        // Anchored at the top-left corner of the text cell.
-        const QRectF celle(t->x, t->y, 100000, 100000);
-        maler.drawText(celle, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, t->tekst);
+        QPaintDevice* flate = maler.device();
+        if (flate && flate->devType() == QInternal::Image) {
+            // On images (the screen's and the replays) the shaped glyphs are kept and reused.
+            Skriftlager& s = skriftlager(t->skrift.navn, t->skrift.stoerrelse, t->skrift.kursiv,
+                                         flate->logicalDpiY());
+            for (const QGlyphRun& g : glyfer(s, t->tekst, flate))
+                maler.drawGlyphRun(QPointF(t->x, t->y), g);
+        } else {
+            // Printers and PDF get the text itself, so that it stays text there.
+            maler.setFont(qfont(t->skrift, &maler));
+            // Anchored at the top-left corner of the text cell.
+            const QRectF celle(t->x, t->y, 100000, 100000);
+            maler.drawText(celle, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, t->tekst);
+        }
     } else if (const auto* s = std::get_if<Strek>(&op)) {
         maler.setRenderHint(QPainter::Antialiasing, true);
         // One pixel at 96 dpi, like a drawn line of width 1; it scales with the target.
@@ -165,15 +232,18 @@ void Bildeboks::nyttbilde() {
     const qreal tetthet = devicePixelRatioF();
     if (size().isEmpty()) {
         bilde_ = QImage();
+        malt_ = 0;
         return;
     }
     bilde_ = bilde(tetthet);
+    malt_ = liste_.size();
 }
 
 void Bildeboks::paintEvent(QPaintEvent* hendelse) {
     // On a screen of another density the image is redrawn from the list, sharp again.
     if (!size().isEmpty() && (bilde_.isNull() || bilde_.devicePixelRatio() != devicePixelRatioF()))
         nyttbilde();
+    oppdater();
     QPainter maler(this);
     if (bilde_.isNull()) {
         maler.fillRect(hendelse->rect(), bakgrunn_);

@@ -50,7 +50,10 @@ public:
     // The box as a picture at a given pixel density (1 = 96 dpi).
     QImage bilde(qreal tetthet) const;
     // The image the screen shows (kept at the screen's density).
-    const QImage& skjermbilde() const { return bilde_; }
+    const QImage& skjermbilde() const {
+        oppdater();
+        return bilde_;
+    }
     std::size_t antall_operasjoner() const { return liste_.size(); }
 
 protected:
@@ -79,11 +82,15 @@ private:
     void legg(Operasjon op);
     void tegnop(QPainter& maler, const Operasjon& op) const;
     void nyttbilde();
+    void oppdater() const;
     static void skaler(QPainter& maler);
     static QFont qfont(const Skrift& skrift, const QPainter* maler);
 
     std::vector<Operasjon> liste_;
-    QImage bilde_;
+    // The image holds the first malt_ operations; the rest are painted in one go when the
+    // image is next shown or read, so that a whole line costs one painter, not one each.
+    mutable QImage bilde_;
+    mutable std::size_t malt_ = 0;
     QColor forgrunn_{Qt::black};
     QColor bakgrunn_{Qt::white};
     QString fontnavn_{QStringLiteral("MS Sans Serif")};
