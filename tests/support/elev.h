@@ -1,0 +1,98 @@
+#pragma once
+// A random pupil for the reliability tests: one seeded session at the main window that presses
+// only usable keys, answers the warnings at random, types own equations (now and then a wrong
+// one) and scrolls, checking the worksheet's rules after every step.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <random>
+#include <string>
+#include <utility>
+
+#include "mainwindow/arket.h"
+#include "testskall.h"
+
+namespace balvo::test {
+
+// The figures of a run of sessions.
+struct Tall {
+    std::uint64_t oekter = 0;
+    std::uint64_t steg = 0;
+    std::uint64_t utfoert = 0;
+    std::uint64_t punkter = 0;                    // exact comparisons of values at a point
+    std::uint64_t fulle_ark = 0;                  // sessions that reached line 99
+    std::uint64_t egne_nektet = 0;                // own equations refused for a wrong box text
+    std::map<std::string, std::uint64_t> nektet;  // refused or declined operations by kind
+    std::string sammendrag(double sekunder) const;
+};
+
+// Draws in [0, 1) from a seeded engine, so that the generator's exercises repeat with the seed.
+class Froetilfeldig : public Tilfeldig {
+public:
+    explicit Froetilfeldig(std::uint64_t froe) : motor_(froe) {}
+    void seed_fra_klokka() override {}  // the session's seed decides, not the clock
+    double neste() override { return static_cast<double>(motor_() >> 11) * 0x1.0p-53; }
+
+private:
+    std::mt19937_64 motor_;
+};
+
+// A coefficient text read strictly: surrounding spaces, then an optional sign and digits, or
+// two such numbers around one "/", each within 32 bits, the denominator not 0. Empty is 0.
+std::optional<std::pair<std::int64_t, std::int64_t>> streng_koeffisient(std::string_view tekst);
+
+class Elev {
+public:
+    Elev(std::uint64_t froe, Tall& tall);
+    void kjoer();
+    const std::string& feil() const { return feil_; }
+    const std::string& spor() const { return spor_; }
+
+private:
+    enum : int { ny = 100, egen = 101 };
+
+    // Drawing.
+    double r() { return static_cast<double>(motor_() >> 11) * 0x1.0p-53; }
+    int heltall(int lav, int hoey);
+    int velg();
+    std::string koeffisienttekst();
+
+    // Acting.
+    void ny_likning();
+    void trykk(int handling);
+    void trykk_tast(int tast);
+    void utfoer();
+    void egne();
+    void nyoppgave();
+    void overta_operand();
+
+    // Checking (elev_sjekk.cpp).
+    void krev(bool vilkaar, const std::string& hva);
+    void sjekk_felles();
+    void sjekk_taster();
+    void sjekk_tegning();
+    void sjekk_uendret_linjer(const Ark& foer, int unntatt_linje, int unntatt_post);
+    void sjekk_operand();
+    void sjekk_utfoert(const Ark& foer, int L);
+    void sjekk_loesninger(const Ark& ark, int L);
+    void sjekk_alle_linjer_tegnes();
+    void nektet(const std::string& art);
+
+    std::uint64_t froe_;
+    Tall& tall_;
+    std::mt19937_64 motor_;
+    Testskall skall_;
+    Froetilfeldig tilfeldig_;
+    Arket arket_;
+    bool lang_ = false;  // this pupil goes on to the full worksheet
+    std::string feil_;
+    std::string spor_;
+
+    // The operand as the keys pressed so far build it.
+    struct Operand {
+        std::string regneart, teller, nevner;
+        bool minus = false, nevnermodus = false, medx = false, medx2 = false;
+    } operand_;
+};
+
+}  // namespace balvo::test

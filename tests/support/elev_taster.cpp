@@ -1,0 +1,157 @@
+// The pupil's keys: each press goes to the main window, and the operand the keys build is
+// followed independently so that the operation record can be checked against it.
+#include <optional>
+
+#include "eksakt.h"
+#include "elev.h"
+
+namespace balvo::test {
+namespace {
+
+// The number a digit text stands for, when it fits the 16-bit operation record.
+std::optional<Celle> operandtall(const std::string& sifre) {
+    Celle v = 0;
+    for (char c : sifre) {
+        v = v * 10 + (c - '0');
+        if (v > 32767) return std::nullopt;
+    }
+    return v;
+}
+
+}  // namespace
+
+void Elev::trykk_tast(int tast) {
+    const Ark foer = arket_.ark();
+    const auto boksene = skall_.bokser.size();
+    Operand neste = operand_;
+    if (tast >= siffer0 && tast < siffer0 + 10) {
+        spor_ += " " + std::to_string(tast - siffer0);
+        arket_.siffer_Click(tast - siffer0);
+        (neste.nevnermodus ? neste.nevner : neste.teller) +=
+            static_cast<char>('0' + tast - siffer0);
+    } else if (tast >= opr0 && tast < opr0 + 8) {
+        static constexpr const char* navn[8] = {"+", "-", "*", ":", "r", "k", "+/-", "bytt"};
+        spor_ += std::string(" opr(") + navn[tast - opr0] + ")";
+        arket_.opr_Click(tast - opr0);
+        neste = {};
+        neste.regneart = navn[tast - opr0];
+    } else if (tast == pm) {
+        spor_ += " pm";
+        arket_.pm_Click();
+        neste.minus = true;
+    } else if (tast == broekstrek) {
+        spor_ += " brøkstrek";
+        arket_.broekstrek_Click();
+        neste.nevnermodus = true;
+    } else if (tast == variabel0 || tast == variabel1) {
+        spor_ += tast == variabel0 ? " x" : " x²";
+        arket_.variabel_Click(tast - variabel0);
+        neste.medx = tast == variabel0;
+        neste.medx2 = tast == variabel1;
+    } else if (tast == strykut) {
+        spor_ += " strykut";
+        arket_.strykut_Click();
+        neste.regneart.clear();
+        neste.teller.clear();
+        neste.nevner.clear();
+        neste.nevnermodus = neste.minus = false;
+    } else if (tast == scrollopp || tast == scrollned) {
+        spor_ += tast == scrollopp ? " scrollopp" : " scrollned";
+        tast == scrollopp ? arket_.scrollopp_Click() : arket_.scrollned_Click();
+        const Ark& a = arket_.ark();
+        krev(a.linjenr == foer.linjenr + (tast == scrollopp ? -1 : 1),
+             "scrolling moved the current line from " + std::to_string(foer.linjenr) + " to " +
+                 std::to_string(a.linjenr));
+        krev(a.sistelinje == foer.sistelinje && a.rad == foer.rad,
+             "scrolling changed the last line or the row");
+        sjekk_uendret_linjer(foer, -1, -1);
+        sjekk_operand();
+        return;
+    } else if (tast == Check1) {
+        spor_ += " Brøker";
+        arket_.Check1_Click(!arket_.broeker());
+    } else if (tast >= Option1 && tast <= Option3) {
+        spor_ += " Option" + std::to_string(tast - Option1 + 1);
+        if (tast == Option1) arket_.Option1_Click();
+        if (tast == Option2) arket_.Option2_Click();
+        if (tast == Option3) arket_.Option3_Click();
+    }
+    if (tast == Check1 || (tast >= Option1 && tast <= Option3)) {
+        const int type = static_cast<int>(arket_.likningstype());
+        krev(arket_.nivaa() == 2 * (type - 1) + 1 + (arket_.broeker() ? 1 : 0),
+             "level " + std::to_string(arket_.nivaa()) + " for the options chosen");
+    }
+    // A key refused with a message keeps the operand as it was.
+    if (skall_.bokser.size() == boksene) operand_ = neste;
+    const Ark& a = arket_.ark();
+    krev(a.linjenr == foer.linjenr && a.sistelinje == foer.sistelinje && a.rad == foer.rad,
+         "a key of the keypad moved the counters");
+    sjekk_uendret_linjer(foer, -1, -1);
+    sjekk_operand();
+}
+
+void Elev::utfoer() {
+    const Ark foer = arket_.ark();
+    const int L = foer.linjenr;
+    const bool ja = r() < (lang_ ? 0.85 : 0.5);
+    spor_ += ja ? " Utfør(ja)" : " Utfør(nei)";
+    skall_.svar = {ja};
+    const auto boksene = skall_.bokser.size();
+    arket_.Utfoer_Click();
+    skall_.svar.clear();
+
+    bool spurt = false;
+    std::string paatale;
+    for (auto i = boksene; i < skall_.bokser.size(); ++i) {
+        const auto& b = skall_.bokser[i];
+        if (b.spoersmaal) spurt = true;
+        if (b.tittel == "Påtale" && paatale.empty()) paatale = b.tekst;
+    }
+
+    // What the keys typed ask for.
+    const Operand& o = operand_;
+    const bool ledd = o.regneart == "+" || o.regneart == "-";
+    const auto p =
+        operandtall(o.teller.empty() ? ((ledd && !o.medx && !o.medx2) ? "0" : "1") : o.teller);
+    const auto q = o.nevner.empty() ? std::optional<Celle>{1} : operandtall(o.nevner);
+    const bool for_stor = !p || !q;
+    const bool null_deler = !for_stor && ((o.regneart == ":" && *p == 0) || *q == 0);
+    const bool spoersmaal =
+        !for_stor && !null_deler &&
+        ((o.regneart == "*" && *p == 0) || (o.regneart == "k" && foer.rotteller[L][7] == 0));
+    const bool maa_nektes = for_stor || null_deler || (spoersmaal && !ja) || L >= siste_linje;
+
+    const Ark& a = arket_.ark();
+    const bool utfoert = a.sistelinje == foer.sistelinje + 1;
+    krev(spurt == spoersmaal,
+         spoersmaal ? "no warning before the operation" : "a warning where none belongs");
+    krev(a.regneart == foer.regneart && a.minus == foer.minus && a.medx == foer.medx &&
+             a.medx2 == foer.medx2 && a.nevnermodus == foer.nevnermodus,
+         "perform changed the chosen operation or the entry flags");
+    operand_.teller = a.tellertekst;
+    operand_.nevner = a.nevnertekst;
+    if (utfoert) {
+        ++tall_.utfoert;
+        krev(!maa_nektes, "an operation that must be refused was performed");
+        krev(paatale.empty(), "performed, yet refused with «" + paatale + "»");
+        const Celle pv = o.minus ? -*p : *p;
+        krev(a.linjeopr[L] == o.regneart && a.linjeteller[L] == pv && a.linjenevner[L] == *q &&
+                 a.linjepotens[L] == (o.medx2 ? 2 : (o.medx ? 1 : 0)),
+             "the record of line " + std::to_string(L) + " is " + a.linjeopr[L] + " " +
+                 std::to_string(a.linjeteller[L]) + "/" + std::to_string(a.linjenevner[L]) +
+                 " power " + std::to_string(a.linjepotens[L]));
+        if (feil_.empty()) sjekk_utfoert(foer, L);
+        return;
+    }
+    krev(a.linjenr == foer.linjenr && a.sistelinje == foer.sistelinje && a.rad == foer.rad,
+         "a refused operation moved the counters");
+    krev(!paatale.empty() || (spurt && !ja), "no line added, and nothing said why");
+    sjekk_uendret_linjer(foer, -1, L);
+    if (!paatale.empty()) {
+        nektet(paatale);
+    } else if (spurt) {
+        nektet(skall_.bokser.back().tekst);
+    }
+}
+
+}  // namespace balvo::test
