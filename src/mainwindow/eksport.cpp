@@ -194,7 +194,8 @@ void skrivut(ArketVindu& vindu) {
     const Dokument dokument = vindusdokument(vindu, idag());
     QPrinter skriver(QPrinter::HighResolution);
     settsideoppsett(skriver);
-    skriver.setDocName(QString::fromUtf8(ui::programnavn));
+    // Also the name the dialog offers when printing to a file: likning.pdf, as when saving.
+    skriver.setDocName(QFileInfo(QString::fromUtf8(standardnavn)).completeBaseName());
     const QRectF flate = skriver.pageLayout().paintRect(QPageLayout::Point);
     QPrintDialog dialog(&skriver, &vindu);
     dialog.setWindowTitle(menytekst(vindu, "Utskrift"));

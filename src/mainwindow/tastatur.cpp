@@ -112,6 +112,15 @@ Tastatur::Tastatur(ArketVindu& vindu) : QObject(&vindu), vindu_(vindu) {
 }
 
 bool Tastatur::trykk(int tast, Qt::KeyboardModifiers mod, const QString& tekst) {
+    // A menu shortcut normally never gets here; it does when the window has the keyboard but
+    // is not the active window (no window manager gave it back after a dialog).
+    const QKeySequence trykket(QKeyCombination(betydning(mod), static_cast<Qt::Key>(tast)));
+    for (const auto& m : menytabell) {
+        if (trykket != m.snarvei) continue;
+        if (auto* a = vindu_.findChild<QAction*>(QLatin1String(m.punkt)); a && a->isEnabled())
+            a->trigger();
+        return true;
+    }
     const Tastevalg* v = finn(tast, mod, tekst);
     if (!v) return false;
     switch (v->handling) {

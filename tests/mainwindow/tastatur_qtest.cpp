@@ -206,6 +206,17 @@ private slots:
         svar_ok(tittel, tekst);
         vindu->Utskrift_Click();
         QCOMPARE(tekst, QStringLiteral("Det er ingen oppgave å skrive ut ennå."));
+
+        // The same from the keyboard: Ctrl+S through the menu's shortcut, and Ctrl+P through
+        // the window's own table when the shortcut system passed the key on.
+        tekst.clear();
+        svar_ok(tittel, tekst);
+        QTest::keyClick(vindu.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(tekst, QStringLiteral("Det er ingen oppgave å lagre ennå."));
+        tekst.clear();
+        svar_ok(tittel, tekst);
+        QVERIFY(vindu->findChild<balvo::Tastatur*>()->trykk(Qt::Key_P, Qt::ControlModifier, {}));
+        QCOMPARE(tekst, QStringLiteral("Det er ingen oppgave å skrive ut ennå."));
     }
 
     void lagringSomFeilerGirPaatale() {
