@@ -33,6 +33,11 @@ struct Rad {
     const char* brukbare;
 };
 
+void PrintTo(const Rad& r, std::ostream* os) {
+    *os << '"' << r.modus << "\" regneart \"" << r.regneart << "\" line " << r.linjenr << "/"
+        << r.sistelinje;
+}
+
 Ark lag(const Rad& r) {
     Ark ark;
     for (int i = 0; i <= r.sistelinje; ++i) {

@@ -21,6 +21,10 @@ struct Trekkfall {
     const char* linje0;         // line 0 as "t/n t/n t/n = t/n t/n t/n"
 };
 
+void PrintTo(const Trekkfall& c, std::ostream* os) {
+    *os << c.navn;
+}
+
 using Generatoroekt = test::Oekt;
 
 class Generator : public test::Oekt, public ::testing::WithParamInterface<Trekkfall> {};
