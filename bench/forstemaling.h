@@ -3,6 +3,7 @@
 // is over for the pupil. Shared by the start-up program and its bare-window floor.
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QObject>
 #include <QTimer>
 
@@ -15,7 +16,16 @@ protected:
         if (hendelse->type() == QEvent::Paint && !malt_) {
             malt_ = true;
             // Quit once this paint has been flushed to the screen.
-            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+            QTimer::singleShot(0, QCoreApplication::instance(), [] {
+                // BALVO_SMAPS=file keeps the memory map at that moment, to see where it goes.
+                const QString ut = qEnvironmentVariable("BALVO_SMAPS");
+                if (!ut.isEmpty()) {
+                    QFile inn(QStringLiteral("/proc/self/smaps")), fil(ut);
+                    if (inn.open(QIODevice::ReadOnly) && fil.open(QIODevice::WriteOnly))
+                        fil.write(inn.readAll());
+                }
+                QCoreApplication::quit();
+            });
         }
         return QObject::eventFilter(mottaker, hendelse);
     }
