@@ -9,6 +9,7 @@
 #include "display/lineaertekst.h"
 #include "mainwindow/arketvindu.h"
 #include "ui/bildeboks.h"
+#include "ui/tasteflate.h"
 
 namespace balvo {
 namespace {
@@ -67,7 +68,7 @@ struct Navn {
     const char* navn;
 };
 constexpr Navn egne_navn[] = {
-    {"Utfoer", "Utfør"},
+    {"Utfoer", ui::utfoertekst},
     {"scrollopp", "Rull opp"},
     {"scrollned", "Rull ned"},
 };

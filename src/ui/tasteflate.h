@@ -31,6 +31,9 @@ enum class Tastebilde {
     ned,         // scrollned, a downward triangle
 };
 
+// The word on the perform key's face; screen readers name the key by it too.
+inline constexpr char utfoertekst[] = "Utfør";
+
 // The face's size in device-independent pixels.
 QSize flatestoerrelse(Tastebilde bilde);
 // Draws a face into the rectangle (0, 0, flatestoerrelse) of the painter.
