@@ -108,7 +108,7 @@ TEST(Egenskap, LoesningeneBestaarOgBroekeneErForkortet) {
         ark->linjeteller[0] = tilf.ikke_null(9);
         ark->linjenevner[0] = tilf.heltall(1, 9);
         ark->linjepotens[0] = opr == "+" || opr == "-" ? static_cast<int>(tilf.heltall(0, 2)) : 0;
-        Opptak opptak;
+        Meldingsopptak opptak;
         ASSERT_EQ(regnut(*ark, 0, opptak), Regnestatus::ok) << opr;
         EXPECT_TRUE(opptak.bokser.empty());
 

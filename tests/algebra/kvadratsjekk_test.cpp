@@ -13,7 +13,7 @@ struct Kvadrattilfelle {
     bool kvadrat;
 };
 
-Side broeker(Broek a, Broek b, Broek c) {
+Side broeker(Cellebroek a, Cellebroek b, Cellebroek c) {
     return Side{a, b, c};
 }
 

@@ -11,19 +11,19 @@
 
 namespace balvo::test {
 
-struct Broek {
+struct Cellebroek {
     Celle t = 0;
     Celle n = 1;
-    bool operator==(const Broek&) const = default;
+    bool operator==(const Cellebroek&) const = default;
 };
 
 // One side: a x² + b x + c + rot·√(ra x² + rb x + rc).
 struct Side {
     Side() = default;
-    Side(Broek a_, Broek b_, Broek c_, Broek rot_ = {}, Broek ra_ = {}, Broek rb_ = {},
-         Broek rc_ = {1, 1})
+    Side(Cellebroek a_, Cellebroek b_, Cellebroek c_, Cellebroek rot_ = {}, Cellebroek ra_ = {},
+         Cellebroek rb_ = {}, Cellebroek rc_ = {1, 1})
         : a(a_), b(b_), c(c_), rot(rot_), ra(ra_), rb(rb_), rc(rc_) {}
-    Broek a, b, c, rot, ra, rb, rc{1, 1};
+    Cellebroek a, b, c, rot, ra, rb, rc{1, 1};
     bool operator==(const Side&) const = default;
 };
 
@@ -34,8 +34,8 @@ struct Likning {
 
 inline void skriv(Ark& ark, int n, const Likning& l) {
     auto side = [&](const Side& s, int o, int k) {
-        const Broek poly[3] = {s.a, s.b, s.c};
-        const Broek rad[3] = {s.ra, s.rb, s.rc};
+        const Cellebroek poly[3] = {s.a, s.b, s.c};
+        const Cellebroek rad[3] = {s.ra, s.rb, s.rc};
         for (int i = 0; i < 3; ++i) {
             ark.teller[n][o + 1 + i] = poly[i].t;
             ark.nevner[n][o + 1 + i] = poly[i].n;
@@ -53,14 +53,14 @@ inline void skriv(Ark& ark, int n, const Likning& l) {
 
 inline Likning les(const Ark& ark, int n) {
     auto side = [&](int o, int k) {
-        auto p = [&](int j) { return Broek{ark.teller[n][j], ark.nevner[n][j]}; };
-        auto r = [&](int j) { return Broek{ark.rotteller[n][j], ark.rotnevner[n][j]}; };
+        auto p = [&](int j) { return Cellebroek{ark.teller[n][j], ark.nevner[n][j]}; };
+        auto r = [&](int j) { return Cellebroek{ark.rotteller[n][j], ark.rotnevner[n][j]}; };
         return Side{p(o + 1), p(o + 2), p(o + 3), r(k), r(o + 1), r(o + 2), r(o + 3)};
     };
     return Likning{side(0, 0), side(3, 7)};
 }
 
-inline std::ostream& operator<<(std::ostream& ut, const Broek& b) {
+inline std::ostream& operator<<(std::ostream& ut, const Cellebroek& b) {
     return ut << b.t << "/" << b.n;
 }
 inline std::ostream& operator<<(std::ostream& ut, const Side& s) {
@@ -83,7 +83,7 @@ inline std::unique_ptr<Ark> nytt_ark() {
     return ark;
 }
 
-class Opptak : public Meldinger {
+class Meldingsopptak : public Meldinger {
 public:
     void melding(std::string_view tittel, std::string_view tekst) override {
         bokser.emplace_back(std::string(tittel), std::string(tekst));

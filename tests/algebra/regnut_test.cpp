@@ -19,7 +19,7 @@ struct Regnetilfelle {
 };
 
 // A side with only a ± (or left) root: 0 = rot·√(ra x² + rb x + rc).
-Side bare_rot(Broek rot, Broek ra, Broek rb, Broek rc) {
+Side bare_rot(Cellebroek rot, Cellebroek ra, Cellebroek rb, Cellebroek rc) {
     return Side{{0, 1}, {0, 1}, {0, 1}, rot, ra, rb, rc};
 }
 
@@ -288,7 +288,7 @@ TEST_P(Regnut, SkriverNesteLinje) {
     ark->linjeteller[0] = t.p;
     ark->linjenevner[0] = t.q;
     ark->linjepotens[0] = t.potens;
-    Opptak opptak;
+    Meldingsopptak opptak;
 
     ASSERT_EQ(regnut(*ark, 0, opptak), Regnestatus::ok);
     if (t.forkortes) forkort(*ark, 1);
@@ -373,7 +373,7 @@ TEST_P(IkkeEksakt, LarNesteLinjeVaere) {
     const int neste = t.n == siste_linje ? t.n - 1 : t.n + 1;  // line 99 has no successor
     fyll_med_vaktverdi(*ark, neste);
     const auto vakt = les(*ark, neste);
-    Opptak opptak;
+    Meldingsopptak opptak;
 
     EXPECT_EQ(regnut(*ark, t.n, opptak), Regnestatus::ikke_eksakt);
     EXPECT_EQ(les(*ark, neste), vakt);
@@ -392,7 +392,7 @@ TEST(Regnut, Grensen2i53ErEksakt) {
     ark->linjeopr[0] = "*";
     ark->linjeteller[0] = 2;
     ark->linjenevner[0] = 1;
-    Opptak opptak;
+    Meldingsopptak opptak;
     ASSERT_EQ(regnut(*ark, 0, opptak), Regnestatus::ok);
     EXPECT_EQ(ark->teller[1][2], Celle{1} << 53);
     EXPECT_EQ(ark->teller[1][6], -(Celle{1} << 53));
@@ -404,7 +404,7 @@ TEST(Regnut, UkjentSymbolNormalisererBare) {
         skriv(*ark, 0, {hele(0, 1, 0), hele(0, 0, 4)});
         ark->linjeopr[0] = opr;
         skriv(*ark, 1, {Side{{1, -2}, {5, 3}, {-7, -1}, {2, -3}}, hele(0, 0, 9)});
-        Opptak opptak;
+        Meldingsopptak opptak;
         ASSERT_EQ(regnut(*ark, 0, opptak), Regnestatus::ok) << opr;
         EXPECT_EQ(les(*ark, 1), (Likning{Side{{-1, 2}, {5, 3}, {7, 1}, {-2, 3}}, hele(0, 0, 9)}))
             << opr;
@@ -415,7 +415,7 @@ TEST(Regnut, UkjentSymbolNormalisererBare) {
 TEST(Regnut, AldriSkrevetLinjeGirIngenDelingMedNull) {
     // Line 5 was never written: every cell, the denominators too, is 0.
     auto ark = std::make_unique<Ark>();
-    Opptak opptak;
+    Meldingsopptak opptak;
     for (const char* opr : {"+", "-", "*", ":", "r", "k", "+/-", "bytt"}) {
         ark->linjeopr[5] = opr;
         ark->linjeteller[5] = 2;
