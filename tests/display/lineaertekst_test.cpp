@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -27,6 +29,11 @@ struct Linjedata {
     std::vector<Br> rot_h{{0}, {0}, {1}};
     const char* forventet;
 };
+
+// Test names show the row's name, not the bytes of the row.
+void PrintTo(const Linjedata& rad, std::ostream* os) {
+    *os << rad.navn;
+}
 
 void skriv(Ark& ark, const Linjedata& d) {
     toemlinje(ark, 0);
@@ -205,6 +212,11 @@ struct Oprdata {
     int potens;
     const char* forventet;
 };
+
+// Test names show the row's name, not the bytes of the row.
+void PrintTo(const Oprdata& rad, std::ostream* os) {
+    *os << rad.navn;
+}
 
 class Operasjonstekst : public ::testing::TestWithParam<Oprdata> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -121,6 +123,11 @@ struct Kryssing {
     double x;        // where the curves cross
     double y_vindu;  // the crossing's y in window coordinates
 };
+
+// Test names show the row's name, not the bytes of the row.
+void PrintTo(const Kryssing& rad, std::ostream* os) {
+    *os << rad.navn;
+}
 
 class GrafKurver : public ::testing::TestWithParam<Kryssing> {};
 

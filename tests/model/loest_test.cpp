@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "model/ark.h"
 
 namespace balvo {
@@ -15,6 +17,11 @@ struct Loestfall {
     Celle hoeyre_rot_x2 = 0, hoeyre_rot_x = 0;
     bool loest;
 };
+
+// Test names show the row's name, not the bytes of the row.
+void PrintTo(const Loestfall& rad, std::ostream* os) {
+    *os << rad.navn;
+}
 
 class Loest : public ::testing::TestWithParam<Loestfall> {};
 
