@@ -27,6 +27,16 @@ run)
     ;;
 test)
     ctest --test-dir build --output-on-failure -j"$jobber"
+    # The core once more under AddressSanitizer and UndefinedBehaviorSanitizer: any report
+    # stops the test that made it and fails the run.
+    san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    cmake -S . -B build-asan -DBALVO_QT=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_FLAGS="$san" -DCMAKE_EXE_LINKER_FLAGS="$san"
+    cmake --build build-asan --target balvo_tests -j"$jobber"
+    ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+        ctest --test-dir build-asan --output-on-failure -j"$jobber"
+    # A short fuzzing run of the own-equation boxes and the arithmetic (longer: scripts/fuzz.sh).
+    scripts/fuzz.sh 20
     ;;
 *)
     echo "bruk: $0 run|test" >&2
