@@ -4,18 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-pakker=(build-essential cmake qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev
-        libbenchmark-dev fonts-liberation clang libclang-rt-dev poppler-utils)
-mangler=()
-for p in "${pakker[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mangler+=("$p")
-done
-if ((${#mangler[@]})); then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${mangler[@]}"
-fi
+. scripts/pakker.sh
+# dpkg-dev and file let the packaging test build the Debian package.
+installer_mangler build-essential cmake qt6-base-dev qt6-translations-l10n libgl-dev \
+    libgtest-dev libbenchmark-dev fonts-liberation clang libclang-rt-dev poppler-utils \
+    dpkg-dev file
 
 jobber=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release

@@ -54,17 +54,8 @@ if [ "${1:-}" = "--oppstart" ]; then
     exit 0
 fi
 
-pakker=(build-essential cmake qt6-base-dev libgl-dev libbenchmark-dev fonts-liberation time)
-mangler=()
-for p in "${pakker[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mangler+=("$p")
-done
-if ((${#mangler[@]})); then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${mangler[@]}"
-fi
+. scripts/pakker.sh
+installer_mangler build-essential cmake qt6-base-dev libgl-dev libbenchmark-dev fonts-liberation time
 
 jobber=$(nproc)
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBALVO_BENCH=ON -DBALVO_TESTS=OFF
