@@ -9,6 +9,7 @@
 #include <QStyleOptionButton>
 #include <QtTest>
 
+#include "aapent_vindu.h"
 #include "mainwindow/arketvindu.h"
 #include "ui/bildeboks.h"
 
@@ -18,10 +19,8 @@ class ArketvinduTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        vindu = std::make_unique<ArketVindu>();
-        vindu->resize(1000, 700);
-        vindu->show();
-        QVERIFY(QTest::qWaitForWindowExposed(vindu.get()));
+        vindu = aapne_vindu();
+        QVERIFY(vindu);
     }
 
     void plassOgStoerrelse_data() {

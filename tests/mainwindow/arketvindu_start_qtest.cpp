@@ -5,6 +5,7 @@
 #include <QLoggingCategory>
 #include <QtTest>
 
+#include "aapent_vindu.h"
 #include "mainwindow/arketvindu.h"
 #include "ui/bildeboks.h"
 
@@ -27,10 +28,8 @@ class ArketvinduStartTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        vindu = std::make_unique<ArketVindu>();
-        vindu->resize(1000, 700);
-        vindu->show();
-        QVERIFY(QTest::qWaitForWindowExposed(vindu.get()));
+        vindu = aapne_vindu();
+        QVERIFY(vindu);
     }
 
     void etterOppstart() {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "aapent_vindu.h"
 #include "mainwindow/arketvindu.h"
 
 using balvo::ArketVindu;
@@ -12,10 +13,8 @@ class LoekkeTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        vindu = std::make_unique<ArketVindu>();
-        vindu->resize(1000, 700);
-        vindu->show();
-        QVERIFY(QTest::qWaitForWindowExposed(vindu.get()));
+        vindu = aapne_vindu();
+        QVERIFY(vindu);
     }
     void cleanup() { vindu.reset(); }
 

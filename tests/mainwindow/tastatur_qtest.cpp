@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "aapent_vindu.h"
 #include "mainwindow/arketvindu.h"
 #include "mainwindow/eksport.h"
 #include "mainwindow/tastatur.h"
@@ -44,10 +45,8 @@ class TastaturTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        vindu = std::make_unique<ArketVindu>();
-        vindu->resize(1000, 700);
-        vindu->show();
-        QVERIFY(QTest::qWaitForWindowExposed(vindu.get()));
+        vindu = aapne_vindu();
+        QVERIFY(vindu);
     }
     void cleanup() { vindu.reset(); }
 
