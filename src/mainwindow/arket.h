@@ -65,7 +65,8 @@ public:
     bool har_oppgave() const { return har_oppgave_; }
 
 private:
-    void poengsum();  // the score update of "utført"
+    void rull(int steg, std::string_view modus);  // scroll rows 1..4 by one line
+    void poengsum();                              // the score update of "utført"
     void visverdier();
     std::array<Tegneflate*, 5> opfelter();
 

@@ -15,19 +15,16 @@ bool bygger_operand(std::string_view m) {
 
 void Arket::scrollopp_Click() {
     if (ark_.linjenr <= 4) return;  // rows 1..4 already show lines 1..4
-    ark_.linjenr -= 1;
-    for (int k = 1; k <= 4; ++k) {
-        const int n = ark_.linjenr - 4 + k;
-        tegnlinje(ark_, n, k, skall_.linje(k), skall_);
-        vislinjeopr(ark_, n, k, opfelter());
-    }
-    skall_.skjulmerke();
-    settmodus(modus::scrollopp);
+    rull(-1, modus::scrollopp);
 }
 
 void Arket::scrollned_Click() {
     if (ark_.linjenr >= ark_.sistelinje) return;  // the newest line is in view
-    ark_.linjenr += 1;
+    rull(+1, modus::scrollned);
+}
+
+void Arket::rull(int steg, std::string_view m) {
+    ark_.linjenr += steg;
     for (int k = 1; k <= 4; ++k) {
         const int n = ark_.linjenr - 4 + k;
         tegnlinje(ark_, n, k, skall_.linje(k), skall_);
@@ -38,7 +35,7 @@ void Arket::scrollned_Click() {
     // since settmodus hands the keys back to that operand.
     if (ark_.linjenr == ark_.sistelinje && bygger_operand(siste_modus_))
         visoperand(ark_, skall_.opfelt(ark_.rad));
-    settmodus(modus::scrollned);
+    settmodus(m);
 }
 
 }  // namespace balvo
