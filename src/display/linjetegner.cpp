@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "display/penn.h"
+
 namespace balvo {
 namespace {
 
@@ -23,12 +25,9 @@ constexpr double radhoeyde = 36.75;
 enum class Plass { x2, x, konstant };
 
 // The pen that walks along one line of one box; p is ark.xpos throughout.
-class Setter {
+class Setter : public Penn {
 public:
-    Setter(Ark& ark, Tegneflate& flate) : ark_(ark), f_(flate), m_(flate.hoeyde() / 2) {}
-
-    double p() const { return ark_.xpos; }
-    double m() const { return m_; }
+    Setter(Ark& ark, Tegneflate& flate) : Penn(ark, flate, likning) {}
 
     void minustegn() {
         f_.rektangel(p() + 4, m_ - 0.3, p() + 12, m_ + 0.3);
@@ -44,32 +43,6 @@ public:
         f_.rektangel(p() + 4, m_ - 4.3, p() + 12, m_ - 3.7);
         f_.rektangel(p() + 4, m_ + 3.7, p() + 12, m_ + 4.3);
         ark_.xpos += 12;
-    }
-    // The advance leaves out the 4-point gap, so what follows starts at the number's edge.
-    void tall(const std::string& tekst) {
-        settskrift(likning, f_, heltall);
-        f_.skriv(p() + 4, m_ - 12, tekst);
-        ark_.xpos += f_.tekstbredde(tekst);
-    }
-    void broekdel(const std::string& t, const std::string& n) {
-        settskrift(likning, f_, broek);
-        const double wt = f_.tekstbredde(t);
-        const double wn = f_.tekstbredde(n);
-        const double w = stoerste(heltbredde(wt), heltbredde(wn));
-        f_.skriv(p() + 4 + w / 2 - wt / 2, m_ - 16, t);
-        f_.skriv(p() + 4 + w / 2 - wn / 2, m_, n);
-        f_.rektangel(p() + 4 + 0.15 * w, m_ - 0.3, p() + 4 + 0.85 * w, m_ + 0.3);
-        ark_.xpos += 4 + w;
-    }
-    void x() {
-        settskrift(likning, f_, variabel);
-        f_.skriv(p() + 4, m_ - 12.6, "x");
-        ark_.xpos += 4 + f_.tekstbredde("x");
-    }
-    void kvadrat() {
-        settskrift(likning, f_, eksponent);
-        f_.skriv(p() + 2, m_ - 14, "2");
-        ark_.xpos += 2 + f_.tekstbredde("2");
     }
     void likhetstegn() {
         f_.rektangel(p() + 8, m_ - 1.9, p() + 16, m_ - 1.3);
@@ -143,11 +116,6 @@ public:
                  static_cast<Plass>(j), g);
         overstrek(g);
     }
-
-private:
-    Ark& ark_;
-    Tegneflate& f_;
-    double m_;
 };
 
 }  // namespace

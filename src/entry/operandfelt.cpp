@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "display/linjetegner.h"
+#include "display/penn.h"
 
 namespace balvo {
 namespace {
@@ -32,9 +33,9 @@ const Navn* finnnavn(std::string_view symbol) {
 }
 
 // The pieces of an operand field, each drawn at the shared pen ark.xpos.
-class Feltpenn {
+class Feltpenn : public Penn {
 public:
-    Feltpenn(Ark& ark, Tegneflate& felt) : ark_(ark), f_(felt), m_(felt.hoeyde() / 2) {}
+    Feltpenn(Ark& ark, Tegneflate& felt) : Penn(ark, felt, operasjon) {}
 
     // The operation's name at the left edge. Returns whether an operand may follow.
     bool operasjonsnavn(std::string_view symbol) {
@@ -48,43 +49,8 @@ public:
         if (n->med_operand) ark_.xpos = f_.tekstbredde(n->tekst);
         return n->med_operand;
     }
-    void minustegn() { f_.rektangel(4 + ark_.xpos, m_ - 0.3, 4 + ark_.xpos + 8, m_ + 0.3); }
-    void broekdel(const std::string& t, const std::string& n) {
-        settskrift(operasjon, f_, skrift::broek);
-        const double wt = f_.tekstbredde(t);
-        const double wn = f_.tekstbredde(n);
-        const double w = stoerste(heltbredde(wt), heltbredde(wn));
-        const double p = ark_.xpos;
-        skriv(4 + p + w / 2 - wt / 2, m_ - 16, t);
-        skriv(4 + p + w / 2 - wn / 2, m_, n);
-        f_.rektangel(4 + p + 0.15 * w, m_ - 0.3, 4 + p + 0.85 * w, m_ + 0.3);
-        ark_.xpos = 4 + p + w;
-    }
-    void tall(const std::string& t) {
-        settskrift(operasjon, f_, skrift::heltall);
-        skriv(4 + ark_.xpos, m_ - 12, t);
-        ark_.xpos += f_.tekstbredde(t);
-    }
-    void x() {
-        settskrift(operasjon, f_, skrift::variabel);
-        f_.skriv(4 + ark_.xpos, m_ - 12.6, "x");
-        ark_.xpos = 4 + ark_.xpos + f_.tekstbredde("x");
-    }
-    void kvadrat() {
-        settskrift(operasjon, f_, skrift::eksponent);
-        f_.skriv(2 + ark_.xpos, m_ - 14, "2");
-        ark_.xpos = 2 + ark_.xpos + f_.tekstbredde("2");
-    }
-
-private:
-    // An empty text (nothing typed yet) leaves no trace.
-    void skriv(double x, double y, const std::string& t) {
-        if (!t.empty()) f_.skriv(x, y, t);
-    }
-
-    Ark& ark_;
-    Tegneflate& f_;
-    double m_;
+    // The dash 4 points after the pen; the caller moves the pen on.
+    void minustegn() { f_.rektangel(4 + p(), m_ - 0.3, 4 + p() + 8, m_ + 0.3); }
 };
 
 }  // namespace
