@@ -4,8 +4,8 @@
 #include <QTranslator>
 
 #include "forstemaling.h"
-#include "mainwindow/arketvindu.h"
-#include "mainwindow/oppstart.h"
+#include "qt/mainwindow/arketvindu.h"
+#include "qt/mainwindow/oppstart.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "algebra/regning.h"
-#include "model/ark.h"
+#include "core/algebra/regning.h"
+#include "core/model/ark.h"
 
 namespace {
 

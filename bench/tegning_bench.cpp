@@ -5,15 +5,15 @@
 
 #include <memory>
 
-#include "display/linjetegner.h"
-#include "model/ark.h"
+#include "core/display/linjetegner.h"
+#include "core/model/ark.h"
 #include "opptaksflate.h"
 
 #ifdef BALVO_BENCH_QT
 #include <QApplication>
 
 #include "travel_linje.h"
-#include "ui/bildeboks.h"
+#include "qt/ui/bildeboks.h"
 #endif
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // The busy line the typesetting benchmarks draw: fractions, x², radicals on both sides, ±.
-#include "model/ark.h"
+#include "core/model/ark.h"
 
 // −3/4 x² + 5/2 x − 7/3 + 2/5·√(3x² − 1/2 x + 9) = 11/6 x² − x + 1 ± 7/8·√(5/3 x² + 2x − 4)
 inline void travel_linje(balvo::Ark& ark, int n) {

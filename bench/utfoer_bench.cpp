@@ -12,8 +12,8 @@
 #include <chrono>
 #include <memory>
 
-#include "display/linjetegner.h"
-#include "mainwindow/arketvindu.h"
+#include "core/display/linjetegner.h"
+#include "qt/mainwindow/arketvindu.h"
 #include "travel_linje.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <utility>
 
-#include "mainwindow/arket.h"
-#include "mainwindow/koeffisient.h"
+#include "core/mainwindow/arket.h"
+#include "core/mainwindow/koeffisient.h"
 #include "testskall.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "algebra/regning.h"
-#include "display/linjetegner.h"
+#include "core/algebra/regning.h"
+#include "core/display/linjetegner.h"
 #include "eksakt.h"
 #include "opptaksflate.h"
 

@@ -5,20 +5,24 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 . scripts/pakker.sh
-# dpkg-dev and file let the packaging test build the Debian package.
-installer_mangler build-essential cmake qt6-base-dev qt6-translations-l10n libgl-dev \
-    libgtest-dev libbenchmark-dev fonts-liberation clang libclang-rt-dev poppler-utils \
-    dpkg-dev file
-
+# What the program needs to be built and to run.
+program=(build-essential cmake qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation)
 jobber=$(nproc)
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j"$jobber"
 
 case "${1:-run}" in
 run)
+    # Only the program: the pupil sees the window after the smallest possible wait.
+    installer_mangler "${program[@]}"
+    cmake --preset program
+    cmake --build --preset program -j"$jobber"
     exec build/src/balvo
     ;;
 test)
+    # dpkg-dev and file let the packaging test build the Debian package.
+    installer_mangler "${program[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-dev \
+        poppler-utils dpkg-dev file
+    cmake --preset release
+    cmake --build --preset release -j"$jobber"
     # Each test run's ctest log is kept so the closing line can add them up.
     logg=$(mktemp)
     trap 'rm -f "$logg"' EXIT
@@ -27,10 +31,8 @@ test)
     scripts/fuzz.sh 20
     # The core once more under AddressSanitizer and UndefinedBehaviorSanitizer: any report
     # stops the test that made it and fails the run.
-    san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-    cmake -S . -B build-asan -DBALVO_QT=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_FLAGS="$san" -DCMAKE_EXE_LINKER_FLAGS="$san"
-    cmake --build build-asan --target balvo_tests -j"$jobber"
+    cmake --preset asan
+    cmake --build --preset asan -j"$jobber"
     ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         ctest --test-dir build-asan --output-on-failure -j"$jobber" 2>&1 | tee -a "$logg"
     antall=$(grep -oE 'tests failed out of [0-9]+' "$logg" | awk '{s += $NF} END {print s + 0}')

@@ -58,8 +58,8 @@ fi
 installer_mangler build-essential cmake qt6-base-dev libgl-dev libbenchmark-dev fonts-liberation time
 
 jobber=$(nproc)
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBALVO_BENCH=ON -DBALVO_TESTS=OFF
-cmake --build build-bench -j"$jobber" --target regning_bench tegning_bench utfoer_bench oppstart tom
+cmake --preset bench
+cmake --build --preset bench -j"$jobber" --target regning_bench tegning_bench utfoer_bench oppstart tom
 mkdir -p "$ut"
 
 echo "== machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'); load: $(uptime)"

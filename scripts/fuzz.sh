@@ -8,9 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 sekunder="${1:-600}"
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DBALVO_FUZZ=ON -DBALVO_QT=OFF -DBALVO_TESTS=OFF \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j"$(nproc)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$(nproc)"
 
 mkdir -p build-fuzz/funn
 for maal in koeffisient_fuzz regning_fuzz; do

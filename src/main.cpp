@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QTranslator>
 
-#include "mainwindow/arketvindu.h"
-#include "mainwindow/oppstart.h"
+#include "qt/mainwindow/arketvindu.h"
+#include "qt/mainwindow/oppstart.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/ark.h"
+#include "core/model/ark.h"
 
 namespace balvo::test {
 

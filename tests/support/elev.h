@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "mainwindow/arket.h"
+#include "core/mainwindow/arket.h"
 #include "testskall.h"
 
 namespace balvo::test {

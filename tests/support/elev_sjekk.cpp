@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "algebra/regning.h"
-#include "display/linjetegner.h"
+#include "core/algebra/regning.h"
+#include "core/display/linjetegner.h"
 #include "eksakt.h"
 #include "elev.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "display/tegneflate.h"
+#include "core/display/tegneflate.h"
 
 namespace balvo::test {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/skall.h"
-#include "mainwindow/tilfeldig.h"
+#include "core/mainwindow/skall.h"
+#include "core/mainwindow/tilfeldig.h"
 #include "opptaksflate.h"
 
 namespace balvo::test {

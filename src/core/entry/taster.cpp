@@ -1,0 +1,96 @@
+#include "core/entry/taster.h"
+
+#include "core/algebra/regning.h"
+
+namespace balvo {
+namespace {
+
+void av(Tastesett& t, std::initializer_list<int> taster) {
+    for (int k : taster) t.reset(static_cast<std::size_t>(k));
+}
+
+void sifrene_av(Tastesett& t) {
+    for (int i = 0; i < 10; ++i) t.reset(siffer0 + i);
+}
+
+void operasjonene_av(Tastesett& t) {
+    for (int i = 0; i < 8; ++i) t.reset(opr0 + i);
+}
+
+// Which x keys suit the chosen operation on line L.
+void x_regler(Tastesett& t, const Ark& ark, int L) {
+    const auto& te = ark.teller[L];
+    const bool rot = ark.rotteller[L][0] != 0 || ark.rotteller[L][7] != 0;
+    if (ark.regneart == symbol::gang) {
+        t.reset(variabel1);
+        if (te[1] != 0 || te[4] != 0 || rot) t.reset(variabel0);
+    } else if (ark.regneart == symbol::del) {
+        t.reset(variabel1);
+        if (te[3] != 0 || te[6] != 0 || rot) t.reset(variabel0);
+    }
+}
+
+}  // namespace
+
+Tastesett brukbare_taster(std::string_view m, const Ark& ark) {
+    const int L = ark.linjenr;
+    Tastesett t;
+    t.set();  // 1. everything usable
+
+    // 2. scroll keys
+    if (L <= 4) t.reset(scrollopp);
+    if (L >= ark.sistelinje) t.reset(scrollned);
+
+    // 3. what the shape of the current line forbids
+    const auto& rt = ark.rotteller[L];
+    const auto& te = ark.teller[L];
+    if (rt[0] != 0 || rt[7] != 0) t.reset(opr0 + 4);
+    if (te[1] != 0 || te[4] != 0) t.reset(opr0 + 5);
+    if (venstreledd(ark, L) > 0 && rt[0] != 0) t.reset(opr0 + 5);
+    if (hoeyreledd(ark, L) > 0 && rt[7] != 0) t.reset(opr0 + 5);
+
+    // 4. the mode's own row
+    if (m == modus::ny_oppgave) {
+        sifrene_av(t);
+        av(t, {Utfoer, pm, broekstrek, variabel0, variabel1, scrollopp, scrollned});
+    }
+    if (m == modus::ingen_oppgave) {
+        sifrene_av(t);
+        operasjonene_av(t);
+        av(t, {Utfoer, pm, broekstrek, variabel0, variabel1, scrollopp, scrollned});
+    }
+    if (m == modus::opr0_3) {
+        operasjonene_av(t);
+        x_regler(t, ark, L);
+        av(t, {Utfoer, broekstrek});
+    }
+    if (m == modus::opr4_7) {
+        sifrene_av(t);
+        operasjonene_av(t);
+        av(t, {variabel0, variabel1, pm, broekstrek});
+    }
+    if (m == modus::siffer) {
+        operasjonene_av(t);
+        x_regler(t, ark, L);
+        if (ark.nevnermodus) t.reset(broekstrek);
+    }
+    if (m == modus::stryk_ut || m == modus::utfoert) {
+        sifrene_av(t);
+        av(t, {Utfoer, pm, broekstrek, variabel0, variabel1});
+    }
+    if (m == modus::x_eller_x2) {
+        sifrene_av(t);
+        av(t, {broekstrek, variabel0, variabel1});
+    }
+    if (m == modus::ryddopp) av(t, {scrollopp, scrollned});
+
+    // 5. an earlier line is shown: nothing can be done to it
+    if (t.test(scrollned)) {
+        sifrene_av(t);
+        operasjonene_av(t);
+        av(t, {Utfoer, pm, broekstrek, variabel0, variabel1});
+    }
+    return t;
+}
+
+}  // namespace balvo

@@ -1,0 +1,55 @@
+#pragma once
+// The picture of the graph window: grid, labels, axes and the two sides of the exercise as
+// curves, drawn in the window's user coordinates onto any surface that can take them.
+#include <array>
+#include <functional>
+#include <string_view>
+
+#include "core/model/ark.h"
+
+namespace balvo {
+
+struct Farge {
+    int r = 0, g = 0, b = 0;
+    friend bool operator==(const Farge&, const Farge&) = default;
+};
+
+inline constexpr Farge rutefarge{153, 153, 153};
+// The classic sixteen-colour palette: 0 black, 1 blue, 4 red.
+inline constexpr Farge palett0_svart{0, 0, 0};
+inline constexpr Farge palett1_blaa{0, 0, 128};
+inline constexpr Farge palett4_roed{128, 0, 0};
+
+// The visible area in user units; y grows downwards, so a value v is drawn at −v.
+struct Brukerskala {
+    double venstre = -6, topp = -14, bredde = 17, hoeyde = 26;
+};
+inline constexpr Brukerskala grafskala{};
+
+class Grafflate {
+public:
+    virtual ~Grafflate() = default;
+    // A straight line in user units; the width is in device-independent pixels.
+    virtual void strek(double x1, double y1, double x2, double y2, Farge farge, int bredde) = 0;
+    // A label with its top-left corner at (venstre, topp), transparent background.
+    virtual void skriv(double venstre, double topp, std::string_view tekst) = 0;
+    virtual double tekstbredde(std::string_view tekst) const = 0;  // in user units
+};
+
+using Sidefunksjon = std::function<double(double)>;
+
+void tegngraf(Grafflate& flate, const Sidefunksjon& venstre, const Sidefunksjon& hoeyre);
+
+// The six polynomial coefficients of a line (columns 1..6), kept apart from the worksheet so
+// that an open graph goes on showing the exercise it was opened with.
+struct Grafoppgave {
+    std::array<Celle, 6> teller{};
+    std::array<Celle, 6> nevner{};
+};
+
+Grafoppgave grafoppgave(const Ark& ark, int linje = 0);
+
+// a·x² + b·x + c of the side "venstre" or "hoeyre"; 0 for any other side text.
+double sideverdi(const Grafoppgave& oppgave, double x, std::string_view side);
+
+}  // namespace balvo

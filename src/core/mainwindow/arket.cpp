@@ -1,0 +1,97 @@
+#include "core/mainwindow/arket.h"
+
+#include "core/entry/taster.h"
+
+namespace balvo {
+
+Arket::Arket(Skall& skall, Tilfeldig& tilfeldig) : skall_(skall), tilfeldig_(tilfeldig) {}
+
+void Arket::Form_Load() {
+    poeng_ = 0;
+    loeste_ = 0;
+    visverdier();
+    settmodus(modus::ingen_oppgave);
+    ark_.rotteller[0][0] = 0;
+    ark_.rotnevner[0][0] = 1;
+    ark_.rotteller[0][7] = 0;
+    ark_.rotnevner[0][7] = 1;
+    ark_.nevnermodus = false;
+    ark_.minus = false;
+    skall_.skjulmerke();
+}
+
+void Arket::Option1_Click() {
+    likningstype_ = Likningstype::kun_x;
+    settnivaa();
+}
+
+void Arket::Option2_Click() {
+    likningstype_ = Likningstype::kun_x2;
+    settnivaa();
+}
+
+void Arket::Option3_Click() {
+    likningstype_ = Likningstype::begge;
+    settnivaa();
+}
+
+void Arket::Check1_Click(bool avkrysset) {
+    broeker_ = avkrysset;
+    settnivaa();
+}
+
+void Arket::settnivaa() {
+    // Kun x 1/2, Kun x² 3/4, Både x² og x 5/6; the higher of each pair with fractions.
+    nivaa_ = 2 * (static_cast<int>(likningstype_) - 1) + 1 + (broeker_ ? 1 : 0);
+    visverdier();
+}
+
+void Arket::ryddopp() {
+    for (int i = 0; i <= ark_.sistelinje; ++i) toemlinje(ark_, i);
+    ark_.sistelinje = 0;
+    ark_.rad = 0;
+    ark_.linjenr = 0;
+    oppgave_scoret_ = false;
+    settmodus(modus::ryddopp);
+    for (int k = 0; k < 5; ++k) {
+        skall_.linje(k).toem();
+        skall_.opfelt(k).toem();
+    }
+    skall_.skjulmerke();
+}
+
+void Arket::settmodus(std::string_view m) {
+    const bool rulling = m == modus::scrollopp || m == modus::scrollned;
+    std::string_view gjeldende = m;
+    if (!rulling) {
+        siste_modus_ = m;
+    } else if (ark_.linjenr >= ark_.sistelinje && !siste_modus_.empty()) {
+        // Back at the newest line: the keys return to what the pupil was doing.
+        gjeldende = siste_modus_;
+    }
+    taster_ = brukbare_taster(gjeldende, ark_);
+    if (!har_oppgave_) taster_.reset(strykut);
+    if (ark_.regneart.empty() || ark_.linjenr >= siste_linje) taster_.reset(Utfoer);
+    skall_.setttaster(taster_);
+    if (m == modus::utfoert) poengsum();
+}
+
+void Arket::poengsum() {
+    // An exercise scores once: the first time one of its lines is solved.
+    if (!loest(ark_, ark_.linjenr) || oppgave_scoret_) return;
+    oppgave_scoret_ = true;
+    poeng_ += nivaa_;
+    loeste_ += 1;
+    visverdier();
+}
+
+void Arket::visverdier() {
+    skall_.visverdier(nivaa_, poeng_, loeste_);
+}
+
+std::array<Tegneflate*, 5> Arket::opfelter() {
+    return {&skall_.opfelt(0), &skall_.opfelt(1), &skall_.opfelt(2), &skall_.opfelt(3),
+            &skall_.opfelt(4)};
+}
+
+}  // namespace balvo

@@ -1,0 +1,89 @@
+#pragma once
+// The main window's logic: the worksheet, the level, the score and every click handler.
+// Qt-free; it talks to the window through Skall and draws through Tegneflate.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/mainwindow/skall.h"
+#include "core/mainwindow/tilfeldig.h"
+#include "core/model/ark.h"
+
+namespace balvo {
+
+// The equation types of the option group "Likningstype".
+enum class Likningstype { kun_x = 1, kun_x2 = 2, begge = 3 };
+
+// The answer of `egne`: ok, or the box (0..5) whose text was refused and why.
+struct Egnesvar {
+    bool ok = true;
+    int boks = -1;
+    std::string melding;
+};
+
+class Arket {
+public:
+    Arket(Skall& skall, Tilfeldig& tilfeldig);
+
+    // Start-up and the level.
+    void Form_Load();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Check1_Click(bool avkrysset);
+    void settnivaa();
+
+    // The worksheet.
+    void ryddopp();
+    void nyoppgave_Click();
+    Egnesvar egne(const std::array<std::string, 6>& koeff);
+    double f(double x, std::string_view side) const;
+
+    // The keypad.
+    void opr_Click(int index);
+    void siffer_Click(int index);
+    void pm_Click();
+    void broekstrek_Click();
+    void variabel_Click(int index);
+    void strykut_Click();
+    void Utfoer_Click();
+    void scrollopp_Click();
+    void scrollned_Click();
+
+    // Switches the keys for a mode; in "utført" it also scores a solved line.
+    void settmodus(std::string_view modus);
+
+    const Ark& ark() const { return ark_; }
+    Ark& ark() { return ark_; }
+    int nivaa() const { return nivaa_; }
+    std::int64_t poeng() const { return poeng_; }
+    std::int64_t loeste() const { return loeste_; }
+    const Tastesett& taster() const { return taster_; }
+    Likningstype likningstype() const { return likningstype_; }
+    bool broeker() const { return broeker_; }
+    bool har_oppgave() const { return har_oppgave_; }
+
+private:
+    void rull(int steg, std::string_view modus);  // scroll rows 1..4 by one line
+    void poengsum();                              // the score update of "utført"
+    void visverdier();
+    std::array<Tegneflate*, 5> opfelter();
+
+    Skall& skall_;
+    Tilfeldig& tilfeldig_;
+    Ark ark_;
+
+    Likningstype likningstype_ = Likningstype::kun_x;
+    bool broeker_ = false;
+    int nivaa_ = 1;
+    std::int64_t poeng_ = 0;
+    std::int64_t loeste_ = 0;
+
+    Tastesett taster_;
+    bool har_oppgave_ = false;     // an exercise is on the sheet (strykut is usable)
+    bool oppgave_scoret_ = false;  // the exercise on the sheet has scored already
+    std::string siste_modus_;      // the last mode before the pupil scrolled back
+};
+
+}  // namespace balvo

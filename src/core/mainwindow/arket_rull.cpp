@@ -1,0 +1,41 @@
+// Scrolling rows 1..4 over the worksheet, one line at a time.
+#include "core/display/linjetegner.h"
+#include "core/entry/operandfelt.h"
+#include "core/mainwindow/arket.h"
+
+namespace balvo {
+namespace {
+
+// A mode in which the pupil is building an operand in the field of the newest row.
+bool bygger_operand(std::string_view m) {
+    return m == modus::opr0_3 || m == modus::opr4_7 || m == modus::siffer || m == modus::x_eller_x2;
+}
+
+}  // namespace
+
+void Arket::scrollopp_Click() {
+    if (ark_.linjenr <= 4) return;  // rows 1..4 already show lines 1..4
+    rull(-1, modus::scrollopp);
+}
+
+void Arket::scrollned_Click() {
+    if (ark_.linjenr >= ark_.sistelinje) return;  // the newest line is in view
+    rull(+1, modus::scrollned);
+}
+
+void Arket::rull(int steg, std::string_view m) {
+    ark_.linjenr += steg;
+    for (int k = 1; k <= 4; ++k) {
+        const int n = ark_.linjenr - 4 + k;
+        tegnlinje(ark_, n, k, skall_.linje(k), skall_);
+        vislinjeopr(ark_, n, k, opfelter());
+    }
+    skall_.skjulmerke();
+    // Back at the newest line with an operand half built: show it again beside its row,
+    // since settmodus hands the keys back to that operand.
+    if (ark_.linjenr == ark_.sistelinje && bygger_operand(siste_modus_))
+        visoperand(ark_, skall_.opfelt(ark_.rad));
+    settmodus(m);
+}
+
+}  // namespace balvo

@@ -1,0 +1,74 @@
+// The keypad: choosing an operation and building its operand.
+#include "core/entry/operandfelt.h"
+#include "core/mainwindow/arket.h"
+#include "core/mainwindow/arket_tekster.h"
+
+namespace balvo {
+namespace {
+
+constexpr std::array<std::string_view, 8> operasjoner = {
+    symbol::legg_til, symbol::trekk_fra, symbol::gang, symbol::del,
+    symbol::rot,      symbol::kvadrer,   symbol::snu,  symbol::bytt};
+
+}  // namespace
+
+void Arket::opr_Click(int index) {
+    if (index < 0 || index > 7) return;
+    // Line 99 is the last the sheet holds: say so here, before the pupil builds an operand.
+    if (ark_.linjenr >= siste_linje) {
+        skall_.melding(tittel_paatale, tekst::arket_fullt);
+        return;
+    }
+    ark_.regneart = operasjoner[static_cast<std::size_t>(index)];
+    ark_.tellertekst.clear();
+    ark_.nevnertekst.clear();
+    ark_.minus = false;
+    ark_.medx = false;
+    ark_.medx2 = false;
+    ark_.nevnermodus = false;
+    ark_.xpos = 0;
+    visoperand(ark_, skall_.opfelt(ark_.rad));
+    settmodus(index < 4 ? modus::opr0_3 : modus::opr4_7);
+}
+
+void Arket::siffer_Click(int index) {
+    if (index < 0 || index > 9) return;
+    auto& tekst = ark_.nevnermodus ? ark_.nevnertekst : ark_.tellertekst;
+    tekst += static_cast<char>('0' + index);
+    visoperand(ark_, skall_.opfelt(ark_.rad));
+    settmodus(modus::siffer);
+}
+
+void Arket::pm_Click() {
+    ark_.minus = true;
+    visoperand(ark_, skall_.opfelt(ark_.rad));
+}
+
+void Arket::broekstrek_Click() {
+    ark_.nevnermodus = true;
+    visoperand(ark_, skall_.opfelt(ark_.rad));
+}
+
+void Arket::variabel_Click(int index) {
+    if (index != 0 && index != 1) return;
+    ark_.medx = index == 0;
+    ark_.medx2 = index == 1;
+    visoperand(ark_, skall_.opfelt(ark_.rad));
+    settmodus(modus::x_eller_x2);
+}
+
+void Arket::strykut_Click() {
+    // Before the first exercise there is nothing to cross out (line 0 was never written).
+    if (!har_oppgave_) return;
+    // While an earlier line is in view the field beside the bottom row shows that line's
+    // recorded operation, not the operand; it stays.
+    if (ark_.linjenr == ark_.sistelinje) skall_.opfelt(ark_.rad).toem();
+    ark_.regneart.clear();
+    ark_.tellertekst.clear();
+    ark_.nevnertekst.clear();
+    ark_.nevnermodus = false;
+    ark_.minus = false;
+    settmodus(modus::stryk_ut);
+}
+
+}  // namespace balvo

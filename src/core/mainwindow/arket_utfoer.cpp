@@ -1,0 +1,110 @@
+// "Utfør": the chosen operation carried out on the newest line.
+#include <optional>
+#include <string>
+
+#include "core/algebra/regning.h"
+#include "core/display/linjetegner.h"
+#include "core/entry/operandfelt.h"
+#include "core/mainwindow/arket.h"
+#include "core/mainwindow/arket_tekster.h"
+
+namespace balvo {
+namespace {
+
+// The operation record holds 16-bit operands.
+constexpr Celle stoerste_operand = 32767;
+
+// The number a typed digit text stands for, or nothing when it does not fit the record.
+// Any length is read safely: the value is checked digit by digit.
+std::optional<Celle> operandtall(std::string_view sifre) {
+    Celle v = 0;
+    for (char c : sifre) {
+        if (c < '0' || c > '9') return std::nullopt;
+        v = v * 10 + (c - '0');
+        if (v > stoerste_operand) return std::nullopt;
+    }
+    return v;
+}
+
+}  // namespace
+
+void Arket::Utfoer_Click() {
+    const int L = ark_.linjenr;
+    // The key is disabled in these cases; the handler still never works on an earlier line
+    // or without an operation.
+    if (ark_.regneart.empty() || L != ark_.sistelinje) return;
+    if (L >= siste_linje) {
+        skall_.melding(tittel_paatale, tekst::arket_fullt);
+        return;
+    }
+
+    // An empty numerator: adding x adds 1x, adding nothing adds 0, multiplying by x is by 1x.
+    std::string tellersifre = ark_.tellertekst;
+    if (tellersifre.empty()) {
+        const bool ledd = ark_.regneart == symbol::legg_til || ark_.regneart == symbol::trekk_fra;
+        tellersifre = (ledd && !ark_.medx && !ark_.medx2) ? "0" : "1";
+    }
+    const auto p = operandtall(tellersifre);
+    const auto q =
+        ark_.nevnertekst.empty() ? std::optional<Celle>{1} : operandtall(ark_.nevnertekst);
+    if (!p || !q) {
+        skall_.melding(tittel_paatale, tekst::for_stort_tall);
+        return;
+    }
+
+    ark_.linjeopr[L] = ark_.regneart;
+    ark_.linjeteller[L] = ark_.minus ? -*p : *p;
+    ark_.linjenevner[L] = *q;
+    ark_.tellertekst = std::to_string(ark_.linjeteller[L]);
+    ark_.nevnertekst = std::to_string(ark_.linjenevner[L]);
+    ark_.linjepotens[L] = ark_.medx2 ? 2 : (ark_.medx ? 1 : 0);
+
+    // An operand with denominator 0 would multiply every denominator by 0: refused like
+    // a division by zero.
+    const bool null_deler = ark_.linjeopr[L] == symbol::del && ark_.linjeteller[L] == 0;
+    if (null_deler || ark_.linjenevner[L] == 0) {
+        skall_.melding(tittel_paatale, tekst::dele_med_null);
+        settmodus(modus::utfoert);
+        return;
+    }
+    if (ark_.linjeopr[L] == symbol::gang && ark_.linjeteller[L] == 0 &&
+        !skall_.spoersmaal(tittel_advarsel, tekst::gange_med_null)) {
+        settmodus(modus::utfoert);
+        return;
+    }
+    // With a ± root on the right, squaring only undoes a square root.
+    if (ark_.linjeopr[L] == symbol::kvadrer && ark_.rotteller[L][7] == 0 &&
+        !skall_.spoersmaal(tittel_advarsel, tekst::kvadrering)) {
+        settmodus(modus::utfoert);
+        return;
+    }
+    if (regnut(ark_, L, skall_) == Regnestatus::ikke_eksakt) {
+        skall_.melding(tittel_paatale, tekst::ikke_eksakt);
+        settmodus(modus::utfoert);
+        return;
+    }
+
+    ark_.linjenr = L + 1;
+    ark_.sistelinje += 1;
+    if (ark_.rad < 4) ark_.rad += 1;
+    const int n = ark_.linjenr;
+    forkort(ark_, n);
+    const auto dump = linjedump(ark_, n);
+    skall_.diagnostikk(7, {dump[0], dump[1]});
+
+    // Row 0 keeps the exercise; past five lines rows 1..4 show the four newest, and the
+    // operand fields beside them the operations between them.
+    if (n > 4) {
+        for (int k = 1; k <= 4; ++k) tegnlinje(ark_, n - 4 + k, k, skall_.linje(k), skall_);
+        skall_.opfelt(0).toem();
+        for (int k = 1; k <= 3; ++k) vislinjeopr(ark_, n - 4 + k, k, opfelter());
+        skall_.opfelt(4).toem();
+    } else {
+        tegnlinje(ark_, n, ark_.rad, skall_.linje(ark_.rad), skall_);
+    }
+
+    settmodus(modus::utfoert);
+    skall_.diagnostikk(8, {diagnoselinje(ark_, n)});
+}
+
+}  // namespace balvo

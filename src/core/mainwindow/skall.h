@@ -1,0 +1,26 @@
+#pragma once
+// What the main window's logic needs from the window around it. The Qt window implements
+// it; tests implement it with recording surfaces and scripted answers.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/display/tegneflate.h"
+#include "core/entry/taster.h"
+#include "core/model/meldinger.h"
+
+namespace balvo {
+
+class Skall : public Meldinger, public Merke {
+public:
+    virtual Tegneflate& linje(int boks) = 0;  // worksheet rows 0..4
+    virtual Tegneflate& opfelt(int k) = 0;    // operand fields 0..4
+    virtual void setttaster(const Tastesett& brukbare) = 0;
+    // The captions of "Vanskelighetsgrad:", "Poeng:" and "Løste oppgaver:".
+    virtual void visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) = 0;
+    // The hidden diagnostic boxes: 7 the dump of a line, 8 the line after an operation.
+    virtual void diagnostikk(int boks, const std::vector<std::string>& linjer) = 0;
+    virtual void tilforgrunnen() = 0;  // bring the main window to the front
+};
+
+}  // namespace balvo

@@ -1,0 +1,54 @@
+#include "qt/about/ikon.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace balvo {
+
+QPixmap balvobilde(qreal pikselforhold) {
+    QPixmap bilde(ikonstoerrelse * pikselforhold);
+    bilde.setDevicePixelRatio(pikselforhold);
+    bilde.fill(Qt::transparent);
+
+    QPainter p(&bilde);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF ark(0.5, 0.5, 39, 36);
+    p.setPen(QPen(QColor(96, 96, 96), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(ark);
+
+    // Grid every 6 pixels, axes through (8, 27).
+    p.setPen(QPen(QColor(200, 200, 200), 0.5));
+    for (double x = 6.5; x < 39; x += 6) p.drawLine(QPointF(x, 1), QPointF(x, 36));
+    for (double y = 3.5; y < 36; y += 6) p.drawLine(QPointF(1, y), QPointF(39, y));
+    p.setPen(QPen(Qt::black, 1));
+    p.drawLine(QPointF(8.5, 2), QPointF(8.5, 36));
+    p.drawLine(QPointF(1, 27.5), QPointF(39, 27.5));
+
+    // Screen y = 4 + 0.074 (x − 21)²: up from the bottom left, top at (21, 4), down again.
+    QPainterPath parabel;
+    for (int i = 0; i <= 40; ++i) {
+        const double x = 2 + i * 36.0 / 40;
+        const double y = 4 + 0.074 * (x - 21) * (x - 21);
+        if (i == 0) {
+            parabel.moveTo(x, y);
+        } else {
+            parabel.lineTo(x, y);
+        }
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(200, 0, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(parabel);
+    p.setPen(QPen(QColor(0, 0, 200), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3, 33), QPointF(37, 11));
+    return bilde;
+}
+
+QIcon balvoikon() {
+    QIcon ikon;
+    ikon.addPixmap(balvobilde(1.0));
+    ikon.addPixmap(balvobilde(2.0));
+    return ikon;
+}
+
+}  // namespace balvo

@@ -1,0 +1,40 @@
+#pragma once
+// Saving and printing the worksheet: PDF (vector, searchable text), PNG and the printer, all
+// from the one painting routine of Dokument. Files are written whole or not at all.
+#include <QImage>
+#include <QString>
+
+#include "qt/document/dokument.h"
+
+class QIODevice;
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace balvo {
+
+class ArketVindu;
+
+// A4 with 15 mm margins all round.
+void settsideoppsett(QPagedPaintDevice& enhet);
+
+// Paints the document page by page (pages fra..til, 1-based; 0 means all). False when the
+// device could not be painted on.
+bool tegnsider(const Dokument& dokument, QPagedPaintDevice& enhet, int fra = 0, int til = 0);
+bool skrivpdf(const Dokument& dokument, QIODevice& ut);
+// The whole worksheet as one tall picture, 2 pixels to the point.
+QImage lagbilde(const Dokument& dokument);
+
+// Writes the document to `sti`: PNG when the name ends in .png, otherwise PDF. Returns an
+// empty text on success, otherwise the message for the pupil; a failed save leaves no file.
+QString lagre(const Dokument& dokument, const QString& sti);
+
+// The document of the window's worksheet, the header read from its labels.
+Dokument vindusdokument(ArketVindu& vindu, const QString& dato);
+
+// "Lagre som" without the dialog: saves to `sti` and shows any error. True when saved.
+bool lagreark(ArketVindu& vindu, const QString& sti);
+// The menu handlers' whole work: the file dialog, the print dialog.
+void lagresom(ArketVindu& vindu);
+void skrivut(ArketVindu& vindu);
+
+}  // namespace balvo

@@ -1,0 +1,94 @@
+#include "qt/graph/grafvindu.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "core/algebra/regning.h"
+#include "qt/ui/bildeboks.h"
+
+namespace balvo {
+
+namespace {
+
+QColor qfarge(Farge f) {
+    return QColor(f.r, f.g, f.b);
+}
+
+// The picture's user coordinates mapped onto the widget as it is now.
+class Malerflate : public Grafflate {
+public:
+    Malerflate(QPainter& maler, QSizeF stoerrelse)
+        : maler_(maler),
+          sx_(stoerrelse.width() / grafskala.bredde),
+          sy_(stoerrelse.height() / grafskala.hoeyde) {
+        QFont f;
+        f.setFamilies(ui::fontfamilier(QStringLiteral("MS Sans Serif")));
+        f.setPointSizeF(9.75);
+        maler_.setFont(f);
+    }
+
+    void strek(double x1, double y1, double x2, double y2, Farge farge, int bredde) override {
+        QPen penn(qfarge(farge));
+        penn.setWidth(bredde);
+        penn.setCosmetic(true);
+        penn.setCapStyle(Qt::FlatCap);
+        maler_.setPen(penn);
+        // Grid and axes stay crisp; only the slanted pieces of the curves are smoothed.
+        maler_.setRenderHint(QPainter::Antialiasing, x1 != x2 && y1 != y2);
+        maler_.drawLine(punkt(x1, y1), punkt(x2, y2));
+    }
+
+    void skriv(double venstre, double topp, std::string_view tekst) override {
+        maler_.setPen(Qt::black);
+        const QString t = QString::fromUtf8(tekst.data(), static_cast<qsizetype>(tekst.size()));
+        const QPointF p = punkt(venstre, topp);
+        maler_.drawText(QPointF(p.x(), p.y() + QFontMetricsF(maler_.font()).ascent()), t);
+    }
+
+    double tekstbredde(std::string_view tekst) const override {
+        const QString t = QString::fromUtf8(tekst.data(), static_cast<qsizetype>(tekst.size()));
+        return QFontMetricsF(maler_.font()).horizontalAdvance(t) / sx_;
+    }
+
+private:
+    QPointF punkt(double x, double y) const {
+        return {(x - grafskala.venstre) * sx_, (y - grafskala.topp) * sy_};
+    }
+
+    QPainter& maler_;
+    double sx_, sy_;
+};
+
+}  // namespace
+
+mmArk::mmArk(const Ark& ark, QWidget* eier)
+    : QWidget(eier, Qt::Window), oppgave_(grafoppgave(ark)) {
+    setObjectName(QStringLiteral("mmArk"));
+    setWindowTitle(QStringLiteral("Grafisk løsning"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(6930 / 15, 5160 / 15);
+}
+
+void mmArk::paintEvent(QPaintEvent*) {
+    QPainter maler(this);
+    maler.fillRect(rect(), Qt::white);
+    Malerflate flate(maler, size());
+    const Grafoppgave& o = oppgave_;
+    tegngraf(
+        flate, [&o](double x) { return sideverdi(o, x, "venstre"); },
+        [&o](double x) { return sideverdi(o, x, "hoeyre"); });
+}
+
+void visgraf(const Ark& ark, QPointer<mmArk>& vindu, Meldinger& meldinger, QWidget* eier) {
+    if (venstreledd(ark, 0) == 0 && hoeyreledd(ark, 0) == 0) {
+        meldinger.melding("", "Det er ingen likning å tegne");
+        return;
+    }
+    if (!vindu) vindu = new mmArk(ark, eier);
+    vindu->show();
+    vindu->raise();
+    vindu->activateWindow();
+}
+
+}  // namespace balvo

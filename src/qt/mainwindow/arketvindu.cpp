@@ -1,0 +1,96 @@
+#include "qt/mainwindow/arketvindu.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include "qt/mainwindow/tastatur.h"
+#include "qt/ui/bildeboks.h"
+#include "qt/ui/meldingsboks.h"
+
+namespace balvo {
+
+Q_LOGGING_CATEGORY(diagnostikklogg, "balvo.diagnostikk", QtWarningMsg)
+
+namespace {
+
+QString qtekst(std::string_view tekst) {
+    return QString::fromUtf8(tekst.data(), static_cast<qsizetype>(tekst.size()));
+}
+
+}  // namespace
+
+ArketVindu::ArketVindu(QWidget* forelder) : QMainWindow(forelder) {
+    setWindowTitle(QString::fromUtf8(ui::programnavn));
+    auto* flate = new QWidget(this);
+    flate->setObjectName(QStringLiteral("klientflate"));
+    // The layout needs about 9,500 × 6,300 twips of client area.
+    flate->setMinimumSize(634, 420);
+    setCentralWidget(flate);
+    byggarbeidsflate(flate);
+    byggoppgavedel(flate);
+    byggtastatur(flate);
+    byggmeny();
+    new Tastatur(*this);  // keyboard, menu shortcuts, accessible names
+    arket_.Form_Load();
+}
+
+Tegneflate& ArketVindu::linje(int boks) {
+    return *linjer_.at(static_cast<std::size_t>(boks));
+}
+
+Tegneflate& ArketVindu::opfelt(int k) {
+    return *opfelter_.at(static_cast<std::size_t>(k));
+}
+
+void ArketVindu::setttaster(const Tastesett& brukbare) {
+    for (std::size_t i = 0; i < taster_.size(); ++i)
+        if (taster_[i]) taster_[i]->setEnabled(brukbare.test(i));
+    // Every handler ends here, after its drawing: the rows' texts for screen readers follow.
+    beskrivrader(*this);
+}
+
+void ArketVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) {
+    nivaa_->setText(QString::number(nivaa));
+    poeng_->setText(QString::number(poeng));
+    loeste_->setText(QString::number(loeste));
+}
+
+void ArketVindu::diagnostikk(int boks, const std::vector<std::string>& linjer) {
+    ui::Bildeboks* skjult = boks == 7 ? dumpboks_ : boks == 8 ? diagnoseboks_ : nullptr;
+    if (skjult) skjult->toem();
+    double y = 0;
+    for (const auto& linje : linjer) {
+        qCDebug(diagnostikklogg, "%s", linje.c_str());
+        if (skjult) {
+            skjult->skriv(0, y, linje);
+            y += skjult->fontstoerrelse() * 1.2;
+        }
+    }
+}
+
+void ArketVindu::tilforgrunnen() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
+void ArketVindu::melding(std::string_view tittel, std::string_view tekst) {
+    ui::meldingsboks(this, qtekst(tittel), qtekst(tekst));
+}
+
+bool ArketVindu::spoersmaal(std::string_view tittel, std::string_view tekst) {
+    return ui::spoersmaalsboks(this, qtekst(tittel), qtekst(tekst));
+}
+
+void ArketVindu::vismerke(double venstre, double topp) {
+    // The logic places the marker in points of the client area.
+    merke_->move(qRound(venstre * ui::piksler_per_punkt), qRound(topp * ui::piksler_per_punkt));
+    merke_->show();
+    merke_->raise();
+}
+
+void ArketVindu::skjulmerke() {
+    merke_->hide();
+}
+
+}  // namespace balvo

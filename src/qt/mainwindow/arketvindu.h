@@ -1,0 +1,82 @@
+#pragma once
+// The main window on screen: every control of the worksheet, the exercise controls and the
+// keypad, laid out as designed. All decisions are the worksheet logic's (Arket); this window
+// shows what it is told and forwards every click.
+#include <QLoggingCategory>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+#include "core/mainwindow/arket.h"
+#include "core/mainwindow/skall.h"
+#include "core/mainwindow/tilfeldig.h"
+
+class QLabel;
+class QAction;
+
+namespace balvo {
+
+class egenlikning;
+class mmArk;
+class frmOm;
+
+namespace ui {
+class Bildeboks;
+}
+
+// The hidden diagnostic texts, one message per line; off unless enabled with
+// QT_LOGGING_RULES="balvo.diagnostikk=true".
+Q_DECLARE_LOGGING_CATEGORY(diagnostikklogg)
+
+class ArketVindu : public QMainWindow, public Skall {
+    Q_OBJECT
+public:
+    explicit ArketVindu(QWidget* forelder = nullptr);
+
+    Arket& arket() { return arket_; }
+
+    // What the worksheet logic asks of the window.
+    Tegneflate& linje(int boks) override;
+    Tegneflate& opfelt(int k) override;
+    void setttaster(const Tastesett& brukbare) override;
+    void visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) override;
+    void diagnostikk(int boks, const std::vector<std::string>& linjer) override;
+    void tilforgrunnen() override;
+    void melding(std::string_view tittel, std::string_view tekst) override;
+    bool spoersmaal(std::string_view tittel, std::string_view tekst) override;
+    void vismerke(double venstre, double topp) override;
+    void skjulmerke() override;
+
+    // The menu "Valg".
+    void egendef_Click();
+    void mmPapir_Click();
+    void Utskrift_Click();
+    void Lagre_Click();
+    void om_Click();
+
+private:
+    void byggarbeidsflate(QWidget* flate);
+    void byggoppgavedel(QWidget* flate);
+    void byggtastatur(QWidget* flate);
+    void byggmeny();
+
+    Klokketilfeldig tilfeldig_;
+    Arket arket_{*this, tilfeldig_};
+
+    std::array<ui::Bildeboks*, 5> linjer_{};
+    std::array<ui::Bildeboks*, 5> opfelter_{};
+    ui::Bildeboks* dumpboks_ = nullptr;      // Linje(7)
+    ui::Bildeboks* diagnoseboks_ = nullptr;  // Linje(8)
+    QLabel* merke_ = nullptr;                // Pi_R
+    QLabel* nivaa_ = nullptr;
+    QLabel* poeng_ = nullptr;
+    QLabel* loeste_ = nullptr;
+    std::array<QWidget*, antall_taster> taster_{};
+
+    // The secondary windows while they are open; choosing the menu item again brings them up.
+    QPointer<egenlikning> egenlikning_;
+    QPointer<mmArk> graf_;
+    QPointer<frmOm> om_;
+};
+
+}  // namespace balvo

@@ -1,0 +1,43 @@
+// The menu "Valg". Own equation, graph, printing, saving and the About box open from here.
+#include "qt/mainwindow/arketvindu.h"
+
+#include "qt/about/omboks.h"
+#include "qt/graph/grafvindu.h"
+#include "qt/mainwindow/egenlikning.h"
+#include "qt/document/eksport.h"
+
+namespace balvo {
+
+namespace {
+
+void fremme(QWidget* vindu) {
+    vindu->show();
+    vindu->raise();
+    vindu->activateWindow();
+}
+
+}  // namespace
+
+void ArketVindu::egendef_Click() {
+    if (!egenlikning_) egenlikning_ = new egenlikning(arket_, *this, this);
+    fremme(egenlikning_);
+}
+
+void ArketVindu::mmPapir_Click() {
+    visgraf(arket_.ark(), graf_, *this, this);
+}
+
+void ArketVindu::Utskrift_Click() {
+    skrivut(*this);
+}
+
+void ArketVindu::Lagre_Click() {
+    lagresom(*this);
+}
+
+void ArketVindu::om_Click() {
+    if (!om_) om_ = new frmOm(this);
+    fremme(om_);
+}
+
+}  // namespace balvo

@@ -1,0 +1,33 @@
+#pragma once
+// The dialog "Skriv egen likning": six boxes for a x² + b x + c = d x² + e x + f. OK hands the
+// texts to the worksheet; a refused box keeps the dialog open with that box selected.
+#include <QDialog>
+#include <array>
+
+#include "core/mainwindow/arket.h"
+#include "core/model/meldinger.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace balvo {
+
+class egenlikning : public QDialog {
+    Q_OBJECT
+public:
+    // Modeless and deleted when closed, so every opening starts again with six "0".
+    egenlikning(Arket& arket, Meldinger& meldinger, QWidget* eier = nullptr);
+
+    QLineEdit* koeff(int k) const { return koeff_[static_cast<std::size_t>(k)]; }
+
+    void Form_Load();
+    void OK_Click();
+    void Glem_Click();
+
+private:
+    Arket& arket_;
+    Meldinger& meldinger_;
+    std::array<QLineEdit*, 6> koeff_{};
+};
+
+}  // namespace balvo

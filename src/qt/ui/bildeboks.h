@@ -1,0 +1,101 @@
+#pragma once
+// A retained drawing box: the typesetters draw into it in points, it keeps every operation in
+// a display list and shows the result from an image at the screen's pixel density. The same
+// list can be replayed onto any painter (screen image, printer, PDF).
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <variant>
+#include <vector>
+
+#include "core/display/tegneflate.h"
+
+class QPainter;
+
+namespace balvo::ui {
+
+// Logical pixels per point at 96 dpi, the unit of the window's layout.
+inline constexpr double piksler_per_punkt = 4.0 / 3.0;
+
+// A font family name with its Debian stand-in where the original is missing.
+QStringList fontfamilier(const QString& navn);
+
+class Bildeboks : public QWidget, public Tegneflate {
+    Q_OBJECT
+public:
+    explicit Bildeboks(QWidget* forelder = nullptr);
+
+    void toem() override;
+    double hoeyde() const override;
+    void settfontnavn(std::string_view navn) override;
+    void settstoerrelse(double punkter) override;
+    void settkursiv(bool kursiv) override;
+    double tekstbredde(std::string_view tekst) const override;
+    void skriv(double x, double y, std::string_view tekst) override;
+    void strek(double x1, double y1, double x2, double y2) override;
+    void rektangel(double x1, double y1, double x2, double y2) override;
+
+    void settforgrunn(const QColor& farge);
+    QColor forgrunn() const { return forgrunn_; }
+    QColor bakgrunn() const { return bakgrunn_; }
+    // The current font as the program set it (name, size in points, italic).
+    QString fontnavn() const { return fontnavn_; }
+    double fontstoerrelse() const { return stoerrelse_; }
+    bool kursiv() const { return kursiv_; }
+
+    // Replays the background and every operation onto a painter whose unit is the point,
+    // origin at the box's top-left corner.
+    void tegn(QPainter& maler) const;
+    // The box as a picture at a given pixel density (1 = 96 dpi).
+    QImage bilde(qreal tetthet) const;
+    // The image the screen shows (kept at the screen's density).
+    const QImage& skjermbilde() const {
+        oppdater();
+        return bilde_;
+    }
+    std::size_t antall_operasjoner() const { return liste_.size(); }
+
+protected:
+    void paintEvent(QPaintEvent* hendelse) override;
+    void resizeEvent(QResizeEvent* hendelse) override;
+
+private:
+    struct Skrift {
+        QString navn;
+        double stoerrelse = 0;
+        bool kursiv = false;
+    };
+    struct Tekst {
+        double x, y;
+        QString tekst;
+        Skrift skrift;
+    };
+    struct Strek {
+        double x1, y1, x2, y2;
+    };
+    struct Rektangel {
+        double x1, y1, x2, y2;
+    };
+    using Operasjon = std::variant<Tekst, Strek, Rektangel>;
+
+    void legg(Operasjon op);
+    void tegnop(QPainter& maler, const Operasjon& op) const;
+    void nyttbilde();
+    void oppdater() const;
+    static void skaler(QPainter& maler);
+    static QFont qfont(const Skrift& skrift, const QPainter* maler);
+
+    std::vector<Operasjon> liste_;
+    // The image holds the first malt_ operations; the rest are painted in one go when the
+    // image is next shown or read, so that a whole line costs one painter, not one each.
+    mutable QImage bilde_;
+    mutable std::size_t malt_ = 0;
+    QColor forgrunn_{Qt::black};
+    QColor bakgrunn_{Qt::white};
+    QString fontnavn_{QStringLiteral("MS Sans Serif")};
+    double stoerrelse_ = 8.25;
+    bool kursiv_ = false;
+};
+
+}  // namespace balvo::ui

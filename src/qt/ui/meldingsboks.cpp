@@ -1,0 +1,37 @@
+#include "qt/ui/meldingsboks.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace balvo::ui {
+
+std::unique_ptr<QMessageBox> lagmeldingsboks(QWidget* eier, const QString& tittel,
+                                             const QString& tekst, Knapper knapper) {
+    auto boks = std::make_unique<QMessageBox>(eier);
+    boks->setIcon(QMessageBox::NoIcon);
+    boks->setWindowTitle(tittel.isEmpty() ? QString::fromUtf8(programnavn) : tittel);
+    // Plain text keeps the line breaks and never reads the pupil's digits as markup.
+    boks->setTextFormat(Qt::PlainText);
+    boks->setText(tekst);
+    if (knapper == Knapper::ok) {
+        boks->setDefaultButton(boks->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    } else {
+        QPushButton* ja = boks->addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+        QPushButton* nei = boks->addButton(QStringLiteral("Nei"), QMessageBox::NoRole);
+        boks->setDefaultButton(ja);
+        boks->setEscapeButton(nei);
+    }
+    return boks;
+}
+
+void meldingsboks(QWidget* eier, const QString& tittel, const QString& tekst) {
+    lagmeldingsboks(eier, tittel, tekst, Knapper::ok)->exec();
+}
+
+bool spoersmaalsboks(QWidget* eier, const QString& tittel, const QString& tekst) {
+    auto boks = lagmeldingsboks(eier, tittel, tekst, Knapper::ja_nei);
+    boks->exec();
+    return boks->buttonRole(boks->clickedButton()) == QMessageBox::YesRole;
+}
+
+}  // namespace balvo::ui

@@ -1,0 +1,203 @@
+#include "qt/ui/tasteflate.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
+
+namespace balvo::ui {
+
+namespace {
+
+constexpr QSize vanlig{16, 16};
+
+QFont skrift(const char* familie, int piksler, bool fet, bool kursiv) {
+    QFont font;
+    font.setFamilies({QString::fromLatin1(familie)});
+    font.setPixelSize(piksler);
+    font.setBold(fet);
+    font.setItalic(kursiv);
+    return font;
+}
+
+QFont sans(int piksler, bool fet = true) {
+    return skrift("Liberation Sans", piksler, fet, false);
+}
+QFont serif(int piksler, bool kursiv) {
+    return skrift("Liberation Serif", piksler, false, kursiv);
+}
+
+void tekst(QPainter& maler, const QRectF& felt, const QFont& font, const QString& t,
+           Qt::Alignment retning = Qt::AlignCenter) {
+    maler.setFont(font);
+    maler.drawText(felt, retning, t);
+}
+
+void pil(QPainter& maler, QPointF fra, QPointF til) {
+    maler.drawLine(fra, til);
+    const double retning = til.x() > fra.x() ? -1 : 1;
+    const QPointF spiss[] = {til, til + QPointF(4 * retning, -3), til + QPointF(4 * retning, 3)};
+    maler.setBrush(maler.pen().color());
+    maler.drawPolygon(spiss, 3);
+}
+
+}  // namespace
+
+QSize flatestoerrelse(Tastebilde bilde) {
+    switch (bilde) {
+        case Tastebilde::utfoer:
+            return {43, 16};
+        case Tastebilde::opp:
+        case Tastebilde::ned:
+            return {9, 6};
+        default:
+            return vanlig;
+    }
+}
+
+void tegnflate(QPainter& maler, Tastebilde bilde, int siffer) {
+    maler.save();
+    maler.setRenderHint(QPainter::Antialiasing, true);
+    maler.setRenderHint(QPainter::TextAntialiasing, true);
+    const QColor blekk(Qt::black);
+    maler.setPen(QPen(blekk, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QRectF hele(QPointF(0, 0), QSizeF(flatestoerrelse(bilde)));
+    switch (bilde) {
+        case Tastebilde::pluss:
+            maler.fillRect(QRectF(3, 7, 10, 2), blekk);
+            maler.fillRect(QRectF(7, 3, 2, 10), blekk);
+            break;
+        case Tastebilde::minus:
+            maler.fillRect(QRectF(3, 7, 10, 2), blekk);
+            break;
+        case Tastebilde::prikk:
+            maler.setBrush(blekk);
+            maler.setPen(Qt::NoPen);
+            maler.drawEllipse(QPointF(8, 8), 1.8, 1.8);
+            break;
+        case Tastebilde::kolon:
+            maler.setBrush(blekk);
+            maler.setPen(Qt::NoPen);
+            maler.drawEllipse(QPointF(8, 4.5), 1.6, 1.6);
+            maler.drawEllipse(QPointF(8, 11.5), 1.6, 1.6);
+            break;
+        case Tastebilde::rot: {
+            QPainterPath rot;
+            rot.moveTo(1, 9);
+            rot.lineTo(3.5, 8);
+            rot.lineTo(6.5, 14.5);
+            rot.lineTo(10, 1.5);
+            rot.lineTo(15.5, 1.5);
+            maler.drawPath(rot);
+            break;
+        }
+        case Tastebilde::kvadrat:
+            // The exponent sits clear of the closing bracket.
+            tekst(maler, QRectF(-1, 1, 13, 15), serif(14, false), QStringLiteral("( )"));
+            tekst(maler, QRectF(11.5, -1, 4.5, 8), serif(8, false), QStringLiteral("2"));
+            break;
+        case Tastebilde::plussminus:
+            maler.fillRect(QRectF(3, 5, 10, 2), blekk);
+            maler.fillRect(QRectF(7, 1, 2, 10), blekk);
+            maler.fillRect(QRectF(3, 13, 10, 2), blekk);
+            break;
+        case Tastebilde::bytt:
+            pil(maler, QPointF(1.5, 4.5), QPointF(14.5, 4.5));
+            pil(maler, QPointF(14.5, 11.5), QPointF(1.5, 11.5));
+            break;
+        case Tastebilde::siffer:
+            tekst(maler, hele, sans(14), QString::number(siffer));
+            break;
+        case Tastebilde::negativ:
+            tekst(maler, hele, serif(14, false), QStringLiteral("( )"));
+            maler.fillRect(QRectF(5, 8, 6, 1.5), blekk);
+            break;
+        case Tastebilde::broek:
+            tekst(maler, QRectF(0, -1, 8, 9), serif(10, true), QStringLiteral("a"));
+            tekst(maler, QRectF(8, 7, 8, 9), serif(10, true), QStringLiteral("b"));
+            maler.setPen(QPen(blekk, 1.2, Qt::SolidLine, Qt::RoundCap));
+            maler.drawLine(QPointF(3, 14.5), QPointF(13, 1.5));
+            break;
+        case Tastebilde::utfoer:
+            tekst(maler, hele, sans(13), QString::fromUtf8(utfoertekst));
+            break;
+        case Tastebilde::stryk:
+            tekst(maler, hele, sans(14), QStringLiteral("C"));
+            break;
+        case Tastebilde::x:
+            tekst(maler, hele, serif(17, true), QStringLiteral("x"));
+            break;
+        case Tastebilde::x2:
+            tekst(maler, QRectF(0, 0, 12, 16), serif(17, true), QStringLiteral("x"));
+            tekst(maler, QRectF(10, -1, 6, 9), serif(9, false), QStringLiteral("2"));
+            break;
+        case Tastebilde::opp: {
+            const QPointF hjoerner[] = {{0, 6}, {9, 6}, {4.5, 0}};
+            maler.setPen(Qt::NoPen);
+            maler.setBrush(blekk);
+            maler.drawPolygon(hjoerner, 3);
+            break;
+        }
+        case Tastebilde::ned: {
+            const QPointF hjoerner[] = {{0, 0}, {9, 0}, {4.5, 6}};
+            maler.setPen(Qt::NoPen);
+            maler.setBrush(blekk);
+            maler.drawPolygon(hjoerner, 3);
+            break;
+        }
+    }
+    maler.restore();
+}
+
+QIcon tasteikon(Tastebilde bilde, int siffer) {
+    QIcon ikon;
+    for (const qreal tetthet : {1.0, 2.0}) {
+        QPixmap kart(flatestoerrelse(bilde) * tetthet);
+        kart.setDevicePixelRatio(tetthet);
+        kart.fill(Qt::transparent);
+        QPainter maler(&kart);
+        tegnflate(maler, bilde, siffer);
+        maler.end();
+        ikon.addPixmap(kart);
+    }
+    return ikon;
+}
+
+QToolButton* lagtast(QWidget* flate, const QString& navn, const QRect& sted, Tastebilde bilde,
+                     const QString& tips, int siffer) {
+    auto* knapp = new QToolButton(flate);
+    knapp->setObjectName(navn);
+    knapp->setGeometry(sted);
+    knapp->setIcon(tasteikon(bilde, siffer));
+    knapp->setIconSize(flatestoerrelse(bilde));
+    if (!tips.isEmpty()) knapp->setToolTip(tips);
+    knapp->setFocusPolicy(Qt::NoFocus);
+    return knapp;
+}
+
+QPixmap loestmerke(qreal tetthet) {
+    QPixmap kart(merkestoerrelse * tetthet);
+    kart.setDevicePixelRatio(tetthet);
+    kart.fill(Qt::transparent);
+    QPainter maler(&kart);
+    maler.setRenderHint(QPainter::Antialiasing, true);
+    maler.setPen(QPen(QColor(220, 0, 0), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    maler.setBrush(Qt::NoBrush);
+    // A pen's R: a slightly leaning stem, a bowl drawn in one sweep, and a kicked-out leg.
+    QPainterPath stamme;
+    stamme.moveTo(13, 9);
+    stamme.cubicTo(13, 20, 11.5, 33, 9.5, 44);
+    QPainterPath bue;
+    bue.moveTo(7, 11);
+    bue.cubicTo(16, 4, 32, 4, 31, 14);
+    bue.cubicTo(30, 22, 20, 26, 12.5, 25);
+    QPainterPath bein;
+    bein.moveTo(16, 25);
+    bein.cubicTo(22, 30, 26, 40, 31, 43);
+    bein.cubicTo(33, 44.5, 35.5, 43.5, 37, 41.5);
+    maler.drawPath(stamme);
+    maler.drawPath(bue);
+    maler.drawPath(bein);
+    return kart;
+}
+
+}  // namespace balvo::ui
