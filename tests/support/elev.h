@@ -90,7 +90,8 @@ private:
 
     // The operand as the keys pressed so far build it.
     struct Operand {
-        std::string regneart, teller, nevner;
+        Operasjon regneart = Operasjon::ingen;
+        std::string teller, nevner;
         bool minus = false, nevnermodus = false, medx = false, medx2 = false;
     } operand_;
 };

@@ -84,8 +84,9 @@ void Elev::sjekk_taster() {
     const Ark& a = arket_.ark();
     const int L = a.linjenr;
     krev(skall_.taster == t, "the window shows other keys than the logic decided");
-    krev(!t[Utfoer] || (!a.regneart.empty() && L == a.sistelinje && L < siste_linje),
-         "Utfør usable with operation «" + a.regneart + "» on line " + std::to_string(L));
+    const std::string regneart(symbol(a.regneart));
+    krev(!t[Utfoer] || (!regneart.empty() && L == a.sistelinje && L < siste_linje),
+         "Utfør usable with operation «" + regneart + "» on line " + std::to_string(L));
     if (L < a.sistelinje) {
         for (int k = siffer0; k <= variabel1; ++k)
             krev(!t[static_cast<std::size_t>(k)], "key " + std::to_string(k) +
@@ -102,12 +103,12 @@ void Elev::sjekk_taster() {
     const bool hrot_med_ledd = har_rot(a, L, 3) && (te[4] != 0 || te[5] != 0 || te[6] != 0);
     krev(!t[opr0 + 5] || (te[1] == 0 && te[4] == 0 && !vrot_med_ledd && !hrot_med_ledd),
          "squaring offered on a line it cannot square" + dump(a, L));
-    if (a.regneart == "*" || a.regneart == ":") {
+    if (regneart == "*" || regneart == ":") {
         krev(!t[variabel1], "x² offered as a multiplier or divisor");
-        const bool hindrer = a.regneart == "*" ? (te[1] != 0 || te[4] != 0 || rot)
-                                               : (te[3] != 0 || te[6] != 0 || rot);
+        const bool hindrer =
+            regneart == "*" ? (te[1] != 0 || te[4] != 0 || rot) : (te[3] != 0 || te[6] != 0 || rot);
         krev(!t[variabel0] || !hindrer,
-             "x offered for «" + a.regneart + "» on a line that forbids it" + dump(a, L));
+             "x offered for «" + regneart + "» on a line that forbids it" + dump(a, L));
     }
 }
 
@@ -139,9 +140,10 @@ void Elev::sjekk_operand() {
     krev(a.regneart == o.regneart && a.tellertekst == o.teller && a.nevnertekst == o.nevner &&
              a.minus == o.minus && a.nevnermodus == o.nevnermodus && a.medx == o.medx &&
              a.medx2 == o.medx2,
-         "the operand «" + a.regneart + " " + (a.minus ? "-" : "") + a.tellertekst + "/" +
-             a.nevnertekst + "» is not what the keys typed («" + o.regneart + " " +
-             (o.minus ? "-" : "") + o.teller + "/" + o.nevner + "»)");
+         "the operand «" + std::string(symbol(a.regneart)) + " " + (a.minus ? "-" : "") +
+             a.tellertekst + "/" + a.nevnertekst + "» is not what the keys typed («" +
+             std::string(symbol(o.regneart)) + " " + (o.minus ? "-" : "") + o.teller + "/" +
+             o.nevner + "»)");
 }
 
 void Elev::sjekk_utfoert(const Ark& foer, int L) {
@@ -157,7 +159,7 @@ void Elev::sjekk_utfoert(const Ark& foer, int L) {
 
     // What the engine may take for granted about line L.
     const auto& te = a.teller[L];
-    const std::string& op = a.linjeopr[L];
+    const std::string op(symbol(a.linjeopr[L]));
     const int potens = a.linjepotens[L];
     krev(potens != 2 || op == "+" || op == "-", "x² as multiplier or divisor");
     if (op == "*" && potens == 1)
@@ -170,7 +172,7 @@ void Elev::sjekk_utfoert(const Ark& foer, int L) {
 }
 
 void Elev::sjekk_loesninger(const Ark& a, int L) {
-    const std::string& op = a.linjeopr[L];
+    const std::string op(symbol(a.linjeopr[L]));
     const int potens = a.linjepotens[L];
     const Broek k0{a.linjeteller[L], 1}, k1{a.linjenevner[L], 1};
     std::vector<Broek> punkter = kandidater(a, L);
@@ -217,8 +219,7 @@ void Elev::sjekk_loesninger(const Ark& a, int L) {
 }
 
 void Elev::sjekk_alle_linjer_tegnes() {
-    Ark& a = arket_.ark();
-    const double xpos = a.xpos;
+    const Ark& a = arket_.ark();
     Stille merke;
     for (int n = 0; n <= a.sistelinje && feil_.empty(); ++n) {
         Opptaksflate flate;
@@ -226,7 +227,6 @@ void Elev::sjekk_alle_linjer_tegnes() {
         krev(!flate.opptak().empty() && endelig(flate),
              "line " + std::to_string(n) + " draws nothing or not a number" + dump(a, n));
     }
-    a.xpos = xpos;
 }
 
 }  // namespace balvo::test

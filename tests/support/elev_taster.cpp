@@ -30,11 +30,10 @@ void Elev::trykk_tast(int tast) {
         (neste.nevnermodus ? neste.nevner : neste.teller) +=
             static_cast<char>('0' + tast - siffer0);
     } else if (tast >= opr0 && tast < opr0 + 8) {
-        static constexpr const char* navn[8] = {"+", "-", "*", ":", "r", "k", "+/-", "bytt"};
-        spor_ += std::string(" opr(") + navn[tast - opr0] + ")";
+        spor_ += " opr(" + std::string(symbol(oprtast(tast - opr0))) + ")";
         arket_.opr_Click(tast - opr0);
         neste = {};
-        neste.regneart = navn[tast - opr0];
+        neste.regneart = oprtast(tast - opr0);
     } else if (tast == pm) {
         spor_ += " pm";
         arket_.pm_Click();
@@ -51,7 +50,7 @@ void Elev::trykk_tast(int tast) {
     } else if (tast == strykut) {
         spor_ += " strykut";
         arket_.strykut_Click();
-        neste.regneart.clear();
+        neste.regneart = Operasjon::ingen;
         neste.teller.clear();
         neste.nevner.clear();
         neste.nevnermodus = neste.minus = false;
@@ -110,15 +109,15 @@ void Elev::utfoer() {
 
     // What the keys typed ask for.
     const Operand& o = operand_;
-    const bool ledd = o.regneart == "+" || o.regneart == "-";
+    const bool ledd = o.regneart == Operasjon::legg_til || o.regneart == Operasjon::trekk_fra;
     const auto p =
         operandtall(o.teller.empty() ? ((ledd && !o.medx && !o.medx2) ? "0" : "1") : o.teller);
     const auto q = o.nevner.empty() ? std::optional<Celle>{1} : operandtall(o.nevner);
     const bool for_stor = !p || !q;
-    const bool null_deler = !for_stor && ((o.regneart == ":" && *p == 0) || *q == 0);
-    const bool spoersmaal =
-        !for_stor && !null_deler &&
-        ((o.regneart == "*" && *p == 0) || (o.regneart == "k" && foer.rotteller[L][7] == 0));
+    const bool null_deler = !for_stor && ((o.regneart == Operasjon::del && *p == 0) || *q == 0);
+    const bool spoersmaal = !for_stor && !null_deler &&
+                            ((o.regneart == Operasjon::gang && *p == 0) ||
+                             (o.regneart == Operasjon::kvadrer && foer.rotteller[L][7] == 0));
     const bool maa_nektes = for_stor || null_deler || (spoersmaal && !ja) || L >= siste_linje;
 
     const Ark& a = arket_.ark();
@@ -137,9 +136,9 @@ void Elev::utfoer() {
         const Celle pv = o.minus ? -*p : *p;
         krev(a.linjeopr[L] == o.regneart && a.linjeteller[L] == pv && a.linjenevner[L] == *q &&
                  a.linjepotens[L] == (o.medx2 ? 2 : (o.medx ? 1 : 0)),
-             "the record of line " + std::to_string(L) + " is " + a.linjeopr[L] + " " +
-                 std::to_string(a.linjeteller[L]) + "/" + std::to_string(a.linjenevner[L]) +
-                 " power " + std::to_string(a.linjepotens[L]));
+             "the record of line " + std::to_string(L) + " is " +
+                 std::string(symbol(a.linjeopr[L])) + " " + std::to_string(a.linjeteller[L]) + "/" +
+                 std::to_string(a.linjenevner[L]) + " power " + std::to_string(a.linjepotens[L]));
         if (feil_.empty()) sjekk_utfoert(foer, L);
         return;
     }

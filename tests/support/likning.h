@@ -1,5 +1,5 @@
 #pragma once
-// Worksheet lines written compactly for the algebra tests, and a message double.
+// Worksheet lines written compactly for the algebra tests.
 #include <memory>
 #include <ostream>
 #include <string>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/model/ark.h"
-#include "core/model/meldinger.h"
+#include "symbol.h"
 
 namespace balvo::test {
 
@@ -82,17 +82,5 @@ inline std::unique_ptr<Ark> nytt_ark() {
     for (int i = 0; i < 3; ++i) toemlinje(*ark, i);
     return ark;
 }
-
-class Meldingsopptak : public Meldinger {
-public:
-    void melding(std::string_view tittel, std::string_view tekst) override {
-        bokser.emplace_back(std::string(tittel), std::string(tekst));
-    }
-    bool spoersmaal(std::string_view tittel, std::string_view tekst) override {
-        bokser.emplace_back(std::string(tittel), std::string(tekst));
-        return false;
-    }
-    std::vector<std::pair<std::string, std::string>> bokser;
-};
 
 }  // namespace balvo::test

@@ -8,9 +8,10 @@
 #include <sstream>
 #include <string>
 
-#include "tastetekst.h"
 #include "core/display/linjetegner.h"
 #include "core/mainwindow/arket.h"
+#include "symbol.h"
+#include "tastetekst.h"
 #include "testskall.h"
 
 namespace balvo::test {
@@ -45,7 +46,7 @@ protected:
             ark.nevner[0][j] = 1;
         }
         tegnlinje(ark, 0, 0, skall.linje(0), skall);
-        arket.settmodus("ny oppgave");
+        arket.settmodus(Modus::ny_oppgave);
     }
 
     // Presses keys by their faces, separated by spaces: + - * : r k ± b for the operation

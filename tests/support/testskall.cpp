@@ -12,8 +12,8 @@ void Testskall::visverdier(int n, std::int64_t p, std::int64_t l) {
     loeste_tekst = std::to_string(l);
 }
 
-void Testskall::diagnostikk(int boks, const std::vector<std::string>& linjer_) {
-    (boks == 7 ? dump : diagnose) = linjer_;
+void Testskall::diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer_) {
+    (boks == Diagnoseboks::dump ? dump : diagnose) = linjer_;
 }
 
 void Testskall::melding(std::string_view tittel, std::string_view tekst) {

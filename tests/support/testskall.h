@@ -26,7 +26,7 @@ public:
     Tegneflate& opfelt(int k) override { return opfelter[static_cast<std::size_t>(k)]; }
     void setttaster(const Tastesett& brukbare) override { taster = brukbare; }
     void visverdier(int n, std::int64_t p, std::int64_t l) override;
-    void diagnostikk(int boks, const std::vector<std::string>& linjer) override;
+    void diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) override;
     void tilforgrunnen() override { ++forgrunn; }
     void melding(std::string_view tittel, std::string_view tekst) override;
     bool spoersmaal(std::string_view tittel, std::string_view tekst) override;

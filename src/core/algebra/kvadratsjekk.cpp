@@ -11,9 +11,10 @@ bool lik_stoerrelse(Celle b, std::optional<Celle> v) {
 
 }  // namespace
 
-std::string_view kvadratsjekk(const Ark& ark, int n, int o) {
-    if (n < 0 || n > siste_linje || (o != 0 && o != 3)) return ikkekvadratisk;
-    const int maske = o == 0 ? venstreledd(ark, n) : hoeyreledd(ark, n);
+std::string_view kvadratsjekk(const Ark& ark, int n, Side side) {
+    if (n < 0 || n > siste_linje) return ikkekvadratisk;
+    const int maske = side == Side::venstre ? venstreledd(ark, n) : hoeyreledd(ark, n);
+    const int o = forskyvning(side);
     // Two of three terms can never be a square of a polynomial with these shapes.
     if (maske == 3 || maske == 5 || maske == 6) return ikkekvadratisk;
 

@@ -22,9 +22,10 @@ bool Linje::eksakt() const {
     return true;
 }
 
-void Linje::fjernrot(int o) {
-    rotteller[rotkolonne(o)] = 0;
-    rotnevner[rotkolonne(o)] = 1;
+void Linje::fjernrot(Side side) {
+    const int o = forskyvning(side);
+    rotteller[rotkolonne(side)] = 0;
+    rotnevner[rotkolonne(side)] = 1;
     for (int j = o + 1; j <= o + 3; ++j) {
         rotteller[j] = 0;
         rotnevner[j] = 1;

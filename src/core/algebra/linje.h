@@ -19,8 +19,8 @@ struct Linje {
     static Linje fra(const Ark& ark, int n);
     void til(Ark& ark, int n) const;
     bool eksakt() const;  // every cell within eksakt_grense
-    // Root coefficient 0/1 and radicand 0x² + 0x + 1 on one side (o = 0 left, 3 right).
-    void fjernrot(int o);
+    // Root coefficient 0/1 and radicand 0x² + 0x + 1 on one side.
+    void fjernrot(Side side);
 };
 
 // Checked arithmetic for one computation: an overflow gives 0 and is remembered, so a
@@ -45,11 +45,6 @@ private:
 
 // The whole square root of v when v is a perfect square (0 included), else nothing.
 std::optional<Celle> helrot(Celle v);
-
-// The root column of a side: 0 on the left, 7 (the ± root) on the right.
-constexpr int rotkolonne(int o) {
-    return o == 0 ? 0 : 7;
-}
 
 // Square root and square of both sides of line n into ny.
 void kvadratrot(const Ark& ark, int n, Linje& ny, Regner& r);

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "core/model/ark.h"
-#include "core/model/meldinger.h"
 
 namespace balvo {
 
@@ -18,11 +17,19 @@ enum class Regnestatus {
     ikke_eksakt,  // a number of line n+1 would leave the exact range; line n+1 is untouched
 };
 
-// Writes line n+1 from line n and its recorded operation (0 <= n <= 98). Shows the
-// "Til etteretning" box for x as multiplier or divisor through `meldinger`, only when the
-// line is written. ikke_eksakt, with nothing written and no box, also for an operand that
-// is no number (denominator 0, divisor 0, power outside 0..2) and for n outside 0..98.
-Regnestatus regnut(Ark& ark, int n, Meldinger& meldinger);
+// What the pupil is to be told after a written line: multiplying by x brings the solution
+// x = 0 along, dividing by x loses it.
+enum class Etteretning { ingen, gange_med_x, dele_med_x };
+
+struct Regneresultat {
+    Regnestatus status = Regnestatus::ok;
+    Etteretning etteretning = Etteretning::ingen;  // only with status ok
+};
+
+// Writes line n+1 from line n and its recorded operation (0 <= n <= 98). ikke_eksakt, with
+// nothing written, also for an operand that is no number (denominator 0, divisor 0, power
+// outside 0..2) and for n outside 0..98.
+Regneresultat regnut(Ark& ark, int n);
 
 // Brings polynomial columns 1..6 and root coefficients 0 and 7 of line n to lowest terms.
 void forkort(Ark& ark, int n);
@@ -31,8 +38,8 @@ void forkort(Ark& ark, int n);
 int venstreledd(const Ark& ark, int n);
 int hoeyreledd(const Ark& ark, int n);
 
-// Whether one side (o = 0 left, 3 right) of line n is a perfect square.
-std::string_view kvadratsjekk(const Ark& ark, int n, int o);
+// Whether one side of line n is a perfect square.
+std::string_view kvadratsjekk(const Ark& ark, int n, Side side);
 
 // The two text lines "VS: ..." and "HS:  ..." of line n.
 std::array<std::string, 2> linjedump(const Ark& ark, int n);

@@ -1,5 +1,3 @@
-#include <string_view>
-
 #include "core/algebra/linje.h"
 #include "core/algebra/regning.h"
 
@@ -8,10 +6,6 @@ namespace {
 
 using algebra::Linje;
 using algebra::Regner;
-
-constexpr std::string_view etteretning_gange_x =
-    "Løsningen x=0 følger med på\nlasset når du ganger med x.";
-constexpr std::string_view etteretning_dele_x = "Løsningen x=0\ngår nå tapt.";
 
 struct Operand {
     Celle p = 0;     // numerator, the pupil's sign included
@@ -62,8 +56,8 @@ void gang(const Linje& gammel, Linje& ny, const Operand& op, Regner& r) {
         ny.rotnevner[j] = r.gange(gammel.rotnevner[j], op.q);
     }
     if (op.p == 0) {
-        ny.fjernrot(0);
-        ny.fjernrot(3);
+        ny.fjernrot(Side::venstre);
+        ny.fjernrot(Side::hoeyre);
     }
     if (op.potens == 1) flytt_grad(ny, true);
 }
@@ -131,52 +125,58 @@ void normaliser(Linje& ny, Regner& r) {
     }
 }
 
-bool bruker_operand(std::string_view opr) {
-    return opr == symbol::legg_til || opr == symbol::trekk_fra || opr == symbol::gang ||
-           opr == symbol::del;
-}
-
 }  // namespace
 
-Regnestatus regnut(Ark& ark, int n, Meldinger& meldinger) {
-    if (n < 0 || n >= siste_linje) return Regnestatus::ikke_eksakt;
-    const std::string_view opr = ark.linjeopr[n];
+Regneresultat regnut(Ark& ark, int n) {
+    constexpr Regneresultat ikke_eksakt{Regnestatus::ikke_eksakt, Etteretning::ingen};
+    if (n < 0 || n >= siste_linje) return ikke_eksakt;
+    const Operasjon opr = ark.linjeopr[n];
     const Operand op{ark.linjeteller[n], ark.linjenevner[n], ark.linjepotens[n]};
     // An operand that is no number (denominator 0, or a divisor 0) or a power the columns
     // cannot hold is refused like any other result that cannot be written exactly.
-    if (bruker_operand(opr) &&
-        (op.q == 0 || op.potens < 0 || op.potens > 2 || (opr == symbol::del && op.p == 0))) {
-        return Regnestatus::ikke_eksakt;
+    if (med_operand(opr) &&
+        (op.q == 0 || op.potens < 0 || op.potens > 2 || (opr == Operasjon::del && op.p == 0))) {
+        return ikke_eksakt;
     }
 
     const Linje gammel = Linje::fra(ark, n);
     Linje ny = Linje::fra(ark, n + 1);  // cells an operation does not define stay as they were
     Regner r;
-    std::string_view etteretning;
-    if (opr == symbol::legg_til || opr == symbol::trekk_fra) {
-        ny = gammel;
-        legg_til(ny, opr == symbol::legg_til ? 1 : -1, op, r);
-    } else if (opr == symbol::gang) {
-        gang(gammel, ny, op, r);
-        if (op.potens == 1) etteretning = etteretning_gange_x;
-    } else if (opr == symbol::del) {
-        del(gammel, ny, op, r);
-        if (op.potens == 1) etteretning = etteretning_dele_x;
-    } else if (opr == symbol::rot) {
-        algebra::kvadratrot(ark, n, ny, r);
-    } else if (opr == symbol::kvadrer) {
-        algebra::kvadrer(gammel, ny, r);
-    } else if (opr == symbol::snu) {
-        snu(gammel, ny, r);
-    } else if (opr == symbol::bytt) {
-        bytt(gammel, ny);
+    Etteretning etteretning = Etteretning::ingen;
+    switch (opr) {
+        case Operasjon::legg_til:
+        case Operasjon::trekk_fra:
+            ny = gammel;
+            legg_til(ny, opr == Operasjon::legg_til ? 1 : -1, op, r);
+            break;
+        case Operasjon::gang:
+            gang(gammel, ny, op, r);
+            if (op.potens == 1) etteretning = Etteretning::gange_med_x;
+            break;
+        case Operasjon::del:
+            del(gammel, ny, op, r);
+            if (op.potens == 1) etteretning = Etteretning::dele_med_x;
+            break;
+        case Operasjon::rot:
+            algebra::kvadratrot(ark, n, ny, r);
+            break;
+        case Operasjon::kvadrer:
+            algebra::kvadrer(gammel, ny, r);
+            break;
+        case Operasjon::snu:
+            snu(gammel, ny, r);
+            break;
+        case Operasjon::bytt:
+            bytt(gammel, ny);
+            break;
+        case Operasjon::ingen:
+            break;
     }
     normaliser(ny, r);
 
-    if (r.feil() || !ny.eksakt()) return Regnestatus::ikke_eksakt;
-    if (!etteretning.empty()) meldinger.melding(tittel_etteretning, etteretning);
+    if (r.feil() || !ny.eksakt()) return ikke_eksakt;
     ny.til(ark, n + 1);
-    return Regnestatus::ok;
+    return {Regnestatus::ok, etteretning};
 }
 
 }  // namespace balvo

@@ -13,11 +13,12 @@ Celle rot(Celle v, Regner& r) {
 }  // namespace
 
 void kvadratrot(const Ark& ark, int n, Linje& ny, Regner& r) {
-    for (int o : {0, 3}) {
+    for (Side side : {Side::venstre, Side::hoeyre}) {
         const auto& t = ark.teller[n];
         const auto& nv = ark.nevner[n];
-        const int k = rotkolonne(o);
-        if (kvadratsjekk(ark, n, o) == kvadratisk) {
+        const int o = forskyvning(side);
+        const int k = rotkolonne(side);
+        if (kvadratsjekk(ark, n, side) == kvadratisk) {
             // (√a·x ± √c)²: the sign of the constant follows the sign of b.
             const Celle sg = t[o + 2] < 0 ? -1 : 1;
             ny.teller[o + 1] = 0;
@@ -26,9 +27,9 @@ void kvadratrot(const Ark& ark, int n, Linje& ny, Regner& r) {
             ny.nevner[o + 2] = rot(nv[o + 1], r);
             ny.teller[o + 3] = rot(t[o + 3], r) * sg;
             ny.nevner[o + 3] = rot(nv[o + 3], r);
-            ny.fjernrot(o);
+            ny.fjernrot(side);
             // A constant alone on the right gives both roots: it becomes the ± coefficient.
-            if (o == 3 && hoeyreledd(ark, n) == 1) {
+            if (side == Side::hoeyre && hoeyreledd(ark, n) == 1) {
                 ny.rotteller[k] = ny.teller[6];
                 ny.rotnevner[k] = ny.nevner[6];
                 ny.teller[6] = 0;
@@ -48,8 +49,9 @@ void kvadratrot(const Ark& ark, int n, Linje& ny, Regner& r) {
 }
 
 void kvadrer(const Linje& gammel, Linje& ny, Regner& r) {
-    for (int o : {0, 3}) {
-        const int k = rotkolonne(o);
+    for (Side side : {Side::venstre, Side::hoeyre}) {
+        const int o = forskyvning(side);
+        const int k = rotkolonne(side);
         if (gammel.rotteller[k] != 0) {
             // (k·√R)² = k²·R: the root is undone, the polynomial part is not used.
             const Celle kt = r.gange(gammel.rotteller[k], gammel.rotteller[k]);
@@ -69,7 +71,7 @@ void kvadrer(const Linje& gammel, Linje& ny, Regner& r) {
             ny.teller[o + 3] = r.gange(ct, ct);
             ny.nevner[o + 3] = r.gange(cn, cn);
         }
-        ny.fjernrot(o);
+        ny.fjernrot(side);
     }
 }
 

@@ -1,22 +1,21 @@
 #pragma once
-// The pieces that both the equation rows and the operand fields draw at the shared pen
-// ark.xpos: a whole number, a fraction, the letter x and the exponent 2.
+// The pen that the equation rows and the operand fields both draw with: it walks from left to
+// right along one box, and draws a whole number, a fraction, the letter x and the exponent 2 at
+// its position. Each drawing routine owns its pen; nothing of it is kept between drawings.
 #include <string>
-#include <string_view>
 
+#include "core/display/linjetegner.h"
 #include "core/display/tegneflate.h"
-#include "core/model/ark.h"
 
 namespace balvo {
 
 class Penn {
 public:
-    // sted is the box family ("likning" or "operasjon") the fonts are set for.
-    Penn(Ark& ark, Tegneflate& flate, std::string_view sted)
-        : ark_(ark), f_(flate), m_(flate.hoeyde() / 2), sted_(sted) {}
+    // sted is the box family the fonts are set for; the pen starts at the left edge.
+    Penn(Tegneflate& flate, Boksfamilie sted) : f_(flate), m_(flate.hoeyde() / 2), sted_(sted) {}
 
-    double p() const { return ark_.xpos; }
-    double m() const { return m_; }
+    double p() const { return x_; }  // the pen's position in points
+    double m() const { return m_; }  // the box's vertical middle
 
     // The advance leaves out the 4-point gap, so what follows starts at the number's edge.
     void tall(const std::string& tekst);
@@ -29,10 +28,10 @@ protected:
     // An empty text (nothing typed yet) leaves no trace.
     void skriv(double x, double y, const std::string& tekst);
 
-    Ark& ark_;
     Tegneflate& f_;
     double m_;
-    std::string_view sted_;
+    Boksfamilie sted_;
+    double x_ = 0;
 };
 
 }  // namespace balvo

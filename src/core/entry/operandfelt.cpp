@@ -3,77 +3,43 @@
 #include "core/entry/operandfelt.h"
 
 #include <string>
-#include <string_view>
 
-#include "core/display/linjetegner.h"
+#include "core/display/leddeling.h"
 #include "core/display/penn.h"
 
 namespace balvo {
 namespace {
 
-using skrift::operasjon;
-
-struct Navn {
-    std::string_view symbol;
-    std::string_view tekst;
-    bool med_operand;  // the pen moves on past the name only when an operand follows
-};
-
-constexpr Navn navn[] = {
-    {symbol::legg_til, "Legg til", true},     {symbol::trekk_fra, "Trekk fra", true},
-    {symbol::gang, "Gang med", true},         {symbol::del, "Del med", true},
-    {symbol::rot, "Trekk kvadratrot", false}, {symbol::kvadrer, "Kvadrer", false},
-    {symbol::snu, "Snu fortegn", false},      {symbol::bytt, "Bytt side", false},
-};
-
-const Navn* finnnavn(std::string_view symbol) {
-    for (const auto& n : navn)
-        if (n.symbol == symbol) return &n;
-    return nullptr;
-}
-
-// The pieces of an operand field, each drawn at the shared pen ark.xpos.
+// The pieces of an operand field, each drawn at the pen.
 class Feltpenn : public Penn {
 public:
-    Feltpenn(Ark& ark, Tegneflate& felt) : Penn(ark, felt, operasjon) {}
+    explicit Feltpenn(Tegneflate& felt) : Penn(felt, Boksfamilie::operasjon) {}
 
-    // The operation's name at the left edge. Returns whether an operand may follow.
-    bool operasjonsnavn(std::string_view symbol) {
-        f_.settfontnavn(skrifttype);
-        f_.settkursiv(false);
-        f_.settstoerrelse(20);
-        settskrift(operasjon, f_, skrift::heltall);
-        const Navn* n = finnnavn(symbol);
-        if (n == nullptr) return false;
-        f_.skriv(0, m_ - 12, n->tekst);
-        if (n->med_operand) ark_.xpos = f_.tekstbredde(n->tekst);
-        return n->med_operand;
+    // The operation's name at the left edge; the pen moves past it only when an operand
+    // follows. Returns whether one does.
+    bool operasjonsnavn(Operasjon op) {
+        settskrift(Boksfamilie::operasjon, f_, Skriftart::heltall);
+        if (op == Operasjon::ingen) return false;
+        const std::string_view navn = balvo::operasjonsnavn(op);
+        f_.skriv(0, m_ - 12, navn);
+        if (med_operand(op)) x_ = f_.tekstbredde(navn);
+        return med_operand(op);
     }
-    // The dash 4 points after the pen; the caller moves the pen on.
-    void minustegn() { f_.rektangel(4 + p(), m_ - 0.3, 4 + p() + 8, m_ + 0.3); }
+    // The dash 4 points after the pen; `etter` is how far the pen then moves.
+    void minustegn(double etter) {
+        f_.rektangel(4 + x_, m_ - 0.3, 4 + x_ + 8, m_ + 0.3);
+        x_ += etter;
+    }
 };
 
 }  // namespace
 
-std::string_view operasjonsnavn(std::string_view symbol) {
-    const Navn* n = finnnavn(symbol);
-    return n ? n->tekst : std::string_view{};
-}
-
-bool med_operand(std::string_view symbol) {
-    const Navn* n = finnnavn(symbol);
-    return n && n->med_operand;
-}
-
-void visoperand(Ark& ark, Tegneflate& felt) {
-    // The pen starts where the operation key left it (0); the name moves it on.
-    Feltpenn penn(ark, felt);
+double visoperand(const Ark& ark, Tegneflate& felt) {
+    Feltpenn penn(felt);
     felt.toem();
     penn.operasjonsnavn(ark.regneart);
-    if (ark.minus) {
-        penn.minustegn();
-        ark.xpos += 8;
-    }
+    // Everything as typed: leading zeros, an empty numerator, a bar over nothing.
+    if (ark.minus) penn.minustegn(8);
     if (ark.nevnermodus) {
         penn.broekdel(ark.tellertekst, ark.nevnertekst);
     } else {
@@ -81,37 +47,25 @@ void visoperand(Ark& ark, Tegneflate& felt) {
     }
     if (ark.medx || ark.medx2) penn.x();
     if (ark.medx2) penn.kvadrat();
+    return penn.p();
 }
 
-void vislinjeopr(Ark& ark, int n, int k, const std::array<Tegneflate*, 5>& opfelt) {
-    if (n < 0 || n > siste_linje || k < 0 || k >= static_cast<int>(opfelt.size())) return;
-    Tegneflate* felt = opfelt[static_cast<std::size_t>(k)];
-    if (felt == nullptr) return;
-    Feltpenn penn(ark, *felt);
-    ark.xpos = 0;
-    felt->toem();
+double vislinjeopr(const Ark& ark, int n, int k, Tegneflate& felt) {
+    Feltpenn penn(felt);
+    felt.toem();
     // Once the sheet has scrolled, the exercise row's field stays empty.
-    if (k == 0 && n > 4) return;
-
-    // A line without a recorded operation (the newest) shows no operand.
-    if (penn.operasjonsnavn(ark.linjeopr[n])) {
-        const Celle teller = ark.linjeteller[n];
-        const int potens = ark.linjepotens[n];
-        if (teller < 0) {
-            penn.minustegn();
-            ark.xpos = 4 + ark.xpos + 8;
-        }
-        if (ark.linjenevner[n] != 1) {
-            penn.broekdel(beloeptekst(teller), std::to_string(ark.linjenevner[n]));
-        } else if (potens == 0 || teller != 1) {
-            penn.tall(beloeptekst(teller));
-        }
-        if (potens > 0) penn.x();
-        if (potens == 2) penn.kvadrat();
+    if (n < 0 || n > siste_linje || (k == 0 && n > 4)) return penn.p();
+    const Operanddel o = del_operand(ark, n);
+    if (!penn.operasjonsnavn(o.operasjon)) return penn.p();
+    if (o.minus) penn.minustegn(4 + 8);
+    if (!o.nevner.empty()) {
+        penn.broekdel(o.teller, o.nevner);
+    } else if (!o.teller.empty()) {
+        penn.tall(o.teller);
     }
-
-    // The newest line has no operation yet: its row's field waits for the next operand.
-    if (n == ark.sistelinje && opfelt[4] != nullptr) opfelt[4]->toem();
+    if (o.potens > 0) penn.x();
+    if (o.potens == 2) penn.kvadrat();
+    return penn.p();
 }
 
 }  // namespace balvo

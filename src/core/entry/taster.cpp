@@ -21,10 +21,10 @@ void operasjonene_av(Tastesett& t) {
 void x_regler(Tastesett& t, const Ark& ark, int L) {
     const auto& te = ark.teller[L];
     const bool rot = ark.rotteller[L][0] != 0 || ark.rotteller[L][7] != 0;
-    if (ark.regneart == symbol::gang) {
+    if (ark.regneart == Operasjon::gang) {
         t.reset(variabel1);
         if (te[1] != 0 || te[4] != 0 || rot) t.reset(variabel0);
-    } else if (ark.regneart == symbol::del) {
+    } else if (ark.regneart == Operasjon::del) {
         t.reset(variabel1);
         if (te[3] != 0 || te[6] != 0 || rot) t.reset(variabel0);
     }
@@ -32,7 +32,35 @@ void x_regler(Tastesett& t, const Ark& ark, int L) {
 
 }  // namespace
 
-Tastesett brukbare_taster(std::string_view m, const Ark& ark) {
+std::string_view modustekst(Modus m) {
+    switch (m) {
+        case Modus::ingen_oppgave:
+            return "ingen oppgave";
+        case Modus::ny_oppgave:
+            return "ny oppgave";
+        case Modus::ryddopp:
+            return "ryddopp";
+        case Modus::opr0_3:
+            return "opr0-3+...";
+        case Modus::opr4_7:
+            return "opr4-7";
+        case Modus::siffer:
+            return "siffer";
+        case Modus::x_eller_x2:
+            return "x eller x2";
+        case Modus::stryk_ut:
+            return "stryk ut";
+        case Modus::utfoert:
+            return "utført";
+        case Modus::scrollopp:
+            return "scrollopp";
+        case Modus::scrollned:
+            return "scrollned";
+    }
+    return {};
+}
+
+Tastesett brukbare_taster(Modus m, const Ark& ark) {
     const int L = ark.linjenr;
     Tastesett t;
     t.set();  // 1. everything usable
@@ -50,39 +78,47 @@ Tastesett brukbare_taster(std::string_view m, const Ark& ark) {
     if (hoeyreledd(ark, L) > 0 && rt[7] != 0) t.reset(opr0 + 5);
 
     // 4. the mode's own row
-    if (m == modus::ny_oppgave) {
-        sifrene_av(t);
-        av(t, {Utfoer, pm, broekstrek, variabel0, variabel1, scrollopp, scrollned});
+    switch (m) {
+        case Modus::ny_oppgave:
+            sifrene_av(t);
+            av(t, {Utfoer, pm, broekstrek, variabel0, variabel1, scrollopp, scrollned});
+            break;
+        case Modus::ingen_oppgave:
+            sifrene_av(t);
+            operasjonene_av(t);
+            av(t, {Utfoer, pm, broekstrek, variabel0, variabel1, scrollopp, scrollned});
+            break;
+        case Modus::opr0_3:
+            operasjonene_av(t);
+            x_regler(t, ark, L);
+            av(t, {Utfoer, broekstrek});
+            break;
+        case Modus::opr4_7:
+            sifrene_av(t);
+            operasjonene_av(t);
+            av(t, {variabel0, variabel1, pm, broekstrek});
+            break;
+        case Modus::siffer:
+            operasjonene_av(t);
+            x_regler(t, ark, L);
+            if (ark.nevnermodus) t.reset(broekstrek);
+            break;
+        case Modus::stryk_ut:
+        case Modus::utfoert:
+            sifrene_av(t);
+            av(t, {Utfoer, pm, broekstrek, variabel0, variabel1});
+            break;
+        case Modus::x_eller_x2:
+            sifrene_av(t);
+            av(t, {broekstrek, variabel0, variabel1});
+            break;
+        case Modus::ryddopp:
+            av(t, {scrollopp, scrollned});
+            break;
+        case Modus::scrollopp:
+        case Modus::scrollned:
+            break;  // only the common steps
     }
-    if (m == modus::ingen_oppgave) {
-        sifrene_av(t);
-        operasjonene_av(t);
-        av(t, {Utfoer, pm, broekstrek, variabel0, variabel1, scrollopp, scrollned});
-    }
-    if (m == modus::opr0_3) {
-        operasjonene_av(t);
-        x_regler(t, ark, L);
-        av(t, {Utfoer, broekstrek});
-    }
-    if (m == modus::opr4_7) {
-        sifrene_av(t);
-        operasjonene_av(t);
-        av(t, {variabel0, variabel1, pm, broekstrek});
-    }
-    if (m == modus::siffer) {
-        operasjonene_av(t);
-        x_regler(t, ark, L);
-        if (ark.nevnermodus) t.reset(broekstrek);
-    }
-    if (m == modus::stryk_ut || m == modus::utfoert) {
-        sifrene_av(t);
-        av(t, {Utfoer, pm, broekstrek, variabel0, variabel1});
-    }
-    if (m == modus::x_eller_x2) {
-        sifrene_av(t);
-        av(t, {broekstrek, variabel0, variabel1});
-    }
-    if (m == modus::ryddopp) av(t, {scrollopp, scrollned});
 
     // 5. an earlier line is shown: nothing can be done to it
     if (t.test(scrollned)) {

@@ -29,23 +29,28 @@ enum Tast : int {
 
 using Tastesett = std::bitset<antall_taster>;
 
-namespace modus {
-inline constexpr std::string_view ingen_oppgave = "ingen oppgave";
-inline constexpr std::string_view ny_oppgave = "ny oppgave";
-inline constexpr std::string_view ryddopp = "ryddopp";
-inline constexpr std::string_view opr0_3 = "opr0-3+...";
-inline constexpr std::string_view opr4_7 = "opr4-7";
-inline constexpr std::string_view siffer = "siffer";
-inline constexpr std::string_view x_eller_x2 = "x eller x2";
-inline constexpr std::string_view stryk_ut = "stryk ut";
-inline constexpr std::string_view utfoert = "utført";
-inline constexpr std::string_view scrollopp = "scrollopp";
-inline constexpr std::string_view scrollned = "scrollned";
-}  // namespace modus
+// The entry modes: what the pupil has just done, which decides the keys usable next.
+enum class Modus {
+    ingen_oppgave,  // start-up: no exercise yet
+    ny_oppgave,     // a new exercise or own equation on line 0
+    ryddopp,        // the sheet emptied
+    opr0_3,         // an operation that takes an operand was chosen
+    opr4_7,         // an operation without an operand was chosen
+    siffer,         // a digit typed
+    x_eller_x2,     // x or x² typed
+    stryk_ut,       // the operand crossed out
+    utfoert,        // an operation performed or refused
+    scrollopp,      // scrolled up; only the common steps
+    scrollned,      // scrolled down; only the common steps
+};
+
+// The mode's name as the program's designers wrote it ("opr0-3+...", "utført"), for
+// diagnostics and test output.
+std::string_view modustekst(Modus modus);
 
 // The keys usable after `modus` on the current line ark.linjenr: the common steps, the
 // line-shape rules, the mode's row with its x rules, and the scrolled-back rule. `strykut`
 // is always in the set; the caller decides the few program-level exceptions.
-Tastesett brukbare_taster(std::string_view modus, const Ark& ark);
+Tastesett brukbare_taster(Modus modus, const Ark& ark);
 
 }  // namespace balvo

@@ -48,15 +48,8 @@ Grafoppgave grafoppgave(const Ark& ark, int linje) {
     return o;
 }
 
-double sideverdi(const Grafoppgave& o, double x, std::string_view side) {
-    std::size_t foerste = 0;
-    if (side == "venstre") {
-        foerste = 0;
-    } else if (side == "hoeyre") {
-        foerste = 3;
-    } else {
-        return 0.0;
-    }
+double sideverdi(const Grafoppgave& o, double x, Side side) {
+    const auto foerste = static_cast<std::size_t>(forskyvning(side));
     const auto ledd = [&](std::size_t k) {
         const Celle n = o.nevner[foerste + k];
         // A never-written line has denominators 0; such a term is simply absent.

@@ -49,7 +49,7 @@ struct Grafoppgave {
 
 Grafoppgave grafoppgave(const Ark& ark, int linje = 0);
 
-// a·x² + b·x + c of the side "venstre" or "hoeyre"; 0 for any other side text.
-double sideverdi(const Grafoppgave& oppgave, double x, std::string_view side);
+// a·x² + b·x + c of one side.
+double sideverdi(const Grafoppgave& oppgave, double x, Side side);
 
 }  // namespace balvo

@@ -1,5 +1,6 @@
 #include "core/mainwindow/arket.h"
 
+#include "core/entry/operandfelt.h"
 #include "core/entry/taster.h"
 
 namespace balvo {
@@ -10,7 +11,7 @@ void Arket::Form_Load() {
     poeng_ = 0;
     loeste_ = 0;
     visverdier();
-    settmodus(modus::ingen_oppgave);
+    settmodus(Modus::ingen_oppgave);
     ark_.rotteller[0][0] = 0;
     ark_.rotnevner[0][0] = 1;
     ark_.rotteller[0][7] = 0;
@@ -52,7 +53,7 @@ void Arket::ryddopp() {
     ark_.rad = 0;
     ark_.linjenr = 0;
     oppgave_scoret_ = false;
-    settmodus(modus::ryddopp);
+    settmodus(Modus::ryddopp);
     for (int k = 0; k < 5; ++k) {
         skall_.linje(k).toem();
         skall_.opfelt(k).toem();
@@ -60,20 +61,23 @@ void Arket::ryddopp() {
     skall_.skjulmerke();
 }
 
-void Arket::settmodus(std::string_view m) {
-    const bool rulling = m == modus::scrollopp || m == modus::scrollned;
-    std::string_view gjeldende = m;
-    if (!rulling) {
+void Arket::settmodus(Modus m) {
+    setttaster(m);
+    if (m == Modus::utfoert) poengsum();
+}
+
+void Arket::setttaster(Modus m) {
+    Modus gjeldende = m;
+    if (m != Modus::scrollopp && m != Modus::scrollned) {
         siste_modus_ = m;
-    } else if (ark_.linjenr >= ark_.sistelinje && !siste_modus_.empty()) {
+    } else if (ark_.linjenr >= ark_.sistelinje && siste_modus_) {
         // Back at the newest line: the keys return to what the pupil was doing.
-        gjeldende = siste_modus_;
+        gjeldende = *siste_modus_;
     }
     taster_ = brukbare_taster(gjeldende, ark_);
     if (!har_oppgave_) taster_.reset(strykut);
-    if (ark_.regneart.empty() || ark_.linjenr >= siste_linje) taster_.reset(Utfoer);
+    if (ark_.regneart == Operasjon::ingen || ark_.linjenr >= siste_linje) taster_.reset(Utfoer);
     skall_.setttaster(taster_);
-    if (m == modus::utfoert) poengsum();
 }
 
 void Arket::poengsum() {
@@ -89,9 +93,15 @@ void Arket::visverdier() {
     skall_.visverdier(nivaa_, poeng_, loeste_);
 }
 
-std::array<Tegneflate*, 5> Arket::opfelter() {
-    return {&skall_.opfelt(0), &skall_.opfelt(1), &skall_.opfelt(2), &skall_.opfelt(3),
-            &skall_.opfelt(4)};
+void Arket::vislinjeoprifelt(int n, int k) {
+    // The newest line's field waits for the next operand; a refused operation's record is
+    // not shown there.
+    if (n == ark_.sistelinje) {
+        skall_.opfelt(k).toem();
+        if (k != 4) skall_.opfelt(4).toem();
+        return;
+    }
+    vislinjeopr(ark_, n, k, skall_.opfelt(k));
 }
 
 }  // namespace balvo

@@ -3,6 +3,7 @@
 // Qt-free; it talks to the window through Skall and draws through Tegneflate.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,7 +39,7 @@ public:
     void ryddopp();
     void nyoppgave_Click();
     Egnesvar egne(const std::array<std::string, 6>& koeff);
-    double f(double x, std::string_view side) const;
+    double f(double x, Side side) const;
 
     // The keypad.
     void opr_Click(int index);
@@ -51,8 +52,10 @@ public:
     void scrollopp_Click();
     void scrollned_Click();
 
-    // Switches the keys for a mode; in "utført" it also scores a solved line.
-    void settmodus(std::string_view modus);
+    // Switches the keys for a mode; in "utført" it then scores a solved line (poengsum).
+    void settmodus(Modus modus);
+    // The keys of a mode, without the score update.
+    void setttaster(Modus modus);
 
     const Ark& ark() const { return ark_; }
     Ark& ark() { return ark_; }
@@ -65,10 +68,10 @@ public:
     bool har_oppgave() const { return har_oppgave_; }
 
 private:
-    void rull(int steg, std::string_view modus);  // scroll rows 1..4 by one line
-    void poengsum();                              // the score update of "utført"
+    void rull(int steg, Modus modus);  // scroll rows 1..4 by one line
+    void poengsum();                   // the score update of "utført"
     void visverdier();
-    std::array<Tegneflate*, 5> opfelter();
+    void vislinjeoprifelt(int n, int k);  // the record of line n beside row k
 
     Skall& skall_;
     Tilfeldig& tilfeldig_;
@@ -81,9 +84,9 @@ private:
     std::int64_t loeste_ = 0;
 
     Tastesett taster_;
-    bool har_oppgave_ = false;     // an exercise is on the sheet (strykut is usable)
-    bool oppgave_scoret_ = false;  // the exercise on the sheet has scored already
-    std::string siste_modus_;      // the last mode before the pupil scrolled back
+    bool har_oppgave_ = false;          // an exercise is on the sheet (strykut is usable)
+    bool oppgave_scoret_ = false;       // the exercise on the sheet has scored already
+    std::optional<Modus> siste_modus_;  // the last mode before the pupil scrolled back
 };
 
 }  // namespace balvo

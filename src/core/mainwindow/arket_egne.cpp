@@ -28,11 +28,11 @@ Egnesvar Arket::egne(const std::array<std::string, 6>& koeff) {
     skall_.tilforgrunnen();
     tegnlinje(ark_, 0, 0, skall_.linje(0), skall_);
     har_oppgave_ = true;
-    settmodus(modus::ny_oppgave);
+    settmodus(Modus::ny_oppgave);
     return {};
 }
 
-double Arket::f(double x, std::string_view side) const {
+double Arket::f(double x, Side side) const {
     return sideverdi(grafoppgave(ark_), x, side);
 }
 

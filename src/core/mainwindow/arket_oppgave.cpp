@@ -59,9 +59,9 @@ void Arket::nyoppgave_Click() {
     forkort(ark_, 0);
     tegnlinje(ark_, 0, 0, skall_.linje(0), skall_);
     const auto dump = linjedump(ark_, 0);
-    skall_.diagnostikk(7, {dump[0], dump[1]});
+    skall_.diagnostikk(Diagnoseboks::dump, {dump[0], dump[1]});
     har_oppgave_ = true;
-    settmodus(modus::ny_oppgave);
+    settmodus(Modus::ny_oppgave);
 }
 
 }  // namespace balvo

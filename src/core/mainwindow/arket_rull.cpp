@@ -7,28 +7,28 @@ namespace balvo {
 namespace {
 
 // A mode in which the pupil is building an operand in the field of the newest row.
-bool bygger_operand(std::string_view m) {
-    return m == modus::opr0_3 || m == modus::opr4_7 || m == modus::siffer || m == modus::x_eller_x2;
+bool bygger_operand(std::optional<Modus> m) {
+    return m == Modus::opr0_3 || m == Modus::opr4_7 || m == Modus::siffer || m == Modus::x_eller_x2;
 }
 
 }  // namespace
 
 void Arket::scrollopp_Click() {
     if (ark_.linjenr <= 4) return;  // rows 1..4 already show lines 1..4
-    rull(-1, modus::scrollopp);
+    rull(-1, Modus::scrollopp);
 }
 
 void Arket::scrollned_Click() {
     if (ark_.linjenr >= ark_.sistelinje) return;  // the newest line is in view
-    rull(+1, modus::scrollned);
+    rull(+1, Modus::scrollned);
 }
 
-void Arket::rull(int steg, std::string_view m) {
+void Arket::rull(int steg, Modus m) {
     ark_.linjenr += steg;
     for (int k = 1; k <= 4; ++k) {
         const int n = ark_.linjenr - 4 + k;
         tegnlinje(ark_, n, k, skall_.linje(k), skall_);
-        vislinjeopr(ark_, n, k, opfelter());
+        vislinjeoprifelt(n, k);
     }
     skall_.skjulmerke();
     // Back at the newest line with an operand half built: show it again beside its row,

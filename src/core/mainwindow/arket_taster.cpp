@@ -4,13 +4,6 @@
 #include "core/mainwindow/arket_tekster.h"
 
 namespace balvo {
-namespace {
-
-constexpr std::array<std::string_view, 8> operasjoner = {
-    symbol::legg_til, symbol::trekk_fra, symbol::gang, symbol::del,
-    symbol::rot,      symbol::kvadrer,   symbol::snu,  symbol::bytt};
-
-}  // namespace
 
 void Arket::opr_Click(int index) {
     if (index < 0 || index > 7) return;
@@ -19,16 +12,15 @@ void Arket::opr_Click(int index) {
         skall_.melding(tittel_paatale, tekst::arket_fullt);
         return;
     }
-    ark_.regneart = operasjoner[static_cast<std::size_t>(index)];
+    ark_.regneart = oprtast(index);
     ark_.tellertekst.clear();
     ark_.nevnertekst.clear();
     ark_.minus = false;
     ark_.medx = false;
     ark_.medx2 = false;
     ark_.nevnermodus = false;
-    ark_.xpos = 0;
     visoperand(ark_, skall_.opfelt(ark_.rad));
-    settmodus(index < 4 ? modus::opr0_3 : modus::opr4_7);
+    settmodus(index < 4 ? Modus::opr0_3 : Modus::opr4_7);
 }
 
 void Arket::siffer_Click(int index) {
@@ -36,7 +28,7 @@ void Arket::siffer_Click(int index) {
     auto& tekst = ark_.nevnermodus ? ark_.nevnertekst : ark_.tellertekst;
     tekst += static_cast<char>('0' + index);
     visoperand(ark_, skall_.opfelt(ark_.rad));
-    settmodus(modus::siffer);
+    settmodus(Modus::siffer);
 }
 
 void Arket::pm_Click() {
@@ -54,7 +46,7 @@ void Arket::variabel_Click(int index) {
     ark_.medx = index == 0;
     ark_.medx2 = index == 1;
     visoperand(ark_, skall_.opfelt(ark_.rad));
-    settmodus(modus::x_eller_x2);
+    settmodus(Modus::x_eller_x2);
 }
 
 void Arket::strykut_Click() {
@@ -63,12 +55,12 @@ void Arket::strykut_Click() {
     // While an earlier line is in view the field beside the bottom row shows that line's
     // recorded operation, not the operand; it stays.
     if (ark_.linjenr == ark_.sistelinje) skall_.opfelt(ark_.rad).toem();
-    ark_.regneart.clear();
+    ark_.regneart = Operasjon::ingen;
     ark_.tellertekst.clear();
     ark_.nevnertekst.clear();
     ark_.nevnermodus = false;
     ark_.minus = false;
-    settmodus(modus::stryk_ut);
+    settmodus(Modus::stryk_ut);
 }
 
 }  // namespace balvo

@@ -30,6 +30,10 @@ inline constexpr std::string_view for_stort_tall =
     "Tallet er for stort: teller og nevner kan være høyst 32767.\n"
     "Trykk «Stryk ut» og velg operasjonen på nytt.";
 
+inline constexpr std::string_view etteretning_gange_x =
+    "Løsningen x=0 følger med på\nlasset når du ganger med x.";
+inline constexpr std::string_view etteretning_dele_x = "Løsningen x=0\ngår nå tapt.";
+
 inline constexpr std::string_view ikke_eksakt =
     "Tallene blir for store til at regningen kan gjøres nøyaktig.\n"
     "Velg en annen operasjon.";

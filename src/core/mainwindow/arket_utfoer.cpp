@@ -32,7 +32,7 @@ void Arket::Utfoer_Click() {
     const int L = ark_.linjenr;
     // The key is disabled in these cases; the handler still never works on an earlier line
     // or without an operation.
-    if (ark_.regneart.empty() || L != ark_.sistelinje) return;
+    if (ark_.regneart == Operasjon::ingen || L != ark_.sistelinje) return;
     if (L >= siste_linje) {
         skall_.melding(tittel_paatale, tekst::arket_fullt);
         return;
@@ -41,7 +41,8 @@ void Arket::Utfoer_Click() {
     // An empty numerator: adding x adds 1x, adding nothing adds 0, multiplying by x is by 1x.
     std::string tellersifre = ark_.tellertekst;
     if (tellersifre.empty()) {
-        const bool ledd = ark_.regneart == symbol::legg_til || ark_.regneart == symbol::trekk_fra;
+        const bool ledd =
+            ark_.regneart == Operasjon::legg_til || ark_.regneart == Operasjon::trekk_fra;
         tellersifre = (ledd && !ark_.medx && !ark_.medx2) ? "0" : "1";
     }
     const auto p = operandtall(tellersifre);
@@ -61,27 +62,34 @@ void Arket::Utfoer_Click() {
 
     // An operand with denominator 0 would multiply every denominator by 0: refused like
     // a division by zero.
-    const bool null_deler = ark_.linjeopr[L] == symbol::del && ark_.linjeteller[L] == 0;
+    const bool null_deler = ark_.linjeopr[L] == Operasjon::del && ark_.linjeteller[L] == 0;
     if (null_deler || ark_.linjenevner[L] == 0) {
         skall_.melding(tittel_paatale, tekst::dele_med_null);
-        settmodus(modus::utfoert);
+        settmodus(Modus::utfoert);
         return;
     }
-    if (ark_.linjeopr[L] == symbol::gang && ark_.linjeteller[L] == 0 &&
+    if (ark_.linjeopr[L] == Operasjon::gang && ark_.linjeteller[L] == 0 &&
         !skall_.spoersmaal(tittel_advarsel, tekst::gange_med_null)) {
-        settmodus(modus::utfoert);
+        settmodus(Modus::utfoert);
         return;
     }
     // With a ± root on the right, squaring only undoes a square root.
-    if (ark_.linjeopr[L] == symbol::kvadrer && ark_.rotteller[L][7] == 0 &&
+    if (ark_.linjeopr[L] == Operasjon::kvadrer && ark_.rotteller[L][7] == 0 &&
         !skall_.spoersmaal(tittel_advarsel, tekst::kvadrering)) {
-        settmodus(modus::utfoert);
+        settmodus(Modus::utfoert);
         return;
     }
-    if (regnut(ark_, L, skall_) == Regnestatus::ikke_eksakt) {
+    const Regneresultat resultat = regnut(ark_, L);
+    if (resultat.status == Regnestatus::ikke_eksakt) {
         skall_.melding(tittel_paatale, tekst::ikke_eksakt);
-        settmodus(modus::utfoert);
+        settmodus(Modus::utfoert);
         return;
+    }
+    // The pupil is told, and cannot cancel, when x = 0 comes along or is lost.
+    if (resultat.etteretning == Etteretning::gange_med_x) {
+        skall_.melding(tittel_etteretning, tekst::etteretning_gange_x);
+    } else if (resultat.etteretning == Etteretning::dele_med_x) {
+        skall_.melding(tittel_etteretning, tekst::etteretning_dele_x);
     }
 
     ark_.linjenr = L + 1;
@@ -90,21 +98,21 @@ void Arket::Utfoer_Click() {
     const int n = ark_.linjenr;
     forkort(ark_, n);
     const auto dump = linjedump(ark_, n);
-    skall_.diagnostikk(7, {dump[0], dump[1]});
+    skall_.diagnostikk(Diagnoseboks::dump, {dump[0], dump[1]});
 
     // Row 0 keeps the exercise; past five lines rows 1..4 show the four newest, and the
     // operand fields beside them the operations between them.
     if (n > 4) {
         for (int k = 1; k <= 4; ++k) tegnlinje(ark_, n - 4 + k, k, skall_.linje(k), skall_);
         skall_.opfelt(0).toem();
-        for (int k = 1; k <= 3; ++k) vislinjeopr(ark_, n - 4 + k, k, opfelter());
+        for (int k = 1; k <= 3; ++k) vislinjeopr(ark_, n - 4 + k, k, skall_.opfelt(k));
         skall_.opfelt(4).toem();
     } else {
         tegnlinje(ark_, n, ark_.rad, skall_.linje(ark_.rad), skall_);
     }
 
-    settmodus(modus::utfoert);
-    skall_.diagnostikk(8, {diagnoselinje(ark_, n)});
+    settmodus(Modus::utfoert);
+    skall_.diagnostikk(Diagnoseboks::etter_operasjon, {diagnoselinje(ark_, n)});
 }
 
 }  // namespace balvo

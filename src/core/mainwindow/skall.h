@@ -7,9 +7,13 @@
 
 #include "core/display/tegneflate.h"
 #include "core/entry/taster.h"
-#include "core/model/meldinger.h"
+#include "core/mainwindow/meldinger.h"
 
 namespace balvo {
+
+// The two hidden diagnostic boxes: the dump of a line, Linje(7), and the line written after an
+// operation, Linje(8).
+enum class Diagnoseboks { dump, etter_operasjon };
 
 class Skall : public Meldinger, public Merke {
 public:
@@ -18,8 +22,7 @@ public:
     virtual void setttaster(const Tastesett& brukbare) = 0;
     // The captions of "Vanskelighetsgrad:", "Poeng:" and "Løste oppgaver:".
     virtual void visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) = 0;
-    // The hidden diagnostic boxes: 7 the dump of a line, 8 the line after an operation.
-    virtual void diagnostikk(int boks, const std::vector<std::string>& linjer) = 0;
+    virtual void diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) = 0;
     virtual void tilforgrunnen() = 0;  // bring the main window to the front
 };
 

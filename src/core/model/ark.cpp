@@ -11,7 +11,7 @@ void toemlinje(Ark& ark, int i) {
     }
     ark.rotteller[i][3] = 1;
     ark.rotteller[i][6] = 1;
-    ark.linjeopr[i].clear();
+    ark.linjeopr[i] = Operasjon::ingen;
     ark.linjeteller[i] = 0;
     ark.linjenevner[i] = 1;
 }

@@ -1,11 +1,11 @@
 #pragma once
 // The worksheet: four tables of equation lines, the operation record of each line, the
-// position counters, the operand being typed and the drawing pen. Plain data.
+// position counters and the operand being typed. Plain data.
 #include <array>
 #include <string>
-#include <string_view>
 
 #include "core/model/heltall.h"
+#include "core/model/operasjon.h"
 
 namespace balvo {
 
@@ -15,17 +15,17 @@ inline constexpr int siste_linje = antall_linjer - 1;
 
 using Linjetabell = std::array<std::array<Celle, antall_kolonner>, antall_linjer>;
 
-// Operation symbols: the chosen operation, the per-line record and the cases of regnut.
-namespace symbol {
-inline constexpr std::string_view legg_til = "+";
-inline constexpr std::string_view trekk_fra = "-";
-inline constexpr std::string_view gang = "*";
-inline constexpr std::string_view del = ":";
-inline constexpr std::string_view rot = "r";
-inline constexpr std::string_view kvadrer = "k";
-inline constexpr std::string_view snu = "+/-";
-inline constexpr std::string_view bytt = "bytt";
-}  // namespace symbol
+// The two sides of an equation.
+enum class Side { venstre, hoeyre };
+
+// The column before a side's x², x and constant (0 left, 3 right), and its root coefficient's
+// column (0 left, 7 right, the ± root).
+constexpr int forskyvning(Side s) {
+    return s == Side::venstre ? 0 : 3;
+}
+constexpr int rotkolonne(Side s) {
+    return s == Side::venstre ? 0 : 7;
+}
 
 struct Ark {
     // Line n, column j. teller/nevner: columns 1..3 left x², x, constant; 4..6 right.
@@ -37,7 +37,7 @@ struct Ark {
     Linjetabell rotnevner{};
 
     // The operation applied to line n to get line n+1.
-    std::array<std::string, antall_linjer> linjeopr{};
+    std::array<Operasjon, antall_linjer> linjeopr{};
     std::array<Celle, antall_linjer> linjeteller{};
     std::array<Celle, antall_linjer> linjenevner{};
     std::array<int, antall_linjer> linjepotens{};  // 0 none, 1 x, 2 x²
@@ -47,15 +47,13 @@ struct Ark {
     int rad = 0;         // visible row 0..4 of the current line
 
     // The operand being built on the keypad.
-    std::string regneart;
+    Operasjon regneart = Operasjon::ingen;
     std::string tellertekst;
     std::string nevnertekst;
     bool minus = false;
     bool nevnermodus = false;
     bool medx = false;
     bool medx2 = false;
-
-    double xpos = 0;  // pen position in points while a line or operand field is drawn
 };
 
 // Writes the cleared state into line i: 0 = 0, radicands the constant 1, no operation.

@@ -6,19 +6,13 @@
 #include <QStringList>
 
 #include "qt/about/ikon.h"
-#include "qt/ui/bildeboks.h"
+#include "qt/ui/felles.h"
 
 namespace balvo {
 
 namespace {
 
-constexpr QRect twips(int venstre, int topp, int bredde, int hoeyde) {
-    return {venstre / 15, topp / 15, bredde / 15, hoeyde / 15};
-}
-
-constexpr QPoint twipspunkt(int x, int y) {
-    return {x / 15, y / 15};
-}
+using ui::twips;
 
 QLabel* etikett(QWidget* eier, const char* navn, const QString& tekst, QRect plass) {
     auto* l = new QLabel(tekst, eier);
@@ -117,12 +111,12 @@ void frmOm::cmdOK_Click() {
 void frmOm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setPen(QPen(graa, 1));
-    p.drawLine(twipspunkt(1050, 1470), twipspunkt(4980, 1470));  // Line1(2)
-    p.drawLine(twipspunkt(1020, 1860), twipspunkt(4950, 1860));  // Line1(3)
+    p.drawLine(twips(1050, 1470), twips(4980, 1470));  // Line1(2)
+    p.drawLine(twips(1020, 1860), twips(4950, 1860));  // Line1(3)
     // Line1(1) and Line1(0): a grey line over a white one, an etched rule.
-    p.drawLine(twipspunkt(90, 3915), twipspunkt(5654, 3915));
-    const QPoint hvit = twipspunkt(105, 3930);
-    p.fillRect(QRect(hvit.x(), hvit.y(), twipspunkt(5654, 0).x() - hvit.x() + 1, 2), Qt::white);
+    p.drawLine(twips(90, 3915), twips(5654, 3915));
+    const QPoint hvit = twips(105, 3930);
+    p.fillRect(QRect(hvit.x(), hvit.y(), twips(5654, 0).x() - hvit.x() + 1, 2), Qt::white);
 }
 
 }  // namespace balvo

@@ -4,34 +4,21 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "core/display/linjetegner.h"
 #include "core/entry/operandfelt.h"
-#include "qt/ui/bildeboks.h"
-#include "qt/ui/meldingsboks.h"
+#include "qt/ui/felles.h"
+#include "qt/ui/malerflate.h"
 #include "qt/ui/tasteflate.h"
 
 namespace balvo {
 namespace {
 
-const QColor moerkeblaa(0, 0, 192);  // the rows below the exercise, as on screen
-constexpr double mellomrom = Dokument::radsteg - Dokument::radhoeyde;
+using namespace sideoppsett;
 
-// The operand fields that a line's operation does not go into.
-class Nullflate : public Tegneflate {
-public:
-    void toem() override {}
-    double hoeyde() const override { return Dokument::radhoeyde; }
-    void settfontnavn(std::string_view) override {}
-    void settstoerrelse(double) override {}
-    void settkursiv(bool) override {}
-    double tekstbredde(std::string_view) const override { return 0; }
-    void skriv(double, double, std::string_view) override {}
-    void strek(double, double, double, double) override {}
-    void rektangel(double, double, double, double) override {}
-};
+const QColor moerkeblaa(0, 0, 192);  // the rows below the exercise, as on screen
+constexpr double mellomrom = radsteg - radhoeyde;
 
 // Where the typesetter puts the solved marker of a line.
 class Merkested : public Merke {
@@ -43,48 +30,17 @@ public:
 
 // A font `punkter` units tall on a painter whose unit is the point, whatever the device.
 QFont punktfont(const QPainter& maler, double punkter, bool fet = false) {
-    QFont font;
-    font.setFamilies(ui::fontfamilier(QStringLiteral("Arial")));
     const int dpi = maler.device() ? maler.device()->logicalDpiY() : 72;
-    font.setPointSizeF(punkter * 72.0 / dpi);
-    font.setBold(fet);
-    return font;
-}
-
-// Pixels of a box as the window lays it out (96 dpi).
-int piksler(double punkter) {
-    return static_cast<int>(std::lround(punkter * ui::piksler_per_punkt));
-}
-
-int kapasitet(double hoeyde) {
-    return std::max(1, static_cast<int>(std::floor((hoeyde + mellomrom) / Dokument::radsteg)));
+    return ui::skrift(QStringLiteral("Arial"), punkter * 72.0 / dpi, fet);
 }
 
 }  // namespace
 
-Dokument::Dokument(const Ark& ark, Topptekst topp) : ark_(ark), topp_(std::move(topp)) {
-    ark_.sistelinje = std::clamp(ark_.sistelinje, 0, siste_linje);
-}
+Dokument::Dokument(const Ark& ark, Topptekst topp)
+    : ark_(ark), siste_(std::clamp(ark.sistelinje, 0, siste_linje)), topp_(std::move(topp)) {}
 
-std::vector<Side> Dokument::sider(double hoeyde) const {
-    std::vector<Side> ut;
-    int neste = 0;
-    while (neste <= ark_.sistelinje) {
-        const bool topp = ut.empty();
-        const double plass = hoeyde - bunnhoeyde - (topp ? topphoeyde : 0);
-        const int til = std::min(ark_.sistelinje, neste + kapasitet(plass) - 1);
-        ut.push_back({neste, til, topp});
-        neste = til + 1;
-    }
-    return ut;
-}
-
-double Dokument::hoeyde(const Side& side) const {
-    const int linjer = side.til - side.fra + 1;
-    return (side.topp ? topphoeyde : 0) + std::max(0, linjer) * radsteg - mellomrom;
-}
-
-void Dokument::tegn(QPainter& maler, const Side& side, int nr, int antall, double bunn) const {
+void Dokument::tegn(QPainter& maler, const Dokumentside& side, int nr, int antall,
+                    double bunn) const {
     maler.save();
     if (side.topp) tegntopp(maler);
     double y = side.topp ? topphoeyde : 0;
@@ -128,35 +84,26 @@ void Dokument::tegntopp(QPainter& maler) const {
 }
 
 void Dokument::tegnlinje(QPainter& maler, int n, double y) const {
-    // The screen's own boxes, off screen: the typesetters draw into their display lists and
-    // the lists are replayed onto this painter.
-    ui::Bildeboks rad;
-    rad.resize(piksler(likningsbredde), piksler(radhoeyde));
-    rad.settforgrunn(n == 0 ? QColor(Qt::black) : moerkeblaa);
+    // The typesetters draw straight onto the page. A line longer than its column is shrunk to
+    // fit instead of being cut off: measured first, then drawn at that scale.
     Merkested merke;
-    ::balvo::tegnlinje(ark_, n, 0, rad, merke);
-    const double slutt = ark_.xpos;
-
-    ui::Bildeboks felt;
-    felt.resize(piksler(bredde - oprkant), piksler(radhoeyde));
-    felt.settforgrunn(moerkeblaa);
-    Nullflate tom;
-    // Field 1 of five: each line gets its own operation, whatever vislinjeopr does to the
-    // exercise row's field or to the newest row's.
-    vislinjeopr(ark_, n, 1, std::array<Tegneflate*, 5>{&tom, &felt, &tom, &tom, &tom});
-
-    // A line longer than its column is shrunk to fit instead of being cut off.
+    ui::Malerflate maal(nullptr, radhoeyde);
+    const double slutt = ::balvo::tegnlinje(ark_, n, 0, maal, merke);
     const double plass = likningsbredde - 4;
     const double skala = slutt > plass ? plass / slutt : 1.0;
+
     maler.save();
     maler.translate(0, y + radhoeyde * (1 - skala) / 2);
     maler.scale(skala, skala);
-    rad.tegn(maler);
+    ui::Malerflate rad(&maler, radhoeyde, n == 0 ? QColor(Qt::black) : moerkeblaa);
+    ::balvo::tegnlinje(ark_, n, 0, rad, merke);
     maler.restore();
 
+    // Each line gets its own operation beside it, as field 1 shows it on screen.
     maler.save();
     maler.translate(oprkant, y);
-    felt.tegn(maler);
+    ui::Malerflate felt(&maler, radhoeyde, moerkeblaa);
+    vislinjeopr(ark_, n, 1, felt);
     maler.restore();
 
     if (merke.x >= 0) {

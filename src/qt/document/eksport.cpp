@@ -16,8 +16,8 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "core/mainwindow/meldinger.h"
 #include "qt/mainwindow/arketvindu.h"
-#include "core/model/meldinger.h"
 #include "qt/ui/meldingsboks.h"
 
 namespace balvo {
@@ -99,7 +99,7 @@ bool skrivpdf(const Dokument& dokument, QIODevice& ut) {
 }
 
 QImage lagbilde(const Dokument& dokument) {
-    const Side alt = dokument.alt();
+    const Dokumentside alt = dokument.alt();
     const double kant = 15 * punkt_per_mm;
     const QSizeF punkter(Dokument::bredde + 2 * kant, dokument.hoeyde(alt) + 2 * kant);
     QImage bilde((punkter * bildeskala).toSize(), QImage::Format_RGB32);

@@ -15,16 +15,13 @@ QColor qfarge(Farge f) {
 }
 
 // The picture's user coordinates mapped onto the widget as it is now.
-class Malerflate : public Grafflate {
+class Grafmaler : public Grafflate {
 public:
-    Malerflate(QPainter& maler, QSizeF stoerrelse)
+    Grafmaler(QPainter& maler, QSizeF stoerrelse)
         : maler_(maler),
           sx_(stoerrelse.width() / grafskala.bredde),
           sy_(stoerrelse.height() / grafskala.hoeyde) {
-        QFont f;
-        f.setFamilies(ui::fontfamilier(QStringLiteral("MS Sans Serif")));
-        f.setPointSizeF(9.75);
-        maler_.setFont(f);
+        maler_.setFont(ui::skrift(QStringLiteral("MS Sans Serif"), 9.75));
     }
 
     void strek(double x1, double y1, double x2, double y2, Farge farge, int bredde) override {
@@ -67,17 +64,17 @@ mmArk::mmArk(const Ark& ark, QWidget* eier)
     setWindowTitle(QStringLiteral("Grafisk løsning"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(6930 / 15, 5160 / 15);
+    resize(ui::twips(6930), ui::twips(5160));
 }
 
 void mmArk::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     maler.fillRect(rect(), Qt::white);
-    Malerflate flate(maler, size());
+    Grafmaler flate(maler, size());
     const Grafoppgave& o = oppgave_;
     tegngraf(
-        flate, [&o](double x) { return sideverdi(o, x, "venstre"); },
-        [&o](double x) { return sideverdi(o, x, "hoeyre"); });
+        flate, [&o](double x) { return sideverdi(o, x, Side::venstre); },
+        [&o](double x) { return sideverdi(o, x, Side::hoeyre); });
 }
 
 void visgraf(const Ark& ark, QPointer<mmArk>& vindu, Meldinger& meldinger, QWidget* eier) {

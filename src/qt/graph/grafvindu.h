@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "core/graph/graf.h"
-#include "core/model/meldinger.h"
+#include "core/mainwindow/meldinger.h"
 
 namespace balvo {
 

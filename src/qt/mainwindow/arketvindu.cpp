@@ -1,5 +1,6 @@
 #include "qt/mainwindow/arketvindu.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QWidget>
 
@@ -55,16 +56,14 @@ void ArketVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) 
     loeste_->setText(QString::number(loeste));
 }
 
-void ArketVindu::diagnostikk(int boks, const std::vector<std::string>& linjer) {
-    ui::Bildeboks* skjult = boks == 7 ? dumpboks_ : boks == 8 ? diagnoseboks_ : nullptr;
-    if (skjult) skjult->toem();
+void ArketVindu::diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) {
+    ui::Bildeboks* skjult = boks == Diagnoseboks::dump ? dumpboks_ : diagnoseboks_;
+    skjult->toem();
     double y = 0;
     for (const auto& linje : linjer) {
         qCDebug(diagnostikklogg, "%s", linje.c_str());
-        if (skjult) {
-            skjult->skriv(0, y, linje);
-            y += skjult->fontstoerrelse() * 1.2;
-        }
+        skjult->skriv(0, y, linje);
+        y += skjult->fontstoerrelse() * 1.2;
     }
 }
 

@@ -11,8 +11,10 @@
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
 
-class QLabel;
+class QAbstractButton;
 class QAction;
+class QLabel;
+class QPushButton;
 
 namespace balvo {
 
@@ -35,12 +37,17 @@ public:
 
     Arket& arket() { return arket_; }
 
+    // The controls the core's keys name, the worksheet rows and the new-exercise button.
+    QAbstractButton* tast(Tast t) const { return taster_.at(static_cast<std::size_t>(t)); }
+    ui::Bildeboks* linjeboks(int rad) const { return linjer_.at(static_cast<std::size_t>(rad)); }
+    QPushButton* nyoppgaveknapp() const { return nyoppgave_; }
+
     // What the worksheet logic asks of the window.
     Tegneflate& linje(int boks) override;
     Tegneflate& opfelt(int k) override;
     void setttaster(const Tastesett& brukbare) override;
     void visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) override;
-    void diagnostikk(int boks, const std::vector<std::string>& linjer) override;
+    void diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) override;
     void tilforgrunnen() override;
     void melding(std::string_view tittel, std::string_view tekst) override;
     bool spoersmaal(std::string_view tittel, std::string_view tekst) override;
@@ -71,7 +78,8 @@ private:
     QLabel* nivaa_ = nullptr;
     QLabel* poeng_ = nullptr;
     QLabel* loeste_ = nullptr;
-    std::array<QWidget*, antall_taster> taster_{};
+    std::array<QAbstractButton*, antall_taster> taster_{};
+    QPushButton* nyoppgave_ = nullptr;
 
     // The secondary windows while they are open; choosing the menu item again brings them up.
     QPointer<egenlikning> egenlikning_;

@@ -16,23 +16,13 @@ namespace balvo {
 
 namespace {
 
-constexpr QRect twips(int venstre, int topp, int bredde, int hoeyde) {
-    return {venstre / 15, topp / 15, bredde / 15, hoeyde / 15};
-}
+using ui::twips;
 
 const QColor moerkeblaa(0, 0, 192);  // &H00C00000
 const QColor moerkeroed(192, 0, 0);  // &H000000C0
 
-QFont skrift(const QString& navn, double punkter, bool fet = false) {
-    QFont font;
-    font.setFamilies(ui::fontfamilier(navn));
-    font.setPointSizeF(punkter);
-    font.setBold(fet);
-    return font;
-}
-
 QFont sansserif(double punkter, bool fet = false) {
-    return skrift(QStringLiteral("MS Sans Serif"), punkter, fet);
+    return ui::skrift(QStringLiteral("MS Sans Serif"), punkter, fet);
 }
 
 template <typename T>
@@ -101,8 +91,8 @@ void ArketVindu::byggarbeidsflate(QWidget* flate) {
     connect(opp, &QToolButton::clicked, this, [this] { arket_.scrollopp_Click(); });
     connect(ned, &QToolButton::clicked, this, [this] { arket_.scrollned_Click(); });
 
-    strek(flate, QStringLiteral("Line4"), QRect(6270 / 15, 0, 1, 6180 / 15));
-    strek(flate, QStringLiteral("Line3"), QRect(120 / 15, 3690 / 15, (9360 - 120) / 15, 1));
+    strek(flate, QStringLiteral("Line4"), QRect(twips(6270), 0, 1, twips(6180)));
+    strek(flate, QStringLiteral("Line3"), QRect(twips(120), twips(3690), twips(9360 - 120), 1));
 
     merke_ = plasser(new QLabel(flate), QStringLiteral("Pi_R"), twips(9120, 4200, 615, 735));
     merke_->setPixmap(ui::loestmerke(devicePixelRatioF() > 1 ? 2.0 : 1.0));
@@ -114,6 +104,7 @@ void ArketVindu::byggarbeidsflate(QWidget* flate) {
 void ArketVindu::byggoppgavedel(QWidget* flate) {
     auto* ny = plasser(new QPushButton(QStringLiteral("Ny oppgave"), flate),
                        QStringLiteral("nyoppgave"), twips(120, 3810, 1725, 525));
+    nyoppgave_ = ny;
     ny->setFont(sansserif(13.5));
     connect(ny, &QPushButton::clicked, this, [this] { arket_.nyoppgave_Click(); });
 
@@ -121,18 +112,18 @@ void ArketVindu::byggoppgavedel(QWidget* flate) {
     etikett(flate, QStringLiteral("Label1"), QStringLiteral("Vanskelighetsgrad:"),
             twips(2400, 3960, 1995, 255), ledetekst);
     nivaa_ = etikett(flate, QStringLiteral("Nivaa"), QStringLiteral("1"),
-                     twips(4440, 3900, 225, 345), skrift(QStringLiteral("Arial"), 14.25, true));
+                     twips(4440, 3900, 225, 345), ui::skrift(QStringLiteral("Arial"), 14.25, true));
     QPalette roed = nivaa_->palette();
     roed.setColor(QPalette::WindowText, moerkeroed);
     nivaa_->setPalette(roed);
     etikett(flate, QStringLiteral("Label2"), QStringLiteral("Løste oppgaver:"),
             twips(2400, 4320, 1755, 255), ledetekst);
     loeste_ = etikett(flate, QStringLiteral("Loeste"), QString(), twips(4170, 4290, 525, 285),
-                      skrift(QStringLiteral("Arial"), 12));
+                      ui::skrift(QStringLiteral("Arial"), 12));
     etikett(flate, QStringLiteral("Label3"), QStringLiteral("Poeng:"), twips(2400, 4680, 825, 255),
             ledetekst);
     poeng_ = etikett(flate, QStringLiteral("Poeng"), QStringLiteral("0"),
-                     twips(3270, 4680, 615, 285), skrift(QStringLiteral("Arial"), 12));
+                     twips(3270, 4680, 615, 285), ui::skrift(QStringLiteral("Arial"), 12));
 
     auto* ramme = plasser(new QGroupBox(QStringLiteral("Likningstype"), flate),
                           QStringLiteral("Frame1"), twips(120, 4410, 1695, 1845));

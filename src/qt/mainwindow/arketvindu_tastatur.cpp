@@ -3,18 +3,20 @@
 #include <QToolButton>
 
 #include "qt/mainwindow/arketvindu.h"
+#include "qt/ui/felles.h"
 #include "qt/ui/tasteflate.h"
 
 namespace balvo {
 
 namespace {
 
-constexpr int side = 375 / 15;  // every key is 375 twips square
+using ui::twips;
 
-QToolButton* tast(QWidget* flate, const QString& navn, int venstre, int topp, ui::Tastebilde bilde,
-                  const QString& tips = {}, int siffer = 0, int bredde = side) {
-    return ui::lagtast(flate, navn, QRect(venstre / 15, topp / 15, bredde, side), bilde, tips,
-                       siffer);
+// Every key is 375 twips square; the perform key is 765 wide.
+QToolButton* lagtast(QWidget* flate, const QString& navn, int venstre, int topp,
+                     ui::Tastebilde bilde, const QString& tips = {}, int siffer = 0,
+                     int bredde = 375) {
+    return ui::lagtast(flate, navn, twips(venstre, topp, bredde, 375), bilde, tips, siffer);
 }
 
 QWidget* panel(QWidget* flate, const QString& navn, const QRect& sted, const QColor& farge) {
@@ -39,12 +41,12 @@ struct Oprtast {
 void ArketVindu::byggtastatur(QWidget* flate) {
     auto* ramme = new QFrame(flate);
     ramme->setObjectName(QStringLiteral("ramme"));
-    ramme->setGeometry(6570 / 15, 3990 / 15, 2205 / 15, 2115 / 15);
+    ramme->setGeometry(twips(6570, 3990, 2205, 2115));
     ramme->setFrameStyle(QFrame::Box | QFrame::Plain);
     ramme->setLineWidth(2);
-    panel(flate, QStringLiteral("Shape2"), QRect(6600 / 15, 4020 / 15, 885 / 15, 2055 / 15),
+    panel(flate, QStringLiteral("Shape2"), twips(6600, 4020, 885, 2055),
           QColor(255, 224, 192));  // &H00C0E0FF
-    panel(flate, QStringLiteral("Shape3"), QRect(7500 / 15, 4020 / 15, 1245 / 15, 2055 / 15),
+    panel(flate, QStringLiteral("Shape3"), twips(7500, 4020, 1245, 2055),
           QColor(192, 255, 192));  // &H00C0FFC0
 
     using B = ui::Tastebilde;
@@ -60,8 +62,8 @@ void ArketVindu::byggtastatur(QWidget* flate) {
     };
     for (int i = 0; i < 8; ++i) {
         const Oprtast& o = oprtaster[i];
-        auto* k = tast(flate, QStringLiteral("opr_%1").arg(i), o.venstre, o.topp, o.bilde,
-                       QString::fromUtf8(o.tips));
+        auto* k = lagtast(flate, QStringLiteral("opr_%1").arg(i), o.venstre, o.topp, o.bilde,
+                          QString::fromUtf8(o.tips));
         taster_[opr0 + i] = k;
         connect(k, &QToolButton::clicked, this, [this, i] { arket_.opr_Click(i); });
     }
@@ -70,22 +72,23 @@ void ArketVindu::byggtastatur(QWidget* flate) {
     for (int i = 0; i < 10; ++i) {
         const int venstre = i == 0 ? 7530 : 7530 + 390 * ((i - 1) % 3);
         const int topp = i == 0 ? 5250 : 4860 - 390 * ((i - 1) / 3);
-        auto* k = tast(flate, QStringLiteral("siffer_%1").arg(i), venstre, topp, B::siffer, {}, i);
+        auto* k =
+            lagtast(flate, QStringLiteral("siffer_%1").arg(i), venstre, topp, B::siffer, {}, i);
         taster_[siffer0 + i] = k;
         connect(k, &QToolButton::clicked, this, [this, i] { arket_.siffer_Click(i); });
     }
 
-    auto* pm = tast(flate, QStringLiteral("pm"), 7920, 5250, B::negativ,
-                    QStringLiteral("Negativt fortegn"));
-    auto* strek = tast(flate, QStringLiteral("broekstrek"), 8310, 5250, B::broek,
-                       QStringLiteral("Brøkstrek"));
-    auto* utfoer = tast(flate, QStringLiteral("Utfoer"), 6660, 5640, B::utfoer, {}, 0, 765 / 15);
+    auto* pm = lagtast(flate, QStringLiteral("pm"), 7920, 5250, B::negativ,
+                       QStringLiteral("Negativt fortegn"));
+    auto* strek = lagtast(flate, QStringLiteral("broekstrek"), 8310, 5250, B::broek,
+                          QStringLiteral("Brøkstrek"));
+    auto* utfoer = lagtast(flate, QStringLiteral("Utfoer"), 6660, 5640, B::utfoer, {}, 0, 765);
     auto* stryk =
-        tast(flate, QStringLiteral("strykut"), 7530, 5640, B::stryk, QStringLiteral("Stryk ut"));
-    auto* x =
-        tast(flate, QStringLiteral("variabel_0"), 7920, 5640, B::x, QStringLiteral("Den ukjente"));
-    auto* x2 = tast(flate, QStringLiteral("variabel_1"), 8310, 5640, B::x2,
-                    QStringLiteral("Den ukjente i andre"));
+        lagtast(flate, QStringLiteral("strykut"), 7530, 5640, B::stryk, QStringLiteral("Stryk ut"));
+    auto* x = lagtast(flate, QStringLiteral("variabel_0"), 7920, 5640, B::x,
+                      QStringLiteral("Den ukjente"));
+    auto* x2 = lagtast(flate, QStringLiteral("variabel_1"), 8310, 5640, B::x2,
+                       QStringLiteral("Den ukjente i andre"));
     taster_[Tast::pm] = pm;
     taster_[Tast::broekstrek] = strek;
     taster_[Tast::Utfoer] = utfoer;

@@ -5,23 +5,16 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "qt/ui/bildeboks.h"
+#include "qt/ui/felles.h"
 
 namespace balvo {
 
 namespace {
 
-// Positions are designed in twips; a pixel is 15 of them.
-constexpr QRect twips(int venstre, int topp, int bredde, int hoeyde) {
-    return {venstre / 15, topp / 15, bredde / 15, hoeyde / 15};
-}
+using ui::twips;
 
 QFont skrift(const char* navn, double punkter, bool kursiv = false) {
-    QFont f;
-    f.setFamilies(ui::fontfamilier(QString::fromLatin1(navn)));
-    f.setPointSizeF(punkter);
-    f.setItalic(kursiv);
-    return f;
+    return ui::skrift(QString::fromLatin1(navn), punkter, false, kursiv);
 }
 
 // The pictures between the boxes: an italic x, optionally squared and followed by a plus, or

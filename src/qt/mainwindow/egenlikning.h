@@ -5,7 +5,7 @@
 #include <array>
 
 #include "core/mainwindow/arket.h"
-#include "core/model/meldinger.h"
+#include "core/mainwindow/meldinger.h"
 
 class QLineEdit;
 class QPushButton;

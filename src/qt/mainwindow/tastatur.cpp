@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 
 #include "core/display/lineaertekst.h"
 #include "qt/mainwindow/arketvindu.h"
@@ -21,38 +22,45 @@ constexpr auto u = Qt::Key_unknown;
 
 // Symbols are matched by the character typed, so that every keyboard layout works; letters by
 // their key, so that Caps Lock does not turn x into x².
+constexpr Tast siffer(int i) {
+    return static_cast<Tast>(siffer0 + i);
+}
+constexpr Tast opr(int i) {
+    return static_cast<Tast>(opr0 + i);
+}
+
 constexpr Tastevalg tabell[] = {
-    {u, '0', ingen, "siffer_0"},
-    {u, '1', ingen, "siffer_1"},
-    {u, '2', ingen, "siffer_2"},
-    {u, '3', ingen, "siffer_3"},
-    {u, '4', ingen, "siffer_4"},
-    {u, '5', ingen, "siffer_5"},
-    {u, '6', ingen, "siffer_6"},
-    {u, '7', ingen, "siffer_7"},
-    {u, '8', ingen, "siffer_8"},
-    {u, '9', ingen, "siffer_9"},
-    {u, '/', ingen, "broekstrek"},
-    {Qt::Key_X, 0, ingen, "variabel_0"},
-    {Qt::Key_X, 0, shift, "variabel_1"},
-    {u, '+', ingen, "opr_0"},
-    {u, '-', ingen, "opr_1", Tastehandling::minus},
-    {u, '*', ingen, "opr_2"},
-    {u, ':', ingen, "opr_3"},
-    {Qt::Key_R, 0, ingen, "opr_4"},
-    {Qt::Key_K, 0, ingen, "opr_5"},
-    {Qt::Key_F, 0, ingen, "opr_6"},
-    {Qt::Key_B, 0, ingen, "opr_7"},
-    {Qt::Key_N, 0, ingen, "pm"},
-    {Qt::Key_Return, 0, ingen, "Utfoer"},
-    {Qt::Key_Enter, 0, ingen, "Utfoer"},
-    {Qt::Key_Escape, 0, ingen, "strykut"},
-    {Qt::Key_Backspace, 0, ingen, "strykut"},
-    {Qt::Key_Delete, 0, ingen, "strykut"},
-    {Qt::Key_PageUp, 0, ingen, "scrollopp"},
-    {Qt::Key_PageDown, 0, ingen, "scrollned"},
-    {Qt::Key_N, 0, ctrl, "nyoppgave"},
-    {Qt::Key_C, 0, ctrl, nullptr, Tastehandling::kopier},
+    {u, '0', ingen, siffer(0)},
+    {u, '1', ingen, siffer(1)},
+    {u, '2', ingen, siffer(2)},
+    {u, '3', ingen, siffer(3)},
+    {u, '4', ingen, siffer(4)},
+    {u, '5', ingen, siffer(5)},
+    {u, '6', ingen, siffer(6)},
+    {u, '7', ingen, siffer(7)},
+    {u, '8', ingen, siffer(8)},
+    {u, '9', ingen, siffer(9)},
+    {u, '/', ingen, broekstrek},
+    {Qt::Key_X, 0, ingen, variabel0},
+    {Qt::Key_X, 0, shift, variabel1},
+    {u, '+', ingen, opr(0)},
+    {u, '-', ingen, opr(1), Tastehandling::minus},
+    {u, '*', ingen, opr(2)},
+    {u, ':', ingen, opr(3)},
+    {Qt::Key_R, 0, ingen, opr(4)},
+    {Qt::Key_K, 0, ingen, opr(5)},
+    {Qt::Key_F, 0, ingen, opr(6)},
+    {Qt::Key_B, 0, ingen, opr(7)},
+    {Qt::Key_N, 0, ingen, pm},
+    {Qt::Key_Return, 0, ingen, Utfoer},
+    {Qt::Key_Enter, 0, ingen, Utfoer},
+    {Qt::Key_Escape, 0, ingen, strykut},
+    {Qt::Key_Backspace, 0, ingen, strykut},
+    {Qt::Key_Delete, 0, ingen, strykut},
+    {Qt::Key_PageUp, 0, ingen, scrollopp},
+    {Qt::Key_PageDown, 0, ingen, scrollned},
+    {Qt::Key_N, 0, ctrl, antall_taster, Tastehandling::nyoppgave},
+    {Qt::Key_C, 0, ctrl, antall_taster, Tastehandling::kopier},
 };
 
 const Menyvalg menytabell[] = {
@@ -64,13 +72,13 @@ const Menyvalg menytabell[] = {
 
 // Keys with no tooltip are named by what they show.
 struct Navn {
-    const char* knapp;
+    Tast knapp;
     const char* navn;
 };
 constexpr Navn egne_navn[] = {
-    {"Utfoer", ui::utfoertekst},
-    {"scrollopp", "Rull opp"},
-    {"scrollned", "Rull ned"},
+    {Utfoer, ui::utfoertekst},
+    {scrollopp, "Rull opp"},
+    {scrollned, "Rull ned"},
 };
 
 // Modifiers that change what a key means; Keypad only tells where the key sits.
@@ -89,10 +97,6 @@ const Tastevalg* finn(int tast, Qt::KeyboardModifiers mod, const QString& tekst)
         }
     }
     return nullptr;
-}
-
-QAbstractButton* knapp(ArketVindu& vindu, const char* navn) {
-    return vindu.findChild<QAbstractButton*>(QLatin1String(navn));
 }
 
 }  // namespace
@@ -128,22 +132,24 @@ bool Tastatur::trykk(int tast, Qt::KeyboardModifiers mod, const QString& tekst) 
         case Tastehandling::kopier:
             kopierark(vindu_);
             break;
+        case Tastehandling::nyoppgave:
+            klikk(vindu_.nyoppgaveknapp());
+            break;
         case Tastehandling::minus: {
             // "Trekk fra..." while it can be chosen; otherwise the minus is the negative sign.
-            QAbstractButton* trekk = knapp(vindu_, v->knapp);
-            klikk(trekk && trekk->isEnabled() ? v->knapp : "pm");
+            QAbstractButton* trekk = vindu_.tast(v->knapp);
+            klikk(trekk->isEnabled() ? trekk : vindu_.tast(pm));
             break;
         }
         case Tastehandling::knapp:
-            klikk(v->knapp);
+            klikk(vindu_.tast(v->knapp));
             break;
     }
     return true;
 }
 
-void Tastatur::klikk(const char* navn) {
+void Tastatur::klikk(QAbstractButton* k) {
     // Exactly a click, and only while the key is usable.
-    QAbstractButton* k = knapp(vindu_, navn);
     if (k && k->isEnabled()) k->click();
 }
 
@@ -157,23 +163,22 @@ bool Tastatur::eventFilter(QObject* objekt, QEvent* hendelse) {
 }
 
 void navngitaster(ArketVindu& vindu) {
-    for (auto* k : vindu.findChildren<QAbstractButton*>()) {
-        const QString navn = k->objectName();
-        if (navn.startsWith(QLatin1String("siffer_"))) {
-            k->setAccessibleName(navn.mid(7));
+    for (int t = 0; t < antall_taster; ++t) {
+        QAbstractButton* k = vindu.tast(static_cast<Tast>(t));
+        if (t >= siffer0 && t < siffer0 + 10) {
+            k->setAccessibleName(QString::number(t - siffer0));
         } else if (!k->toolTip().isEmpty()) {
             k->setAccessibleName(k->toolTip());
         }
     }
     for (const auto& n : egne_navn)
-        if (auto* k = knapp(vindu, n.knapp)) k->setAccessibleName(QString::fromUtf8(n.navn));
+        vindu.tast(n.knapp)->setAccessibleName(QString::fromUtf8(n.navn));
 }
 
 void beskrivrader(ArketVindu& vindu) {
     const Arket& arket = vindu.arket();
     for (int rad = 0; rad < 5; ++rad) {
-        auto* boks = vindu.findChild<ui::Bildeboks*>(QStringLiteral("Linje_%1").arg(rad));
-        if (!boks) continue;
+        ui::Bildeboks* boks = vindu.linjeboks(rad);
         const int linje = radlinje(arket.ark(), rad, arket.har_oppgave());
         boks->setAccessibleDescription(
             linje < 0 ? QString() : QString::fromStdString(likningstekst(arket.ark(), linje)));

@@ -6,18 +6,23 @@
 #include <QObject>
 #include <span>
 
+#include "core/entry/taster.h"
+
+class QAbstractButton;
+
 namespace balvo {
 
 class ArketVindu;
 
-// What a key on the keyboard presses: the key of that object name, or one of two actions.
-enum class Tastehandling { knapp, minus, kopier };
+// What a key on the keyboard presses: a key of the keypad, "Ny oppgave", "Trekk fra..." or the
+// negative sign (whichever is usable), or the copy of the worksheet.
+enum class Tastehandling { knapp, nyoppgave, minus, kopier };
 
 struct Tastevalg {
     Qt::Key tast;                // Qt::Key_unknown when `tegn` decides
     char tegn;                   // the typed character, whatever keys produce it; 0 if unused
     Qt::KeyboardModifiers krav;  // modifiers that must be held (Shift ignored for `tegn`)
-    const char* knapp;           // object name of the key it clicks
+    Tast knapp;                  // the key it clicks (Tastehandling::knapp)
     Tastehandling handling = Tastehandling::knapp;
 };
 
@@ -44,7 +49,7 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* hendelse) override;
 
 private:
-    void klikk(const char* knapp);
+    void klikk(QAbstractButton* knapp);
     ArketVindu& vindu_;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // A retained drawing box: the typesetters draw into it in points, it keeps every operation in
-// a display list and shows the result from an image at the screen's pixel density. The same
-// list can be replayed onto any painter (screen image, printer, PDF).
+// a display list and shows the result from an image at the screen's pixel density. The list is
+// painted through the painter surface (Malerflate), onto the screen's image or any painter.
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -10,16 +10,13 @@
 #include <vector>
 
 #include "core/display/tegneflate.h"
+#include "qt/ui/felles.h"
 
 class QPainter;
 
 namespace balvo::ui {
 
-// Logical pixels per point at 96 dpi, the unit of the window's layout.
-inline constexpr double piksler_per_punkt = 4.0 / 3.0;
-
-// A font family name with its Debian stand-in where the original is missing.
-QStringList fontfamilier(const QString& navn);
+class Malerflate;
 
 class Bildeboks : public QWidget, public Tegneflate {
     Q_OBJECT
@@ -80,11 +77,10 @@ private:
     using Operasjon = std::variant<Tekst, Strek, Rektangel>;
 
     void legg(Operasjon op);
-    void tegnop(QPainter& maler, const Operasjon& op) const;
+    static void tegnop(Malerflate& flate, const Operasjon& op);
     void nyttbilde();
     void oppdater() const;
     static void skaler(QPainter& maler);
-    static QFont qfont(const Skrift& skrift, const QPainter* maler);
 
     std::vector<Operasjon> liste_;
     // The image holds the first malt_ operations; the rest are painted in one go when the

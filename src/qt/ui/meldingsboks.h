@@ -4,13 +4,12 @@
 #include <QString>
 #include <memory>
 
+#include "qt/ui/felles.h"
+
 class QMessageBox;
 class QWidget;
 
 namespace balvo::ui {
-
-// The program's name: window caption, application name and the default title of a box.
-inline constexpr char programnavn[] = "Balvo 2.0";
 
 enum class Knapper { ok, ja_nei };
 

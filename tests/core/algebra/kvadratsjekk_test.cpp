@@ -55,8 +55,8 @@ TEST_P(Kvadratsjekk, BeggeSider) {
     auto ark = nytt_ark();
     skriv(*ark, 0, {t.side, hele(0, 3, 5)});
     skriv(*ark, 1, {hele(3, 0, 7), t.side});
-    EXPECT_EQ(kvadratsjekk(*ark, 0, 0), forventet);
-    EXPECT_EQ(kvadratsjekk(*ark, 1, 3), forventet);
+    EXPECT_EQ(kvadratsjekk(*ark, 0, balvo::Side::venstre), forventet);
+    EXPECT_EQ(kvadratsjekk(*ark, 1, balvo::Side::hoeyre), forventet);
 }
 
 INSTANTIATE_TEST_SUITE_P(Alle, Kvadratsjekk, ::testing::ValuesIn(kvadrattilfeller),

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/model/ark.h"
+#include "symbol.h"
 
 namespace balvo::test {
 namespace {
@@ -224,7 +225,7 @@ TEST_P(Operasjonstekst, SpellsTheRecordAsTheFieldDrawsIt) {
     Ark ark;
     toemlinje(ark, 3);
     const auto& d = GetParam();
-    ark.linjeopr[3] = d.symbol;
+    ark.linjeopr[3] = fra_symbol(d.symbol);
     ark.linjeteller[3] = d.teller;
     ark.linjenevner[3] = d.nevner;
     ark.linjepotens[3] = d.potens;
@@ -277,11 +278,11 @@ TEST(Arktekst, OneLinePerWorksheetLineWithItsOperation) {
     ark.teller[0][2] = 2;
     ark.teller[0][3] = 3;
     ark.teller[0][6] = 5;
-    ark.linjeopr[0] = "-";
+    ark.linjeopr[0] = Operasjon::trekk_fra;
     ark.linjeteller[0] = 3;
     ark.teller[1][2] = 2;
     ark.teller[1][6] = 2;
-    ark.linjeopr[1] = ":";
+    ark.linjeopr[1] = Operasjon::del;
     ark.linjeteller[1] = 2;
     ark.teller[2][2] = 1;
     ark.teller[2][6] = 1;

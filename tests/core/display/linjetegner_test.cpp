@@ -1,5 +1,7 @@
 #include "core/display/linjetegner.h"
 
+#include "core/display/leddeling.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -7,8 +9,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "forventet.h"
 #include "core/model/ark.h"
+#include "forventet.h"
 #include "opptaksflate.h"
 
 namespace balvo::test {
@@ -68,7 +70,7 @@ std::vector<Element> ledd(std::initializer_list<std::vector<Element>> deler) {
 class Linjetegner : public ::testing::Test {
 protected:
     Linjetegner() { toemlinje(ark, 0); }
-    void tegn(int boks = 0) { tegnlinje(ark, 0, boks, flate, merke); }
+    void tegn(int boks = 0) { slutt = tegnlinje(ark, 0, boks, flate, merke); }
     void venstre(Celle x2, Celle x1, Celle k) { sett(1, x2, x1, k); }
     void hoeyre(Celle x2, Celle x1, Celle k) { sett(4, x2, x1, k); }
     void sett(int j, Celle x2, Celle x1, Celle k) {
@@ -80,6 +82,7 @@ protected:
     Ark ark;
     Opptaksflate flate;
     Testmerke merke;
+    double slutt = 0;
 };
 
 TEST_F(Linjetegner, TomLinjeErNullLikNull) {
@@ -90,7 +93,7 @@ TEST_F(Linjetegner, TomLinjeErNullLikNull) {
     EXPECT_NEAR(flate.opptak()[1].x1, 18, 0.01);  // TW("0") + 8
     EXPECT_NEAR(flate.opptak()[1].x2, 26, 0.01);  // TW("0") + 16
     EXPECT_NEAR(flate.opptak()[3].x1, 30, 0.01);  // 4 after the equals sign
-    EXPECT_DOUBLE_EQ(ark.xpos, 36);
+    EXPECT_DOUBLE_EQ(slutt, 36);                  // the pen ends at the line's end
     EXPECT_FALSE(merke.synlig);
 }
 
@@ -319,28 +322,26 @@ TEST_F(Linjetegner, LinjeUtenforArketTegnerIngenting) {
 
 TEST(Settskrift, SetterSkriftForArt) {
     struct Rad {
-        const char* sted;
-        const char* art;
-        const char* navn;
+        Boksfamilie sted;
+        Skriftart art;
         double stoerrelse;
         bool kursiv;
     };
     // The box starts as MS Sans Serif 13.5, italic.
     const Rad rader[] = {
-        {"likning", "broek", "Times New Roman", 16, false},
-        {"likning", "heltall", "Times New Roman", 20, false},
-        {"operasjon", "variabel", "Times New Roman", 20, true},
-        {"operasjon", "eksponent", "Times New Roman", 14, false},
-        {"annet", "variabel", "MS Sans Serif", 20, true},
-        {"likning", "ukjent", "Times New Roman", 13.5, false},
+        {Boksfamilie::likning, Skriftart::broek, 16, false},
+        {Boksfamilie::likning, Skriftart::heltall, 20, false},
+        {Boksfamilie::operasjon, Skriftart::variabel, 20, true},
+        {Boksfamilie::operasjon, Skriftart::eksponent, 14, false},
     };
     for (const auto& r : rader) {
         Opptaksflate f;
         f.settkursiv(true);
         settskrift(r.sted, f, r.art);
-        EXPECT_EQ(f.fontnavn(), r.navn) << r.sted << ' ' << r.art;
-        EXPECT_EQ(f.stoerrelse(), r.stoerrelse) << r.sted << ' ' << r.art;
-        EXPECT_EQ(f.kursiv(), r.kursiv) << r.sted << ' ' << r.art;
+        const int nr = static_cast<int>(&r - rader);
+        EXPECT_EQ(f.fontnavn(), "Times New Roman") << nr;
+        EXPECT_EQ(f.stoerrelse(), r.stoerrelse) << nr;
+        EXPECT_EQ(f.kursiv(), r.kursiv) << nr;
     }
 }
 
@@ -377,9 +378,11 @@ TEST(Hjelpere, RadikandFinnes) {
             ark.rotteller[4][j + 1] = r.x;
             ark.rotteller[4][j + 2] = r.k;
             ark.rotnevner[4][j + 2] = r.knevner;
-            EXPECT_EQ(radikand_finnes(ark, 4, hoeyre), r.finnes)
+            const Side side = hoeyre ? Side::hoeyre : Side::venstre;
+            const Side andre = hoeyre ? Side::venstre : Side::hoeyre;
+            EXPECT_EQ(radikand_finnes(ark, 4, side), r.finnes)
                 << r.x2 << ' ' << r.x << ' ' << r.k << '/' << r.knevner << ' ' << hoeyre;
-            EXPECT_FALSE(radikand_finnes(ark, 4, !hoeyre));
+            EXPECT_FALSE(radikand_finnes(ark, 4, andre));
         }
     }
 }

@@ -4,9 +4,10 @@
 
 #include <limits>
 
-#include "forventet.h"
 #include "core/model/ark.h"
+#include "forventet.h"
 #include "opptaksflate.h"
+#include "symbol.h"
 
 namespace balvo::test {
 namespace {
@@ -35,12 +36,11 @@ protected:
     Operandfelt() {
         for (int i = 0; i < 5; ++i) {
             toemlinje(ark, i);
-            felt[static_cast<std::size_t>(i)] = &felter[static_cast<std::size_t>(i)];
         }
         ark.sistelinje = 9;
     }
     void record(int n, const char* op, Celle t, Celle nv, int potens) {
-        ark.linjeopr[n] = op;
+        ark.linjeopr[n] = fra_symbol(op);
         ark.linjeteller[n] = t;
         ark.linjenevner[n] = nv;
         ark.linjepotens[n] = potens;
@@ -49,24 +49,21 @@ protected:
 
     Ark ark;
     std::array<Opptaksflate, 5> felter;
-    std::array<Tegneflate*, 5> felt{};
 };
 
 struct Operasjonsnavn {
     const char* symbol;
     const char* tekst;
-    double xpos_etter;  // from 7: the pen moves to the name's end only before an operand
+    double slutt;  // the pen moves to the name's end only before an operand
 };
 
 class Navn : public Operandfelt, public ::testing::WithParamInterface<Operasjonsnavn> {};
 
 TEST_P(Navn, SkrivesMedOrd) {
     const auto& c = GetParam();
-    ark.regneart = c.symbol;
-    ark.xpos = 7;
-    visoperand(ark, f(0));
+    ark.regneart = fra_symbol(c.symbol);
+    EXPECT_DOUBLE_EQ(visoperand(ark, f(0)), c.slutt);
     sjekk(f(0).opptak(), {navn(c.tekst)});
-    EXPECT_DOUBLE_EQ(ark.xpos, c.xpos_etter);
     EXPECT_EQ(f(0).opptak()[0].fontnavn, "Times New Roman");
     EXPECT_EQ(f(0).opptak()[0].stoerrelse, 20);
     EXPECT_FALSE(f(0).opptak()[0].kursiv);
@@ -76,9 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
     Tabell, Navn,
     ::testing::Values(Operasjonsnavn{"+", "Legg til", 80}, Operasjonsnavn{"-", "Trekk fra", 90},
                       Operasjonsnavn{"*", "Gang med", 80}, Operasjonsnavn{":", "Del med", 70},
-                      Operasjonsnavn{"r", "Trekk kvadratrot", 7}, Operasjonsnavn{"k", "Kvadrer", 7},
-                      Operasjonsnavn{"+/-", "Snu fortegn", 7},
-                      Operasjonsnavn{"bytt", "Bytt side", 7}));
+                      Operasjonsnavn{"r", "Trekk kvadratrot", 0}, Operasjonsnavn{"k", "Kvadrer", 0},
+                      Operasjonsnavn{"+/-", "Snu fortegn", 0},
+                      Operasjonsnavn{"bytt", "Bytt side", 0}));
 
 TEST_F(Operandfelt, IngenOperasjonIngenTekst) {
     visoperand(ark, f(0));
@@ -87,20 +84,20 @@ TEST_F(Operandfelt, IngenOperasjonIngenTekst) {
 }
 
 TEST_F(Operandfelt, LeggTilTreFjerdedeler) {
-    ark.regneart = "+";
+    ark.regneart = Operasjon::legg_til;
     ark.tellertekst = "3";
     ark.nevnertekst = "4";
     ark.nevnermodus = true;
-    visoperand(ark, f(2));
+    const double slutt = visoperand(ark, f(2));
     // w = 8 (one digit at 16 points); the bar spans 70 % of it.
     sjekk(f(2).opptak(), {navn("Legg til"), tekst(84, m - 16, "3"), tekst(84, m, "4"),
                           bar(85.2, m - 0.3, 90.8, m + 0.3)});
     EXPECT_EQ(f(2).opptak()[1].stoerrelse, 16);
-    EXPECT_DOUBLE_EQ(ark.xpos, 92);
+    EXPECT_DOUBLE_EQ(slutt, 92);
 }
 
 TEST_F(Operandfelt, BroekUtenNevnerGirStrekUnderTelleren) {
-    ark.regneart = ":";
+    ark.regneart = Operasjon::del;
     ark.tellertekst = "12";
     ark.nevnermodus = true;
     visoperand(ark, f(0));
@@ -109,19 +106,19 @@ TEST_F(Operandfelt, BroekUtenNevnerGirStrekUnderTelleren) {
 }
 
 TEST_F(Operandfelt, GangMedXIAndre) {
-    ark.regneart = "*";
+    ark.regneart = Operasjon::gang;
     ark.medx2 = true;
-    visoperand(ark, f(0));
+    const double slutt = visoperand(ark, f(0));
     sjekk(f(0).opptak(), {navn("Gang med"), x(80), eksp(94)});
     EXPECT_TRUE(f(0).opptak()[1].kursiv);
     EXPECT_EQ(f(0).opptak()[1].stoerrelse, 20);
     EXPECT_FALSE(f(0).opptak()[2].kursiv);
     EXPECT_EQ(f(0).opptak()[2].stoerrelse, 14);
-    EXPECT_DOUBLE_EQ(ark.xpos, 103);
+    EXPECT_DOUBLE_EQ(slutt, 103);
 }
 
 TEST_F(Operandfelt, MinusRettEtterNavnetSomSkrevet) {
-    ark.regneart = "-";
+    ark.regneart = Operasjon::trekk_fra;
     ark.minus = true;
     ark.tellertekst = "05";  // as typed, leading zero kept
     ark.medx = true;
@@ -132,7 +129,7 @@ TEST_F(Operandfelt, MinusRettEtterNavnetSomSkrevet) {
 TEST_F(Operandfelt, FontenNullstillesFoerNavnet) {
     f(0).settkursiv(true);
     f(0).settstoerrelse(9);
-    ark.regneart = "k";
+    ark.regneart = Operasjon::kvadrer;
     visoperand(ark, f(0));
     EXPECT_EQ(f(0).fontnavn(), "Times New Roman");
     EXPECT_EQ(f(0).stoerrelse(), 20);
@@ -152,11 +149,10 @@ class Linjeopr : public Operandfelt, public ::testing::WithParamInterface<Oppteg
 TEST_P(Linjeopr, TegnesFraOpptegnelsen) {
     const auto& c = GetParam();
     record(3, c.op, c.teller, c.nevner, c.potens);
-    ark.xpos = 55;  // whatever the line renderer left
-    vislinjeopr(ark, 3, 2, felt);
+    vislinjeopr(ark, 3, 2, f(2));
     sjekk(f(2).opptak(), c.ventet);
     EXPECT_TRUE(f(4).opptak().empty());
-    EXPECT_EQ(f(4).antall_toemminger(), 0);  // line 3 is not the newest
+    EXPECT_EQ(f(4).antall_toemminger(), 0);  // only its own field is drawn
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -191,46 +187,30 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Operandfelt, LinjeoprRunderBroekbreddenHalvtTilPar) {
     Breddeflate b;
     b.bredder = {{"Legg til", 40}, {"7", 12.5}, {"9", 11.5}};  // both 12 in whole points
-    felt[1] = &b;
     record(3, "+", 7, 9, 0);
-    vislinjeopr(ark, 3, 1, felt);
+    const double slutt = vislinjeopr(ark, 3, 1, b);
     sjekk(b.opptak(), {navn("Legg til"), tekst(44 + 6 - 6.25, m - 16, "7"),
                        tekst(44 + 6 - 5.75, m, "9"), bar(44 + 1.8, m - 0.3, 44 + 10.2, m + 0.3)});
-    EXPECT_DOUBLE_EQ(ark.xpos, 56);
+    EXPECT_DOUBLE_EQ(slutt, 56);
 }
 
 TEST_F(Operandfelt, BoksNullTomEtterRulling) {
     record(5, "+", 2, 1, 0);
     record(4, "+", 2, 1, 0);
     f(0).skriv(1, 1, "gammelt");
-    vislinjeopr(ark, 5, 0, felt);
+    vislinjeopr(ark, 5, 0, f(0));
     EXPECT_TRUE(f(0).opptak().empty());
     EXPECT_EQ(f(0).antall_toemminger(), 1);
-    vislinjeopr(ark, 4, 0, felt);  // not yet scrolled: drawn
+    vislinjeopr(ark, 4, 0, f(0));  // not yet scrolled: drawn
     EXPECT_EQ(f(0).tekster(), "Legg til 2");
 }
 
-TEST_F(Operandfelt, NyesteLinjeToemmerFeltFire) {
-    ark.sistelinje = 6;
-    record(6, "", 0, 1, 0);
-    f(4).skriv(1, 1, "gammelt");
-    vislinjeopr(ark, 6, 4, felt);
-    EXPECT_TRUE(f(4).opptak().empty());
-    EXPECT_EQ(f(4).antall_toemminger(), 2);  // once as its own box, once as the newest line
-
-    record(5, "k", 0, 1, 0);
-    ark.sistelinje = 5;
-    vislinjeopr(ark, 5, 3, felt);  // the newest line drawn elsewhere still clears field 4
-    EXPECT_EQ(f(3).tekster(), "Kvadrer");
-    EXPECT_EQ(f(4).antall_toemminger(), 3);
-}
-
-TEST_F(Operandfelt, UgyldigLinjeEllerFeltRoererIngenting) {
-    vislinjeopr(ark, 100, 1, felt);
-    vislinjeopr(ark, -1, 1, felt);
-    vislinjeopr(ark, 2, 5, felt);
-    vislinjeopr(ark, 2, -1, felt);
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(f(k).antall_toemminger(), 0);
+TEST_F(Operandfelt, UgyldigLinjeTegnerIngenting) {
+    for (int n : {100, -1}) {
+        f(1).skriv(1, 1, "gammelt");
+        vislinjeopr(ark, n, 1, f(1));
+        EXPECT_TRUE(f(1).opptak().empty()) << n;
+    }
 }
 
 }  // namespace

@@ -180,11 +180,10 @@ TEST(Graf, SnapshotOfLineZeroAndItsSides) {
     }
     const Grafoppgave o = grafoppgave(ark);
     ark.teller[0][1] = 50;  // later changes do not reach the snapshot
-    EXPECT_DOUBLE_EQ(sideverdi(o, 3, "venstre"), 5);
-    EXPECT_DOUBLE_EQ(sideverdi(o, 3, "hoeyre"), 5);
-    EXPECT_DOUBLE_EQ(sideverdi(o, -0.5, "hoeyre"), -0.25);
-    EXPECT_EQ(sideverdi(o, 3, "begge"), 0.0);
-    EXPECT_EQ(sideverdi(Grafoppgave{}, 3, "venstre"), 0.0);  // denominators 0: nothing written
+    EXPECT_DOUBLE_EQ(sideverdi(o, 3, Side::venstre), 5);
+    EXPECT_DOUBLE_EQ(sideverdi(o, 3, Side::hoeyre), 5);
+    EXPECT_DOUBLE_EQ(sideverdi(o, -0.5, Side::hoeyre), -0.25);
+    EXPECT_EQ(sideverdi(Grafoppgave{}, 3, Side::venstre), 0.0);  // denominators 0: nothing written
 }
 
 }  // namespace

@@ -121,15 +121,15 @@ TEST_P(EgneAvslaar, RefusesAndKeepsEverything) {
     Oppsett o;
     // A worksheet with some history: x = 5 solved (score 1), then two more lines.
     ASSERT_TRUE(o.arket.egne({"0", "1", "0", "0", "0", "5"}).ok);
-    o.arket.settmodus("utført");
+    o.arket.settmodus(Modus::utfoert);
     ASSERT_EQ(o.arket.poeng(), 1);
     Ark& ark = o.arket.ark();
     ark.teller[1][2] = 2;
     ark.nevner[1][2] = 1;
-    ark.linjeopr[0] = "*";
+    ark.linjeopr[0] = Operasjon::gang;
     ark.linjeteller[0] = 2;
     ark.sistelinje = ark.linjenr = ark.rad = 2;
-    o.arket.settmodus("utført");
+    o.arket.settmodus(Modus::utfoert);
 
     const Ark foer = o.arket.ark();
     const Tastesett taster_foer = o.skall.taster;
@@ -215,7 +215,7 @@ TEST(Egne, RefusalBeforeAnyExerciseLeavesTheStartState) {
 
 struct Verdi {
     double x;
-    const char* side;
+    Side side;
     double forventet;
 };
 
@@ -227,19 +227,21 @@ TEST_P(EgneF, SideOfLineZero) {
     ASSERT_TRUE(o.arket.egne({"3", "-3/4", "6/8", "0", "1", "5"}).ok);
     // Later lines must not matter: the graph shows the exercise.
     o.arket.ark().teller[1][1] = 99;
-    EXPECT_DOUBLE_EQ(o.arket.f(v.x, v.side), v.forventet) << v.x << " " << v.side;
+    EXPECT_DOUBLE_EQ(o.arket.f(v.x, v.side), v.forventet)
+        << v.x << (v.side == Side::venstre ? " left" : " right");
 }
 
-INSTANTIATE_TEST_SUITE_P(Verdier, EgneF,
-                         ::testing::Values(Verdi{2, "venstre", 11.25}, Verdi{-1, "venstre", 4.5},
-                                           Verdi{0, "venstre", 0.75}, Verdi{2, "hoeyre", 7},
-                                           Verdi{-5.5, "hoeyre", -0.5}, Verdi{2, "Venstre", 0},
-                                           Verdi{2, "høyre", 0}, Verdi{2, "", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Verdier, EgneF,
+    ::testing::Values(Verdi{2, Side::venstre, 11.25}, Verdi{-1, Side::venstre, 4.5},
+                      Verdi{0, Side::venstre, 0.75}, Verdi{2, Side::hoeyre, 7},
+                      Verdi{-5.5, Side::hoeyre, -0.5}, Verdi{10.5, Side::venstre, 323.625},
+                      Verdi{-5.5, Side::venstre, 95.625}, Verdi{10.5, Side::hoeyre, 15.5}));
 
 TEST(Egne, FOfANeverWrittenLineIsZeroNotNaN) {
     Oppsett o;
-    EXPECT_EQ(o.arket.f(3, "venstre"), 0.0);
-    EXPECT_EQ(o.arket.f(3, "hoeyre"), 0.0);
+    EXPECT_EQ(o.arket.f(3, Side::venstre), 0.0);
+    EXPECT_EQ(o.arket.f(3, Side::hoeyre), 0.0);
 }
 
 }  // namespace

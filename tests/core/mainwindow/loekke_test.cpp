@@ -21,7 +21,7 @@ TEST_F(Loekke, LinearExerciseSolvedInTwoSteps) {
     EXPECT_EQ(taster(), "sif U pm / x x² C");
     trykk("U");
     EXPECT_EQ(linje(1), "0/1 2/1 0/1 = 0/1 0/1 2/1");
-    EXPECT_EQ(arket.ark().linjeopr[0], "-");
+    EXPECT_EQ(arket.ark().linjeopr[0], Operasjon::trekk_fra);
     EXPECT_EQ(arket.ark().linjeteller[0], 3);
     EXPECT_EQ(arket.ark().linjenevner[0], 1);
     EXPECT_EQ(arket.ark().linjepotens[0], 0);
@@ -51,7 +51,7 @@ TEST_F(Loekke, SquareRootOfXSquaredIsNineGivesPlusMinusThree) {
     EXPECT_EQ(linje(1), "0/1 1/1 0/1 = 0/1 0/1 0/1");
     EXPECT_EQ(arket.ark().rotteller[1][7], 3);
     EXPECT_EQ(arket.ark().rotnevner[1][7], 1);
-    EXPECT_EQ(arket.ark().linjeopr[0], "r");
+    EXPECT_EQ(arket.ark().linjeopr[0], Operasjon::rot);
     EXPECT_EQ(arket.ark().linjeteller[0], 1);
     EXPECT_EQ(arket.ark().linjenevner[0], 1);
     EXPECT_EQ(skall.poeng_tekst, "3");
@@ -85,7 +85,7 @@ TEST_F(Loekke, SolvedExerciseScoresOnce) {
     EXPECT_EQ(skall.bokser[0].tekst, "Du kan ikke dele med null.");
     EXPECT_FALSE(skall.bokser[0].spoersmaal);
     EXPECT_EQ(arket.ark().sistelinje, 1);
-    EXPECT_EQ(arket.ark().linjeopr[1], ":");  // the record of the refused step stays
+    EXPECT_EQ(arket.ark().linjeopr[1], Operasjon::del);  // the record of the refused step stays
     EXPECT_EQ(taster(), "+ - * : r k ± b C");
     EXPECT_EQ(skall.poeng_tekst, "1");
     // Swapping twice comes back to x = 3 without scoring again.
@@ -163,7 +163,7 @@ TEST_F(Loekke, StrykUtClearsTheOperandAndOffersTheOperations) {
     oppgave({0, 2, 3, 0, 0, 5});
     trykk("+ 3 C");
     EXPECT_TRUE(skall.opfelter[0].opptak().empty());
-    EXPECT_EQ(arket.ark().regneart, "");
+    EXPECT_EQ(arket.ark().regneart, Operasjon::ingen);
     EXPECT_EQ(arket.ark().tellertekst, "");
     EXPECT_EQ(taster(), "+ - * : r k ± b C");
 }

@@ -87,7 +87,7 @@ TEST_F(ArketTest, ResetAfterTwelveLinesClearsThemAllAndTheCounters) {
             ark.rotteller[i][j] = 30 + j;
             ark.rotnevner[i][j] = 40 + j;
         }
-        ark.linjeopr[i] = "*";
+        ark.linjeopr[i] = Operasjon::gang;
         ark.linjeteller[i] = 3;
         ark.linjenevner[i] = 4;
         ark.linjepotens[i] = 1;
@@ -103,7 +103,7 @@ TEST_F(ArketTest, ResetAfterTwelveLinesClearsThemAllAndTheCounters) {
             EXPECT_EQ(ark.rotteller[i][j], (j == 3 || j == 6) ? 1 : 0);
             EXPECT_EQ(ark.rotnevner[i][j], 1);
         }
-        EXPECT_EQ(ark.linjeopr[i], "");
+        EXPECT_EQ(ark.linjeopr[i], Operasjon::ingen);
         EXPECT_EQ(ark.linjeteller[i], 0);
         EXPECT_EQ(ark.linjenevner[i], 1);
         EXPECT_EQ(ark.linjepotens[i], 1) << "the power of the operand is not reset";
@@ -123,7 +123,7 @@ TEST_F(ArketTest, ResetAfterTwelveLinesClearsThemAllAndTheCounters) {
 TEST_F(ArketTest, SolvedLineScoresTheLevelShown) {
     arket.Option2_Click();  // level 3
     skriv_x_er_7(0);
-    arket.settmodus("utført");
+    arket.settmodus(Modus::utfoert);
     EXPECT_EQ(skall.poeng_tekst, "3");
     EXPECT_EQ(skall.loeste_tekst, "1");
 }
@@ -132,21 +132,21 @@ TEST_F(ArketTest, UnsolvedLineScoresNothing) {
     toemlinje(arket.ark(), 0);
     arket.ark().teller[0][6] = 7;
     arket.ark().teller[0][5] = 1;  // 0 = x + 7
-    arket.settmodus("utført");
+    arket.settmodus(Modus::utfoert);
     EXPECT_EQ(skall.poeng_tekst, "0");
     EXPECT_EQ(skall.loeste_tekst, "0");
 }
 
 TEST_F(ArketTest, AnExerciseScoresOnceAndTheNextOneAgain) {
     skriv_x_er_7(0);
-    arket.settmodus("utført");
-    arket.settmodus("utført");
+    arket.settmodus(Modus::utfoert);
+    arket.settmodus(Modus::utfoert);
     EXPECT_EQ(arket.poeng(), 1);
     EXPECT_EQ(arket.loeste(), 1);
     arket.ryddopp();  // a new exercise begins with the reset
     arket.Option3_Click();
     skriv_x_er_7(0);
-    arket.settmodus("utført");
+    arket.settmodus(Modus::utfoert);
     EXPECT_EQ(skall.poeng_tekst, "6");
     EXPECT_EQ(skall.loeste_tekst, "2");
 }

@@ -201,7 +201,7 @@ TEST_F(Generatoroekt, SecondPressDiscardsTheFirstExercise) {
     EXPECT_EQ(linje(0), "0/1 -1/1 4/1 = 0/1 6/1 -3/1");
     for (int n = 1; n <= 2; ++n) {
         EXPECT_EQ(linje(n), "0/1 0/1 0/1 = 0/1 0/1 0/1") << n;
-        EXPECT_EQ(arket.ark().linjeopr[static_cast<std::size_t>(n)], "") << n;
+        EXPECT_EQ(arket.ark().linjeopr[static_cast<std::size_t>(n)], Operasjon::ingen) << n;
     }
     EXPECT_EQ(arket.ark().linjenr, 0);
     EXPECT_EQ(arket.ark().sistelinje, 0);

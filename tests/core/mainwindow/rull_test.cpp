@@ -127,7 +127,7 @@ TEST_F(Rulling, StrykUtWhileScrolledBackKeepsTheRecordInView) {
     ASSERT_EQ(felt(4), "Del med 6");
     trykk("C");
     EXPECT_EQ(felt(4), "Del med 6");
-    EXPECT_EQ(arket.ark().regneart, "");
+    EXPECT_EQ(arket.ark().regneart, Operasjon::ingen);
     EXPECT_EQ(taster(), "↓ C");
     trykk("↓");
     EXPECT_EQ(taster(), "+ - * : r k ± b ↑ C");

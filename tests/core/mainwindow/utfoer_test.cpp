@@ -26,9 +26,9 @@ Bilde bilde(const Arket& arket, const test::Testskall& skall) {
                         "r" + std::to_string(a.rotteller[n][j]) + "/" +
                         std::to_string(a.rotnevner[n][j]) + " ";
     for (int n = 0; n <= a.sistelinje; ++n)
-        b.opr += a.linjeopr[n] + std::to_string(a.linjeteller[n]) + "/" +
+        b.opr += std::string(symbol(a.linjeopr[n])) + std::to_string(a.linjeteller[n]) + "/" +
                  std::to_string(a.linjenevner[n]) + std::to_string(a.linjepotens[n]) + " ";
-    b.operand = a.regneart + "|" + a.tellertekst + "|" + a.nevnertekst;
+    b.operand = std::string(symbol(a.regneart)) + "|" + a.tellertekst + "|" + a.nevnertekst;
     b.poeng = skall.poeng_tekst + "|" + skall.loeste_tekst;
     b.linjenr = a.linjenr;
     b.sistelinje = a.sistelinje;
@@ -64,11 +64,11 @@ TEST_F(Utfoering, OperandAbove32767IsRefusedAndNothingChanges) {
                   "Tallet er for stort: teller og nevner kan være høyst 32767.\n"
                   "Trykk «Stryk ut» og velg operasjonen på nytt.");
         EXPECT_EQ(bilde(arket, skall), foer) << f.taster;
-        EXPECT_EQ(
-            arket.ark().regneart + "|" + arket.ark().tellertekst + "|" + arket.ark().nevnertekst,
-            f.operand);
+        EXPECT_EQ(std::string(symbol(arket.ark().regneart)) + "|" + arket.ark().tellertekst + "|" +
+                      arket.ark().nevnertekst,
+                  f.operand);
         EXPECT_EQ(taster(), keys);
-        EXPECT_EQ(arket.ark().linjeopr[1], "");  // not even the record
+        EXPECT_EQ(arket.ark().linjeopr[1], Operasjon::ingen);  // not even the record
     }
 }
 
@@ -103,7 +103,7 @@ TEST_F(Utfoering, InexactResultIsRefusedAndTheSheetStaysAsItWas) {
     trykk("+ 1 U");
     // Line 1 by hand: a coefficient so large that multiplying by 4 leaves the exact range.
     arket.ark().teller[1][2] = Celle{1} << 52;
-    arket.settmodus("utført");
+    arket.settmodus(Modus::utfoert);
     trykk("* 4");
     Bilde foer = bilde(arket, skall);
     const auto rad2 = skall.linjer[2].opptak().size();
@@ -115,7 +115,7 @@ TEST_F(Utfoering, InexactResultIsRefusedAndTheSheetStaysAsItWas) {
               "Velg en annen operasjon.");
     Bilde etter = bilde(arket, skall);
     // The record of line 1 is written before the arithmetic, as for a division by zero.
-    EXPECT_EQ(arket.ark().linjeopr[1], "*");
+    EXPECT_EQ(arket.ark().linjeopr[1], Operasjon::gang);
     EXPECT_EQ(arket.ark().linjeteller[1], 4);
     etter.opr = foer.opr = "";
     etter.operand = foer.operand = "";
@@ -149,7 +149,7 @@ TEST_F(Utfoering, LineNinetyNineTakesNoOperation) {
         EXPECT_FALSE(skall.taster.test(Utfoer));
     }
     // Utfør itself refuses too, should it ever be reached with an operation chosen.
-    ASSERT_EQ(arket.ark().regneart, "+");
+    ASSERT_EQ(arket.ark().regneart, Operasjon::legg_til);
     skall.bokser.clear();
     arket.Utfoer_Click();
     ASSERT_EQ(skall.bokser.size(), 1u);
@@ -157,7 +157,7 @@ TEST_F(Utfoering, LineNinetyNineTakesNoOperation) {
     EXPECT_EQ(bilde(arket, skall), foer);
     // The keys never offer Utfør on line 99.
     for (const char* m : {"opr4-7", "siffer", "x eller x2"}) {
-        arket.settmodus(m);
+        arket.settmodus(test::modus(m));
         EXPECT_FALSE(skall.taster.test(Utfoer)) << m;
     }
 }
@@ -165,7 +165,7 @@ TEST_F(Utfoering, LineNinetyNineTakesNoOperation) {
 TEST_F(Utfoering, NoUtfoerWithoutAChosenOperation) {
     oppgave({0, 2, 3, 0, 0, 5});
     for (const char* m : {"opr4-7", "siffer", "x eller x2", "scrollned", "ryddopp"}) {
-        arket.settmodus(m);
+        arket.settmodus(test::modus(m));
         EXPECT_FALSE(skall.taster.test(Utfoer)) << m;
     }
     // And the handler does nothing then.
@@ -187,11 +187,11 @@ TEST_F(Utfoering, SolvedLineScoresOnceEvenWhenEnteredAgain) {
     oppgave({0, 1, 0, 0, 0, 4});  // x = 4 already on line 0
     EXPECT_EQ(skall.poeng_tekst, "0");
     arket.Option3_Click();  // level 5 at the moment of scoring
-    for (int i = 0; i < 3; ++i) arket.settmodus("utført");
+    for (int i = 0; i < 3; ++i) arket.settmodus(Modus::utfoert);
     EXPECT_EQ(skall.poeng_tekst, "5");
     EXPECT_EQ(skall.loeste_tekst, "1");
     oppgave({0, 1, 0, 0, 0, 4});  // a new exercise may score again
-    arket.settmodus("utført");
+    arket.settmodus(Modus::utfoert);
     EXPECT_EQ(skall.poeng_tekst, "10");
     EXPECT_EQ(skall.loeste_tekst, "2");
 }

@@ -19,7 +19,7 @@ TEST(Ark, ClearedLineIsZeroEqualsZeroWithRadicandsOne) {
     Ark ark;
     ark.teller[3][2] = 7;
     ark.rotteller[3][0] = 4;
-    ark.linjeopr[3] = "*";
+    ark.linjeopr[3] = Operasjon::gang;
     ark.linjeteller[3] = 5;
     ark.linjenevner[3] = 2;
     toemlinje(ark, 3);
@@ -29,7 +29,7 @@ TEST(Ark, ClearedLineIsZeroEqualsZeroWithRadicandsOne) {
         EXPECT_EQ(ark.rotteller[3][j], (j == 3 || j == 6) ? 1 : 0) << j;
         EXPECT_EQ(ark.rotnevner[3][j], 1) << j;
     }
-    EXPECT_EQ(ark.linjeopr[3], "");
+    EXPECT_EQ(ark.linjeopr[3], Operasjon::ingen);
     EXPECT_EQ(ark.linjeteller[3], 0);
     EXPECT_EQ(ark.linjenevner[3], 1);
 }

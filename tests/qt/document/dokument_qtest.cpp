@@ -33,7 +33,7 @@ Ark langtark(int linjer) {
         ark.teller[n][3] = n;
         ark.teller[n][6] = n + 1;
         if (n + 1 < linjer) {
-            ark.linjeopr[n] = "+";
+            ark.linjeopr[n] = balvo::Operasjon::legg_til;
             ark.linjeteller[n] = 1;
         }
     }
@@ -111,7 +111,8 @@ private slots:
     void sidene() {
         QFETCH(int, linjer);
         QFETCH(int, sider);
-        const Dokument dok(langtark(linjer), topp());
+        const Ark ark = langtark(linjer);
+        const Dokument dok(ark, topp());
         QPdfWriter maal(mappe.filePath(QStringLiteral("maal.pdf")));
         settsideoppsett(maal);
         const auto oppdelt = dok.sider(maal.pageLayout().paintRect(QPageLayout::Point).height());
@@ -197,7 +198,8 @@ private slots:
         skriver.setOutputFormat(QPrinter::PdfFormat);
         skriver.setOutputFileName(sti);
         settsideoppsett(skriver);
-        QVERIFY(tegnsider(Dokument(langtark(40), topp()), skriver, 2, 3));
+        const Ark ark = langtark(40);
+        QVERIFY(tegnsider(Dokument(ark, topp()), skriver, 2, 3));
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         QCOMPARE(sider_i(sti), 2);

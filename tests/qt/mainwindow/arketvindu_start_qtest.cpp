@@ -84,7 +84,7 @@ private slots:
         QVERIFY(vindu->arket().har_oppgave());
         QVERIFY(knapp("opr_1")->isEnabled());
         QTest::mouseClick(knapp("opr_1"), Qt::LeftButton);
-        QCOMPARE(vindu->arket().ark().regneart, std::string("-"));
+        QCOMPARE(vindu->arket().ark().regneart, balvo::Operasjon::trekk_fra);
         QTest::mouseClick(knapp("siffer_3"), Qt::LeftButton);
         QCOMPARE(vindu->arket().ark().tellertekst, std::string("3"));
         QVERIFY(boks("opfelt_0")->antall_operasjoner() > 0);
@@ -144,10 +144,11 @@ private slots:
         logg.clear();
         const auto forrige = qInstallMessageHandler(fang);
         const std::vector<std::string> linjer{"teller(1,2) = 3", "  x = 1 ± 2·√3  ", ""};
-        vindu->diagnostikk(8, linjer);  // off by default: nothing
+        vindu->diagnostikk(balvo::Diagnoseboks::etter_operasjon,
+                           linjer);  // off by default: nothing
         const std::size_t av = logg.size();
         QLoggingCategory::setFilterRules("balvo.diagnostikk=true");
-        vindu->diagnostikk(8, linjer);
+        vindu->diagnostikk(balvo::Diagnoseboks::etter_operasjon, linjer);
         QLoggingCategory::setFilterRules("balvo.diagnostikk=false");
         qInstallMessageHandler(forrige);
         QCOMPARE(av, std::size_t{0});

@@ -29,7 +29,7 @@ private slots:
             ark.teller[0][j] = linje0[j - 1];
             ark.nevner[0][j] = 1;
         }
-        vindu->arket().settmodus("ny oppgave");
+        vindu->arket().settmodus(balvo::Modus::ny_oppgave);
 
         klikk("opr_1");  // "Trekk fra..."
         QVERIFY(!knapp("Utfoer")->isEnabled());

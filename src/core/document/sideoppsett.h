@@ -1,0 +1,31 @@
+#pragma once
+// The page layout of the worksheet document ("Lagre som", "Utskrift"): a header on the first
+// page, then the lines one under the other with their operations beside them, broken into
+// pages. Lengths in points.
+#include <vector>
+
+namespace balvo {
+
+namespace sideoppsett {
+inline constexpr double likningsbredde = 320;  // the equation column
+inline constexpr double oprkant = 352;         // where the operation column starts
+inline constexpr double bredde = 510;          // A4 less 15 mm margins
+inline constexpr double radhoeyde = 36.75;     // a worksheet row, as on screen
+inline constexpr double radsteg = 40;
+inline constexpr double topphoeyde = 64;
+inline constexpr double bunnhoeyde = 22;  // the page number
+}  // namespace sideoppsett
+
+// Lines fra..til (inclusive) on one page; the header only on the first.
+struct Dokumentside {
+    int fra = 0;
+    int til = -1;
+    bool topp = false;
+};
+
+// The pages of lines 0..sistelinje for a printable area `hoeyde` points tall.
+std::vector<Dokumentside> sider(int sistelinje, double hoeyde);
+// How tall a page's content is.
+double sidehoeyde(const Dokumentside& side);
+
+}  // namespace balvo

@@ -1,0 +1,35 @@
+#pragma once
+// What every window of the shell shares: the program's name, the fonts and their Debian
+// stand-ins, and the units of the design (twips for positions, points for drawing).
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QStringList>
+
+namespace balvo::ui {
+
+// The program's name: window caption, application name and the default title of a box.
+inline constexpr char programnavn[] = "Balvo 2.0";
+
+// Logical pixels per point at 96 dpi, the unit of the window's layout.
+inline constexpr double piksler_per_punkt = 4.0 / 3.0;
+
+// Positions and sizes are designed in twips; a logical pixel at 96 dpi is 15 of them.
+constexpr int twips(int t) {
+    return t / 15;
+}
+constexpr QPoint twips(int x, int y) {
+    return {twips(x), twips(y)};
+}
+constexpr QRect twips(int venstre, int topp, int bredde, int hoeyde) {
+    return {twips(venstre), twips(topp), twips(bredde), twips(hoeyde)};
+}
+
+// A font family name with its Debian stand-in where the original is missing: Times New Roman
+// → Liberation Serif, MS Sans Serif and Arial → Liberation Sans.
+QStringList fontfamilier(const QString& navn);
+
+// A font of the design: family (with its stand-in), size in points, bold and italic.
+QFont skrift(const QString& navn, double punkter, bool fet = false, bool kursiv = false);
+
+}  // namespace balvo::ui
