@@ -23,6 +23,8 @@ struct Tall {
     std::uint64_t fulle_ark = 0;                  // sessions that reached line 99
     std::uint64_t egne_nektet = 0;                // own equations refused for a wrong box text
     std::map<std::string, std::uint64_t> nektet;  // refused or declined operations by kind
+    std::map<std::string, std::uint64_t> tips;    // the hint's first words, by kind
+    std::uint64_t forslag = 0;                    // worked solutions shown
     std::string sammendrag(double sekunder) const;
 };
 
@@ -49,7 +51,7 @@ public:
     const std::string& spor() const { return spor_; }
 
 private:
-    enum : int { ny = 100, egen = 101 };
+    enum : int { ny = 100, egen = 101, tips = 102, forslag = 103 };
 
     // Drawing.
     double r() { return static_cast<double>(motor_() >> 11) * 0x1.0p-53; }
@@ -64,6 +66,7 @@ private:
     void utfoer();
     void egne();
     void nyoppgave();
+    void hjelp(int handling);  // "Tips" or "Løsningsforslag": the coach changes nothing
     void overta_operand();
 
     // Checking (elev_sjekk.cpp).

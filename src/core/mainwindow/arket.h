@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/coach/veileder.h"
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
 #include "core/model/ark.h"
@@ -52,6 +53,16 @@ public:
     void scrollopp_Click();
     void scrollned_Click();
 
+    // The coach, menu "Hjelp": usable while an exercise is on the newest line. Neither
+    // changes the worksheet, the score or the keys.
+    bool hjelp_brukbar() const;
+    void Tips_Click();
+    void Loesningsforslag_Click();
+    // The shortest way's length from line 0 of the exercise on the sheet, found once per
+    // exercise; the window asks for it right after the exercise is drawn.
+    std::optional<int> korteste();
+    void settgrense(const Grense& grense) { grense_ = grense; }
+
     // Switches the keys for a mode; in "utført" it then scores a solved line (poengsum).
     void settmodus(Modus modus);
     // The keys of a mode, without the score update.
@@ -66,12 +77,18 @@ public:
     Likningstype likningstype() const { return likningstype_; }
     bool broeker() const { return broeker_; }
     bool har_oppgave() const { return har_oppgave_; }
+    // The exercise on the sheet so far: hints and worked solutions asked for, steps performed.
+    int tips_brukt() const { return tips_brukt_; }
+    int forslag_brukt() const { return forslag_brukt_; }
+    int steg_tatt() const { return steg_tatt_; }
 
 private:
     void rull(int steg, Modus modus);  // scroll rows 1..4 by one line
     void poengsum();                   // the score update of "utført"
     void visverdier();
     void vislinjeoprifelt(int n, int k);  // the record of line n beside row k
+    void vurder();                        // the rows "Steg:" and "Prøve:" for a solved line
+    Veiledning veiled_herfra();
 
     Skall& skall_;
     Tilfeldig& tilfeldig_;
@@ -87,6 +104,12 @@ private:
     bool har_oppgave_ = false;          // an exercise is on the sheet (strykut is usable)
     bool oppgave_scoret_ = false;       // the exercise on the sheet has scored already
     std::optional<Modus> siste_modus_;  // the last mode before the pupil scrolled back
+
+    Grense grense_;
+    std::optional<std::optional<int>> korteste_;  // found for the exercise on the sheet
+    int tips_brukt_ = 0;
+    int forslag_brukt_ = 0;
+    int steg_tatt_ = 0;
 };
 
 }  // namespace balvo

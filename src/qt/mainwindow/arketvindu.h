@@ -49,6 +49,8 @@ public:
     void visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) override;
     void diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) override;
     void tilforgrunnen() override;
+    void visvurdering(std::string_view steg, std::string_view proeve) override;
+    void visforslag(const Veiledning& veiledning) override;
     void melding(std::string_view tittel, std::string_view tekst) override;
     bool spoersmaal(std::string_view tittel, std::string_view tekst) override;
     void vismerke(double venstre, double topp) override;

@@ -1,0 +1,109 @@
+#include "core/coach/veiledertekst.h"
+
+#include <algorithm>
+
+#include "core/display/leddeling.h"
+#include "core/tekst/katalog.h"
+
+namespace balvo {
+namespace {
+
+using veileder::Loesningsmengde;
+using Art = Loesningsmengde::Art;
+
+bool inneholder(const Loesningsmengde& m, const veileder::Verdi& v) {
+    return std::find(m.verdier.begin(), m.verdier.end(), v) != m.verdier.end();
+}
+
+}  // namespace
+
+std::string stegtekst(const Steg& steg) {
+    std::string tekst(operasjonsnavn(steg.operasjon));
+    if (!med_operand(steg.operasjon)) return tekst;
+    tekst += ' ';
+    if (steg.teller < 0) tekst += '-';
+    std::string tall = beloeptekst(steg.teller);
+    if (steg.nevner != 1) {
+        tall += "/" + std::to_string(steg.nevner);
+        if (steg.potens > 0) tall = "(" + tall + ")";
+    } else if (steg.potens > 0 && steg.teller == 1) {
+        tall.clear();  // a 1 in front of x is not written
+    }
+    tekst += tall;
+    if (steg.potens > 0) tekst += 'x';
+    if (steg.potens == 2) tekst += "\u00b2";
+    return tekst;
+}
+
+std::string tipstekst(const Veiledning& v) {
+    switch (v.utfall) {
+        case Utfall::vei:
+            if (v.steg.empty()) return tr(BALVO_TR("Veileder", "Likningen er løst."));
+            return tr(BALVO_TR("Veileder", "Neste steg: %1"), {stegtekst(v.steg.front())}) + "\n" +
+                   tr(BALVO_TR("Veileder", "Da er du %1 steg fra løsningen."),
+                      {std::to_string(v.lengde())});
+        case Utfall::ingen_loesning:
+            return tr(BALVO_TR("Veileder", "Denne likningen har ingen løsning."));
+        case Utfall::alle_tall:
+            return tr(BALVO_TR("Veileder", "Alle tall er løsninger av denne likningen."));
+        case Utfall::ikke_fram:
+            return tr(
+                BALVO_TR("Veileder", "Herfra kommer du ikke fram til løsningen av oppgaven."));
+        case Utfall::ingen_kort_vei:
+            break;
+    }
+    return tr(BALVO_TR("Veileder", "Fant ingen kort vei herfra."));
+}
+
+std::string stegrad(int brukt, std::optional<int> korteste) {
+    if (!korteste) return std::to_string(brukt);
+    return tr(BALVO_TR("Veileder", "%1 (korteste: %2)"),
+              {std::to_string(brukt), std::to_string(*korteste)});
+}
+
+std::string proeverad(const Ark& ark, int n) {
+    const Loesningsmengde oppgave = oppgavemengde(ark);
+    const Loesningsmengde linje = veileder::linjemengde(Tilstand::fra(ark, n));
+    if (oppgave.art == Art::ukjent || linje.art == Art::ukjent)
+        return tr(BALVO_TR("Veileder", "kan ikke avgjøres"));
+    if (veileder::samme(oppgave, linje)) return tr(BALVO_TR("Veileder", "stemmer"));
+
+    // A solved line has finitely many values: each is checked in the exercise, and each of
+    // the exercise's solutions is looked for among them.
+    std::string feil;
+    const auto legg = [&](const std::string& s) { feil += (feil.empty() ? "" : ", ") + s; };
+    for (const auto& v : linje.verdier) {
+        if (oppgave.art == Art::alle || inneholder(oppgave, v)) continue;
+        legg(tr(BALVO_TR("Veileder", "x = %1 passer ikke i oppgaven"), {veileder::verditekst(v)}));
+    }
+    if (oppgave.art == Art::alle) {
+        legg(tr(BALVO_TR("Veileder", "alle tall er løsninger av oppgaven")));
+    } else {
+        for (const auto& v : oppgave.verdier) {
+            if (!inneholder(linje, v))
+                legg(tr(BALVO_TR("Veileder", "x = %1 mangler"), {veileder::verditekst(v)}));
+        }
+    }
+    return tr(BALVO_TR("Veileder", "stemmer ikke: %1"), {feil});
+}
+
+std::unique_ptr<Ark> veiark(const Veiledning& v) {
+    auto ark = std::make_unique<Ark>();
+    const int n = std::min(static_cast<int>(v.linjer.size()), antall_linjer) - 1;
+    for (int i = 0; i <= n; ++i) {
+        toemlinje(*ark, i);
+        v.linjer[static_cast<std::size_t>(i)].til(*ark, i);
+        if (i < n) {
+            const Steg& s = v.steg[static_cast<std::size_t>(i)];
+            ark->linjeopr[i] = s.operasjon;
+            ark->linjeteller[i] = s.teller;
+            ark->linjenevner[i] = s.nevner;
+            ark->linjepotens[i] = s.potens;
+        }
+    }
+    ark->linjenr = ark->sistelinje = std::max(n, 0);
+    ark->rad = std::min(ark->linjenr, 4);
+    return ark;
+}
+
+}  // namespace balvo
