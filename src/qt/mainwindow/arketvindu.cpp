@@ -24,12 +24,9 @@ ArketVindu::ArketVindu(QWidget* forelder) : QMainWindow(forelder) {
     setWindowTitle(QString::fromUtf8(ui::programnavn));
     auto* flate = new QWidget(this);
     flate->setObjectName(QStringLiteral("klientflate"));
-    // The layout needs about 9,500 × 6,300 twips of client area.
-    flate->setMinimumSize(634, 420);
+    flate->setMinimumSize(ui::twips(klientflate).size());
     setCentralWidget(flate);
-    byggarbeidsflate(flate);
-    byggoppgavedel(flate);
-    byggtastatur(flate);
+    byggkontroller(flate);
     byggmeny();
     new Tastatur(*this);  // keyboard, menu shortcuts, accessible names
     arket_.Form_Load();

@@ -62,10 +62,9 @@ public:
     void om_Click();
 
 private:
-    void byggarbeidsflate(QWidget* flate);
-    void byggoppgavedel(QWidget* flate);
-    void byggtastatur(QWidget* flate);
+    void byggkontroller(QWidget* flate);
     void byggmeny();
+    void trykk(Tast t, bool paa);  // a key, option or check box was clicked
 
     Klokketilfeldig tilfeldig_;
     Arket arket_{*this, tilfeldig_};

@@ -10,6 +10,7 @@
 #include "core/display/lineaertekst.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/ui/bildeboks.h"
+#include "qt/ui/felles.h"
 #include "qt/ui/tasteflate.h"
 
 namespace balvo {
@@ -73,12 +74,12 @@ const Menyvalg menytabell[] = {
 // Keys with no tooltip are named by what they show.
 struct Navn {
     Tast knapp;
-    const char* navn;
+    Tekst navn;
 };
 constexpr Navn egne_navn[] = {
-    {Utfoer, ui::utfoertekst},
-    {scrollopp, "Rull opp"},
-    {scrollned, "Rull ned"},
+    {Utfoer, utfoertekst},
+    {scrollopp, BALVO_TR("Arket", "Rull opp")},
+    {scrollned, BALVO_TR("Arket", "Rull ned")},
 };
 
 // Modifiers that change what a key means; Keypad only tells where the key sits.
@@ -171,8 +172,7 @@ void navngitaster(ArketVindu& vindu) {
             k->setAccessibleName(k->toolTip());
         }
     }
-    for (const auto& n : egne_navn)
-        vindu.tast(n.knapp)->setAccessibleName(QString::fromUtf8(n.navn));
+    for (const auto& n : egne_navn) vindu.tast(n.knapp)->setAccessibleName(ui::qtr(n.navn));
 }
 
 void beskrivrader(ArketVindu& vindu) {
