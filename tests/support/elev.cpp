@@ -13,7 +13,8 @@ std::string Tall::sammendrag(double sekunder) const {
                     std::to_string(steg) + " steg, " + std::to_string(utfoert) +
                     " operasjoner utført, " + std::to_string(punkter) +
                     " punkter regnet eksakt, fullt ark nådd " + std::to_string(fulle_ark) +
-                    " ganger, egne likninger nektet " + std::to_string(egne_nektet) + "; nektet:";
+                    " ganger, egne likninger nektet " + std::to_string(egne_nektet) +
+                    ", linjer angret " + std::to_string(angret) + "; nektet:";
     bool foerste = true;
     for (const auto& [art, antall] : nektet) {
         s += (foerste ? " " : ", ") + art + " " + std::to_string(antall);
@@ -129,6 +130,7 @@ int Elev::velg() {
         legg(ny, 0.03);
         legg(egen, 0.03);
     }
+    if (arket_.kan_angre()) legg(angre_tast, lang_ ? 0.2 : 0.4);
     double sum = 0;
     for (const auto& [tast, vekt] : valg) sum += vekt;
     double x = r() * sum;
@@ -186,6 +188,9 @@ void Elev::trykk(int handling) {
             ved_utfoer = true;
             utfoer();
             break;
+        case angre_tast:
+            angre();
+            break;
         default:
             trykk_tast(handling);
     }
@@ -203,6 +208,7 @@ void Elev::trykk(int handling) {
 
 void Elev::nyoppgave() {
     spor_ += " nyoppgave";
+    foer_steg_.clear();
     arket_.nyoppgave_Click();
     overta_operand();
     const Ark& a = arket_.ark();
@@ -264,6 +270,7 @@ void Elev::egne() {
     }
     krev(svar.ok, "own equation refused: " + svar.melding);
     if (!svar.ok) return;
+    foer_steg_.clear();
     overta_operand();
     const Ark& a = arket_.ark();
     krev(a.linjenr == 0 && a.sistelinje == 0 && a.rad == 0, "own equation: counters not 0");

@@ -236,6 +236,37 @@ void Elev::sjekk_loesninger(const Ark& a, int L) {
     }
 }
 
+void Elev::angre() {
+    spor_ += " angre";
+    const Ark& a = arket_.ark();
+    const int siste = a.sistelinje;
+    arket_.angre();
+    if (a.sistelinje == siste) {
+        // An operand being typed is crossed out, as "Stryk ut" does.
+        operand_.regneart = Operasjon::ingen;
+        operand_.teller.clear();
+        operand_.nevner.clear();
+        operand_.minus = operand_.nevnermodus = false;
+        krev(arket_.ark().regneart == Operasjon::ingen, "undo left the operand being typed");
+        return;
+    }
+    krev(a.sistelinje == siste - 1 && a.linjenr == a.sistelinje && a.rad == std::min(a.linjenr, 4),
+         "undo left the counters at " + std::to_string(a.linjenr) + "/" +
+             std::to_string(a.sistelinje) + "/" + std::to_string(a.rad));
+    krev(!foer_steg_.empty(), "undo of a line no step wrote");
+    if (!feil_.empty()) return;
+    const Ark& foer = *foer_steg_.back();
+    bool like = foer.teller == a.teller && foer.nevner == a.nevner &&
+                foer.rotteller == a.rotteller && foer.rotnevner == a.rotnevner &&
+                foer.linjeopr == a.linjeopr && foer.linjeteller == a.linjeteller &&
+                foer.linjenevner == a.linjenevner && foer.linjepotens == a.linjepotens;
+    krev(like, "after undo the sheet is not the sheet before the step" + dump(a, a.sistelinje) +
+                   dump(foer, a.sistelinje));
+    foer_steg_.pop_back();
+    operand_ = {};
+    ++tall_.angret;
+}
+
 void Elev::sjekk_alle_linjer_tegnes() {
     const Ark& a = arket_.ark();
     Stille merke;

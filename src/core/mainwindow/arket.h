@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
@@ -53,6 +54,13 @@ public:
     void scrollopp_Click();
     void scrollned_Click();
 
+    // "Angre": an operand being typed is crossed out as "Stryk ut" does; otherwise the newest
+    // line goes, and the sheet, the rows and the keys are as when the line before it was
+    // reached. The score stays. Nothing to undo on line 0 or before the first exercise.
+    void angre();
+    bool kan_angre() const;
+    int angrede_steg() const { return angret_; }  // in this exercise
+
     // Switches the keys for a mode; in "utført" it then scores a solved line (poengsum).
     void settmodus(Modus modus);
     // The keys of a mode, without the score update.
@@ -77,6 +85,24 @@ private:
     void poengsum();                   // the score update of "utført"
     void visverdier();
     void vislinjeoprifelt(int n, int k);  // the record of line n beside row k
+    bool bygger_operand() const;          // an operand is being typed on the newest line
+    void linje_naadd();                   // the newest line was reached: undo can come back here
+
+    // What an undone step puts back: the record of the line it started from and the line it
+    // wrote, as they were before it.
+    struct Post {
+        Operasjon opr = Operasjon::ingen;
+        Celle teller = 0, nevner = 1;
+        int potens = 0;
+    };
+    struct Angrepunkt {
+        Post foer;   // the record of line L before the step
+        Post neste;  // the record of line L+1 before the step
+        std::array<std::array<Celle, antall_kolonner>, 4> linje{};  // line L+1's cells before
+        Visning::Tilstand naadd;  // the window when line L+1 was reached
+    };
+    Post post(int n) const;
+    void sett_post(int n, const Post& p);
 
     Skall& skall_;
     Tilfeldig& tilfeldig_;
@@ -93,6 +119,9 @@ private:
     bool har_oppgave_ = false;          // an exercise is on the sheet (strykut is usable)
     bool oppgave_scoret_ = false;       // the exercise on the sheet has scored already
     std::optional<Modus> siste_modus_;  // the last mode before the pupil scrolled back
+    Visning::Tilstand start_;           // the window when line 0 was drawn
+    std::vector<Angrepunkt> angre_;     // one for each line after line 0
+    int angret_ = 0;
 };
 
 }  // namespace balvo

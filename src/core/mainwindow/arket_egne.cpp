@@ -29,6 +29,7 @@ Egnesvar Arket::egne(const std::array<std::string, 6>& koeff) {
     visning_.rad(ark_, 0, 0);
     har_oppgave_ = true;
     settmodus(Modus::ny_oppgave);
+    linje_naadd();
     return {};
 }
 

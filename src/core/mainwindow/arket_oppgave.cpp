@@ -62,6 +62,7 @@ void Arket::nyoppgave_Click() {
     skall_.diagnostikk(Diagnoseboks::dump, {dump[0], dump[1]});
     har_oppgave_ = true;
     settmodus(Modus::ny_oppgave);
+    linje_naadd();
 }
 
 }  // namespace balvo

@@ -53,6 +53,12 @@ void Arket::Utfoer_Click() {
         return;
     }
 
+    // Undo puts back the record and the next line as they were before a step that succeeds.
+    Angrepunkt angre{
+        post(L),
+        post(L + 1),
+        {ark_.teller[L + 1], ark_.nevner[L + 1], ark_.rotteller[L + 1], ark_.rotnevner[L + 1]},
+        {}};
     ark_.linjeopr[L] = ark_.regneart;
     ark_.linjeteller[L] = ark_.minus ? -*p : *p;
     ark_.linjenevner[L] = *q;
@@ -112,6 +118,8 @@ void Arket::Utfoer_Click() {
     }
 
     settmodus(Modus::utfoert);
+    angre_.push_back(std::move(angre));
+    linje_naadd();
     skall_.diagnostikk(Diagnoseboks::etter_operasjon, {diagnoselinje(ark_, n)});
 }
 

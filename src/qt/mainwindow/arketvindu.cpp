@@ -43,6 +43,8 @@ Tegneflate& ArketVindu::opfelt(int k) {
 void ArketVindu::setttaster(const Tastesett& brukbare) {
     for (std::size_t i = 0; i < taster_.size(); ++i)
         if (taster_[i]) taster_[i]->setEnabled(brukbare.test(i));
+    // Every change of what the pupil may do ends here: "Angre" follows too.
+    if (angre_) angre_->setEnabled(arket_.kan_angre());
     // Every handler ends here, after its drawing: the rows' texts for screen readers follow.
     beskrivrader(*this);
 }

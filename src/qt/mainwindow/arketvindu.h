@@ -60,6 +60,8 @@ public:
     void Utskrift_Click();
     void Lagre_Click();
     void om_Click();
+    // The menu "Rediger".
+    void angre_Click();
 
 private:
     void byggkontroller(QWidget* flate);
@@ -79,6 +81,7 @@ private:
     QLabel* loeste_ = nullptr;
     std::array<QAbstractButton*, antall_taster> taster_{};
     QPushButton* nyoppgave_ = nullptr;
+    QAction* angre_ = nullptr;
 
     // The secondary windows while they are open; choosing the menu item again brings them up.
     QPointer<egenlikning> egenlikning_;

@@ -11,6 +11,7 @@
 
 #include "core/mainwindow/utforming.h"
 #include "qt/mainwindow/arketvindu.h"
+#include "qt/mainwindow/tastatur.h"
 #include "qt/ui/bildeboks.h"
 #include "qt/ui/felles.h"
 #include "qt/ui/tasteflate.h"
@@ -173,6 +174,17 @@ void ArketVindu::byggmeny() {
     punkt(QStringLiteral("Lagre"), QStringLiteral("Lagre som"), &ArketVindu::Lagre_Click);
     meny->addSeparator()->setObjectName(QStringLiteral("mrom"));
     punkt(QStringLiteral("om"), QStringLiteral("Om Balvo"), &ArketVindu::om_Click);
+
+    // After "Valg": taking the newest step back, and the sheet as text.
+    QMenu* rediger = menuBar()->addMenu(tr("Rediger"));
+    rediger->setObjectName(QStringLiteral("Rediger"));
+    angre_ = rediger->addAction(tr("Angre"));
+    angre_->setObjectName(QStringLiteral("angre"));
+    angre_->setEnabled(false);
+    connect(angre_, &QAction::triggered, this, &ArketVindu::angre_Click);
+    QAction* kopier = rediger->addAction(tr("Kopier arket"));
+    kopier->setObjectName(QStringLiteral("kopier"));
+    connect(kopier, &QAction::triggered, this, [this] { kopierark(*this); });
 }
 
 }  // namespace balvo

@@ -61,7 +61,6 @@ constexpr Tastevalg tabell[] = {
     {Qt::Key_PageUp, 0, ingen, scrollopp},
     {Qt::Key_PageDown, 0, ingen, scrollned},
     {Qt::Key_N, 0, ctrl, antall_taster, Tastehandling::nyoppgave},
-    {Qt::Key_C, 0, ctrl, antall_taster, Tastehandling::kopier},
 };
 
 const Menyvalg menytabell[] = {
@@ -69,6 +68,8 @@ const Menyvalg menytabell[] = {
     {"mmPapir", QKeySequence(Qt::CTRL | Qt::Key_G)},
     {"Utskrift", QKeySequence(Qt::CTRL | Qt::Key_P)},
     {"Lagre", QKeySequence(Qt::CTRL | Qt::Key_S)},
+    {"angre", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+    {"kopier", QKeySequence(Qt::CTRL | Qt::Key_C)},
 };
 
 // Keys with no tooltip are named by what they show.
@@ -130,9 +131,6 @@ bool Tastatur::trykk(int tast, Qt::KeyboardModifiers mod, const QString& tekst) 
     const Tastevalg* v = finn(tast, mod, tekst);
     if (!v) return false;
     switch (v->handling) {
-        case Tastehandling::kopier:
-            kopierark(vindu_);
-            break;
         case Tastehandling::nyoppgave:
             klikk(vindu_.nyoppgaveknapp());
             break;
