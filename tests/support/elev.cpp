@@ -9,12 +9,12 @@
 namespace balvo::test {
 
 std::string Tall::sammendrag(double sekunder) const {
-    std::string s = "Tilfeldige elever: " + std::to_string(oekter) + " økter, " +
-                    std::to_string(steg) + " steg, " + std::to_string(utfoert) +
-                    " operasjoner utført, " + std::to_string(punkter) +
-                    " punkter regnet eksakt, fullt ark nådd " + std::to_string(fulle_ark) +
-                    " ganger, egne likninger nektet " + std::to_string(egne_nektet) +
-                    ", løsningsforslag " + std::to_string(forslag) + "; tips:";
+    std::string s =
+        "Tilfeldige elever: " + std::to_string(oekter) + " økter, " + std::to_string(steg) +
+        " steg, " + std::to_string(utfoert) + " operasjoner utført, " + std::to_string(punkter) +
+        " punkter regnet eksakt, fullt ark nådd " + std::to_string(fulle_ark) +
+        " ganger, egne likninger nektet " + std::to_string(egne_nektet) + ", linjer angret " +
+        std::to_string(angret) + ", løsningsforslag " + std::to_string(forslag) + "; tips:";
     for (const auto& [art, antall] : tips) s += " " + art + " " + std::to_string(antall);
     s += "; nektet:";
     bool foerste = true;
@@ -135,6 +135,7 @@ int Elev::velg() {
         legg(ny, 0.03);
         legg(egen, 0.03);
     }
+    if (arket_.kan_angre()) legg(angre_tast, lang_ ? 0.2 : 0.4);
     legg(tips, 0.05);
     legg(forslag, 0.02);
     double sum = 0;
@@ -198,6 +199,9 @@ void Elev::trykk(int handling) {
             ved_utfoer = true;
             utfoer();
             break;
+        case angre_tast:
+            angre();
+            break;
         default:
             trykk_tast(handling);
     }
@@ -215,6 +219,7 @@ void Elev::trykk(int handling) {
 
 void Elev::nyoppgave() {
     spor_ += " nyoppgave";
+    foer_steg_.clear();
     arket_.nyoppgave_Click();
     overta_operand();
     const Ark& a = arket_.ark();
@@ -276,6 +281,7 @@ void Elev::egne() {
     }
     krev(svar.ok, "own equation refused: " + svar.melding);
     if (!svar.ok) return;
+    foer_steg_.clear();
     overta_operand();
     const Ark& a = arket_.ark();
     krev(a.linjenr == 0 && a.sistelinje == 0 && a.rad == 0, "own equation: counters not 0");

@@ -4,10 +4,12 @@
 // one) and scrolls, checking the worksheet's rules after every step.
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/mainwindow/arket.h"
 #include "testskall.h"
@@ -22,6 +24,7 @@ struct Tall {
     std::uint64_t punkter = 0;                    // exact comparisons of values at a point
     std::uint64_t fulle_ark = 0;                  // sessions that reached line 99
     std::uint64_t egne_nektet = 0;                // own equations refused for a wrong box text
+    std::uint64_t angret = 0;                     // lines taken back by "Angre"
     std::map<std::string, std::uint64_t> nektet;  // refused or declined operations by kind
     std::map<std::string, std::uint64_t> tips;    // the hint's first words, by kind
     std::uint64_t forslag = 0;                    // worked solutions shown
@@ -51,7 +54,7 @@ public:
     const std::string& spor() const { return spor_; }
 
 private:
-    enum : int { ny = 100, egen = 101, tips = 102, forslag = 103 };
+    enum : int { ny = 100, egen = 101, angre_tast = 102, tips = 103, forslag = 104 };
 
     // Drawing.
     double r() { return static_cast<double>(motor_() >> 11) * 0x1.0p-53; }
@@ -66,6 +69,7 @@ private:
     void utfoer();
     void egne();
     void nyoppgave();
+    void angre();
     void hjelp(int handling);  // "Tips" or "Løsningsforslag": the coach changes nothing
     void overta_operand();
 
@@ -88,6 +92,9 @@ private:
     Froetilfeldig tilfeldig_;
     Arket arket_;
     bool lang_ = false;  // this pupil goes on to the full worksheet
+    int tegninger_ = 0;
+    // The sheet before each step that added a line, for undo to come back to.
+    std::vector<std::unique_ptr<Ark>> foer_steg_;
     std::string feil_;
     std::string spor_;
 

@@ -118,6 +118,24 @@ void Elev::sjekk_tegning() {
             krev(endelig(f), "a drawing box holds a coordinate or text that is not a number");
     krev(std::isfinite(skall_.merke_venstre) && std::isfinite(skall_.merke_topp),
          "the solved marker stands at a position that is not a number");
+
+    // Now and then the window is drawn again from what it shows (as for another language or
+    // size): every row, field and the marker come out exactly as they were built step by step.
+    if (++tegninger_ % 7 != 0) return;
+    const auto opptak = [&] {
+        std::vector<std::vector<Opptak>> ut;
+        for (const auto* flater : {&skall_.linjer, &skall_.opfelter})
+            for (const auto& f : *flater) ut.push_back(f.opptak());
+        return ut;
+    };
+    const auto foer = opptak();
+    const bool synlig = skall_.merke_synlig;
+    const double venstre = skall_.merke_venstre, topp = skall_.merke_topp;
+    arket_.tegnpaanytt();
+    krev(opptak() == foer, "the window drawn again differs from the window as it was built");
+    krev(skall_.merke_synlig == synlig &&
+             (!synlig || (skall_.merke_venstre == venstre && skall_.merke_topp == topp)),
+         "the solved marker moved when the window was drawn again");
 }
 
 void Elev::sjekk_uendret_linjer(const Ark& foer, int unntatt_linje, int unntatt_post) {
@@ -216,6 +234,37 @@ void Elev::sjekk_loesninger(const Ark& a, int L) {
                             " after «" + op + "», expected " + tekst(*hoeyre) + dump(a, L) +
                             dump(a, L + 1));
     }
+}
+
+void Elev::angre() {
+    spor_ += " angre";
+    const Ark& a = arket_.ark();
+    const int siste = a.sistelinje;
+    arket_.angre();
+    if (a.sistelinje == siste) {
+        // An operand being typed is crossed out, as "Stryk ut" does.
+        operand_.regneart = Operasjon::ingen;
+        operand_.teller.clear();
+        operand_.nevner.clear();
+        operand_.minus = operand_.nevnermodus = false;
+        krev(arket_.ark().regneart == Operasjon::ingen, "undo left the operand being typed");
+        return;
+    }
+    krev(a.sistelinje == siste - 1 && a.linjenr == a.sistelinje && a.rad == std::min(a.linjenr, 4),
+         "undo left the counters at " + std::to_string(a.linjenr) + "/" +
+             std::to_string(a.sistelinje) + "/" + std::to_string(a.rad));
+    krev(!foer_steg_.empty(), "undo of a line no step wrote");
+    if (!feil_.empty()) return;
+    const Ark& foer = *foer_steg_.back();
+    bool like = foer.teller == a.teller && foer.nevner == a.nevner &&
+                foer.rotteller == a.rotteller && foer.rotnevner == a.rotnevner &&
+                foer.linjeopr == a.linjeopr && foer.linjeteller == a.linjeteller &&
+                foer.linjenevner == a.linjenevner && foer.linjepotens == a.linjepotens;
+    krev(like, "after undo the sheet is not the sheet before the step" + dump(a, a.sistelinje) +
+                   dump(foer, a.sistelinje));
+    foer_steg_.pop_back();
+    operand_ = {};
+    ++tall_.angret;
 }
 
 void Elev::sjekk_alle_linjer_tegnes() {

@@ -131,6 +131,7 @@ void Elev::utfoer() {
     operand_.nevner = a.nevnertekst;
     if (utfoert) {
         ++tall_.utfoert;
+        foer_steg_.push_back(std::make_unique<Ark>(foer));
         krev(!maa_nektes, "an operation that must be refused was performed");
         krev(paatale.empty(), "performed, yet refused with «" + paatale + "»");
         const Celle pv = o.minus ? -*p : *p;

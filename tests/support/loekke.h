@@ -50,7 +50,8 @@ protected:
     }
 
     // Presses keys by their faces, separated by spaces: + - * : r k ± b for the operation
-    // keys, digit strings, pm, /, x, x², C, U, ↑, ↓. A key the pupil could not press fails.
+    // keys, digit strings, pm, /, x, x², C, U, ↑, ↓, and A for "Angre". A key the pupil could
+    // not press fails.
     void trykk(const std::string& sekvens) {
         std::istringstream inn(sekvens);
         std::string tast;
@@ -82,6 +83,12 @@ protected:
                 if (brukbar(scrollopp, tast)) arket.scrollopp_Click();
             } else if (tast == "↓") {
                 if (brukbar(scrollned, tast)) arket.scrollned_Click();
+            } else if (tast == "A") {
+                if (arket.kan_angre()) {
+                    arket.angre();
+                } else {
+                    ADD_FAILURE() << "nothing to undo";
+                }
             } else {
                 ADD_FAILURE() << "unknown key " << tast;
             }

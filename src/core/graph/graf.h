@@ -6,13 +6,9 @@
 #include <string_view>
 
 #include "core/model/ark.h"
+#include "core/model/farge.h"
 
 namespace balvo {
-
-struct Farge {
-    int r = 0, g = 0, b = 0;
-    friend bool operator==(const Farge&, const Farge&) = default;
-};
 
 inline constexpr Farge rutefarge{153, 153, 153};
 // The classic sixteen-colour palette: 0 black, 1 blue, 4 red.

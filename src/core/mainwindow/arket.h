@@ -6,10 +6,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/coach/veileder.h"
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
+#include "core/mainwindow/visning.h"
 #include "core/model/ark.h"
 
 namespace balvo {
@@ -53,6 +55,13 @@ public:
     void scrollopp_Click();
     void scrollned_Click();
 
+    // "Angre": an operand being typed is crossed out as "Stryk ut" does; otherwise the newest
+    // line goes, and the sheet, the rows and the keys are as when the line before it was
+    // reached. The score stays. Nothing to undo on line 0 or before the first exercise.
+    void angre();
+    bool kan_angre() const;
+    int angrede_steg() const { return angret_; }  // in this exercise
+
     // The coach, menu "Hjelp": usable while an exercise is on the newest line. Neither
     // changes the worksheet, the score or the keys.
     bool hjelp_brukbar() const;
@@ -68,6 +77,10 @@ public:
     // The keys of a mode, without the score update.
     void setttaster(Modus modus);
 
+    // Every row and field drawn again as it stands (another language, another size).
+    void tegnpaanytt() { visning_.tegnpaanytt(ark_); }
+    const Visning& visning() const { return visning_; }
+
     const Ark& ark() const { return ark_; }
     Ark& ark() { return ark_; }
     int nivaa() const { return nivaa_; }
@@ -77,7 +90,8 @@ public:
     Likningstype likningstype() const { return likningstype_; }
     bool broeker() const { return broeker_; }
     bool har_oppgave() const { return har_oppgave_; }
-    // The exercise on the sheet so far: hints and worked solutions asked for, steps performed.
+    // The exercise on the sheet so far: hints and worked solutions asked for, steps performed
+    // (undone ones included).
     int tips_brukt() const { return tips_brukt_; }
     int forslag_brukt() const { return forslag_brukt_; }
     int steg_tatt() const { return steg_tatt_; }
@@ -87,12 +101,31 @@ private:
     void poengsum();                   // the score update of "utført"
     void visverdier();
     void vislinjeoprifelt(int n, int k);  // the record of line n beside row k
-    void vurder();                        // the rows "Steg:" and "Prøve:" for a solved line
+    bool bygger_operand() const;          // an operand is being typed on the newest line
+    void linje_naadd();                   // the newest line was reached: undo can come back here
+
+    // What an undone step puts back: the record of the line it started from and the line it
+    // wrote, as they were before it.
+    struct Post {
+        Operasjon opr = Operasjon::ingen;
+        Celle teller = 0, nevner = 1;
+        int potens = 0;
+    };
+    struct Angrepunkt {
+        Post foer;   // the record of line L before the step
+        Post neste;  // the record of line L+1 before the step
+        std::array<std::array<Celle, antall_kolonner>, 4> linje{};  // line L+1's cells before
+        Visning::Tilstand naadd;  // the window when line L+1 was reached
+    };
+    Post post(int n) const;
+    void sett_post(int n, const Post& p);
+    void vurder();  // the rows "Steg:" and "Prøve:" for a solved line
     Veiledning veiled_herfra();
 
     Skall& skall_;
     Tilfeldig& tilfeldig_;
     Ark ark_;
+    Visning visning_{skall_};
 
     Likningstype likningstype_ = Likningstype::kun_x;
     bool broeker_ = false;
@@ -104,6 +137,9 @@ private:
     bool har_oppgave_ = false;          // an exercise is on the sheet (strykut is usable)
     bool oppgave_scoret_ = false;       // the exercise on the sheet has scored already
     std::optional<Modus> siste_modus_;  // the last mode before the pupil scrolled back
+    Visning::Tilstand start_;           // the window when line 0 was drawn
+    std::vector<Angrepunkt> angre_;     // one for each line after line 0
+    int angret_ = 0;
 
     Grense grense_;
     std::optional<std::optional<int>> korteste_;  // found for the exercise on the sheet

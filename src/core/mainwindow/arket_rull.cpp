@@ -4,14 +4,6 @@
 #include "core/mainwindow/arket.h"
 
 namespace balvo {
-namespace {
-
-// A mode in which the pupil is building an operand in the field of the newest row.
-bool bygger_operand(std::optional<Modus> m) {
-    return m == Modus::opr0_3 || m == Modus::opr4_7 || m == Modus::siffer || m == Modus::x_eller_x2;
-}
-
-}  // namespace
 
 void Arket::scrollopp_Click() {
     if (ark_.linjenr <= 4) return;  // rows 1..4 already show lines 1..4
@@ -27,14 +19,13 @@ void Arket::rull(int steg, Modus m) {
     ark_.linjenr += steg;
     for (int k = 1; k <= 4; ++k) {
         const int n = ark_.linjenr - 4 + k;
-        tegnlinje(ark_, n, k, skall_.linje(k), skall_);
+        visning_.rad(ark_, k, n);
         vislinjeoprifelt(n, k);
     }
-    skall_.skjulmerke();
+    visning_.skjulmerke();
     // Back at the newest line with an operand half built: show it again beside its row,
     // since settmodus hands the keys back to that operand.
-    if (ark_.linjenr == ark_.sistelinje && bygger_operand(siste_modus_))
-        visoperand(ark_, skall_.opfelt(ark_.rad));
+    if (ark_.linjenr == ark_.sistelinje && bygger_operand()) visning_.operand(ark_, ark_.rad);
     settmodus(m);
 }
 

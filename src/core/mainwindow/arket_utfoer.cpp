@@ -53,6 +53,12 @@ void Arket::Utfoer_Click() {
         return;
     }
 
+    // Undo puts back the record and the next line as they were before a step that succeeds.
+    Angrepunkt angre{
+        post(L),
+        post(L + 1),
+        {ark_.teller[L + 1], ark_.nevner[L + 1], ark_.rotteller[L + 1], ark_.rotnevner[L + 1]},
+        {}};
     ark_.linjeopr[L] = ark_.regneart;
     ark_.linjeteller[L] = ark_.minus ? -*p : *p;
     ark_.linjenevner[L] = *q;
@@ -104,15 +110,17 @@ void Arket::Utfoer_Click() {
     // Row 0 keeps the exercise; past five lines rows 1..4 show the four newest, and the
     // operand fields beside them the operations between them.
     if (n > 4) {
-        for (int k = 1; k <= 4; ++k) tegnlinje(ark_, n - 4 + k, k, skall_.linje(k), skall_);
-        skall_.opfelt(0).toem();
-        for (int k = 1; k <= 3; ++k) vislinjeopr(ark_, n - 4 + k, k, skall_.opfelt(k));
-        skall_.opfelt(4).toem();
+        for (int k = 1; k <= 4; ++k) visning_.rad(ark_, k, n - 4 + k);
+        visning_.toemfelt(0);
+        for (int k = 1; k <= 3; ++k) visning_.post(ark_, n - 4 + k, k);
+        visning_.toemfelt(4);
     } else {
-        tegnlinje(ark_, n, ark_.rad, skall_.linje(ark_.rad), skall_);
+        visning_.rad(ark_, ark_.rad, n);
     }
 
     settmodus(Modus::utfoert);
+    angre_.push_back(std::move(angre));
+    linje_naadd();
     if (loest(ark_, n)) vurder();
     skall_.diagnostikk(Diagnoseboks::etter_operasjon, {diagnoselinje(ark_, n)});
 }

@@ -17,7 +17,6 @@ namespace {
 
 using namespace sideoppsett;
 
-const QColor moerkeblaa(0, 0, 192);  // the rows below the exercise, as on screen
 constexpr double mellomrom = radsteg - radhoeyde;
 
 // Where the typesetter puts the solved marker of a line.
@@ -95,14 +94,14 @@ void Dokument::tegnlinje(QPainter& maler, int n, double y) const {
     maler.save();
     maler.translate(0, y + radhoeyde * (1 - skala) / 2);
     maler.scale(skala, skala);
-    ui::Malerflate rad(&maler, radhoeyde, n == 0 ? QColor(Qt::black) : moerkeblaa);
+    ui::Malerflate rad(&maler, radhoeyde, ui::qfarge(n == 0 ? svart : moerkeblaa));
     ::balvo::tegnlinje(ark_, n, 0, rad, merke);
     maler.restore();
 
     // Each line gets its own operation beside it, as field 1 shows it on screen.
     maler.save();
     maler.translate(oprkant, y);
-    ui::Malerflate felt(&maler, radhoeyde, moerkeblaa);
+    ui::Malerflate felt(&maler, radhoeyde, ui::qfarge(moerkeblaa));
     vislinjeopr(ark_, n, 1, felt);
     maler.restore();
 

@@ -10,9 +10,7 @@ namespace balvo {
 
 namespace {
 
-QColor qfarge(Farge f) {
-    return QColor(f.r, f.g, f.b);
-}
+using ui::qfarge;
 
 // The picture's user coordinates mapped onto the widget as it is now.
 class Grafmaler : public Grafflate {

@@ -24,12 +24,9 @@ ArketVindu::ArketVindu(QWidget* forelder) : QMainWindow(forelder) {
     setWindowTitle(QString::fromUtf8(ui::programnavn));
     auto* flate = new QWidget(this);
     flate->setObjectName(QStringLiteral("klientflate"));
-    // The layout needs about 9,500 × 6,300 twips of client area.
-    flate->setMinimumSize(634, 420);
+    flate->setMinimumSize(ui::twips(klientflate).size());
     setCentralWidget(flate);
-    byggarbeidsflate(flate);
-    byggoppgavedel(flate);
-    byggtastatur(flate);
+    byggkontroller(flate);
     byggmeny();
     new Tastatur(*this);  // keyboard, menu shortcuts, accessible names
     arket_.Form_Load();
@@ -46,6 +43,8 @@ Tegneflate& ArketVindu::opfelt(int k) {
 void ArketVindu::setttaster(const Tastesett& brukbare) {
     for (std::size_t i = 0; i < taster_.size(); ++i)
         if (taster_[i]) taster_[i]->setEnabled(brukbare.test(i));
+    // Every change of what the pupil may do ends here: "Angre" follows too.
+    if (angre_) angre_->setEnabled(arket_.kan_angre());
     // Every handler ends here, after its drawing: the rows' texts for screen readers follow.
     beskrivrader(*this);
 }

@@ -62,12 +62,13 @@ public:
     void Utskrift_Click();
     void Lagre_Click();
     void om_Click();
+    // The menu "Rediger".
+    void angre_Click();
 
 private:
-    void byggarbeidsflate(QWidget* flate);
-    void byggoppgavedel(QWidget* flate);
-    void byggtastatur(QWidget* flate);
+    void byggkontroller(QWidget* flate);
     void byggmeny();
+    void trykk(Tast t, bool paa);  // a key, option or check box was clicked
 
     Klokketilfeldig tilfeldig_;
     Arket arket_{*this, tilfeldig_};
@@ -82,6 +83,7 @@ private:
     QLabel* loeste_ = nullptr;
     std::array<QAbstractButton*, antall_taster> taster_{};
     QPushButton* nyoppgave_ = nullptr;
+    QAction* angre_ = nullptr;
 
     // The secondary windows while they are open; choosing the menu item again brings them up.
     QPointer<egenlikning> egenlikning_;

@@ -1,10 +1,11 @@
-// The menu "Valg". Own equation, graph, printing, saving and the About box open from here.
+// The menus. "Valg": own equation, graph, printing, saving and the About box; "Rediger":
+// undo.
 #include "qt/mainwindow/arketvindu.h"
 
 #include "qt/about/omboks.h"
+#include "qt/document/eksport.h"
 #include "qt/graph/grafvindu.h"
 #include "qt/mainwindow/egenlikning.h"
-#include "qt/document/eksport.h"
 
 namespace balvo {
 
@@ -17,6 +18,10 @@ void fremme(QWidget* vindu) {
 }
 
 }  // namespace
+
+void ArketVindu::angre_Click() {
+    arket_.angre();
+}
 
 void ArketVindu::egendef_Click() {
     if (!egenlikning_) egenlikning_ = new egenlikning(arket_, *this, this);

@@ -10,6 +10,7 @@
 #include "core/display/lineaertekst.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/ui/bildeboks.h"
+#include "qt/ui/felles.h"
 #include "qt/ui/tasteflate.h"
 
 namespace balvo {
@@ -60,7 +61,6 @@ constexpr Tastevalg tabell[] = {
     {Qt::Key_PageUp, 0, ingen, scrollopp},
     {Qt::Key_PageDown, 0, ingen, scrollned},
     {Qt::Key_N, 0, ctrl, antall_taster, Tastehandling::nyoppgave},
-    {Qt::Key_C, 0, ctrl, antall_taster, Tastehandling::kopier},
 };
 
 const Menyvalg menytabell[] = {
@@ -68,17 +68,19 @@ const Menyvalg menytabell[] = {
     {"mmPapir", QKeySequence(Qt::CTRL | Qt::Key_G)},
     {"Utskrift", QKeySequence(Qt::CTRL | Qt::Key_P)},
     {"Lagre", QKeySequence(Qt::CTRL | Qt::Key_S)},
+    {"angre", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+    {"kopier", QKeySequence(Qt::CTRL | Qt::Key_C)},
 };
 
 // Keys with no tooltip are named by what they show.
 struct Navn {
     Tast knapp;
-    const char* navn;
+    Tekst navn;
 };
 constexpr Navn egne_navn[] = {
-    {Utfoer, ui::utfoertekst},
-    {scrollopp, "Rull opp"},
-    {scrollned, "Rull ned"},
+    {Utfoer, utfoertekst},
+    {scrollopp, BALVO_TR("Arket", "Rull opp")},
+    {scrollned, BALVO_TR("Arket", "Rull ned")},
 };
 
 // Modifiers that change what a key means; Keypad only tells where the key sits.
@@ -129,9 +131,6 @@ bool Tastatur::trykk(int tast, Qt::KeyboardModifiers mod, const QString& tekst) 
     const Tastevalg* v = finn(tast, mod, tekst);
     if (!v) return false;
     switch (v->handling) {
-        case Tastehandling::kopier:
-            kopierark(vindu_);
-            break;
         case Tastehandling::nyoppgave:
             klikk(vindu_.nyoppgaveknapp());
             break;
@@ -171,8 +170,7 @@ void navngitaster(ArketVindu& vindu) {
             k->setAccessibleName(k->toolTip());
         }
     }
-    for (const auto& n : egne_navn)
-        vindu.tast(n.knapp)->setAccessibleName(QString::fromUtf8(n.navn));
+    for (const auto& n : egne_navn) vindu.tast(n.knapp)->setAccessibleName(ui::qtr(n.navn));
 }
 
 void beskrivrader(ArketVindu& vindu) {

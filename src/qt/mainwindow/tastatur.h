@@ -14,9 +14,9 @@ namespace balvo {
 
 class ArketVindu;
 
-// What a key on the keyboard presses: a key of the keypad, "Ny oppgave", "Trekk fra..." or the
-// negative sign (whichever is usable), or the copy of the worksheet.
-enum class Tastehandling { knapp, nyoppgave, minus, kopier };
+// What a key on the keyboard presses: a key of the keypad, "Ny oppgave", or "Trekk fra..." or
+// the negative sign (whichever is usable).
+enum class Tastehandling { knapp, nyoppgave, minus };
 
 struct Tastevalg {
     Qt::Key tast;                // Qt::Key_unknown when `tegn` decides

@@ -1,5 +1,7 @@
 #include "qt/ui/felles.h"
 
+#include <QCoreApplication>
+
 namespace balvo::ui {
 
 QStringList fontfamilier(const QString& navn) {
@@ -16,6 +18,16 @@ QFont skrift(const QString& navn, double punkter, bool fet, bool kursiv) {
     font.setBold(fet);
     font.setItalic(kursiv);
     return font;
+}
+
+QFont skrift(const Skrift& s) {
+    static const char* const navn[] = {"MS Sans Serif", "Arial", "Times New Roman"};
+    return skrift(QString::fromLatin1(navn[static_cast<int>(s.familie)]), s.punkter, s.fet);
+}
+
+QString qtr(const Tekst& tekst) {
+    if (!tekst.kilde) return {};
+    return QCoreApplication::translate(tekst.kontekst, tekst.kilde);
 }
 
 }  // namespace balvo::ui

@@ -1,10 +1,14 @@
 #pragma once
 // What every window of the shell shares: the program's name, the fonts and their Debian
 // stand-ins, and the units of the design (twips for positions, points for drawing).
+#include <QColor>
 #include <QFont>
 #include <QPoint>
 #include <QRect>
 #include <QStringList>
+
+#include "core/mainwindow/utforming.h"
+#include "core/tekst/katalog.h"
 
 namespace balvo::ui {
 
@@ -24,6 +28,9 @@ constexpr QPoint twips(int x, int y) {
 constexpr QRect twips(int venstre, int topp, int bredde, int hoeyde) {
     return {twips(venstre), twips(topp), twips(bredde), twips(hoeyde)};
 }
+constexpr QRect twips(const Twips& t) {
+    return twips(t.venstre, t.topp, t.bredde, t.hoeyde);
+}
 
 // A font family name with its Debian stand-in where the original is missing: Times New Roman
 // → Liberation Serif, MS Sans Serif and Arial → Liberation Sans.
@@ -31,5 +38,13 @@ QStringList fontfamilier(const QString& navn);
 
 // A font of the design: family (with its stand-in), size in points, bold and italic.
 QFont skrift(const QString& navn, double punkter, bool fet = false, bool kursiv = false);
+QFont skrift(const Skrift& skrift);
+
+inline QColor qfarge(const Farge& f) {
+    return {f.r, f.g, f.b};
+}
+
+// A text of the core's catalogue in the pupil's language.
+QString qtr(const Tekst& tekst);
 
 }  // namespace balvo::ui

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QToolButton>
 
+#include "qt/ui/felles.h"
+
 namespace balvo::ui {
 
 namespace {
@@ -118,7 +120,7 @@ void tegnflate(QPainter& maler, Tastebilde bilde, int siffer) {
             maler.drawLine(QPointF(3, 14.5), QPointF(13, 1.5));
             break;
         case Tastebilde::utfoer:
-            tekst(maler, hele, sans(13), QString::fromUtf8(utfoertekst));
+            tekst(maler, hele, sans(13), qtr(utfoertekst));
             break;
         case Tastebilde::stryk:
             tekst(maler, hele, sans(14), QStringLiteral("C"));

@@ -5,34 +5,15 @@
 #include <QPixmap>
 #include <QSize>
 
+#include "core/mainwindow/utforming.h"
+
 class QPainter;
 class QToolButton;
 class QWidget;
 
 namespace balvo::ui {
 
-enum class Tastebilde {
-    pluss,       // opr 0
-    minus,       // opr 1
-    prikk,       // opr 2, a raised dot
-    kolon,       // opr 3
-    rot,         // opr 4, a square-root sign
-    kvadrat,     // opr 5, empty brackets with a superscript 2
-    plussminus,  // opr 6
-    bytt,        // opr 7, two opposed arrows
-    siffer,      // the digit given
-    negativ,     // pm, a minus sign in brackets
-    broek,       // broekstrek, small a over b with a slanted bar
-    utfoer,      // the word Utfør
-    stryk,       // strykut, the letter C
-    x,           // variabel 0
-    x2,          // variabel 1
-    opp,         // scrollopp, an upward triangle
-    ned,         // scrollned, a downward triangle
-};
-
-// The word on the perform key's face; screen readers name the key by it too.
-inline constexpr char utfoertekst[] = "Utfør";
+using Tastebilde = ::balvo::Tasteflate;
 
 // The face's size in device-independent pixels.
 QSize flatestoerrelse(Tastebilde bilde);

@@ -1,7 +1,10 @@
 // The menu items that open the secondary windows: one window each, brought up again when
 // chosen twice; the graph's refusal when there is no equation.
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -66,6 +69,34 @@ private slots:
         // The next opening of the dialog starts from six "0" again.
         vindu.egendef_Click();
         QCOMPARE(vindu.findChild<balvo::egenlikning*>()->koeff(0)->text(), QStringLiteral("0"));
+    }
+
+    // "Rediger" after "Valg": "Angre" only where there is a step to take back, Ctrl+Z and
+    // Ctrl+C from the keyboard.
+    void rediger_angre() {
+        ArketVindu vindu;
+        vindu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&vindu));
+        const auto menyer = vindu.menuBar()->actions();
+        QVERIFY(menyer.size() >= 2);
+        QCOMPARE(menyer[0]->text(), QStringLiteral("Valg"));
+        QCOMPARE(menyer[1]->text(), QStringLiteral("Rediger"));
+        QStringList punkter;
+        for (QAction* a : menyer[1]->menu()->actions())
+            punkter << a->text() + " " + a->shortcut().toString();
+        QCOMPARE(punkter, (QStringList{"Angre Ctrl+Z", "Kopier arket Ctrl+C"}));
+
+        auto* angre = vindu.findChild<QAction*>(QStringLiteral("angre"));
+        QVERIFY(!angre->isEnabled());  // before the first exercise
+        QVERIFY(vindu.arket().egne({"0", "2", "3", "0", "0", "5"}).ok);
+        QVERIFY(!angre->isEnabled());  // line 0
+        QTest::keyClicks(&vindu, QStringLiteral("-3"));
+        QVERIFY(angre->isEnabled());  // an operand being typed
+        QTest::keyClick(&vindu, Qt::Key_Return);
+        QCOMPARE(vindu.arket().ark().sistelinje, 1);
+        QTest::keyClick(&vindu, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(vindu.arket().ark().sistelinje, 0);
+        QVERIFY(!angre->isEnabled());
     }
 };
 

@@ -1,0 +1,64 @@
+// "Angre": the newest step taken back.
+#include "core/mainwindow/arket.h"
+
+namespace balvo {
+
+Arket::Post Arket::post(int n) const {
+    return {ark_.linjeopr[n], ark_.linjeteller[n], ark_.linjenevner[n], ark_.linjepotens[n]};
+}
+
+void Arket::sett_post(int n, const Post& p) {
+    ark_.linjeopr[n] = p.opr;
+    ark_.linjeteller[n] = p.teller;
+    ark_.linjenevner[n] = p.nevner;
+    ark_.linjepotens[n] = p.potens;
+}
+
+bool Arket::bygger_operand() const {
+    return siste_modus_ == Modus::opr0_3 || siste_modus_ == Modus::opr4_7 ||
+           siste_modus_ == Modus::siffer || siste_modus_ == Modus::x_eller_x2;
+}
+
+bool Arket::kan_angre() const {
+    return har_oppgave_ && (bygger_operand() || ark_.sistelinje > 0);
+}
+
+void Arket::linje_naadd() {
+    if (ark_.sistelinje == 0) {
+        start_ = visning_.tilstand();
+        angre_.clear();
+        angret_ = 0;
+    } else {
+        angre_.back().naadd = visning_.tilstand();
+    }
+}
+
+void Arket::angre() {
+    if (!kan_angre()) return;
+    if (bygger_operand()) {
+        strykut_Click();
+        return;
+    }
+    const int N = ark_.sistelinje;
+    const Angrepunkt a = angre_.back();
+    angre_.pop_back();
+    ++angret_;
+    ark_.teller[N] = a.linje[0];
+    ark_.nevner[N] = a.linje[1];
+    ark_.rotteller[N] = a.linje[2];
+    ark_.rotnevner[N] = a.linje[3];
+    sett_post(N, a.neste);
+    sett_post(N - 1, a.foer);
+    ark_.sistelinje = ark_.linjenr = N - 1;
+    ark_.rad = std::min(N - 1, 4);
+    // The undone step's operand goes with it.
+    ark_.regneart = Operasjon::ingen;
+    ark_.tellertekst.clear();
+    ark_.nevnertekst.clear();
+    ark_.minus = ark_.nevnermodus = ark_.medx = ark_.medx2 = false;
+    visning_.sett(ark_, angre_.empty() ? start_ : angre_.back().naadd);
+    // The keys as after the line was reached; an exercise still scores only once.
+    setttaster(Modus::utfoert);
+}
+
+}  // namespace balvo

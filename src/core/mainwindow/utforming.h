@@ -1,0 +1,86 @@
+#pragma once
+// The main window as designed: every control with its kind, place and size in twips, caption,
+// tooltip, font and colour. Both shells build the window from this one table, and scale it.
+#include <span>
+#include <string_view>
+
+#include "core/entry/taster.h"
+#include "core/model/farge.h"
+#include "core/tekst/katalog.h"
+
+namespace balvo {
+
+// A rectangle in twips (1/1440 inch; 15 to a pixel at 96 dpi).
+struct Twips {
+    int venstre = 0, topp = 0, bredde = 0, hoeyde = 0;
+};
+
+enum class Skriftfamilie { ms_sans_serif, arial, times_new_roman };
+
+struct Skrift {
+    Skriftfamilie familie = Skriftfamilie::ms_sans_serif;
+    double punkter = 8.25;
+    bool fet = false;
+};
+
+enum class Kontrollart {
+    linje,       // a worksheet row, a drawing box
+    opfelt,      // an operand field, a drawing box
+    skjult,      // a hidden drawing box for the diagnostics
+    knapp,       // a push button with a caption
+    etikett,     // a label
+    ramme,       // the titled frame around the equation types
+    valg,        // an option button inside the frame
+    avkrysning,  // the check box inside the frame
+    tast,        // a key with a face drawn in code
+    strek,       // a thin rule or outline in the text colour
+    kant,        // the frame drawn 2 pixels wide around the keypad
+    panel,       // a borderless coloured panel behind keys
+    merke,       // the solved marker
+};
+
+// The faces of the keys.
+enum class Tasteflate {
+    pluss,       // opr 0
+    minus,       // opr 1
+    prikk,       // opr 2, a raised dot
+    kolon,       // opr 3
+    rot,         // opr 4, a square-root sign
+    kvadrat,     // opr 5, empty brackets with a superscript 2
+    plussminus,  // opr 6
+    bytt,        // opr 7, two opposed arrows
+    siffer,      // the digit of the key
+    negativ,     // pm, a minus sign in brackets
+    broek,       // broekstrek, small a over b with a slanted bar
+    utfoer,      // the word Utfør
+    stryk,       // strykut, the letter C
+    x,           // variabel 0
+    x2,          // variabel 1
+    opp,         // scrollopp, an upward triangle
+    ned,         // scrollned, a downward triangle
+};
+
+struct Kontroll {
+    std::string_view navn;  // the control's name: "Linje_0", "opr_3", "nyoppgave"
+    Kontrollart art;
+    Twips sted;                     // in the client area; for the frame's options, in the frame
+    Tekst tekst{nullptr, nullptr};  // caption; none where kilde is null
+    Tekst tips{nullptr, nullptr};   // tooltip
+    Skrift skrift{};
+    Farge farge{};  // text colour, or the panel's colour
+    int tast = -1;  // the Tast it is, for keys, options and the check box
+    Tasteflate flate = Tasteflate::siffer;
+    int siffer = 0;         // the digit of a digit key, the index of an indexed control
+    bool i_rammen = false;  // inside the frame "Likningstype"
+};
+
+// Every control of the main window, in the order they are built (later ones lie on top).
+std::span<const Kontroll> hovedvinduet();
+
+// The design's client area in twips: everything above fits inside it.
+inline constexpr Twips klientflate{0, 0, 9510, 6300};
+
+// The word on the perform key's face; screen readers name the key by it too.
+inline constexpr Tekst utfoertekst = BALVO_TR("Arket", "Utfør");
+
+}  // namespace balvo
