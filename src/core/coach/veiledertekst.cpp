@@ -1,6 +1,7 @@
 #include "core/coach/veiledertekst.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/display/leddeling.h"
 #include "core/tekst/katalog.h"
@@ -13,6 +14,26 @@ using Art = Loesningsmengde::Art;
 
 bool inneholder(const Loesningsmengde& m, const veileder::Verdi& v) {
     return std::find(m.verdier.begin(), m.verdier.end(), v) != m.verdier.end();
+}
+
+// "x = 2", "x = 1 og x = −3", and a pair c ± k√w as one: "x = −1 ± √5".
+std::string verdiliste(const std::vector<veileder::Verdi>& verdier) {
+    std::string ut;
+    std::vector<bool> brukt(verdier.size(), false);
+    for (std::size_t i = 0; i < verdier.size(); ++i) {
+        if (brukt[i]) continue;
+        const auto& v = verdier[i];
+        bool par = false;
+        for (std::size_t j = i + 1; j < verdier.size() && !par && v.s != 0; ++j) {
+            const auto& w = verdier[j];
+            if (!brukt[j] && w.c == v.c && w.m == v.m && w.s == -v.s) brukt[j] = par = true;
+        }
+        const std::string x =
+            tr(BALVO_TR("Veileder", "x = %1"),
+               {veileder::verditekst(par && v.s < 0 ? veileder::Verdi{v.c, -v.s, v.m} : v, par)});
+        ut = ut.empty() ? x : tr(BALVO_TR("Veileder", "%1 og %2"), {ut, x});
+    }
+    return ut;
 }
 
 }  // namespace
@@ -55,35 +76,40 @@ std::string tipstekst(const Veiledning& v) {
     return tr(BALVO_TR("Veileder", "Fant ingen kort vei herfra."));
 }
 
+std::string forslagstekst(const Veiledning& v) {
+    if (v.utfall == Utfall::vei && !v.steg.empty())
+        return tr(BALVO_TR("Veileder", "Da er du %1 steg fra løsningen."),
+                  {std::to_string(v.lengde())});
+    return tipstekst(v);
+}
+
 std::string stegrad(int brukt, std::optional<int> korteste) {
     if (!korteste) return std::to_string(brukt);
     return tr(BALVO_TR("Veileder", "%1 (korteste: %2)"),
               {std::to_string(brukt), std::to_string(*korteste)});
 }
 
-std::string proeverad(const Ark& ark, int n) {
-    const Loesningsmengde oppgave = oppgavemengde(ark);
-    const Loesningsmengde linje = veileder::linjemengde(Tilstand::fra(ark, n));
+std::string proeverad(const Tilstand& oppgavelinje, const Tilstand& loest_linje) {
+    const Loesningsmengde oppgave = veileder::linjemengde(oppgavelinje);
+    const Loesningsmengde linje = veileder::linjemengde(loest_linje);
     if (oppgave.art == Art::ukjent || linje.art == Art::ukjent)
         return tr(BALVO_TR("Veileder", "kan ikke avgjøres"));
     if (veileder::samme(oppgave, linje)) return tr(BALVO_TR("Veileder", "stemmer"));
 
     // A solved line has finitely many values: each is checked in the exercise, and each of
     // the exercise's solutions is looked for among them.
+    std::vector<veileder::Verdi> passer_ikke, mangler;
+    for (const auto& v : linje.verdier)
+        if (oppgave.art != Art::alle && !inneholder(oppgave, v)) passer_ikke.push_back(v);
+    for (const auto& v : oppgave.verdier)
+        if (!inneholder(linje, v)) mangler.push_back(v);
     std::string feil;
     const auto legg = [&](const std::string& s) { feil += (feil.empty() ? "" : ", ") + s; };
-    for (const auto& v : linje.verdier) {
-        if (oppgave.art == Art::alle || inneholder(oppgave, v)) continue;
-        legg(tr(BALVO_TR("Veileder", "x = %1 passer ikke i oppgaven"), {veileder::verditekst(v)}));
-    }
-    if (oppgave.art == Art::alle) {
+    if (!passer_ikke.empty())
+        legg(tr(BALVO_TR("Veileder", "%1 passer ikke i oppgaven"), {verdiliste(passer_ikke)}));
+    if (oppgave.art == Art::alle)
         legg(tr(BALVO_TR("Veileder", "alle tall er løsninger av oppgaven")));
-    } else {
-        for (const auto& v : oppgave.verdier) {
-            if (!inneholder(linje, v))
-                legg(tr(BALVO_TR("Veileder", "x = %1 mangler"), {veileder::verditekst(v)}));
-        }
-    }
+    if (!mangler.empty()) legg(tr(BALVO_TR("Veileder", "%1 mangler"), {verdiliste(mangler)}));
     return tr(BALVO_TR("Veileder", "stemmer ikke: %1"), {feil});
 }
 

@@ -19,13 +19,17 @@ std::string stegtekst(const Steg& steg);
 // why there is no next step.
 std::string tipstekst(const Veiledning& veiledning);
 
+// The heading of the window "Løsningsforslag": "Da er du N steg fra løsningen.", or why
+// there is no way, as the hint says it.
+std::string forslagstekst(const Veiledning& veiledning);
+
 // The row "Steg:": the pupil's steps and the shortest from line 0, "4 (korteste: 3)"; the
 // steps alone when the shortest is not known.
 std::string stegrad(int brukt, std::optional<int> korteste);
 
-// The row "Prøve:" for the solved line n: "stemmer" when its values are exactly the real
-// solutions of the exercise, otherwise "stemmer ikke: " and what is wrong.
-std::string proeverad(const Ark& ark, int n);
+// The row "Prøve:" for a solved line of an exercise: "stemmer" when its values are exactly
+// the real solutions of the exercise, otherwise "stemmer ikke: " and what is wrong.
+std::string proeverad(const Tilstand& oppgave, const Tilstand& loest_linje);
 
 // The way as the lines 0..N of a worksheet of its own, each with the operation that leads to
 // the next recorded, and its newest line N current.

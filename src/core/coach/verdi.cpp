@@ -288,17 +288,18 @@ Loesningsmengde linjemengde(const Tilstand& s) {
     return union_av(loes(A, B, *K1), loes(A, B, *K2));
 }
 
-std::string verditekst(const Verdi& v) {
+std::string verditekst(const Verdi& v, bool plussminus) {
     std::string s;
     if (v.c.t != 0 || v.s == 0) {
         if (v.c.t < 0) s += minustegn;
         s += broektekst(v.c);
     }
     if (v.s == 0) return s;
+    const std::string tegn = plussminus ? "\u00b1" : (v.s < 0 ? minustegn : "+");
     if (s.empty()) {
-        if (v.s < 0) s += minustegn;
+        if (plussminus || v.s < 0) s += tegn;
     } else {
-        s += v.s < 0 ? std::string(" ") + minustegn + " " : std::string(" + ");
+        s += " " + tegn + " ";
     }
     // √(u/n) = (1/n)·√(u·n), and square factors out of u·n where they are small enough to find.
     Stort under = 0;

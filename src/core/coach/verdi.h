@@ -63,7 +63,8 @@ Loesningsmengde andregrad(Broek A, Broek B, Broek C);
 // side's root stands for ±. Anything else is "ukjent".
 Loesningsmengde linjemengde(const Tilstand& linje);
 
-// A value as the linear text writes numbers: "−1/6", "1 + √2", "−3/4 − (1/4)√17".
-std::string verditekst(const Verdi& v);
+// A value as the linear text writes numbers: "−1/6", "1 + √2", "−3/4 − (1/4)√17"; with
+// plussminus the pair c ± k√w it belongs to: "−3/4 ± (1/4)√17", "±√2".
+std::string verditekst(const Verdi& v, bool plussminus = false);
 
 }  // namespace balvo::veileder

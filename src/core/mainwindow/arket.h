@@ -70,6 +70,7 @@ public:
     // The shortest way's length from line 0 of the exercise on the sheet, found once per
     // exercise; the window asks for it right after the exercise is drawn.
     std::optional<int> korteste();
+    bool korteste_kjent() const { return korteste_.has_value(); }
     void settgrense(const Grense& grense) { grense_ = grense; }
 
     // Switches the keys for a mode; in "utført" it then scores a solved line (poengsum).
@@ -77,8 +78,9 @@ public:
     // The keys of a mode, without the score update.
     void setttaster(Modus modus);
 
-    // Every row and field drawn again as it stands (another language, another size).
-    void tegnpaanytt() { visning_.tegnpaanytt(ark_); }
+    // Every row and field drawn again as it stands (another language, another size), and the
+    // rows "Steg:" and "Prøve:".
+    void tegnpaanytt();
     const Visning& visning() const { return visning_; }
 
     const Ark& ark() const { return ark_; }
@@ -120,7 +122,15 @@ private:
     Post post(int n) const;
     void sett_post(int n, const Post& p);
     void vurder();  // the rows "Steg:" and "Prøve:" for a solved line
+    void visvurdering();
     Veiledning veiled_herfra();
+
+    // What the rows "Steg:" and "Prøve:" say, kept until the next solved line.
+    struct Vurdering {
+        int steg = 0;
+        std::optional<int> korteste;
+        Tilstand oppgave, linje;
+    };
 
     Skall& skall_;
     Tilfeldig& tilfeldig_;
@@ -146,6 +156,7 @@ private:
     int tips_brukt_ = 0;
     int forslag_brukt_ = 0;
     int steg_tatt_ = 0;
+    std::optional<Vurdering> vurdering_;
 };
 
 }  // namespace balvo

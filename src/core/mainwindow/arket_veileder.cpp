@@ -39,7 +39,21 @@ std::optional<int> Arket::korteste() {
 }
 
 void Arket::vurder() {
-    skall_.visvurdering(stegrad(steg_tatt_, korteste()), proeverad(ark_, ark_.linjenr));
+    // The steps on the sheet from the exercise to the solved line.
+    vurdering_ = Vurdering{ark_.linjenr, korteste(), Tilstand::fra(ark_, 0),
+                           Tilstand::fra(ark_, ark_.linjenr)};
+    visvurdering();
+}
+
+void Arket::visvurdering() {
+    if (!vurdering_) return;
+    const Vurdering& v = *vurdering_;
+    skall_.visvurdering(stegrad(v.steg, v.korteste), proeverad(v.oppgave, v.linje));
+}
+
+void Arket::tegnpaanytt() {
+    visning_.tegnpaanytt(ark_);
+    visvurdering();
 }
 
 }  // namespace balvo

@@ -21,6 +21,7 @@ namespace balvo {
 class egenlikning;
 class mmArk;
 class frmOm;
+class Loesningsforslag;
 
 namespace ui {
 class Bildeboks;
@@ -64,6 +65,9 @@ public:
     void om_Click();
     // The menu "Rediger".
     void angre_Click();
+    // The menu "Hjelp".
+    void Tips_Click();
+    void Loesningsforslag_Click();
 
 private:
     void byggkontroller(QWidget* flate);
@@ -81,14 +85,20 @@ private:
     QLabel* nivaa_ = nullptr;
     QLabel* poeng_ = nullptr;
     QLabel* loeste_ = nullptr;
+    QLabel* steg_ = nullptr;
+    QLabel* proeve_ = nullptr;
     std::array<QAbstractButton*, antall_taster> taster_{};
     QPushButton* nyoppgave_ = nullptr;
     QAction* angre_ = nullptr;
+    QAction* tips_ = nullptr;
+    QAction* forslag_ = nullptr;
+    bool korteste_bestilt_ = false;  // the shortest way from line 0 is to be found
 
     // The secondary windows while they are open; choosing the menu item again brings them up.
     QPointer<egenlikning> egenlikning_;
     QPointer<mmArk> graf_;
     QPointer<frmOm> om_;
+    QPointer<Loesningsforslag> loesningsforslag_;
 };
 
 }  // namespace balvo

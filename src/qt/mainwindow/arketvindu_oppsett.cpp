@@ -76,6 +76,12 @@ void ArketVindu::byggkontroller(QWidget* flate) {
                 if (k.navn == "Nivaa") nivaa_ = l;
                 if (k.navn == "Poeng") poeng_ = l;
                 if (k.navn == "Loeste") loeste_ = l;
+                if (k.navn == "Steg") steg_ = l;
+                if (k.navn == "Proeve") proeve_ = l;
+                if (k.ombryt) {
+                    l->setWordWrap(true);
+                    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                }
                 w = l;
                 break;
             }
@@ -185,6 +191,17 @@ void ArketVindu::byggmeny() {
     QAction* kopier = rediger->addAction(tr("Kopier arket"));
     kopier->setObjectName(QStringLiteral("kopier"));
     connect(kopier, &QAction::triggered, this, [this] { kopierark(*this); });
+
+    // The coach, last: a hint for the next step and the shortest way written out.
+    QMenu* hjelp = menuBar()->addMenu(tr("Hjelp"));
+    hjelp->setObjectName(QStringLiteral("Hjelp"));
+    tips_ = hjelp->addAction(tr("Tips"));
+    tips_->setObjectName(QStringLiteral("tips"));
+    forslag_ = hjelp->addAction(tr("Løsningsforslag"));
+    forslag_->setObjectName(QStringLiteral("loesningsforslag"));
+    for (QAction* a : {tips_, forslag_}) a->setEnabled(false);
+    connect(tips_, &QAction::triggered, this, &ArketVindu::Tips_Click);
+    connect(forslag_, &QAction::triggered, this, &ArketVindu::Loesningsforslag_Click);
 }
 
 }  // namespace balvo

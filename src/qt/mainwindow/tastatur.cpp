@@ -70,6 +70,8 @@ const Menyvalg menytabell[] = {
     {"Lagre", QKeySequence(Qt::CTRL | Qt::Key_S)},
     {"angre", QKeySequence(Qt::CTRL | Qt::Key_Z)},
     {"kopier", QKeySequence(Qt::CTRL | Qt::Key_C)},
+    {"tips", QKeySequence(Qt::CTRL | Qt::Key_T)},
+    {"loesningsforslag", QKeySequence(Qt::CTRL | Qt::Key_L)},
 };
 
 // Keys with no tooltip are named by what they show.

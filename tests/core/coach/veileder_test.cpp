@@ -166,6 +166,36 @@ TEST(Tipstekst, EveryOutcome) {
     EXPECT_EQ(stegrad(4, std::nullopt), "4");
 }
 
+TEST(Proeverad, WhatIsWrongWithASolvedLine) {
+    struct Tilfelle {
+        Likning oppgave, linje;
+        const char* proeve;
+    };
+    const Side x = hele(0, 1, 0);
+    const Tilfelle tilfeller[] = {
+        {{hele(1, 2, 0), hele(0, 0, 3)}, {x, Side{{0, 1}, {0, 1}, {-1, 1}, {2, 1}}}, "stemmer"},
+        {{hele(0, 3, 0), hele(0, 3, 1)},
+         {x, Side{{0, 1}, {0, 1}, {-1, 6}}},
+         "stemmer ikke: x = −1/6 passer ikke i oppgaven"},
+        {{hele(1, 0, 0), hele(0, 2, 0)}, {x, hele(0, 0, 2)}, "stemmer ikke: x = 0 mangler"},
+        {{hele(1, 2, 0), hele(0, 0, 3)},
+         {x, hele(0, 0, 2)},
+         "stemmer ikke: x = 2 passer ikke i oppgaven, x = 1 og x = −3 mangler"},
+        {{hele(1, 0, -2), hele(0, 0, 0)},
+         {x, Side{{0, 1}, {0, 1}, {0, 1}, {1, 1}, {0, 1}, {0, 1}, {3, 1}}},
+         "stemmer ikke: x = ±√3 passer ikke i oppgaven, x = ±√2 mangler"},
+        {{hele(0, 1, 0), hele(0, 1, 0)},
+         {x, hele(0, 0, 4)},
+         "stemmer ikke: alle tall er løsninger av oppgaven"},
+    };
+    auto ark = nytt_ark();
+    for (const auto& t : tilfeller) {
+        skriv(*ark, 0, t.oppgave);
+        skriv(*ark, 1, t.linje);
+        EXPECT_EQ(proeverad(Tilstand::fra(*ark, 0), Tilstand::fra(*ark, 1)), t.proeve);
+    }
+}
+
 TEST(Veileder, SquaringAddedASolutionThatNoWayTakesBack) {
     auto ark = nytt_ark();
     skriv(*ark, 0, {hele(0, 1, 1), hele(0, 0, 3)});   // x + 1 = 3
