@@ -40,6 +40,10 @@ struct Veiledning {
 // The exercise on line 0 as mathematics: its real solutions.
 veileder::Loesningsmengde oppgavemengde(const Ark& ark);
 
+// Builds the lower bound's table (some tens of milliseconds, once per run) now, so that the
+// first question need not wait for it.
+void forbered_veileder();
+
 // What the coach finds from line n of the worksheet (0 <= n <= 99), whose line 0 is the
 // exercise. The worksheet is only read.
 Veiledning veiled(const Ark& ark, int n, const Grense& grense = {});

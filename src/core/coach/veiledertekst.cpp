@@ -28,9 +28,7 @@ std::string verdiliste(const std::vector<veileder::Verdi>& verdier) {
             const auto& w = verdier[j];
             if (!brukt[j] && w.c == v.c && w.m == v.m && w.s == -v.s) brukt[j] = par = true;
         }
-        const std::string x =
-            tr(BALVO_TR("Veileder", "x = %1"),
-               {veileder::verditekst(par && v.s < 0 ? veileder::Verdi{v.c, -v.s, v.m} : v, par)});
+        const std::string x = tr(BALVO_TR("Veileder", "x = %1"), {veileder::verditekst(v, par)});
         ut = ut.empty() ? x : tr(BALVO_TR("Veileder", "%1 og %2"), {ut, x});
     }
     return ut;

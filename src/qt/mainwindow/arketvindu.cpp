@@ -34,6 +34,9 @@ ArketVindu::ArketVindu(QWidget* forelder) : QMainWindow(forelder) {
     byggmeny();
     new Tastatur(*this);  // keyboard, menu shortcuts, accessible names
     arket_.Form_Load();
+    // The coach's table is built while the pupil looks at the empty sheet, well after the
+    // window has been drawn.
+    QTimer::singleShot(1000, this, [] { forbered_veileder(); });
 }
 
 Tegneflate& ArketVindu::linje(int boks) {
