@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "core/mainwindow/tastekart.h"
 #include "core/mainwindow/utforming.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/ui/bildeboks.h"
@@ -159,20 +160,25 @@ void ArketVindu::trykk(Tast t, bool paa) {
 }
 
 void ArketVindu::byggmeny() {
-    QMenu* meny = menuBar()->addMenu(QStringLiteral("Valg"));
+    QMenu* meny = menuBar()->addMenu(ui::qtr(valgmeny));
     meny->setObjectName(QStringLiteral("Meny"));
-    const auto punkt = [&](const QString& navn, const QString& tekst, void (ArketVindu::*h)()) {
-        QAction* a = meny->addAction(tekst);
+    using Handling = void (ArketVindu::*)();
+    const std::pair<std::string_view, Handling> handlinger[] = {
+        {"egendef", &ArketVindu::egendef_Click}, {"mmPapir", &ArketVindu::mmPapir_Click},
+        {"Utskrift", &ArketVindu::Utskrift_Click}, {"Lagre", &ArketVindu::Lagre_Click},
+        {"om", &ArketVindu::om_Click}};
+    for (const Menypunkt& p : valgmenyen()) {
+        const QString navn =
+            QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size()));
+        if (!p.tekst.kilde) {
+            meny->addSeparator()->setObjectName(navn);
+            continue;
+        }
+        QAction* a = meny->addAction(ui::qtr(p.tekst));
         a->setObjectName(navn);
-        connect(a, &QAction::triggered, this, h);
-    };
-    punkt(QStringLiteral("egendef"), QStringLiteral("Egen likning"), &ArketVindu::egendef_Click);
-    punkt(QStringLiteral("mmPapir"), QStringLiteral("Grafisk løsning"), &ArketVindu::mmPapir_Click);
-    punkt(QStringLiteral("Utskrift"), QStringLiteral("Utskrift"), &ArketVindu::Utskrift_Click);
-    meny->addSeparator()->setObjectName(QStringLiteral("mellomrom"));
-    punkt(QStringLiteral("Lagre"), QStringLiteral("Lagre som"), &ArketVindu::Lagre_Click);
-    meny->addSeparator()->setObjectName(QStringLiteral("mrom"));
-    punkt(QStringLiteral("om"), QStringLiteral("Om Balvo"), &ArketVindu::om_Click);
+        for (const auto& [punkt, h] : handlinger)
+            if (punkt == p.navn) connect(a, &QAction::triggered, this, h);
+    }
 }
 
 }  // namespace balvo
