@@ -15,15 +15,19 @@
 
 // Shows the message box (already filled in) as a modal dialog and waits for the pupil: 1 for
 // "Ja", 0 for "Nei", OK or Escape. The core waits meanwhile: its question is synchronous.
+// clang-format off
 EM_ASYNC_JS(int, vent_paa_svar, (int janei), {
     const boks = document.getElementById("meldingsboks");
     boks.returnValue = "";
     boks.showModal();
     boks.querySelector(janei ? "button[value=ja]" : "button[value=ok]").focus();
-    return await new Promise(svar => {
-        boks.addEventListener("close", () => svar(boks.returnValue === "ja" ? 1 : 0), {once : true});
+    return await new Promise(function(svar) {
+        boks.addEventListener("close", function() {
+            svar(boks.returnValue === "ja" ? 1 : 0);
+        }, {once: true});
     });
 });
+// clang-format on
 
 namespace balvo::nett {
 
@@ -326,9 +330,9 @@ void NettVindu::forbered_utskrift() {
     format.set("day", "numeric");
     format.set("month", "long");
     format.set("year", "numeric");
-    dom::tekst(dom::lag("span", topp, {}, "dato"),
-               dato.call<std::string>("toLocaleDateString", std::string(katalog_->spraak()),
-                                      format));
+    dom::tekst(
+        dom::lag("span", topp, {}, "dato"),
+        dato.call<std::string>("toLocaleDateString", std::string(katalog_->spraak()), format));
     val verdier = dom::lag("p", topp, {}, "verdier");
     for (const auto& [ledetekst, verdi] :
          {std::pair{"Label1", "Nivaa"}, std::pair{"Label2", "Loeste"},

@@ -201,8 +201,8 @@ void NettVindu::tilpass() {
     if (zoom_ == "fyll") {
         // "Fyll vinduet": the design's proportions, as large as the window allows.
         const double b = vindu["innerWidth"].as<double>();
-        const double h = vindu["innerHeight"].as<double>() -
-                         dom::finn("menylinje")["offsetHeight"].as<double>();
+        const double h =
+            vindu["innerHeight"].as<double>() - dom::finn("menylinje")["offsetHeight"].as<double>();
         skala_ = std::max(0.5, std::min(b / designbredde, h / designhoeyde));
     } else {
         skala_ = std::clamp(std::atof(zoom_.c_str()), 0.5, 4.0);

@@ -115,8 +115,8 @@ private:
     std::vector<Merketekst> tekster_;
 
     std::string zoom_ = "fyll";
-    double skala_ = 1;       // CSS pixels per pixel of the design
-    double tetthet_ = 1;     // the screen's device pixels per CSS pixel
+    double skala_ = 1;                 // CSS pixels per pixel of the design
+    double tetthet_ = 1;               // the screen's device pixels per CSS pixel
     std::optional<Grafoppgave> graf_;  // the exercise the open graph window shows
     Lerretsboks graflerret_;
 };

@@ -24,10 +24,8 @@ struct Zoomvalg {
     Tekst tekst;
 };
 constexpr Zoomvalg zoomvalg[] = {
-    {"fyll", BALVO_TR("Nett", "Fyll vinduet")},
-    {"1", BALVO_TR("Nett", "100 %")},
-    {"1.25", BALVO_TR("Nett", "125 %")},
-    {"1.5", BALVO_TR("Nett", "150 %")},
+    {"fyll", BALVO_TR("Nett", "Fyll vinduet")}, {"1", BALVO_TR("Nett", "100 %")},
+    {"1.25", BALVO_TR("Nett", "125 %")},        {"1.5", BALVO_TR("Nett", "150 %")},
     {"2", BALVO_TR("Nett", "200 %")},
 };
 constexpr Tekst vismeny = BALVO_TR("Nett", "Vis");
@@ -142,7 +140,8 @@ void NettVindu::byggmeny(val linje) {
 }
 
 void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa) {
-    if (handling == "tast") return tast(static_cast<Tast>(std::atoi(std::string(navn).c_str())), paa);
+    if (handling == "tast")
+        return tast(static_cast<Tast>(std::atoi(std::string(navn).c_str())), paa);
     if (handling == "nyoppgave") return arket_.nyoppgave_Click();
     if (handling == "meny") return menyvalg(navn);
     if (handling == "zoom") return settzoom(navn);
@@ -199,7 +198,8 @@ int NettVindu::tastekode(std::string_view tast, unsigned endring) const {
         if (meny[i].snarvei != Tastenavn::ingen && meny[i].snarvei == navn && endring == ctrl)
             return menykode + static_cast<int>(i);
     // A character typed is one UTF-8 code point; only single ASCII characters are in the map.
-    const Tastevalg* v = finn_tastevalg(navn, endring, tast.size() == 1 ? tast : std::string_view());
+    const Tastevalg* v =
+        finn_tastevalg(navn, endring, tast.size() == 1 ? tast : std::string_view());
     if (!v) return -1;
     if (v->handling == Tastehandling::kopier) {
         // Text the pupil has selected (in the About box, say) is copied as the browser does.
@@ -245,7 +245,8 @@ void NettVindu::settzoom(std::string_view zoom) {
     val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=zoom]"));
     for (int i = 0; i < punkter["length"].as<int>(); ++i) {
         val p = punkter[i];
-        dom::attr(p, "aria-checked", p["dataset"]["n"].as<std::string>() == zoom_ ? "true" : "false");
+        dom::attr(p, "aria-checked",
+                  p["dataset"]["n"].as<std::string>() == zoom_ ? "true" : "false");
     }
     tilpass();
 }

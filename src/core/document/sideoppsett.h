@@ -19,7 +19,8 @@ inline constexpr double bunnhoeyde = 22;  // the page number
 }  // namespace sideoppsett
 
 // Before the first exercise there is nothing to save or print.
-inline constexpr Tekst ingen_oppgave_lagre = BALVO_TR("Dokument", "Det er ingen oppgave å lagre ennå.");
+inline constexpr Tekst ingen_oppgave_lagre =
+    BALVO_TR("Dokument", "Det er ingen oppgave å lagre ennå.");
 inline constexpr Tekst ingen_oppgave_skrive =
     BALVO_TR("Dokument", "Det er ingen oppgave å skrive ut ennå.");
 

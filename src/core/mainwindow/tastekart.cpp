@@ -67,8 +67,7 @@ const Tastevalg* finn_tastevalg(Tastenavn tast, unsigned endring, std::string_vi
     for (const auto& v : tabell) {
         if (v.tegn != 0) {
             // The character already says whether Shift was needed.
-            if ((endring & ~skift) == v.krav && tekst.size() == 1 && tekst[0] == v.tegn)
-                return &v;
+            if ((endring & ~skift) == v.krav && tekst.size() == 1 && tekst[0] == v.tegn) return &v;
         } else if (tast != N::ingen && tast == v.tast && endring == v.krav) {
             return &v;
         }

@@ -164,8 +164,10 @@ void ArketVindu::byggmeny() {
     meny->setObjectName(QStringLiteral("Meny"));
     using Handling = void (ArketVindu::*)();
     const std::pair<std::string_view, Handling> handlinger[] = {
-        {"egendef", &ArketVindu::egendef_Click}, {"mmPapir", &ArketVindu::mmPapir_Click},
-        {"Utskrift", &ArketVindu::Utskrift_Click}, {"Lagre", &ArketVindu::Lagre_Click},
+        {"egendef", &ArketVindu::egendef_Click},
+        {"mmPapir", &ArketVindu::mmPapir_Click},
+        {"Utskrift", &ArketVindu::Utskrift_Click},
+        {"Lagre", &ArketVindu::Lagre_Click},
         {"om", &ArketVindu::om_Click}};
     for (const Menypunkt& p : valgmenyen()) {
         const QString navn =

@@ -82,9 +82,10 @@ Tastenavn tastenavn(int qtast) {
 }
 
 QKeySequence snarvei(Tastenavn tast) {
-    static constexpr std::pair<Tastenavn, Qt::Key> bokstaver[] = {
-        {Tastenavn::e, Qt::Key_E}, {Tastenavn::g, Qt::Key_G},
-        {Tastenavn::p, Qt::Key_P}, {Tastenavn::s, Qt::Key_S}};
+    static constexpr std::pair<Tastenavn, Qt::Key> bokstaver[] = {{Tastenavn::e, Qt::Key_E},
+                                                                  {Tastenavn::g, Qt::Key_G},
+                                                                  {Tastenavn::p, Qt::Key_P},
+                                                                  {Tastenavn::s, Qt::Key_S}};
     for (const auto& [navn, qtast] : bokstaver)
         if (navn == tast) return QKeySequence(Qt::CTRL | qtast);
     return {};

@@ -77,9 +77,11 @@ int main(int argc, char** argv) {
         }
     }
     for (int t : tettheter) {
-        ok = lagre(balvo::ui::loestmerke(t).toImage(), mappe, QStringLiteral("merke_%1.png").arg(t)) &&
+        ok = lagre(balvo::ui::loestmerke(t).toImage(), mappe,
+                   QStringLiteral("merke_%1.png").arg(t)) &&
              ok;
-        ok = lagre(balvo::balvobilde(t).toImage(), mappe, QStringLiteral("ikon_%1.png").arg(t)) && ok;
+        ok = lagre(balvo::balvobilde(t).toImage(), mappe, QStringLiteral("ikon_%1.png").arg(t)) &&
+             ok;
     }
     ok = appikon(mappe, 192) && appikon(mappe, 512) && ok;
     return ok ? 0 : 1;

@@ -57,6 +57,8 @@
                  [e.dataset.h, e.dataset.n || '', e.checked ? 1 : 0]);
         });
         document.addEventListener('submit', function (ev) {
+            // A message box's form closes its dialog itself.
+            if (!ev.target.dataset.h) return;
             ev.preventDefault();
             kall('balvo_klikk', ['string', 'string', 'number'], [ev.target.dataset.h, '', 0]);
         });
