@@ -85,6 +85,7 @@ private:
     Froetilfeldig tilfeldig_;
     Arket arket_;
     bool lang_ = false;  // this pupil goes on to the full worksheet
+    int tegninger_ = 0;
     std::string feil_;
     std::string spor_;
 

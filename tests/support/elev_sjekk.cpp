@@ -118,6 +118,24 @@ void Elev::sjekk_tegning() {
             krev(endelig(f), "a drawing box holds a coordinate or text that is not a number");
     krev(std::isfinite(skall_.merke_venstre) && std::isfinite(skall_.merke_topp),
          "the solved marker stands at a position that is not a number");
+
+    // Now and then the window is drawn again from what it shows (as for another language or
+    // size): every row, field and the marker come out exactly as they were built step by step.
+    if (++tegninger_ % 7 != 0) return;
+    const auto opptak = [&] {
+        std::vector<std::vector<Opptak>> ut;
+        for (const auto* flater : {&skall_.linjer, &skall_.opfelter})
+            for (const auto& f : *flater) ut.push_back(f.opptak());
+        return ut;
+    };
+    const auto foer = opptak();
+    const bool synlig = skall_.merke_synlig;
+    const double venstre = skall_.merke_venstre, topp = skall_.merke_topp;
+    arket_.tegnpaanytt();
+    krev(opptak() == foer, "the window drawn again differs from the window as it was built");
+    krev(skall_.merke_synlig == synlig &&
+             (!synlig || (skall_.merke_venstre == venstre && skall_.merke_topp == topp)),
+         "the solved marker moved when the window was drawn again");
 }
 
 void Elev::sjekk_uendret_linjer(const Ark& foer, int unntatt_linje, int unntatt_post) {

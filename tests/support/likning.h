@@ -7,15 +7,13 @@
 #include <vector>
 
 #include "core/model/ark.h"
+#include "eksakt.h"
 #include "symbol.h"
 
 namespace balvo::test {
 
-struct Cellebroek {
-    Celle t = 0;
-    Celle n = 1;
-    bool operator==(const Cellebroek&) const = default;
-};
+// A pair of cells as written, not reduced (2/4 and 1/-2 stay as they are).
+using Cellebroek = Broek;
 
 // One side: a x² + b x + c + rot·√(ra x² + rb x + rc).
 struct Side {
@@ -36,14 +34,15 @@ inline void skriv(Ark& ark, int n, const Likning& l) {
     auto side = [&](const Side& s, int o, int k) {
         const Cellebroek poly[3] = {s.a, s.b, s.c};
         const Cellebroek rad[3] = {s.ra, s.rb, s.rc};
+        const auto celle = [](Stort v) { return static_cast<Celle>(v); };
         for (int i = 0; i < 3; ++i) {
-            ark.teller[n][o + 1 + i] = poly[i].t;
-            ark.nevner[n][o + 1 + i] = poly[i].n;
-            ark.rotteller[n][o + 1 + i] = rad[i].t;
-            ark.rotnevner[n][o + 1 + i] = rad[i].n;
+            ark.teller[n][o + 1 + i] = celle(poly[i].t);
+            ark.nevner[n][o + 1 + i] = celle(poly[i].n);
+            ark.rotteller[n][o + 1 + i] = celle(rad[i].t);
+            ark.rotnevner[n][o + 1 + i] = celle(rad[i].n);
         }
-        ark.rotteller[n][k] = s.rot.t;
-        ark.rotnevner[n][k] = s.rot.n;
+        ark.rotteller[n][k] = celle(s.rot.t);
+        ark.rotnevner[n][k] = celle(s.rot.n);
     };
     ark.teller[n][0] = ark.teller[n][7] = 0;
     ark.nevner[n][0] = ark.nevner[n][7] = 1;
@@ -61,7 +60,7 @@ inline Likning les(const Ark& ark, int n) {
 }
 
 inline std::ostream& operator<<(std::ostream& ut, const Cellebroek& b) {
-    return ut << b.t << "/" << b.n;
+    return ut << tekst(Broek{b.t, 1}) << "/" << tekst(Broek{b.n, 1});
 }
 inline std::ostream& operator<<(std::ostream& ut, const Side& s) {
     return ut << s.a << "x² + " << s.b << "x + " << s.c << " ~ " << s.rot << "√[" << s.ra << "x² + "

@@ -17,6 +17,14 @@ struct Opptak {
     std::string fontnavn{};
     double stoerrelse = 0;
     bool kursiv = false;
+    // The same element; a stroke or bar uses no font, so the font in force does not count.
+    friend bool operator==(const Opptak& a, const Opptak& b) {
+        const bool tekst = a.art == Art::skriv;
+        return a.art == b.art && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
+               a.tekst == b.tekst &&
+               (!tekst ||
+                (a.fontnavn == b.fontnavn && a.stoerrelse == b.stoerrelse && a.kursiv == b.kursiv));
+    }
 };
 
 class Opptaksflate : public Tegneflate {

@@ -34,7 +34,12 @@ public:
 
 }  // namespace
 
-double visoperand(const Ark& ark, Tegneflate& felt) {
+Inntasting inntasting(const Ark& ark) {
+    return {ark.regneart,    ark.tellertekst, ark.nevnertekst, ark.minus,
+            ark.nevnermodus, ark.medx,        ark.medx2};
+}
+
+double visoperand(const Inntasting& ark, Tegneflate& felt) {
     Feltpenn penn(felt);
     felt.toem();
     penn.operasjonsnavn(ark.regneart);

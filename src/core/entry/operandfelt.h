@@ -1,14 +1,31 @@
 #pragma once
 // The operand fields beside the worksheet rows: the operand being typed, and the operation
 // recorded for a line, in words with the operand as a small formula.
+#include <string>
+
 #include "core/display/tegneflate.h"
 #include "core/model/ark.h"
 
 namespace balvo {
 
+// The operand as the keys have built it so far.
+struct Inntasting {
+    Operasjon regneart = Operasjon::ingen;
+    std::string tellertekst;
+    std::string nevnertekst;
+    bool minus = false;
+    bool nevnermodus = false;
+    bool medx = false;
+    bool medx2 = false;
+};
+Inntasting inntasting(const Ark& ark);
+
 // Draws the operand being built into a field (the caller passes opfelt(ark.rad)). Returns
 // where the pen ended.
-double visoperand(const Ark& ark, Tegneflate& felt);
+double visoperand(const Inntasting& operand, Tegneflate& felt);
+inline double visoperand(const Ark& ark, Tegneflate& felt) {
+    return visoperand(inntasting(ark), felt);
+}
 
 // Draws the operation recorded for line n into field k (0..4): field 0 stays empty once the
 // sheet has scrolled (n > 4). The newest line's field is the caller's: it waits there for the

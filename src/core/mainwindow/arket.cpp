@@ -1,6 +1,5 @@
 #include "core/mainwindow/arket.h"
 
-#include "core/entry/operandfelt.h"
 #include "core/entry/taster.h"
 
 namespace balvo {
@@ -18,7 +17,7 @@ void Arket::Form_Load() {
     ark_.rotnevner[0][7] = 1;
     ark_.nevnermodus = false;
     ark_.minus = false;
-    skall_.skjulmerke();
+    visning_.skjulmerke();
 }
 
 void Arket::Option1_Click() {
@@ -55,10 +54,10 @@ void Arket::ryddopp() {
     oppgave_scoret_ = false;
     settmodus(Modus::ryddopp);
     for (int k = 0; k < 5; ++k) {
-        skall_.linje(k).toem();
-        skall_.opfelt(k).toem();
+        visning_.toemrad(k);
+        visning_.toemfelt(k);
     }
-    skall_.skjulmerke();
+    visning_.skjulmerke();
 }
 
 void Arket::settmodus(Modus m) {
@@ -97,11 +96,11 @@ void Arket::vislinjeoprifelt(int n, int k) {
     // The newest line's field waits for the next operand; a refused operation's record is
     // not shown there.
     if (n == ark_.sistelinje) {
-        skall_.opfelt(k).toem();
-        if (k != 4) skall_.opfelt(4).toem();
+        visning_.toemfelt(k);
+        if (k != 4) visning_.toemfelt(4);
         return;
     }
-    vislinjeopr(ark_, n, k, skall_.opfelt(k));
+    visning_.post(ark_, n, k);
 }
 
 }  // namespace balvo

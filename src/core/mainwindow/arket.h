@@ -9,6 +9,7 @@
 
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
+#include "core/mainwindow/visning.h"
 #include "core/model/ark.h"
 
 namespace balvo {
@@ -57,6 +58,10 @@ public:
     // The keys of a mode, without the score update.
     void setttaster(Modus modus);
 
+    // Every row and field drawn again as it stands (another language, another size).
+    void tegnpaanytt() { visning_.tegnpaanytt(ark_); }
+    const Visning& visning() const { return visning_; }
+
     const Ark& ark() const { return ark_; }
     Ark& ark() { return ark_; }
     int nivaa() const { return nivaa_; }
@@ -76,6 +81,7 @@ private:
     Skall& skall_;
     Tilfeldig& tilfeldig_;
     Ark ark_;
+    Visning visning_{skall_};
 
     Likningstype likningstype_ = Likningstype::kun_x;
     bool broeker_ = false;

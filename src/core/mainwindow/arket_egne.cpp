@@ -26,7 +26,7 @@ Egnesvar Arket::egne(const std::array<std::string, 6>& koeff) {
         ark_.nevner[0][j] = verdier[static_cast<std::size_t>(j - 1)].nevner;
     }
     skall_.tilforgrunnen();
-    tegnlinje(ark_, 0, 0, skall_.linje(0), skall_);
+    visning_.rad(ark_, 0, 0);
     har_oppgave_ = true;
     settmodus(Modus::ny_oppgave);
     return {};

@@ -57,7 +57,7 @@ void Arket::nyoppgave_Click() {
     juster(ark_.teller[0], likningstype_);
 
     forkort(ark_, 0);
-    tegnlinje(ark_, 0, 0, skall_.linje(0), skall_);
+    visning_.rad(ark_, 0, 0);
     const auto dump = linjedump(ark_, 0);
     skall_.diagnostikk(Diagnoseboks::dump, {dump[0], dump[1]});
     har_oppgave_ = true;

@@ -27,14 +27,14 @@ void Arket::rull(int steg, Modus m) {
     ark_.linjenr += steg;
     for (int k = 1; k <= 4; ++k) {
         const int n = ark_.linjenr - 4 + k;
-        tegnlinje(ark_, n, k, skall_.linje(k), skall_);
+        visning_.rad(ark_, k, n);
         vislinjeoprifelt(n, k);
     }
-    skall_.skjulmerke();
+    visning_.skjulmerke();
     // Back at the newest line with an operand half built: show it again beside its row,
     // since settmodus hands the keys back to that operand.
     if (ark_.linjenr == ark_.sistelinje && bygger_operand(siste_modus_))
-        visoperand(ark_, skall_.opfelt(ark_.rad));
+        visning_.operand(ark_, ark_.rad);
     settmodus(m);
 }
 

@@ -19,7 +19,7 @@ void Arket::opr_Click(int index) {
     ark_.medx = false;
     ark_.medx2 = false;
     ark_.nevnermodus = false;
-    visoperand(ark_, skall_.opfelt(ark_.rad));
+    visning_.operand(ark_, ark_.rad);
     settmodus(index < 4 ? Modus::opr0_3 : Modus::opr4_7);
 }
 
@@ -27,25 +27,25 @@ void Arket::siffer_Click(int index) {
     if (index < 0 || index > 9) return;
     auto& tekst = ark_.nevnermodus ? ark_.nevnertekst : ark_.tellertekst;
     tekst += static_cast<char>('0' + index);
-    visoperand(ark_, skall_.opfelt(ark_.rad));
+    visning_.operand(ark_, ark_.rad);
     settmodus(Modus::siffer);
 }
 
 void Arket::pm_Click() {
     ark_.minus = true;
-    visoperand(ark_, skall_.opfelt(ark_.rad));
+    visning_.operand(ark_, ark_.rad);
 }
 
 void Arket::broekstrek_Click() {
     ark_.nevnermodus = true;
-    visoperand(ark_, skall_.opfelt(ark_.rad));
+    visning_.operand(ark_, ark_.rad);
 }
 
 void Arket::variabel_Click(int index) {
     if (index != 0 && index != 1) return;
     ark_.medx = index == 0;
     ark_.medx2 = index == 1;
-    visoperand(ark_, skall_.opfelt(ark_.rad));
+    visning_.operand(ark_, ark_.rad);
     settmodus(Modus::x_eller_x2);
 }
 
@@ -54,7 +54,7 @@ void Arket::strykut_Click() {
     if (!har_oppgave_) return;
     // While an earlier line is in view the field beside the bottom row shows that line's
     // recorded operation, not the operand; it stays.
-    if (ark_.linjenr == ark_.sistelinje) skall_.opfelt(ark_.rad).toem();
+    if (ark_.linjenr == ark_.sistelinje) visning_.toemfelt(ark_.rad);
     ark_.regneart = Operasjon::ingen;
     ark_.tellertekst.clear();
     ark_.nevnertekst.clear();

@@ -103,12 +103,12 @@ void Arket::Utfoer_Click() {
     // Row 0 keeps the exercise; past five lines rows 1..4 show the four newest, and the
     // operand fields beside them the operations between them.
     if (n > 4) {
-        for (int k = 1; k <= 4; ++k) tegnlinje(ark_, n - 4 + k, k, skall_.linje(k), skall_);
-        skall_.opfelt(0).toem();
-        for (int k = 1; k <= 3; ++k) vislinjeopr(ark_, n - 4 + k, k, skall_.opfelt(k));
-        skall_.opfelt(4).toem();
+        for (int k = 1; k <= 4; ++k) visning_.rad(ark_, k, n - 4 + k);
+        visning_.toemfelt(0);
+        for (int k = 1; k <= 3; ++k) visning_.post(ark_, n - 4 + k, k);
+        visning_.toemfelt(4);
     } else {
-        tegnlinje(ark_, n, ark_.rad, skall_.linje(ark_.rad), skall_);
+        visning_.rad(ark_, ark_.rad, n);
     }
 
     settmodus(Modus::utfoert);

@@ -155,8 +155,13 @@ TEST_F(Loekke, MultiplyingByXTellsAboutTheSolutionZero) {
     EXPECT_EQ(linje(1), "2/1 3/1 0/1 = 0/1 5/1 0/1");
     ASSERT_EQ(skall.bokser.size(), 1u);
     EXPECT_EQ(skall.bokser[0].tittel, "Til etteretning");
+    EXPECT_EQ(skall.bokser[0].tekst, "Løsningen x=0 følger med på\nlasset når du ganger med x.");
+    EXPECT_FALSE(skall.bokser[0].spoersmaal);
     trykk(": x U");
     EXPECT_EQ(linje(2), "0/1 2/1 3/1 = 0/1 0/1 5/1");
+    ASSERT_EQ(skall.bokser.size(), 2u);
+    EXPECT_EQ(skall.bokser[1].tittel, "Til etteretning");
+    EXPECT_EQ(skall.bokser[1].tekst, "Løsningen x=0\ngår nå tapt.");
 }
 
 TEST_F(Loekke, StrykUtClearsTheOperandAndOffersTheOperations) {

@@ -13,8 +13,7 @@ protected:
     std::string tegnet(int n, int k) {
         test::Opptaksflate flate;
         test::Testskall annet;
-        Ark kopi = arket.ark();
-        tegnlinje(kopi, n, k, flate, annet);
+        tegnlinje(arket.ark(), n, k, flate, annet);
         return flate.tekster();
     }
 
@@ -132,6 +131,18 @@ TEST_F(Rulling, StrykUtWhileScrolledBackKeepsTheRecordInView) {
     trykk("↓");
     EXPECT_EQ(taster(), "+ - * : r k ± b ↑ C");
     EXPECT_EQ(felt(4), "");
+}
+
+TEST_F(Rulling, ARefusedStepOnTheNewestLineIsNotShownAfterScrolling) {
+    fem_steg();
+    trykk(": 0 U");  // refused: the record of line 5 stays, no line is added
+    ASSERT_EQ(arket.ark().linjeopr[5], Operasjon::del);
+    ASSERT_EQ(arket.ark().sistelinje, 5);
+    trykk("↑");
+    EXPECT_EQ(felt(4), "Del med 6");  // line 4's operation beside row 4
+    trykk("↓");
+    EXPECT_EQ(felt(3), "Del med 6");
+    EXPECT_EQ(felt(4), "");  // the newest line's field waits for the next operand
 }
 
 TEST_F(Rulling, ScrollUpStopsAtLineFour) {

@@ -1,6 +1,7 @@
 // The worksheet as a document: pages, the text a PDF reader finds, the PNG, printing a page
 // range, and a save that fails without leaving a file.
 #include <QImageReader>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
@@ -8,9 +9,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/display/linjetegner.h"
 #include "core/mainwindow/arket.h"
 #include "qt/document/dokument.h"
 #include "qt/document/eksport.h"
+#include "qt/ui/bildeboks.h"
+#include "qt/ui/felles.h"
 #include "testskall.h"
 
 using namespace balvo;
@@ -58,6 +62,29 @@ QString tekst_i(const QString& pdf) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// The same picture, but that an edge lying exactly between two pixels may round to either
+// side, and the shading of a glyph's edge by a few levels: every pixel of one has its colour,
+// nearly, at the same place or a neighbouring one in the other.
+bool likt_inntil_en_piksel(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return false;
+    const auto naer = [](QRgb p, QRgb q) {
+        return std::abs(qRed(p) - qRed(q)) <= 8 && std::abs(qGreen(p) - qGreen(q)) <= 8 &&
+               std::abs(qBlue(p) - qBlue(q)) <= 8;
+    };
+    const auto naboen_har = [&](const QImage& bilde, int x, int y, QRgb farge) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (bilde.valid(x + dx, y + dy) && naer(bilde.pixel(x + dx, y + dy), farge))
+                    return true;
+        return false;
+    };
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (!naboen_har(b, x, y, a.pixel(x, y)) || !naboen_har(a, x, y, b.pixel(x, y)))
+                return false;
+    return true;
+}
+
 }  // namespace
 
 class DokumentTest : public QObject {
@@ -95,6 +122,42 @@ private slots:
         QCOMPARE(arket.ark().sistelinje, 11);
         tolv = arket.ark();
         QVERIFY(mappe.isValid());
+    }
+
+    // Every row of the document is the screen's row, stroke for stroke: the same line drawn
+    // into a worksheet box as the window shows it and onto the first page, at a density where
+    // both land on whole pixels.
+    void sammeStrekerSomSkjermen() {
+        constexpr double tetthet = 3;  // 4 pixels to the point: every row starts on a pixel
+        constexpr double piksler = tetthet * ui::piksler_per_punkt;
+        const Dokument dok(tolv, topp());
+        const Dokumentside forste = dok.sider(800).front();
+        QImage side(QSize(qRound(sideoppsett::bredde * piksler), qRound(800 * piksler)),
+                    QImage::Format_ARGB32_Premultiplied);
+        side.setDevicePixelRatio(tetthet);
+        side.fill(Qt::white);
+        {
+            QPainter maler(&side);
+            maler.scale(ui::piksler_per_punkt, ui::piksler_per_punkt);
+            dok.tegn(maler, forste);
+        }
+        test::Testskall skall;
+        for (int n = forste.fra; n <= forste.til; ++n) {
+            ui::Bildeboks rad;
+            rad.resize(ui::twips(6105), ui::twips(735));
+            rad.settforgrunn(ui::qfarge(n == 0 ? svart : moerkeblaa));
+            skall.merke_synlig = false;
+            tegnlinje(tolv, n, 0, rad, skall);
+            QImage skjerm = rad.bilde(tetthet);
+            // The solved marker is a picture of its own on screen; the strokes end before it.
+            if (skall.merke_synlig)
+                skjerm = skjerm.copy(0, 0, qRound(skall.merke_venstre * piksler), skjerm.height());
+            const QPoint hjoerne(
+                0, qRound((sideoppsett::topphoeyde + n * sideoppsett::radsteg) * piksler));
+            const QImage papir = side.copy(QRect(hjoerne, skjerm.size()));
+            QVERIFY2(likt_inntil_en_piksel(papir.convertToFormat(skjerm.format()), skjerm),
+                     qPrintable(QString::number(n)));
+        }
     }
 
     void sidene_data() {

@@ -9,19 +9,14 @@
 #include <QStyleOptionButton>
 #include <QtTest>
 
-#include "aapent_vindu.h"
-#include "qt/mainwindow/arketvindu.h"
-#include "qt/ui/bildeboks.h"
+#include "vindustest.h"
 
 using balvo::ArketVindu;
 
-class ArketvinduTest : public QObject {
+class ArketvinduTest : public Vindustest {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        vindu = aapne_vindu();
-        QVERIFY(vindu);
-    }
+    void initTestCase() { QVERIFY(aapne()); }
 
     void plassOgStoerrelse_data() {
         QTest::addColumn<QString>("navn");
@@ -273,14 +268,6 @@ private slots:
         QCOMPARE(navn, (QStringList{"egendef", "mmPapir", "Utskrift", "mellomrom", "Lagre", "mrom",
                                     "om"}));
     }
-
-private:
-    QWidget* finn(const QString& navn) {
-        auto* w = vindu->findChild<QWidget*>(navn);
-        if (!w) qFatal("no control %s", qPrintable(navn));
-        return w;
-    }
-    std::unique_ptr<ArketVindu> vindu;
 };
 
 QTEST_MAIN(ArketvinduTest)

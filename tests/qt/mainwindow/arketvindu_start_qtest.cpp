@@ -5,9 +5,7 @@
 #include <QLoggingCategory>
 #include <QtTest>
 
-#include "aapent_vindu.h"
-#include "qt/mainwindow/arketvindu.h"
-#include "qt/ui/bildeboks.h"
+#include "vindustest.h"
 
 using balvo::ArketVindu;
 
@@ -24,13 +22,10 @@ void fang(QtMsgType, const QMessageLogContext& sted, const QString& tekst) {
 
 }  // namespace
 
-class ArketvinduStartTest : public QObject {
+class ArketvinduStartTest : public Vindustest {
     Q_OBJECT
 private slots:
-    void init() {
-        vindu = aapne_vindu();
-        QVERIFY(vindu);
-    }
+    void init() { QVERIFY(aapne()); }
 
     void etterOppstart() {
         QCOMPARE(tekst("Nivaa"), QString("1"));
@@ -159,22 +154,6 @@ private slots:
         }
         QVERIFY(!finn("Linje_8")->isVisible());  // the pupil never sees it
     }
-
-private:
-    QWidget* finn(const QString& navn) {
-        auto* w = vindu->findChild<QWidget*>(navn);
-        if (!w) qFatal("no control %s", qPrintable(navn));
-        return w;
-    }
-    QAbstractButton* knapp(const QString& navn) {
-        return qobject_cast<QAbstractButton*>(finn(navn));
-    }
-    balvo::ui::Bildeboks* boks(const QString& navn) {
-        return qobject_cast<balvo::ui::Bildeboks*>(finn(navn));
-    }
-    QString tekst(const QString& navn) { return qobject_cast<QLabel*>(finn(navn))->text(); }
-
-    std::unique_ptr<ArketVindu> vindu;
 };
 
 QTEST_MAIN(ArketvinduStartTest)

@@ -3,19 +3,15 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "aapent_vindu.h"
-#include "qt/mainwindow/arketvindu.h"
+#include "vindustest.h"
 
 using balvo::ArketVindu;
 using balvo::Celle;
 
-class LoekkeTest : public QObject {
+class LoekkeTest : public Vindustest {
     Q_OBJECT
 private slots:
-    void init() {
-        vindu = aapne_vindu();
-        QVERIFY(vindu);
-    }
+    void init() { QVERIFY(aapne()); }
     void cleanup() { vindu.reset(); }
 
     void kjentOppgaveLoesesOgGirPoeng() {
@@ -80,33 +76,14 @@ private slots:
     }
 
 private:
-    QAbstractButton* knapp(const char* navn) {
-        return vindu->findChild<QAbstractButton*>(QString::fromLatin1(navn));
-    }
-
-    QString tekst(const char* navn) {
-        auto* l = vindu->findChild<QLabel*>(QString::fromLatin1(navn));
-        return l ? l->text() : QStringLiteral("<no label>");
-    }
-
-    // A click the pupil could make: the key exists and is enabled.
-    void klikk(const char* navn) {
-        QAbstractButton* k = knapp(navn);
-        QVERIFY2(k, navn);
-        QVERIFY2(k->isEnabled(), navn);
-        QTest::mouseClick(k, Qt::LeftButton);
-    }
-
     // The digits of |v|, with the negative-sign key for a negative number.
     void tall(Celle v) {
         if (v < 0) klikk("pm");
         for (char s : QByteArray::number(v < 0 ? -v : v)) {
             const QByteArray navn = "siffer_" + QByteArray(1, s);
-            klikk(navn.constData());
+            klikk(QString::fromLatin1(navn));
         }
     }
-
-    std::unique_ptr<ArketVindu> vindu;
 };
 
 QTEST_MAIN(LoekkeTest)

@@ -9,11 +9,11 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "aapent_vindu.h"
 #include "qt/document/eksport.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/mainwindow/tastatur.h"
 #include "qt/ui/bildeboks.h"
+#include "vindustest.h"
 
 using balvo::ArketVindu;
 
@@ -41,13 +41,10 @@ void skriv(QWidget* w, const char* taster) {
 
 }  // namespace
 
-class TastaturTest : public QObject {
+class TastaturTest : public Vindustest {
     Q_OBJECT
 private slots:
-    void init() {
-        vindu = aapne_vindu();
-        QVERIFY(vindu);
-    }
+    void init() { QVERIFY(aapne()); }
     void cleanup() { vindu.reset(); }
 
     void tabellensKnapperFinnes() {
@@ -240,9 +237,6 @@ private slots:
         QVERIFY(balvo::lagreark(*vindu, god));
         QVERIFY(QFileInfo(god).size() > 1000);
     }
-
-private:
-    std::unique_ptr<ArketVindu> vindu;
 };
 
 QTEST_MAIN(TastaturTest)
