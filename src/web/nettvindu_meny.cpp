@@ -258,6 +258,8 @@ void NettVindu::settspraak(std::string_view spraak) {
     lagre("balvo.spraak", katalog_->spraak());
     dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
     oversett();
+    // The operand fields name their operations in the pupil's language too.
+    arket_.tegnpaanytt();
     val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=spraak]"));
     for (int i = 0; i < punkter["length"].as<int>(); ++i) {
         val p = punkter[i];
