@@ -225,6 +225,23 @@ class Nettleser(unittest.TestCase):
         self.assertEqual(self.linjer()[-1], "x² + x = x² + 2")
         self.assertEqual(self.verdier(), ("1", "1", "1"))
 
+    def test_rulling(self):
+        self.egen("0", "1", "0", "0", "0", "0")
+        for _ in range(5):
+            self.taster("+1" + Keys.ENTER)
+        nyeste = ["x = 0", "x + 2 = 2", "x + 3 = 3", "x + 4 = 4", "x + 5 = 5"]
+        self.assertEqual(self.linjer(), nyeste)
+        self.assertIn("scrollopp", self.brukbare())
+        self.assertNotIn("scrollned", self.brukbare())
+        # Looking at an earlier line, nothing can be done to it.
+        self.taster(Keys.PAGE_UP)
+        self.assertEqual(self.linjer(), ["x = 0", "x + 1 = 1", "x + 2 = 2", "x + 3 = 3",
+                                         "x + 4 = 4"])
+        self.assertEqual(self.brukbare(), ["scrollned", "strykut"])
+        self.klikk("scrollned")
+        self.assertEqual(self.linjer(), nyeste)
+        self.assertIn("opr_0", self.brukbare())
+
     def test_paatale_og_advarsel(self):
         self.egen("0", "1", "1", "0", "0", "3")
         self.klikk("opr_3", "siffer_0", "Utfoer")
