@@ -39,7 +39,7 @@ public:
     // The operation recorded for line n, in field k.
     void post(const Ark& ark, int n, int k);
     void toemfelt(int k);
-    void skjulmerke();
+    void skjulmerke() override;
 
     // Every row and field drawn again from the worksheet as they stand now, the marker where
     // it was.
