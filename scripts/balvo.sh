@@ -1,13 +1,25 @@
 #!/usr/bin/env bash
 # Set-up for a Debian 12 machine: installs what is missing, builds, then either starts the
-# program ("run") or runs every test ("test").
+# program ("run"), serves the web edition on http://localhost:8000 ("web") or runs every test
+# ("test").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 . scripts/pakker.sh
 # What the program needs to be built and to run.
 program=(build-essential cmake qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation)
+# The web edition: emscripten, and the desktop's pieces that draw the key faces for it.
+nett=(emscripten python3 "${program[@]}")
+# The browser test: headless Chromium driven by Selenium.
+nettleser=(chromium chromium-driver python3-selenium)
 jobber=$(nproc)
+
+# The web edition into build-web/nett (the preset points emscripten's tools at Debian's node
+# modules).
+bygg_nett() {
+    cmake --preset web
+    cmake --build --preset web -j"$jobber"
+}
 
 case "${1:-run}" in
 run)
@@ -17,10 +29,17 @@ run)
     cmake --build --preset program -j"$jobber"
     exec build/src/balvo
     ;;
+web)
+    installer_mangler "${nett[@]}"
+    bygg_nett
+    echo "Balvo i nettleseren: http://localhost:8000"
+    cd build-web/nett
+    exec python3 -m http.server 8000
+    ;;
 test)
     # dpkg-dev and file let the packaging test build the Debian package.
     installer_mangler "${program[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-dev \
-        poppler-utils dpkg-dev file
+        poppler-utils dpkg-dev file "${nett[@]}" "${nettleser[@]}"
     cmake --preset release
     cmake --build --preset release -j"$jobber"
     # Each test run's ctest log is kept so the closing line can add them up.
@@ -35,11 +54,14 @@ test)
     cmake --build --preset asan -j"$jobber"
     ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         ctest --test-dir build-asan --output-on-failure -j"$jobber" 2>&1 | tee -a "$logg"
+    # The web edition, in headless Chromium.
+    bygg_nett
+    ctest --test-dir build-web --output-on-failure 2>&1 | tee -a "$logg"
     antall=$(grep -oE 'tests failed out of [0-9]+' "$logg" | awk '{s += $NF} END {print s + 0}')
     echo "tester: $antall passed, 0 failed"
     ;;
 *)
-    echo "bruk: $0 run|test" >&2
+    echo "bruk: $0 run|web|test" >&2
     exit 2
     ;;
 esac

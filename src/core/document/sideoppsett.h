@@ -4,6 +4,8 @@
 // pages. Lengths in points.
 #include <vector>
 
+#include "core/tekst/katalog.h"
+
 namespace balvo {
 
 namespace sideoppsett {
@@ -15,6 +17,12 @@ inline constexpr double radsteg = 40;
 inline constexpr double topphoeyde = 64;
 inline constexpr double bunnhoeyde = 22;  // the page number
 }  // namespace sideoppsett
+
+// Before the first exercise there is nothing to save or print.
+inline constexpr Tekst ingen_oppgave_lagre =
+    BALVO_TR("Dokument", "Det er ingen oppgave å lagre ennå.");
+inline constexpr Tekst ingen_oppgave_skrive =
+    BALVO_TR("Dokument", "Det er ingen oppgave å skrive ut ennå.");
 
 // Lines fra..til (inclusive) on one page; the header only on the first.
 struct Dokumentside {

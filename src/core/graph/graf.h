@@ -7,8 +7,16 @@
 
 #include "core/model/ark.h"
 #include "core/model/farge.h"
+#include "core/tekst/katalog.h"
 
 namespace balvo {
+
+inline constexpr Tekst graftittel = BALVO_TR("mmArk", "Grafisk løsning");
+// Shown, with the program's own title, when line 0 has nothing to draw.
+inline constexpr Tekst ingen_likning = BALVO_TR("mmArk", "Det er ingen likning å tegne");
+// The window's client area in twips, and the labels' type (MS Sans Serif).
+inline constexpr int grafbredde_twips = 6930, grafhoeyde_twips = 5160;
+inline constexpr double grafetikettpunkter = 9.75;
 
 inline constexpr Farge rutefarge{153, 153, 153};
 // The classic sixteen-colour palette: 0 black, 1 blue, 4 red.

@@ -2,12 +2,19 @@
 // Modal message boxes as the core asks for them; the shell shows them, tests script them.
 #include <string_view>
 
+#include "core/tekst/katalog.h"
+
 namespace balvo {
 
 // Titles of the three kinds of box.
 inline constexpr std::string_view tittel_paatale = "Påtale";
 inline constexpr std::string_view tittel_advarsel = "Advarsel";
 inline constexpr std::string_view tittel_etteretning = "Til etteretning";
+
+// The buttons of the boxes.
+inline constexpr Tekst knapp_ok = BALVO_TR("Melding", "OK");
+inline constexpr Tekst knapp_ja = BALVO_TR("Melding", "Ja");
+inline constexpr Tekst knapp_nei = BALVO_TR("Melding", "Nei");
 
 class Meldinger {
 public:

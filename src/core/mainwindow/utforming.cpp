@@ -143,6 +143,14 @@ constexpr std::array kontroller{
 
 }  // namespace
 
+std::string_view flatenavn(Tasteflate flate) {
+    static constexpr std::string_view navn[] = {
+        "pluss",   "minus", "prikk",  "kolon", "rot", "kvadrat", "plussminus", "bytt", "siffer",
+        "negativ", "broek", "utfoer", "stryk", "x",   "x2",      "opp",        "ned"};
+    const auto i = static_cast<std::size_t>(flate);
+    return i < std::size(navn) ? navn[i] : std::string_view();
+}
+
 std::span<const Kontroll> hovedvinduet() {
     return kontroller;
 }

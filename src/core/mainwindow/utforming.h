@@ -60,6 +60,28 @@ enum class Tasteflate {
     ned,         // scrollned, a downward triangle
 };
 
+// The face's name, for the pictures of it: "pluss", "siffer", "utfoer" ...
+std::string_view flatenavn(Tasteflate flate);
+
+// A picture's size in pixels at 96 dpi.
+struct Bildemaal {
+    int bredde = 0, hoeyde = 0;
+};
+// The size of a key's face: 16 × 16, the word Utfør 43 × 16, the scroll triangles 9 × 6.
+constexpr Bildemaal flatemaal(Tasteflate flate) {
+    switch (flate) {
+        case Tasteflate::utfoer:
+            return {43, 16};
+        case Tasteflate::opp:
+        case Tasteflate::ned:
+            return {9, 6};
+        default:
+            return {16, 16};
+    }
+}
+// The solved marker: a red hand-written capital R.
+inline constexpr Bildemaal merkemaal{41, 49};
+
 struct Kontroll {
     std::string_view navn;  // the control's name: "Linje_0", "opr_3", "nyoppgave"
     Kontrollart art;

@@ -23,8 +23,6 @@
 namespace balvo {
 namespace {
 
-const char* const ingen_oppgave_lagre = "Det er ingen oppgave å lagre ennå.";
-const char* const ingen_oppgave_skrive = "Det er ingen oppgave å skrive ut ennå.";
 const char* const kan_ikke_opprette =
     "Filen «%1» kunne ikke lagres: mappen finnes ikke, eller du har ikke lov til å skrive i "
     "den.";
@@ -156,7 +154,7 @@ QString idag() {
 
 bool lagreark(ArketVindu& vindu, const QString& sti) {
     if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tittel_etteretning, ingen_oppgave_lagre);
+        vindu.melding(tittel_etteretning, tr(ingen_oppgave_lagre));
         return false;
     }
     const QString feil = lagre(vindusdokument(vindu, idag()), sti);
@@ -169,7 +167,7 @@ bool lagreark(ArketVindu& vindu, const QString& sti) {
 
 void lagresom(ArketVindu& vindu) {
     if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tittel_etteretning, ingen_oppgave_lagre);
+        vindu.melding(tittel_etteretning, tr(ingen_oppgave_lagre));
         return;
     }
     QString mappe = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -188,7 +186,7 @@ void lagresom(ArketVindu& vindu) {
 
 void skrivut(ArketVindu& vindu) {
     if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tittel_etteretning, ingen_oppgave_skrive);
+        vindu.melding(tittel_etteretning, tr(ingen_oppgave_skrive));
         return;
     }
     const Dokument dokument = vindusdokument(vindu, idag());

@@ -19,7 +19,7 @@ public:
         : maler_(maler),
           sx_(stoerrelse.width() / grafskala.bredde),
           sy_(stoerrelse.height() / grafskala.hoeyde) {
-        maler_.setFont(ui::skrift(QStringLiteral("MS Sans Serif"), 9.75));
+        maler_.setFont(ui::skrift(QStringLiteral("MS Sans Serif"), grafetikettpunkter));
     }
 
     void strek(double x1, double y1, double x2, double y2, Farge farge, int bredde) override {
@@ -59,10 +59,10 @@ private:
 mmArk::mmArk(const Ark& ark, QWidget* eier)
     : QWidget(eier, Qt::Window), oppgave_(grafoppgave(ark)) {
     setObjectName(QStringLiteral("mmArk"));
-    setWindowTitle(QStringLiteral("Grafisk løsning"));
+    setWindowTitle(ui::qtr(graftittel));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(ui::twips(6930), ui::twips(5160));
+    resize(ui::twips(grafbredde_twips), ui::twips(grafhoeyde_twips));
 }
 
 void mmArk::paintEvent(QPaintEvent*) {
@@ -77,7 +77,7 @@ void mmArk::paintEvent(QPaintEvent*) {
 
 void visgraf(const Ark& ark, QPointer<mmArk>& vindu, Meldinger& meldinger, QWidget* eier) {
     if (venstreledd(ark, 0) == 0 && hoeyreledd(ark, 0) == 0) {
-        meldinger.melding("", "Det er ingen likning å tegne");
+        meldinger.melding("", tr(ingen_likning));
         return;
     }
     if (!vindu) vindu = new mmArk(ark, eier);

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "core/mainwindow/tastekart.h"
 #include "core/mainwindow/utforming.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/mainwindow/tastatur.h"
@@ -166,42 +167,58 @@ void ArketVindu::trykk(Tast t, bool paa) {
 }
 
 void ArketVindu::byggmeny() {
-    QMenu* meny = menuBar()->addMenu(QStringLiteral("Valg"));
+    QMenu* meny = menuBar()->addMenu(ui::qtr(valgmeny));
     meny->setObjectName(QStringLiteral("Meny"));
-    const auto punkt = [&](const QString& navn, const QString& tekst, void (ArketVindu::*h)()) {
-        QAction* a = meny->addAction(tekst);
+    using Handling = void (ArketVindu::*)();
+    const std::pair<std::string_view, Handling> handlinger[] = {
+        {"egendef", &ArketVindu::egendef_Click},
+        {"mmPapir", &ArketVindu::mmPapir_Click},
+        {"Utskrift", &ArketVindu::Utskrift_Click},
+        {"Lagre", &ArketVindu::Lagre_Click},
+        {"om", &ArketVindu::om_Click}};
+    for (const Menypunkt& p : valgmenyen()) {
+        const QString navn =
+            QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size()));
+        if (!p.tekst.kilde) {
+            meny->addSeparator()->setObjectName(navn);
+            continue;
+        }
+        QAction* a = meny->addAction(ui::qtr(p.tekst));
         a->setObjectName(navn);
-        connect(a, &QAction::triggered, this, h);
-    };
-    punkt(QStringLiteral("egendef"), QStringLiteral("Egen likning"), &ArketVindu::egendef_Click);
-    punkt(QStringLiteral("mmPapir"), QStringLiteral("Grafisk løsning"), &ArketVindu::mmPapir_Click);
-    punkt(QStringLiteral("Utskrift"), QStringLiteral("Utskrift"), &ArketVindu::Utskrift_Click);
-    meny->addSeparator()->setObjectName(QStringLiteral("mellomrom"));
-    punkt(QStringLiteral("Lagre"), QStringLiteral("Lagre som"), &ArketVindu::Lagre_Click);
-    meny->addSeparator()->setObjectName(QStringLiteral("mrom"));
-    punkt(QStringLiteral("om"), QStringLiteral("Om Balvo"), &ArketVindu::om_Click);
+        for (const auto& [punkt, h] : handlinger)
+            if (punkt == p.navn) connect(a, &QAction::triggered, this, h);
+    }
 
     // After "Valg": taking the newest step back, and the sheet as text.
-    QMenu* rediger = menuBar()->addMenu(tr("Rediger"));
+    QMenu* rediger = menuBar()->addMenu(ui::qtr(redigermeny));
     rediger->setObjectName(QStringLiteral("Rediger"));
-    angre_ = rediger->addAction(tr("Angre"));
-    angre_->setObjectName(QStringLiteral("angre"));
-    angre_->setEnabled(false);
-    connect(angre_, &QAction::triggered, this, &ArketVindu::angre_Click);
-    QAction* kopier = rediger->addAction(tr("Kopier arket"));
-    kopier->setObjectName(QStringLiteral("kopier"));
-    connect(kopier, &QAction::triggered, this, [this] { kopierark(*this); });
+    for (const Menypunkt& p : redigermenyen()) {
+        QAction* a = rediger->addAction(ui::qtr(p.tekst));
+        a->setObjectName(QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size())));
+        if (p.navn == "angre") {
+            angre_ = a;
+            a->setEnabled(false);
+            connect(a, &QAction::triggered, this, &ArketVindu::angre_Click);
+        } else {
+            connect(a, &QAction::triggered, this, [this] { kopierark(*this); });
+        }
+    }
 
     // The coach, last: a hint for the next step and the shortest way written out.
-    QMenu* hjelp = menuBar()->addMenu(tr("Hjelp"));
+    QMenu* hjelp = menuBar()->addMenu(ui::qtr(hjelpmeny));
     hjelp->setObjectName(QStringLiteral("Hjelp"));
-    tips_ = hjelp->addAction(tr("Tips"));
-    tips_->setObjectName(QStringLiteral("tips"));
-    forslag_ = hjelp->addAction(tr("Løsningsforslag"));
-    forslag_->setObjectName(QStringLiteral("loesningsforslag"));
-    for (QAction* a : {tips_, forslag_}) a->setEnabled(false);
-    connect(tips_, &QAction::triggered, this, &ArketVindu::Tips_Click);
-    connect(forslag_, &QAction::triggered, this, &ArketVindu::Loesningsforslag_Click);
+    for (const Menypunkt& p : hjelpmenyen()) {
+        QAction* a = hjelp->addAction(ui::qtr(p.tekst));
+        a->setObjectName(QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size())));
+        a->setEnabled(false);
+        if (p.navn == "tips") {
+            tips_ = a;
+            connect(a, &QAction::triggered, this, &ArketVindu::Tips_Click);
+        } else {
+            forslag_ = a;
+            connect(a, &QAction::triggered, this, &ArketVindu::Loesningsforslag_Click);
+        }
+    }
 }
 
 }  // namespace balvo

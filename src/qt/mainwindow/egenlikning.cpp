@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "core/mainwindow/egenutforming.h"
 #include "qt/ui/felles.h"
 
 namespace balvo {
@@ -21,7 +22,7 @@ QFont skrift(const char* navn, double punkter, bool kursiv = false) {
 // the equals sign, in the serif face of the worksheet.
 class Bilde : public QWidget {
 public:
-    enum class Art { x2_pluss, x, er_lik };
+    using Art = Egenbilde;
     Bilde(Art art, QWidget* eier) : QWidget(eier), art_(art) {}
 
 protected:
@@ -29,56 +30,29 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setPen(Qt::black);
-        const double grunnlinje = 29;  // level with the text in the boxes
+        const double grunnlinje = egengrunnlinje;  // level with the text in the boxes
         double x = 1;
         if (art_ == Art::er_lik) {
-            p.setFont(skrift("Times New Roman", 15));
+            p.setFont(skrift("Times New Roman", egenbildepunkter));
             p.drawText(QPointF(x + 2, grunnlinje), QStringLiteral("="));
             return;
         }
-        const QFont kursiv = skrift("Times New Roman", 15, true);
+        const QFont kursiv = skrift("Times New Roman", egenbildepunkter, true);
         p.setFont(kursiv);
         p.drawText(QPointF(x, grunnlinje), QStringLiteral("x"));
         x += QFontMetricsF(kursiv).horizontalAdvance(QStringLiteral("x"));
         if (art_ == Art::x) return;
-        const QFont eksponent = skrift("Times New Roman", 9.75);
+        const QFont eksponent = skrift("Times New Roman", egeneksponentpunkter);
         p.setFont(eksponent);
         p.drawText(QPointF(x + 0.5, grunnlinje - 8), QStringLiteral("2"));
         x += QFontMetricsF(eksponent).horizontalAdvance(QStringLiteral("2")) + 2;
-        p.setFont(skrift("Times New Roman", 15));
+        p.setFont(skrift("Times New Roman", egenbildepunkter));
         p.drawText(QPointF(x, grunnlinje), QStringLiteral("+"));
     }
 
 private:
     Art art_;
 };
-
-struct Boksplass {
-    QRect boks;
-    QRect ramme;  // the drawn outline around the box
-};
-
-constexpr std::array<Boksplass, 6> boksplasser{{
-    {twips(180, 510, 675, 315), twips(120, 390, 795, 525)},
-    {twips(1440, 510, 675, 315), twips(1380, 390, 795, 525)},
-    {twips(2580, 480, 675, 345), twips(2520, 390, 795, 525)},
-    {twips(3690, 480, 735, 345), twips(3630, 390, 855, 525)},
-    {twips(5010, 480, 675, 345), twips(4950, 390, 795, 525)},
-    {twips(6120, 480, 705, 345), twips(6075, 390, 795, 525)},
-}};
-
-struct Bildeplass {
-    Bilde::Art art;
-    QRect plass;
-};
-
-constexpr std::array<Bildeplass, 5> bildeplasser{{
-    {Bilde::Art::x2_pluss, twips(930, 300, 405, 570)},
-    {Bilde::Art::x, twips(2190, 300, 285, 585)},
-    {Bilde::Art::er_lik, twips(3300, 330, 270, 570)},
-    {Bilde::Art::x2_pluss, twips(4470, 270, 435, 570)},
-    {Bilde::Art::x, twips(5760, 270, 285, 585)},
-}};
 
 }  // namespace
 
@@ -88,38 +62,38 @@ egenlikning::egenlikning(Arket& arket, Meldinger& meldinger, QWidget* eier)
       arket_(arket),
       meldinger_(meldinger) {
     setObjectName(QStringLiteral("egenlikning"));
-    setWindowTitle(QStringLiteral("Skriv egen likning"));
+    setWindowTitle(ui::qtr(egentittel));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setFixedSize(twips(0, 0, 7275, 1845).size());
+    setFixedSize(twips(egenflate).size());
 
-    for (std::size_t k = 0; k < boksplasser.size(); ++k) {
+    for (std::size_t k = 0; k < koeffplasser.size(); ++k) {
         auto* ramme = new QFrame(this);
         ramme->setObjectName(QStringLiteral("Shape%1").arg(k + 1));
         ramme->setFrameStyle(QFrame::Box | QFrame::Plain);
         ramme->setLineWidth(1);
-        ramme->setGeometry(boksplasser[k].ramme);
+        ramme->setGeometry(twips(koeffplasser[k].ramme));
         koeff_[k] = new QLineEdit(this);
         koeff_[k]->setObjectName(QStringLiteral("koeff_%1").arg(k));
-        koeff_[k]->setGeometry(boksplasser[k].boks);
+        koeff_[k]->setGeometry(twips(koeffplasser[k].boks));
     }
-    for (std::size_t i = 0; i < bildeplasser.size(); ++i) {
-        auto* bilde = new Bilde(bildeplasser[i].art, this);
+    for (std::size_t i = 0; i < egenbilder.size(); ++i) {
+        auto* bilde = new Bilde(egenbilder[i].bilde, this);
         bilde->setObjectName(QStringLiteral("Picture%1").arg(i + 1));
-        bilde->setGeometry(bildeplasser[i].plass);
+        bilde->setGeometry(twips(egenbilder[i].plass));
     }
 
-    const QFont knappeskrift = skrift("Arial", 12);
-    auto* glem = new QPushButton(QStringLiteral("Glem det"), this);
+    const QFont knappeskrift = skrift("Arial", egenknappunkter);
+    auto* glem = new QPushButton(ui::qtr(glemtekst), this);
     glem->setObjectName(QStringLiteral("Glem"));
     glem->setFont(knappeskrift);
     glem->setAutoDefault(false);
-    glem->setGeometry(twips(4950, 1260, 1155, 435));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    glem->setGeometry(twips(glemplass));
+    auto* ok = new QPushButton(ui::qtr(egenok), this);
     ok->setObjectName(QStringLiteral("OK"));
     ok->setFont(knappeskrift);
     ok->setDefault(true);
-    ok->setGeometry(twips(6180, 1260, 645, 435));
+    ok->setGeometry(twips(okplass));
 
     connect(ok, &QPushButton::clicked, this, &egenlikning::OK_Click);
     connect(glem, &QPushButton::clicked, this, &egenlikning::Glem_Click);

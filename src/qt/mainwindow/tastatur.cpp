@@ -16,64 +16,6 @@
 namespace balvo {
 namespace {
 
-constexpr auto ingen = Qt::NoModifier;
-constexpr auto ctrl = Qt::ControlModifier;
-constexpr auto shift = Qt::ShiftModifier;
-constexpr auto u = Qt::Key_unknown;
-
-// Symbols are matched by the character typed, so that every keyboard layout works; letters by
-// their key, so that Caps Lock does not turn x into x².
-constexpr Tast siffer(int i) {
-    return static_cast<Tast>(siffer0 + i);
-}
-constexpr Tast opr(int i) {
-    return static_cast<Tast>(opr0 + i);
-}
-
-constexpr Tastevalg tabell[] = {
-    {u, '0', ingen, siffer(0)},
-    {u, '1', ingen, siffer(1)},
-    {u, '2', ingen, siffer(2)},
-    {u, '3', ingen, siffer(3)},
-    {u, '4', ingen, siffer(4)},
-    {u, '5', ingen, siffer(5)},
-    {u, '6', ingen, siffer(6)},
-    {u, '7', ingen, siffer(7)},
-    {u, '8', ingen, siffer(8)},
-    {u, '9', ingen, siffer(9)},
-    {u, '/', ingen, broekstrek},
-    {Qt::Key_X, 0, ingen, variabel0},
-    {Qt::Key_X, 0, shift, variabel1},
-    {u, '+', ingen, opr(0)},
-    {u, '-', ingen, opr(1), Tastehandling::minus},
-    {u, '*', ingen, opr(2)},
-    {u, ':', ingen, opr(3)},
-    {Qt::Key_R, 0, ingen, opr(4)},
-    {Qt::Key_K, 0, ingen, opr(5)},
-    {Qt::Key_F, 0, ingen, opr(6)},
-    {Qt::Key_B, 0, ingen, opr(7)},
-    {Qt::Key_N, 0, ingen, pm},
-    {Qt::Key_Return, 0, ingen, Utfoer},
-    {Qt::Key_Enter, 0, ingen, Utfoer},
-    {Qt::Key_Escape, 0, ingen, strykut},
-    {Qt::Key_Backspace, 0, ingen, strykut},
-    {Qt::Key_Delete, 0, ingen, strykut},
-    {Qt::Key_PageUp, 0, ingen, scrollopp},
-    {Qt::Key_PageDown, 0, ingen, scrollned},
-    {Qt::Key_N, 0, ctrl, antall_taster, Tastehandling::nyoppgave},
-};
-
-const Menyvalg menytabell[] = {
-    {"egendef", QKeySequence(Qt::CTRL | Qt::Key_E)},
-    {"mmPapir", QKeySequence(Qt::CTRL | Qt::Key_G)},
-    {"Utskrift", QKeySequence(Qt::CTRL | Qt::Key_P)},
-    {"Lagre", QKeySequence(Qt::CTRL | Qt::Key_S)},
-    {"angre", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-    {"kopier", QKeySequence(Qt::CTRL | Qt::Key_C)},
-    {"tips", QKeySequence(Qt::CTRL | Qt::Key_T)},
-    {"loesningsforslag", QKeySequence(Qt::CTRL | Qt::Key_L)},
-};
-
 // Keys with no tooltip are named by what they show.
 struct Navn {
     Tast knapp;
@@ -86,53 +28,105 @@ constexpr Navn egne_navn[] = {
 };
 
 // Modifiers that change what a key means; Keypad only tells where the key sits.
-Qt::KeyboardModifiers betydning(Qt::KeyboardModifiers mod) {
-    return mod & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-}
-
-const Tastevalg* finn(int tast, Qt::KeyboardModifiers mod, const QString& tekst) {
-    const auto m = betydning(mod);
-    for (const auto& v : tabell) {
-        if (v.tegn != 0) {
-            // The character already says whether Shift was needed.
-            if ((m & ~Qt::ShiftModifier) == v.krav && tekst == QChar::fromLatin1(v.tegn)) return &v;
-        } else if (tast == v.tast && m == v.krav) {
-            return &v;
-        }
-    }
-    return nullptr;
+unsigned endring(Qt::KeyboardModifiers mod) {
+    unsigned e = uten;
+    if (mod & Qt::ShiftModifier) e |= skift;
+    if (mod & Qt::ControlModifier) e |= ctrl;
+    if (mod & Qt::AltModifier) e |= alt;
+    if (mod & Qt::MetaModifier) e |= meta;
+    return e;
 }
 
 }  // namespace
 
-std::span<const Tastevalg> tastevalg() {
-    return tabell;
+Tastenavn tastenavn(int qtast) {
+    switch (qtast) {
+        case Qt::Key_B:
+            return Tastenavn::b;
+        case Qt::Key_C:
+            return Tastenavn::c;
+        case Qt::Key_E:
+            return Tastenavn::e;
+        case Qt::Key_F:
+            return Tastenavn::f;
+        case Qt::Key_G:
+            return Tastenavn::g;
+        case Qt::Key_K:
+            return Tastenavn::k;
+        case Qt::Key_L:
+            return Tastenavn::l;
+        case Qt::Key_N:
+            return Tastenavn::n;
+        case Qt::Key_P:
+            return Tastenavn::p;
+        case Qt::Key_R:
+            return Tastenavn::r;
+        case Qt::Key_S:
+            return Tastenavn::s;
+        case Qt::Key_T:
+            return Tastenavn::t;
+        case Qt::Key_X:
+            return Tastenavn::x;
+        case Qt::Key_Z:
+            return Tastenavn::z;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return Tastenavn::enter;
+        case Qt::Key_Escape:
+            return Tastenavn::escape;
+        case Qt::Key_Backspace:
+            return Tastenavn::tilbake;
+        case Qt::Key_Delete:
+            return Tastenavn::slett;
+        case Qt::Key_PageUp:
+            return Tastenavn::side_opp;
+        case Qt::Key_PageDown:
+            return Tastenavn::side_ned;
+        default:
+            return Tastenavn::ingen;
+    }
 }
 
-std::span<const Menyvalg> menyvalg() {
-    return menytabell;
+QKeySequence snarvei(Tastenavn tast) {
+    static constexpr std::pair<Tastenavn, Qt::Key> bokstaver[] = {
+        {Tastenavn::c, Qt::Key_C}, {Tastenavn::e, Qt::Key_E}, {Tastenavn::g, Qt::Key_G},
+        {Tastenavn::l, Qt::Key_L}, {Tastenavn::p, Qt::Key_P}, {Tastenavn::s, Qt::Key_S},
+        {Tastenavn::t, Qt::Key_T}, {Tastenavn::z, Qt::Key_Z}};
+    for (const auto& [navn, qtast] : bokstaver)
+        if (navn == tast) return QKeySequence(Qt::CTRL | qtast);
+    return {};
 }
 
 Tastatur::Tastatur(ArketVindu& vindu) : QObject(&vindu), vindu_(vindu) {
     vindu.installEventFilter(this);
-    for (const auto& m : menytabell)
-        if (auto* a = vindu.findChild<QAction*>(QLatin1String(m.punkt))) a->setShortcut(m.snarvei);
+    for (const auto meny : {valgmenyen(), redigermenyen(), hjelpmenyen()})
+        for (const auto& m : meny)
+            if (auto* a = vindu.findChild<QAction*>(
+                    QLatin1String(m.navn.data(), static_cast<qsizetype>(m.navn.size()))))
+                a->setShortcut(snarvei(m.snarvei));
     navngitaster(vindu);
 }
 
 bool Tastatur::trykk(int tast, Qt::KeyboardModifiers mod, const QString& tekst) {
     // A menu shortcut normally never gets here; it does when the window has the keyboard but
     // is not the active window (no window manager gave it back after a dialog).
-    const QKeySequence trykket(QKeyCombination(betydning(mod), static_cast<Qt::Key>(tast)));
-    for (const auto& m : menytabell) {
-        if (trykket != m.snarvei) continue;
-        if (auto* a = vindu_.findChild<QAction*>(QLatin1String(m.punkt)); a && a->isEnabled())
-            a->trigger();
-        return true;
+    const Tastenavn navn = tastenavn(tast);
+    const unsigned e = endring(mod);
+    for (const auto meny : {valgmenyen(), redigermenyen(), hjelpmenyen()}) {
+        for (const auto& m : meny) {
+            if (m.snarvei == Tastenavn::ingen || m.snarvei != navn || e != ctrl) continue;
+            const QLatin1String punkt(m.navn.data(), static_cast<qsizetype>(m.navn.size()));
+            if (auto* a = vindu_.findChild<QAction*>(punkt); a && a->isEnabled()) a->trigger();
+            return true;
+        }
     }
-    const Tastevalg* v = finn(tast, mod, tekst);
+    const QByteArray tegn = tekst.toUtf8();
+    const Tastevalg* v = finn_tastevalg(navn, e, std::string_view(tegn.constData(), tegn.size()));
     if (!v) return false;
     switch (v->handling) {
+        case Tastehandling::kopier:
+            kopierark(vindu_);
+            break;
         case Tastehandling::nyoppgave:
             klikk(vindu_.nyoppgaveknapp());
             break;

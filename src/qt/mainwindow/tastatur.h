@@ -4,9 +4,9 @@
 // accessible name, and every worksheet row tells its equation as text.
 #include <QKeySequence>
 #include <QObject>
-#include <span>
 
 #include "core/entry/taster.h"
+#include "core/mainwindow/tastekart.h"
 
 class QAbstractButton;
 
@@ -14,27 +14,10 @@ namespace balvo {
 
 class ArketVindu;
 
-// What a key on the keyboard presses: a key of the keypad, "Ny oppgave", or "Trekk fra..." or
-// the negative sign (whichever is usable).
-enum class Tastehandling { knapp, nyoppgave, minus };
-
-struct Tastevalg {
-    Qt::Key tast;                // Qt::Key_unknown when `tegn` decides
-    char tegn;                   // the typed character, whatever keys produce it; 0 if unused
-    Qt::KeyboardModifiers krav;  // modifiers that must be held (Shift ignored for `tegn`)
-    Tast knapp;                  // the key it clicks (Tastehandling::knapp)
-    Tastehandling handling = Tastehandling::knapp;
-};
-
-// The mapping table, in the order a reader of the README finds it.
-std::span<const Tastevalg> tastevalg();
-
-// Menu shortcuts, by the object name of the menu item.
-struct Menyvalg {
-    const char* punkt;
-    QKeySequence snarvei;
-};
-std::span<const Menyvalg> menyvalg();
+// The key's name in the core's keyboard map; Tastenavn::ingen for keys it matches by character.
+Tastenavn tastenavn(int qtast);
+// The Ctrl shortcut of a menu item, empty for none.
+QKeySequence snarvei(Tastenavn tast);
 
 // Installs the keyboard, the menu shortcuts and the accessible names on the window.
 class Tastatur : public QObject {

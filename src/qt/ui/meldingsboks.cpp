@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "core/mainwindow/meldinger.h"
+
 namespace balvo::ui {
 
 std::unique_ptr<QMessageBox> lagmeldingsboks(QWidget* eier, const QString& tittel,
@@ -14,10 +16,10 @@ std::unique_ptr<QMessageBox> lagmeldingsboks(QWidget* eier, const QString& titte
     boks->setTextFormat(Qt::PlainText);
     boks->setText(tekst);
     if (knapper == Knapper::ok) {
-        boks->setDefaultButton(boks->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+        boks->setDefaultButton(boks->addButton(qtr(knapp_ok), QMessageBox::AcceptRole));
     } else {
-        QPushButton* ja = boks->addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-        QPushButton* nei = boks->addButton(QStringLiteral("Nei"), QMessageBox::NoRole);
+        QPushButton* ja = boks->addButton(qtr(knapp_ja), QMessageBox::YesRole);
+        QPushButton* nei = boks->addButton(qtr(knapp_nei), QMessageBox::NoRole);
         boks->setDefaultButton(ja);
         boks->setEscapeButton(nei);
     }

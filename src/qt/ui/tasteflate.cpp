@@ -10,8 +10,6 @@ namespace balvo::ui {
 
 namespace {
 
-constexpr QSize vanlig{16, 16};
-
 QFont skrift(const char* familie, int piksler, bool fet, bool kursiv) {
     QFont font;
     font.setFamilies({QString::fromLatin1(familie)});
@@ -45,15 +43,8 @@ void pil(QPainter& maler, QPointF fra, QPointF til) {
 }  // namespace
 
 QSize flatestoerrelse(Tastebilde bilde) {
-    switch (bilde) {
-        case Tastebilde::utfoer:
-            return {43, 16};
-        case Tastebilde::opp:
-        case Tastebilde::ned:
-            return {9, 6};
-        default:
-            return vanlig;
-    }
+    const Bildemaal m = flatemaal(bilde);
+    return {m.bredde, m.hoeyde};
 }
 
 void tegnflate(QPainter& maler, Tastebilde bilde, int siffer) {

@@ -28,7 +28,7 @@ QToolButton* lagtast(QWidget* flate, const QString& navn, const QRect& sted, Tas
                      const QString& tips = {}, int siffer = 0);
 
 // The solved marker: a red hand-written capital R, 41 × 49 pixels, transparent background.
-inline constexpr QSize merkestoerrelse{41, 49};
+inline constexpr QSize merkestoerrelse{merkemaal.bredde, merkemaal.hoeyde};
 QPixmap loestmerke(qreal tetthet);
 
 }  // namespace balvo::ui

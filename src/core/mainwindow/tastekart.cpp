@@ -1,0 +1,100 @@
+#include "core/mainwindow/tastekart.h"
+
+namespace balvo {
+namespace {
+
+using N = Tastenavn;
+using H = Tastehandling;
+
+constexpr Tast siffer(int i) {
+    return static_cast<Tast>(siffer0 + i);
+}
+constexpr Tast opr(int i) {
+    return static_cast<Tast>(opr0 + i);
+}
+
+// Symbols are matched by the character typed, so that every keyboard layout works.
+constexpr Tastevalg tabell[] = {
+    {N::ingen, '0', uten, siffer(0)},
+    {N::ingen, '1', uten, siffer(1)},
+    {N::ingen, '2', uten, siffer(2)},
+    {N::ingen, '3', uten, siffer(3)},
+    {N::ingen, '4', uten, siffer(4)},
+    {N::ingen, '5', uten, siffer(5)},
+    {N::ingen, '6', uten, siffer(6)},
+    {N::ingen, '7', uten, siffer(7)},
+    {N::ingen, '8', uten, siffer(8)},
+    {N::ingen, '9', uten, siffer(9)},
+    {N::ingen, '/', uten, broekstrek},
+    {N::x, 0, uten, variabel0},
+    {N::x, 0, skift, variabel1},
+    {N::ingen, '+', uten, opr(0)},
+    {N::ingen, '-', uten, opr(1), H::minus},
+    {N::ingen, '*', uten, opr(2)},
+    {N::ingen, ':', uten, opr(3)},
+    {N::r, 0, uten, opr(4)},
+    {N::k, 0, uten, opr(5)},
+    {N::f, 0, uten, opr(6)},
+    {N::b, 0, uten, opr(7)},
+    {N::n, 0, uten, pm},
+    {N::enter, 0, uten, Utfoer},
+    {N::escape, 0, uten, strykut},
+    {N::tilbake, 0, uten, strykut},
+    {N::slett, 0, uten, strykut},
+    {N::side_opp, 0, uten, scrollopp},
+    {N::side_ned, 0, uten, scrollned},
+    {N::n, 0, ctrl, antall_taster, H::nyoppgave},
+    {N::c, 0, ctrl, antall_taster, H::kopier},
+};
+
+constexpr Menypunkt meny[] = {
+    {"egendef", BALVO_TR("Arket", "Egen likning"), N::e},
+    {"mmPapir", BALVO_TR("Arket", "Grafisk løsning"), N::g},
+    {"Utskrift", BALVO_TR("Arket", "Utskrift"), N::p},
+    {"mellomrom"},
+    {"Lagre", BALVO_TR("Arket", "Lagre som"), N::s},
+    {"mrom"},
+    {"om", BALVO_TR("Arket", "Om Balvo")},
+};
+
+constexpr Menypunkt rediger[] = {
+    {"angre", BALVO_TR("Arket", "Angre"), N::z},
+    {"kopier", BALVO_TR("Arket", "Kopier arket"), N::c},
+};
+
+constexpr Menypunkt hjelp[] = {
+    {"tips", BALVO_TR("Arket", "Tips"), N::t},
+    {"loesningsforslag", BALVO_TR("Arket", "Løsningsforslag"), N::l},
+};
+
+}  // namespace
+
+std::span<const Tastevalg> tastevalg() {
+    return tabell;
+}
+
+const Tastevalg* finn_tastevalg(Tastenavn tast, unsigned endring, std::string_view tekst) {
+    for (const auto& v : tabell) {
+        if (v.tegn != 0) {
+            // The character already says whether Shift was needed.
+            if ((endring & ~skift) == v.krav && tekst.size() == 1 && tekst[0] == v.tegn) return &v;
+        } else if (tast != N::ingen && tast == v.tast && endring == v.krav) {
+            return &v;
+        }
+    }
+    return nullptr;
+}
+
+std::span<const Menypunkt> valgmenyen() {
+    return meny;
+}
+
+std::span<const Menypunkt> redigermenyen() {
+    return rediger;
+}
+
+std::span<const Menypunkt> hjelpmenyen() {
+    return hjelp;
+}
+
+}  // namespace balvo

@@ -1,0 +1,79 @@
+#pragma once
+// The keyboard of the main window: which key on the keyboard presses which button, and the
+// shortcuts of the menu "Valg". Each shell names its key events in these terms and looks them
+// up here, so that the desktop and the browser answer the same keys.
+#include <span>
+#include <string_view>
+
+#include "core/entry/taster.h"
+#include "core/tekst/katalog.h"
+
+namespace balvo {
+
+// Keys matched by the key itself rather than the character it types: letters (so that Caps
+// Lock does not turn x into x²) and the keys that type nothing.
+enum class Tastenavn {
+    ingen,
+    b,
+    c,
+    e,
+    f,
+    g,
+    k,
+    n,
+    p,
+    r,
+    l,
+    s,
+    t,
+    x,
+    z,
+    enter,  // Return and the keypad's Enter
+    escape,
+    tilbake,  // Backspace
+    slett,    // Delete
+    side_opp,
+    side_ned,
+};
+
+// Modifier keys held, as bits; the keypad's own flag only tells where a key sits.
+enum Endring : unsigned { uten = 0, skift = 1, ctrl = 2, alt = 4, meta = 8 };
+
+// What a key presses: a key of the keypad, "Ny oppgave", "Trekk fra..." or the negative sign
+// (whichever is usable), or the copy of the worksheet.
+enum class Tastehandling { knapp, nyoppgave, minus, kopier };
+
+struct Tastevalg {
+    Tastenavn tast;  // Tastenavn::ingen when `tegn` decides
+    char tegn;       // the character typed, whatever keys produce it; 0 if unused
+    unsigned krav;   // modifiers that must be held (Shift ignored for `tegn`)
+    Tast knapp;      // the key it clicks (Tastehandling::knapp and minus)
+    Tastehandling handling = Tastehandling::knapp;
+};
+
+// The mapping table, in the order a reader of the README finds it.
+std::span<const Tastevalg> tastevalg();
+
+// The entry for a key event: its name (Tastenavn::ingen for any other key), the modifiers held
+// and the text it typed (empty when none); nullptr when the key means nothing here.
+const Tastevalg* finn_tastevalg(Tastenavn tast, unsigned endring, std::string_view tekst);
+
+// The menu "Valg" in its order; an item without a caption is a separator.
+struct Menypunkt {
+    std::string_view navn;  // "egendef", "mmPapir", ...
+    Tekst tekst{nullptr, nullptr};
+    Tastenavn snarvei = Tastenavn::ingen;  // with Ctrl; none for the About box
+};
+
+inline constexpr Tekst valgmeny = BALVO_TR("Arket", "Valg");
+std::span<const Menypunkt> valgmenyen();
+
+// The menu "Rediger", after "Valg": "Angre" and "Kopier arket".
+inline constexpr Tekst redigermeny = BALVO_TR("Arket", "Rediger");
+std::span<const Menypunkt> redigermenyen();
+
+// The menu "Hjelp", last: the coach's "Tips" and "Løsningsforslag".
+inline constexpr Tekst hjelpmeny = BALVO_TR("Arket", "Hjelp");
+std::span<const Menypunkt> hjelpmenyen();
+
+}  // namespace balvo

@@ -1,0 +1,113 @@
+#include "web/lerretsflate.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace balvo::nett {
+
+std::string_view nettfont(std::string_view navn) {
+    if (navn == "Times New Roman") return "Liberation Serif";
+    if (navn == "MS Sans Serif" || navn == "Arial") return "Liberation Sans";
+    return navn;
+}
+
+std::string cssfarge(const Farge& f) {
+    return "rgb(" + std::to_string(f.r) + "," + std::to_string(f.g) + "," + std::to_string(f.b) +
+           ")";
+}
+
+std::string Lerretsflate::css(std::string_view navn, double piksler, bool kursiv) {
+    char stoerrelse[32];
+    std::snprintf(stoerrelse, sizeof stoerrelse, "%.4gpx", piksler);
+    std::string s = kursiv ? "italic " : "";
+    s += stoerrelse;
+    s += " \"";
+    s += nettfont(navn);
+    s += '"';
+    return s;
+}
+
+Lerretsflate::Lerretsflate(Lerret& lerret, double bredde, double hoeyde, Farge forgrunn)
+    : lerret_(lerret), bredde_(bredde), hoeyde_(hoeyde), farge_(cssfarge(forgrunn)) {}
+
+void Lerretsflate::settskala(double skala) {
+    k_ = skala;
+    lerret_.stoerrelse(static_cast<int>(std::ceil(bredde_ * k_ - 1e-6)),
+                       static_cast<int>(std::ceil(hoeyde_ * k_ - 1e-6)));
+    for (const auto& op : liste_) tegn(op);
+}
+
+void Lerretsflate::toem() {
+    liste_.clear();
+    lerret_.toem();
+}
+
+double Lerretsflate::tekstbredde(std::string_view tekst) const {
+    // Measured in a font `stoerrelse_` pixels tall, which is `stoerrelse_` points of the
+    // layout: the width comes out in points.
+    const std::string font = css(fontnavn_, stoerrelse_, kursiv_);
+    auto nokkel = std::pair{font, std::string(tekst)};
+    auto funnet = bredder_.find(nokkel);
+    if (funnet != bredder_.end()) return funnet->second;
+    const double b = lerret_.bredde(font, tekst);
+    bredder_.emplace(std::move(nokkel), b);
+    return b;
+}
+
+double Lerretsflate::stigning(const Skrift& s) {
+    const std::string font = css(s.navn, s.stoerrelse, s.kursiv);
+    auto funnet = stigninger_.find(font);
+    if (funnet != stigninger_.end()) return funnet->second;
+    const double a = lerret_.stigning(font);
+    stigninger_.emplace(font, a);
+    return a;
+}
+
+void Lerretsflate::skriv(double x, double y, std::string_view tekst) {
+    liste_.push_back(Tekst{x, y, std::string(tekst), {fontnavn_, stoerrelse_, kursiv_}});
+    tegn(liste_.back());
+}
+
+void Lerretsflate::strek(double x1, double y1, double x2, double y2) {
+    liste_.push_back(Strek{x1, y1, x2, y2});
+    tegn(liste_.back());
+}
+
+void Lerretsflate::rektangel(double x1, double y1, double x2, double y2) {
+    liste_.push_back(Rektangel{x1, y1, x2, y2});
+    tegn(liste_.back());
+}
+
+namespace {
+
+// One edge pair on whole device pixels, at least one pixel apart, about the same centre.
+std::pair<double, double> piksler(double a, double b, double k) {
+    const double fra = std::min(a, b) * k, til = std::max(a, b) * k;
+    if (til - fra < 1) {
+        const double start = std::round((fra + til) / 2 - 0.5);
+        return {start, start + 1};
+    }
+    return {std::round(fra), std::round(til)};
+}
+
+}  // namespace
+
+void Lerretsflate::tegn(const Operasjon& op) {
+    if (const auto* t = std::get_if<Tekst>(&op)) {
+        // The cell's top-left corner is given: the baseline lies one ascent below it.
+        const double a = stigning(t->skrift);
+        lerret_.tekst(css(t->skrift.navn, t->skrift.stoerrelse * k_, t->skrift.kursiv), t->tekst,
+                      t->x * k_, (t->y + a) * k_, farge_);
+    } else if (const auto* s = std::get_if<Strek>(&op)) {
+        // One pixel at 96 dpi, scaled with the page, like a drawn line of width 1.
+        lerret_.strek(s->x1 * k_, s->y1 * k_, s->x2 * k_, s->y2 * k_, k_ / piksler_per_punkt,
+                      farge_);
+    } else if (const auto* r = std::get_if<Rektangel>(&op)) {
+        const auto [x1, x2] = piksler(r->x1, r->x2, k_);
+        const auto [y1, y2] = piksler(r->y1, r->y2, k_);
+        lerret_.fyll(x1, y1, x2 - x1, y2 - y1, farge_);
+    }
+}
+
+}  // namespace balvo::nett

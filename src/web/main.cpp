@@ -1,0 +1,47 @@
+// The web edition's entry points, called from the page (oppstart.js). Handlers that may show
+// a message box are called through ccall with async, since the core waits for the answer.
+#include <emscripten.h>
+
+#include "web/nettvindu.h"
+
+namespace {
+
+balvo::nett::NettVindu* vindu = nullptr;
+
+}  // namespace
+
+extern "C" {
+
+// Builds the page and starts the program; called once the web fonts have loaded, so that the
+// first measurement of a text is already right.
+EMSCRIPTEN_KEEPALIVE void balvo_start() {
+    if (vindu) return;
+    vindu = new balvo::nett::NettVindu;
+    vindu->start();
+}
+
+EMSCRIPTEN_KEEPALIVE void balvo_klikk(const char* handling, const char* navn, int paa) {
+    if (vindu) vindu->klikk(handling, navn, paa != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE int balvo_tast(const char* tast, int endring) {
+    return vindu ? vindu->tastekode(tast, static_cast<unsigned>(endring)) : -1;
+}
+
+EMSCRIPTEN_KEEPALIVE void balvo_tasthandling(int kode) {
+    if (vindu) vindu->tasthandling(kode);
+}
+
+EMSCRIPTEN_KEEPALIVE void balvo_tilpass() {
+    if (vindu) vindu->tilpass();
+}
+
+EMSCRIPTEN_KEEPALIVE void balvo_utskrift() {
+    if (vindu) vindu->forbered_utskrift();
+}
+
+}  // extern "C"
+
+int main() {
+    return 0;
+}

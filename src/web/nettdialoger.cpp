@@ -1,0 +1,384 @@
+// The message boxes, the own-equation window, the graph window, the About box and the print.
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/about/om.h"
+#include "core/algebra/regning.h"
+#include "core/display/linjetegner.h"
+#include "core/document/sideoppsett.h"
+#include "core/entry/operandfelt.h"
+#include "core/mainwindow/egenutforming.h"
+#include "web/dom.h"
+#include "web/nettvindu.h"
+
+// Shows the message box (already filled in) as a modal dialog and waits for the pupil: 1 for
+// "Ja", 0 for "Nei", OK or Escape. The core waits meanwhile: its question is synchronous.
+// clang-format off
+EM_ASYNC_JS(int, vent_paa_svar, (int janei), {
+    const boks = document.getElementById("meldingsboks");
+    boks.returnValue = "";
+    boks.showModal();
+    boks.querySelector(janei ? "button[value=ja]" : "button[value=ok]").focus();
+    return await new Promise(function(svar) {
+        boks.addEventListener("close", function() {
+            svar(boks.returnValue === "ja" ? 1 : 0);
+        }, {once: true});
+    });
+});
+// clang-format on
+
+namespace balvo::nett {
+
+using emscripten::val;
+
+namespace {
+
+constexpr std::string_view programnavn = "Balvo 2.0";
+constexpr Tekst lukktekst = BALVO_TR("Nett", "Lukk");
+
+int lag = 10;  // the stacking order of the secondary windows: the last one shown on top
+
+void fremme(val vindu) {
+    dom::stil(vindu, "z-index", std::to_string(++lag));
+}
+
+// The graph's user coordinates mapped onto the canvas's device pixels.
+class Lerretsgraf final : public Grafflate {
+public:
+    Lerretsgraf(Lerret& lerret, double bredde, double hoeyde, double tetthet)
+        : lerret_(lerret),
+          sx_(bredde / grafskala.bredde),
+          sy_(hoeyde / grafskala.hoeyde),
+          tetthet_(tetthet),
+          font_(Lerretsflate::css("MS Sans Serif", grafetikettpunkter * piksler_per_punkt * tetthet,
+                                  false)) {}
+
+    void strek(double x1, double y1, double x2, double y2, Farge farge, int bredde) override {
+        double ax = (x1 - grafskala.venstre) * sx_, ay = (y1 - grafskala.topp) * sy_;
+        double bx = (x2 - grafskala.venstre) * sx_, by = (y2 - grafskala.topp) * sy_;
+        const double w = std::max(1.0, std::round(bredde * tetthet_));
+        // Grid and axes on whole pixels, so that they stay crisp; the curves are smoothed.
+        const double midt = static_cast<int>(w) % 2 ? 0.5 : 0;
+        if (x1 == x2) ax = bx = std::floor(ax) + midt;
+        if (y1 == y2) ay = by = std::floor(ay) + midt;
+        lerret_.strek(ax, ay, bx, by, w, cssfarge(farge));
+    }
+    void skriv(double venstre, double topp, std::string_view tekst) override {
+        lerret_.tekst(font_, tekst, (venstre - grafskala.venstre) * sx_,
+                      (topp - grafskala.topp) * sy_ + lerret_.stigning(font_), cssfarge(svart));
+    }
+    double tekstbredde(std::string_view tekst) const override {
+        return lerret_.bredde(font_, tekst) / sx_;
+    }
+
+private:
+    Lerret& lerret_;
+    double sx_, sy_, tetthet_;
+    std::string font_;
+};
+
+// Where the typesetter puts the solved marker of a line.
+class Merkested final : public Merke {
+public:
+    void vismerke(double venstre, double) override { x = venstre; }
+    void skjulmerke() override { x = -1; }
+    double x = -1;
+};
+
+std::string pt(double punkter) {
+    return std::to_string(punkter) + "pt";
+}
+
+}  // namespace
+
+val NettVindu::byggvindu(const char* id, const Tekst& tittel, const Twips& flate) {
+    val vindu = dom::lag("dialog", dom::finn("app"), id, "vindu");
+    val linje = dom::lag("div", vindu, {}, "tittellinje");
+    val navn = dom::lag("span", linje, std::string(id) + "_tittel");
+    sett(navn, tittel);
+    dom::attr(vindu, "aria-labelledby", std::string(id) + "_tittel");
+    val lukk = dom::lag("button", linje, {}, "lukk");
+    dom::attr(lukk, "type", "button");
+    dom::attr(lukk, "data-h", "lukk");
+    dom::attr(lukk, "data-n", id);
+    dom::tekst(lukk, "×");
+    sett(lukk, lukktekst, "aria-label");
+    val innhold = dom::lag("div", vindu, {}, "innhold");
+    dom::stil(innhold, "width", dom::px(flate.bredde / 15.0));
+    dom::stil(innhold, "height", dom::px(flate.hoeyde / 15.0));
+    return innhold;
+}
+
+void NettVindu::lukk(const char* vindu) {
+    dom::finn(vindu).call<void>("close");
+    if (std::string_view(vindu) == "mmArk") graf_.reset();
+}
+
+void NettVindu::byggmeldingsboks() {
+    val boks = dom::lag("dialog", dom::finn("app"), "meldingsboks", "modal");
+    dom::attr(boks, "aria-labelledby", "meldingstittel");
+    dom::attr(boks, "aria-describedby", "meldingstekst");
+    val skjema = dom::lag("form", boks);
+    dom::attr(skjema, "method", "dialog");
+    dom::lag("div", skjema, "meldingstittel", "tittellinje");
+    dom::lag("p", skjema, "meldingstekst");
+    val knapper = dom::lag("div", skjema, {}, "knapper");
+    for (const auto& [verdi, tekst] :
+         {std::pair{"ok", knapp_ok}, std::pair{"ja", knapp_ja}, std::pair{"nei", knapp_nei}}) {
+        val k = dom::lag("button", knapper);
+        dom::attr(k, "value", verdi);
+        sett(k, tekst);
+    }
+}
+
+bool NettVindu::spoer(std::string_view tittel, std::string_view tekst, bool janei) {
+    dom::tekst(dom::finn("meldingstittel"), tittel.empty() ? programnavn : tittel);
+    dom::tekst(dom::finn("meldingstekst"), tekst);
+    val boks = dom::finn("meldingsboks");
+    dom::skjul(boks.call<val>("querySelector", val("button[value=ok]")), janei);
+    dom::skjul(boks.call<val>("querySelector", val("button[value=ja]")), !janei);
+    dom::skjul(boks.call<val>("querySelector", val("button[value=nei]")), !janei);
+    return vent_paa_svar(janei ? 1 : 0) == 1;
+}
+
+// --- "Egen likning" ---------------------------------------------------------------------
+
+void NettVindu::byggegenlikning() {
+    val innhold = byggvindu("egenlikning", egentittel, egenflate);
+    val skjema = dom::lag("form", innhold);
+    dom::attr(skjema, "data-h", "egen_ok");  // Enter in a box is OK, as the default button
+    for (std::size_t k = 0; k < koeffplasser.size(); ++k) {
+        dom::plasser(dom::lag("div", skjema, {}, "omriss"), koeffplasser[k].ramme);
+        val boks = dom::lag("input", skjema, "koeff_" + std::to_string(k), "koeff");
+        dom::attr(boks, "type", "text");
+        dom::attr(boks, "autocomplete", "off");
+        dom::attr(boks, "spellcheck", "false");
+        dom::plasser(boks, koeffplasser[k].boks);
+        dom::skrift(boks, {Skriftfamilie::arial, 9.75, false});
+    }
+    for (const auto& b : egenbilder) {
+        val bilde = dom::lag("div", skjema, {}, "egenbilde");
+        dom::plasser(bilde, b.plass);
+        dom::attr(bilde, "aria-hidden", "true");
+        dom::stil(bilde, "font-size", dom::px(egenbildepunkter * piksler_per_punkt));
+        switch (b.bilde) {
+            case Egenbilde::x2_pluss:
+                bilde.set("innerHTML", "<i>x</i><sup>2</sup>&nbsp;+");
+                break;
+            case Egenbilde::x:
+                bilde.set("innerHTML", "<i>x</i>");
+                break;
+            case Egenbilde::er_lik:
+                bilde.set("innerHTML", "&nbsp;=");
+                break;
+        }
+    }
+    val glem = dom::lag("button", skjema, "Glem", "knapp");
+    dom::attr(glem, "type", "button");
+    dom::attr(glem, "data-h", "lukk");
+    dom::attr(glem, "data-n", "egenlikning");
+    sett(glem, glemtekst);
+    dom::plasser(glem, glemplass);
+    val ok = dom::lag("button", skjema, "OK", "knapp");
+    dom::attr(ok, "type", "submit");
+    sett(ok, egenok);
+    dom::plasser(ok, okplass);
+    for (val k : {glem, ok}) dom::skrift(k, {Skriftfamilie::arial, egenknappunkter, false});
+}
+
+void NettVindu::egendef_Click() {
+    val vindu = dom::finn("egenlikning");
+    fremme(vindu);
+    // Open already: only brought to the front, the boxes keep what the pupil typed.
+    if (vindu["open"].as<bool>()) return;
+    for (int k = 0; k < 6; ++k) dom::finn(("koeff_" + std::to_string(k)).c_str()).set("value", "0");
+    vindu.call<void>("show");
+    val foerste = dom::finn("koeff_0");
+    foerste.call<void>("focus");
+    foerste.call<void>("select");
+}
+
+void NettVindu::egen_OK_Click() {
+    std::array<std::string, 6> tekster;
+    for (int k = 0; k < 6; ++k)
+        tekster[static_cast<std::size_t>(k)] =
+            dom::finn(("koeff_" + std::to_string(k)).c_str())["value"].as<std::string>();
+    const Egnesvar svar = arket_.egne(tekster);
+    if (!svar.ok) {
+        // The refused box is chosen again, the worksheet untouched.
+        melding(tittel_paatale, svar.melding);
+        val boks = dom::finn(("koeff_" + std::to_string(svar.boks)).c_str());
+        boks.call<void>("focus");
+        boks.call<void>("select");
+        return;
+    }
+    lukk("egenlikning");
+}
+
+// --- "Grafisk løsning" ------------------------------------------------------------------
+
+void NettVindu::bygggraf() {
+    const Twips flate{0, 0, grafbredde_twips, grafhoeyde_twips};
+    val innhold = byggvindu("mmArk", graftittel, flate);
+    val lerret = dom::lag("canvas", innhold, "graf", "graf");
+    dom::plasser(lerret, flate);
+    dom::attr(lerret, "role", "img");
+    sett(lerret, graftittel, "aria-label");
+    graflerret_.lerret = std::make_unique<Kontekst2d>(lerret);
+}
+
+void NettVindu::mmPapir_Click() {
+    if (venstreledd(arket_.ark(), 0) == 0 && hoeyreledd(arket_.ark(), 0) == 0) {
+        melding("", tr(ingen_likning));
+        return;
+    }
+    val vindu = dom::finn("mmArk");
+    fremme(vindu);
+    // An open window keeps showing the exercise it was opened with.
+    if (vindu["open"].as<bool>()) return;
+    graf_ = grafoppgave(arket_.ark());
+    vindu.call<void>("show");
+    tegngrafen();
+}
+
+void NettVindu::tegngrafen() {
+    const double b = std::ceil(grafbredde_twips / 15.0 * skala_ * tetthet_);
+    const double h = std::ceil(grafhoeyde_twips / 15.0 * skala_ * tetthet_);
+    Kontekst2d& lerret = *graflerret_.lerret;
+    lerret.stoerrelse(static_cast<int>(b), static_cast<int>(h));
+    Lerretsgraf flate(lerret, b, h, skala_ * tetthet_);
+    const Grafoppgave o = *graf_;
+    tegngraf(
+        flate, [&o](double x) { return sideverdi(o, x, Side::venstre); },
+        [&o](double x) { return sideverdi(o, x, Side::hoeyre); });
+}
+
+// --- "Om Balvo" -------------------------------------------------------------------------
+
+void NettVindu::byggom() {
+    val innhold = byggvindu("frmOm", omtittel, omflate);
+    dom::skrift(innhold, {Skriftfamilie::ms_sans_serif, 8.25, false});
+    val ikon = dom::lag("img", innhold, "picIcon");
+    dom::attr(ikon, "alt", "");
+    dom::attr(ikon, "src", "flater/ikon_4.png");
+    dom::plasser(ikon, omplasser.ikon);
+    dom::stil(ikon, "width", dom::px(omplasser.ikon.bredde / 15.0));
+    dom::stil(ikon, "height", "auto");
+    const std::pair<const char*, std::pair<Twips, Tekst>> etiketter[] = {
+        {"Innledning", {omplasser.innledning, innledning_nett}},
+        {"Label1", {omplasser.status, omstatus}},
+        {"lblVersion", {omplasser.versjon, omversjon}},
+        {"Formaal", {omplasser.formaal, formaal}},
+        {"lblDisclaimer", {omplasser.advarsel, omadvarsel}},
+        {"Label2", {omplasser.mening, ommening}},
+    };
+    for (const auto& [navn, plass] : etiketter) {
+        val e = dom::lag("div", innhold, navn, "omtekst");
+        dom::plasser(e, plass.first);
+        sett(e, plass.second);
+    }
+    for (const Omstrek& s : omstreker) {
+        val e = dom::lag("div", innhold, {}, s.hvit ? "omstrek hvit" : "omstrek");
+        dom::plasser(e, {s.x1, s.y, s.x2 - s.x1 + 15, s.hvit ? 30 : 15});
+        if (!s.hvit) dom::stil(e, "background-color", cssfarge(omgraa));
+    }
+    val ok = dom::lag("button", innhold, "cmdOK", "knapp");
+    dom::attr(ok, "type", "button");
+    dom::attr(ok, "data-h", "lukk");
+    dom::attr(ok, "data-n", "frmOm");
+    sett(ok, omok);
+    dom::plasser(ok, omplasser.ok);
+}
+
+void NettVindu::om_Click() {
+    val vindu = dom::finn("frmOm");
+    fremme(vindu);
+    if (vindu["open"].as<bool>()) return;
+    vindu.call<void>("show");
+    // The paragraphs were laid out for a narrower face than the free stand-ins: the type is
+    // made a little smaller until every line fits its label, so that no word is cut off.
+    for (const char* navn : {"Innledning", "Formaal"}) {
+        val e = dom::finn(navn);
+        dom::stil(e, "font-size", "");
+        double punkter = 8.25;
+        while (punkter > 6 && (e["scrollWidth"].as<int>() > e["clientWidth"].as<int>() ||
+                               e["scrollHeight"].as<int>() > e["clientHeight"].as<int>())) {
+            punkter -= 0.25;
+            dom::stil(e, "font-size", dom::px(punkter * piksler_per_punkt));
+        }
+    }
+    dom::finn("cmdOK").call<void>("focus");
+}
+
+// --- The print ---------------------------------------------------------------------------
+
+void NettVindu::forbered_utskrift() {
+    using namespace sideoppsett;
+    val side = dom::finn("utskrift");
+    side.set("innerHTML", "");
+    if (!arket_.har_oppgave()) {
+        dom::tekst(dom::lag("p", side), tr(ingen_oppgave_skrive));
+        return;
+    }
+    // The header: the program, the date, and the three captions with their values.
+    val topp = dom::lag("header", side);
+    dom::tekst(dom::lag("h1", topp), programnavn);
+    val dato = val::global("Date").new_();
+    val format = val::object();
+    format.set("day", "numeric");
+    format.set("month", "long");
+    format.set("year", "numeric");
+    dom::tekst(
+        dom::lag("span", topp, {}, "dato"),
+        dato.call<std::string>("toLocaleDateString", std::string(katalog_->spraak()), format));
+    val verdier = dom::lag("p", topp, {}, "verdier");
+    for (const auto& [ledetekst, verdi] :
+         {std::pair{"Label1", "Nivaa"}, std::pair{"Label2", "Loeste"},
+          std::pair{"Label3", "Poeng"}}) {
+        for (const Kontroll& k : hovedvinduet())
+            if (k.navn == ledetekst) dom::tekst(dom::lag("b", verdier), tr(k.tekst));
+        dom::tekst(dom::lag("span", verdier), dom::finn(verdi)["textContent"].as<std::string>());
+    }
+
+    // Every line typeset as on screen, at four device pixels to the point, with its operation
+    // beside it; a line longer than its column is shrunk, never cut off.
+    constexpr double tetthet = 4;
+    const Ark& ark = arket_.ark();
+    std::vector<std::unique_ptr<Kontekst2d>> lerreter;
+    for (int n = 0; n <= std::clamp(ark.sistelinje, 0, siste_linje); ++n) {
+        val rad = dom::lag("div", side, {}, "utskriftslinje");
+        val lerret = dom::lag("canvas", rad, {}, "likning");
+        Kontekst2d likning(lerret);
+        Merkested merke;
+        double bredde = likningsbredde;
+        Lerretsflate flate(likning, bredde, radhoeyde, n == 0 ? svart : moerkeblaa);
+        flate.settskala(tetthet);
+        const double slutt = tegnlinje(ark, n, 0, flate, merke);
+        if (slutt + 4 > bredde) {
+            bredde = slutt + 4;
+            Lerretsflate lang(likning, bredde, radhoeyde, n == 0 ? svart : moerkeblaa);
+            lang.settskala(tetthet);
+            tegnlinje(ark, n, 0, lang, merke);
+        }
+        dom::stil(lerret, "width", pt(bredde));
+        const double skala = std::min(1.0, (likningsbredde - 4) / bredde);
+        dom::stil(lerret, "transform", "scale(" + std::to_string(skala) + ")");
+        if (merke.x >= 0) {
+            val r = dom::lag("img", rad, {}, "merke");
+            dom::attr(r, "src", "flater/merke_4.png");
+            dom::attr(r, "alt", "");
+            const double w = merkemaal.bredde / piksler_per_punkt;
+            dom::stil(r, "left", pt(std::min(merke.x * skala, oprkant - 10 - w)));
+            dom::stil(r, "width", pt(w));
+        }
+        val opr = dom::lag("canvas", rad, {}, "operasjon");
+        Kontekst2d oprlerret(opr);
+        Lerretsflate felt(oprlerret, sideoppsett::bredde - oprkant, radhoeyde, moerkeblaa);
+        felt.settskala(tetthet);
+        vislinjeopr(ark, n, 1, felt);
+    }
+}
+
+}  // namespace balvo::nett

@@ -1,0 +1,304 @@
+#include "web/nettvindu.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/display/lineaertekst.h"
+#include "core/mainwindow/utforming.h"
+#include "web/dom.h"
+
+namespace balvo::nett {
+
+using emscripten::val;
+
+namespace {
+
+// The program's name: the page's title and the default title of a box.
+constexpr std::string_view programnavn = "Balvo 2.0";
+
+// The design's client area in pixels at 96 dpi.
+constexpr double designbredde = klientflate.bredde / 15.0;
+constexpr double designhoeyde = klientflate.hoeyde / 15.0;
+
+std::string tall(std::int64_t n) {
+    return std::to_string(n);
+}
+
+val lagboks(const Kontroll& k, val forelder, Lerretsboks& boks) {
+    val lerret = dom::lag("canvas", forelder, k.navn, "boks");
+    dom::plasser(lerret, k.sted);
+    // The equation is read from the live region; the picture itself says nothing.
+    dom::attr(lerret, "aria-hidden", "true");
+    boks.lerret = std::make_unique<Kontekst2d>(lerret);
+    boks.flate = std::make_unique<Lerretsflate>(*boks.lerret, k.sted.bredde / 20.0,
+                                                k.sted.hoeyde / 20.0, k.farge);
+    boks.flate->settfontnavn("MS Sans Serif");
+    boks.flate->settstoerrelse(k.skrift.punkter);
+    return lerret;
+}
+
+std::string lokalt(const char* nokkel) {
+    val lager = val::global("localStorage");
+    if (lager.isUndefined() || lager.isNull()) return {};
+    val v = lager.call<val>("getItem", val(nokkel));
+    return v.isString() ? v.as<std::string>() : std::string();
+}
+
+}  // namespace
+
+NettVindu::NettVindu() = default;
+
+void NettVindu::start() {
+    // Only the language and the zoom are kept between visits.
+    katalog_ = std::make_unique<NettKatalog>(kjent_spraak(lokalt("balvo.spraak")));
+    installer_katalog(katalog_.get());
+    dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
+    dom::dokument().set("title", std::string(programnavn));
+    if (const std::string z = lokalt("balvo.zoom"); !z.empty()) zoom_ = z;
+
+    val app = dom::finn("app");
+    byggmeny(dom::lag("div", app, "menylinje"));
+    val flate = dom::lag("div", app, "klientflate");
+    byggkontroller(flate);
+    // The worksheet's lines as text, read out by screen readers as they change.
+    rader_ = dom::lag("div", app, "linjer", "lesbar");
+    dom::attr(rader_, "aria-live", "polite");
+    for (int k = 0; k < 5; ++k) dom::lag("p", rader_);
+    byggmeldingsboks();
+    byggegenlikning();
+    bygggraf();
+    byggom();
+    dom::lag("section", val::global("document")["body"], "utskrift");
+
+    tilpass();
+    arket_.Form_Load();
+}
+
+void NettVindu::sett(val e, const Tekst& t, const char* attributt) {
+    tekster_.push_back({e, t, attributt});
+    const std::string s = tr(t);
+    if (attributt) {
+        dom::attr(e, attributt, s);
+    } else {
+        dom::tekst(e, s);
+    }
+}
+
+void NettVindu::byggkontroller(val flate) {
+    val ramme = val::undefined();
+    for (const Kontroll& k : hovedvinduet()) {
+        val forelder = k.i_rammen ? ramme : flate;
+        val e = val::undefined();
+        switch (k.art) {
+            case Kontrollart::linje:
+                e = lagboks(k, forelder, linjer_.at(static_cast<std::size_t>(k.siffer)));
+                break;
+            case Kontrollart::opfelt:
+                e = lagboks(k, forelder, opfelter_.at(static_cast<std::size_t>(k.siffer)));
+                break;
+            case Kontrollart::skjult:
+                // The diagnostics are kept out of sight, as on the desktop.
+                e = dom::lag("pre", forelder, k.navn, "skjult");
+                dom::skjul(e, true);
+                (k.siffer == 7 ? dump_ : diagnose_) = e;
+                break;
+            case Kontrollart::knapp:
+                e = dom::lag("button", forelder, k.navn, "knapp");
+                dom::attr(e, "data-h", "nyoppgave");
+                sett(e, k.tekst);
+                break;
+            case Kontrollart::etikett:
+                e = dom::lag("div", forelder, k.navn, "etikett");
+                if (k.tekst.kilde) sett(e, k.tekst);
+                dom::stil(e, "color", cssfarge(k.farge));
+                if (k.navn == "Nivaa") nivaa_ = e;
+                if (k.navn == "Poeng") poeng_ = e;
+                if (k.navn == "Loeste") loeste_ = e;
+                break;
+            case Kontrollart::ramme: {
+                e = ramme = dom::lag("fieldset", forelder, k.navn, "ramme");
+                val tittel = dom::lag("legend", e);
+                sett(tittel, k.tekst);
+                dom::skrift(tittel, k.skrift);
+                break;
+            }
+            case Kontrollart::valg:
+            case Kontrollart::avkrysning: {
+                e = dom::lag("label", forelder, {}, "valg");
+                val boks = dom::lag("input", e, k.navn);
+                const bool valg = k.art == Kontrollart::valg;
+                dom::attr(boks, "type", valg ? "radio" : "checkbox");
+                if (valg) dom::attr(boks, "name", "Likningstype");
+                if (k.tast == Option1) boks.set("checked", true);
+                dom::attr(boks, "data-h", "tast");
+                dom::attr(boks, "data-n", std::to_string(k.tast));
+                sett(dom::lag("span", e), k.tekst);
+                taster_.at(static_cast<std::size_t>(k.tast)) = boks;
+                break;
+            }
+            case Kontrollart::tast: {
+                e = dom::lag("button", forelder, k.navn, "tast");
+                dom::attr(e, "type", "button");
+                dom::attr(e, "data-h", "tast");
+                dom::attr(e, "data-n", std::to_string(k.tast));
+                // Like the desktop's keys, they never take the keyboard's focus; the keyboard
+                // reaches them through the key map, screen readers through their names.
+                dom::attr(e, "tabindex", "-1");
+                if (k.tips.kilde) {
+                    sett(e, k.tips, "title");
+                    sett(e, k.tips, "aria-label");
+                } else if (k.flate == Tasteflate::siffer) {
+                    dom::attr(e, "aria-label", std::to_string(k.siffer));
+                } else if (k.flate == Tasteflate::utfoer) {
+                    sett(e, utfoertekst, "aria-label");
+                } else if (k.tast == scrollopp) {
+                    sett(e, BALVO_TR("Arket", "Rull opp"), "aria-label");
+                } else if (k.tast == scrollned) {
+                    sett(e, BALVO_TR("Arket", "Rull ned"), "aria-label");
+                }
+                val bilde = dom::lag("img", e);
+                dom::attr(bilde, "alt", "");
+                const Bildemaal m = flatemaal(k.flate);
+                dom::stil(bilde, "width", dom::px(m.bredde));
+                dom::stil(bilde, "height", dom::px(m.hoeyde));
+                if (k.flate == Tasteflate::siffer) {
+                    sifferflater_.emplace_back(bilde, k.siffer);
+                } else {
+                    flater_.emplace_back(bilde, k.flate);
+                }
+                taster_.at(static_cast<std::size_t>(k.tast)) = e;
+                break;
+            }
+            case Kontrollart::strek:
+                e = dom::lag("div", forelder, k.navn, "strek");
+                break;
+            case Kontrollart::kant:
+                e = dom::lag("div", forelder, k.navn, "kant");
+                break;
+            case Kontrollart::panel:
+                e = dom::lag("div", forelder, k.navn, "panel");
+                dom::stil(e, "background-color", cssfarge(k.farge));
+                break;
+            case Kontrollart::merke:
+                e = merke_ = dom::lag("img", forelder, k.navn, "merke");
+                dom::attr(e, "alt", "");
+                break;
+        }
+        if (k.art != Kontrollart::merke) dom::plasser(e, k.sted);
+        if (k.tekst.kilde || k.art == Kontrollart::etikett) dom::skrift(e, k.skrift);
+    }
+    dom::stil(merke_, "width", dom::px(merkemaal.bredde));
+    dom::stil(merke_, "height", dom::px(merkemaal.hoeyde));
+    dom::skjul(merke_, true);
+}
+
+void NettVindu::tilpass() {
+    val vindu = val::global("window");
+    tetthet_ = vindu["devicePixelRatio"].as<double>();
+    if (!(tetthet_ > 0)) tetthet_ = 1;
+    if (zoom_ == "fyll") {
+        // "Fyll vinduet": the design's proportions, as large as the window allows.
+        const double b = vindu["innerWidth"].as<double>();
+        const double h =
+            vindu["innerHeight"].as<double>() - dom::finn("menylinje")["offsetHeight"].as<double>();
+        skala_ = std::max(0.5, std::min(b / designbredde, h / designhoeyde));
+    } else {
+        skala_ = std::clamp(std::atof(zoom_.c_str()), 0.5, 4.0);
+    }
+    dom::stil(dom::dokument()["documentElement"], "--s", std::to_string(skala_));
+    const double k = piksler_per_punkt * skala_ * tetthet_;
+    for (auto* bokser : {&linjer_, &opfelter_})
+        for (auto& b : *bokser) b.flate->settskala(k);
+    velgflater();
+    if (graf_) tegngrafen();
+}
+
+void NettVindu::velgflater() {
+    // The smallest picture that is at least as sharp as the screen shows it.
+    const int d = std::clamp(static_cast<int>(std::ceil(skala_ * tetthet_ - 0.01)), 1, 4);
+    const std::string s = "_" + std::to_string(d) + ".png";
+    for (auto& [bilde, flate] : flater_)
+        dom::attr(bilde, "src", "flater/" + std::string(flatenavn(flate)) + s);
+    for (auto& [bilde, siffer] : sifferflater_)
+        dom::attr(bilde, "src", "flater/siffer" + std::to_string(siffer) + s);
+    dom::attr(merke_, "src", "flater/merke" + s);
+}
+
+Tegneflate& NettVindu::linje(int boks) {
+    return *linjer_.at(static_cast<std::size_t>(boks)).flate;
+}
+
+Tegneflate& NettVindu::opfelt(int k) {
+    return *opfelter_.at(static_cast<std::size_t>(k)).flate;
+}
+
+void NettVindu::setttaster(const Tastesett& brukbare) {
+    for (std::size_t i = 0; i < taster_.size(); ++i)
+        if (!taster_[i].isUndefined()) taster_[i].set("disabled", !brukbare.test(i));
+    // Every handler ends here, after its drawing: the rows' texts for screen readers follow.
+    beskrivrader();
+}
+
+void NettVindu::beskrivrader() {
+    const Arket& a = arket_;
+    val p = rader_["firstElementChild"];
+    for (int rad = 0; rad < 5; ++rad, p = p["nextElementSibling"]) {
+        const int n = radlinje(a.ark(), rad, a.har_oppgave());
+        std::string t = n < 0 ? std::string() : likningstekst(a.ark(), n);
+        // Only a row that changed is written, so that a screen reader reads the new line and
+        // not the whole sheet again.
+        if (t == radtekst_[static_cast<std::size_t>(rad)]) continue;
+        dom::tekst(p, t);
+        radtekst_[static_cast<std::size_t>(rad)] = std::move(t);
+    }
+}
+
+void NettVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) {
+    dom::tekst(nivaa_, tall(nivaa));
+    dom::tekst(poeng_, tall(poeng));
+    dom::tekst(loeste_, tall(loeste));
+}
+
+void NettVindu::diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) {
+    std::string t;
+    for (const auto& l : linjer) t += l + "\n";
+    dom::tekst(boks == Diagnoseboks::dump ? dump_ : diagnose_, t);
+}
+
+void NettVindu::tilforgrunnen() {
+    // The page is the main window; the own-equation window closes itself after OK.
+}
+
+void NettVindu::vismerke(double venstre, double topp) {
+    // The logic places the marker in points of the client area.
+    dom::stil(merke_, "left", dom::px(venstre * piksler_per_punkt));
+    dom::stil(merke_, "top", dom::px(topp * piksler_per_punkt));
+    dom::skjul(merke_, false);
+}
+
+void NettVindu::skjulmerke() {
+    dom::skjul(merke_, true);
+}
+
+void NettVindu::melding(std::string_view tittel, std::string_view tekst) {
+    spoer(tittel, tekst, false);
+}
+
+bool NettVindu::spoersmaal(std::string_view tittel, std::string_view tekst) {
+    return spoer(tittel, tekst, true);
+}
+
+void NettVindu::oversett() {
+    for (const auto& m : tekster_) {
+        const std::string s = tr(m.tekst);
+        if (m.attributt) {
+            dom::attr(m.element, m.attributt, s);
+        } else {
+            dom::tekst(m.element, s);
+        }
+    }
+}
+
+}  // namespace balvo::nett

@@ -1,0 +1,124 @@
+#pragma once
+// The main window in the browser: every control of the design's table as an element of the
+// page, the worksheet rows and operand fields as canvases that the core's typesetter draws on,
+// the menus, the message boxes and the three secondary windows. All decisions are the core's
+// (Arket); this shell shows what it is told and forwards every click and key.
+#include <emscripten/val.h>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/graph/graf.h"
+#include "core/mainwindow/arket.h"
+#include "core/mainwindow/skall.h"
+#include "core/mainwindow/tilfeldig.h"
+#include "core/mainwindow/utforming.h"
+#include "web/kontekst2d.h"
+#include "web/lerretsflate.h"
+#include "web/nettkatalog.h"
+
+namespace balvo::nett {
+
+// A canvas of the page with its drawing surface.
+struct Lerretsboks {
+    std::unique_ptr<Kontekst2d> lerret;
+    std::unique_ptr<Lerretsflate> flate;
+};
+
+class NettVindu final : public Skall {
+public:
+    NettVindu();
+
+    // Builds the page and starts the worksheet (Form_Load).
+    void start();
+
+    // A click on an element marked with data-h (handling) and data-n (its name).
+    void klikk(std::string_view handling, std::string_view navn, bool paa);
+    // What a key on the keyboard means here: a code for tasthandling, or -1 for nothing. Never
+    // changes anything, so that the page can decide at once whether to keep the key.
+    int tastekode(std::string_view tast, unsigned endring) const;
+    void tasthandling(int kode);
+    // The window's size or pixel density changed: a new scale, and the canvases repainted.
+    void tilpass();
+    // Fills the print section with the whole worksheet (before the browser prints).
+    void forbered_utskrift();
+
+    // What the worksheet logic asks of the window.
+    Tegneflate& linje(int boks) override;
+    Tegneflate& opfelt(int k) override;
+    void setttaster(const Tastesett& brukbare) override;
+    void visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) override;
+    void diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) override;
+    void tilforgrunnen() override;
+    void melding(std::string_view tittel, std::string_view tekst) override;
+    bool spoersmaal(std::string_view tittel, std::string_view tekst) override;
+    void vismerke(double venstre, double topp) override;
+    void skjulmerke() override;
+
+private:
+    // A text of the catalogue on an element: its content or one attribute, set again when the
+    // pupil changes language.
+    struct Merketekst {
+        emscripten::val element;
+        Tekst tekst;
+        const char* attributt;  // nullptr: the element's text
+    };
+
+    void byggkontroller(emscripten::val flate);
+    void byggmeny(emscripten::val linje);
+    void byggmeldingsboks();
+    void byggegenlikning();
+    void bygggraf();
+    void byggom();
+    emscripten::val byggvindu(const char* id, const Tekst& tittel, const Twips& flate);
+    void sett(emscripten::val e, const Tekst& tekst, const char* attributt = nullptr);
+    void oversett();
+    void beskrivrader();
+    void velgflater();
+    void tast(Tast t, bool paa);
+    void menyvalg(std::string_view navn);
+    void skrivut();
+    void kopier();
+    void settzoom(std::string_view zoom);
+    void settspraak(std::string_view spraak);
+    void tegngrafen();
+    // Shows a box and waits for the pupil's answer: true for "Ja".
+    bool spoer(std::string_view tittel, std::string_view tekst, bool janei);
+
+    // The secondary windows ("Egen likning", "Grafisk løsning", "Om Balvo").
+    void egendef_Click();
+    void mmPapir_Click();
+    void om_Click();
+    void egen_OK_Click();
+    void lukk(const char* vindu);
+
+    Klokketilfeldig tilfeldig_;
+    Arket arket_{*this, tilfeldig_};
+    std::unique_ptr<NettKatalog> katalog_;
+
+    std::array<Lerretsboks, 5> linjer_;
+    std::array<Lerretsboks, 5> opfelter_;
+    std::vector<emscripten::val> taster_{antall_taster, emscripten::val::undefined()};
+    std::vector<std::pair<emscripten::val, Tasteflate>> flater_;  // key faces by scale
+    std::vector<std::pair<emscripten::val, int>> sifferflater_;
+    emscripten::val nivaa_ = emscripten::val::undefined();
+    emscripten::val poeng_ = emscripten::val::undefined();
+    emscripten::val loeste_ = emscripten::val::undefined();
+    emscripten::val merke_ = emscripten::val::undefined();
+    emscripten::val dump_ = emscripten::val::undefined();
+    emscripten::val diagnose_ = emscripten::val::undefined();
+    emscripten::val rader_ = emscripten::val::undefined();
+    std::array<std::string, 5> radtekst_;
+    std::vector<Merketekst> tekster_;
+
+    std::string zoom_ = "fyll";
+    double skala_ = 1;                 // CSS pixels per pixel of the design
+    double tetthet_ = 1;               // the screen's device pixels per CSS pixel
+    std::optional<Grafoppgave> graf_;  // the exercise the open graph window shows
+    Lerretsboks graflerret_;
+};
+
+}  // namespace balvo::nett

@@ -1,0 +1,280 @@
+// The menus, the keyboard, the scale, the language, printing and copying.
+#include <emscripten.h>
+
+#include <cctype>
+
+#include "core/display/lineaertekst.h"
+#include "core/document/sideoppsett.h"
+#include "core/mainwindow/tastekart.h"
+#include "web/dom.h"
+#include "web/nettvindu.h"
+
+namespace balvo::nett {
+
+using emscripten::val;
+
+namespace {
+
+// Menu items come after the key map's entries in the codes of tastekode.
+constexpr int menykode = 1000;
+
+// "Vis": the zoom of the page, "Fyll vinduet" or a fixed scale of the design.
+struct Zoomvalg {
+    std::string_view navn;
+    Tekst tekst;
+};
+constexpr Zoomvalg zoomvalg[] = {
+    {"fyll", BALVO_TR("Nett", "Fyll vinduet")}, {"1", BALVO_TR("Nett", "100 %")},
+    {"1.25", BALVO_TR("Nett", "125 %")},        {"1.5", BALVO_TR("Nett", "150 %")},
+    {"2", BALVO_TR("Nett", "200 %")},
+};
+constexpr Tekst vismeny = BALVO_TR("Nett", "Vis");
+constexpr Tekst spraakmeny = BALVO_TR("Nett", "Språk");
+
+void lagre(const char* nokkel, std::string_view verdi) {
+    val lager = val::global("localStorage");
+    if (!lager.isUndefined() && !lager.isNull())
+        lager.call<void>("setItem", val(nokkel), val(std::string(verdi)));
+}
+
+Tastenavn tastenavn(std::string_view tast) {
+    if (tast.size() == 1) {
+        switch (std::tolower(static_cast<unsigned char>(tast[0]))) {
+            case 'b':
+                return Tastenavn::b;
+            case 'c':
+                return Tastenavn::c;
+            case 'e':
+                return Tastenavn::e;
+            case 'f':
+                return Tastenavn::f;
+            case 'g':
+                return Tastenavn::g;
+            case 'k':
+                return Tastenavn::k;
+            case 'n':
+                return Tastenavn::n;
+            case 'p':
+                return Tastenavn::p;
+            case 'r':
+                return Tastenavn::r;
+            case 's':
+                return Tastenavn::s;
+            case 'x':
+                return Tastenavn::x;
+            default:
+                return Tastenavn::ingen;
+        }
+    }
+    if (tast == "Enter") return Tastenavn::enter;
+    if (tast == "Escape") return Tastenavn::escape;
+    if (tast == "Backspace") return Tastenavn::tilbake;
+    if (tast == "Delete") return Tastenavn::slett;
+    if (tast == "PageUp") return Tastenavn::side_opp;
+    if (tast == "PageDown") return Tastenavn::side_ned;
+    return Tastenavn::ingen;
+}
+
+std::string snarveitekst(Tastenavn t) {
+    static constexpr std::pair<Tastenavn, char> bokstaver[] = {
+        {Tastenavn::e, 'E'}, {Tastenavn::g, 'G'}, {Tastenavn::p, 'P'}, {Tastenavn::s, 'S'}};
+    for (const auto& [navn, b] : bokstaver)
+        if (navn == t) return std::string("Ctrl+") + b;
+    return {};
+}
+
+}  // namespace
+
+void NettVindu::byggmeny(val linje) {
+    dom::attr(linje, "role", "menubar");
+    const auto meny = [&](std::string_view id, const Tekst& tittel) {
+        val m = dom::lag("div", linje, {}, "meny");
+        val knapp = dom::lag("button", m, id, "menyknapp");
+        dom::attr(knapp, "type", "button");
+        dom::attr(knapp, "aria-haspopup", "menu");
+        dom::attr(knapp, "aria-expanded", "false");
+        sett(knapp, tittel);
+        val liste = dom::lag("div", m, {}, "menyliste");
+        dom::attr(liste, "role", "menu");
+        dom::skjul(liste, true);
+        return liste;
+    };
+    const auto punkt = [&](val liste, const char* handling, std::string_view navn,
+                           const Tekst& tekst, const char* rolle) {
+        val p = dom::lag("button", liste, {}, "menypunkt");
+        dom::attr(p, "type", "button");
+        dom::attr(p, "role", rolle);
+        dom::attr(p, "data-h", handling);
+        dom::attr(p, "data-n", navn);
+        sett(dom::lag("span", p), tekst);
+        return p;
+    };
+
+    // "Valg" keeps its items and their order.
+    val valg = meny("Meny", valgmeny);
+    for (const Menypunkt& m : valgmenyen()) {
+        if (!m.tekst.kilde) {
+            dom::attr(dom::lag("div", valg, {}, "skille"), "role", "separator");
+            continue;
+        }
+        val p = punkt(valg, "meny", m.navn, m.tekst, "menuitem");
+        dom::attr(p, "id", m.navn);
+        if (const std::string s = snarveitekst(m.snarvei); !s.empty()) {
+            dom::tekst(dom::lag("span", p, {}, "snarvei"), s);
+            dom::attr(p, "aria-keyshortcuts", "Control+" + s.substr(5));
+        }
+    }
+    // The coach's menu ("Tips", "Løsningsforslag") takes its place here, after "Valg", built
+    // from the core's table of its items as "Valg" is.
+
+    val vis = meny("Vis", vismeny);
+    for (const Zoomvalg& z : zoomvalg) {
+        val p = punkt(vis, "zoom", z.navn, z.tekst, "menuitemradio");
+        dom::attr(p, "aria-checked", z.navn == zoom_ ? "true" : "false");
+    }
+    val spraak = meny("Spraak", spraakmeny);
+    for (std::size_t i = 0; i < std::size(spraakene); ++i) {
+        val p = punkt(spraak, "spraak", spraakene[i], spraaknavn[i], "menuitemradio");
+        dom::attr(p, "aria-checked", spraakene[i] == katalog_->spraak() ? "true" : "false");
+    }
+}
+
+void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa) {
+    if (handling == "tast")
+        return tast(static_cast<Tast>(std::atoi(std::string(navn).c_str())), paa);
+    if (handling == "nyoppgave") return arket_.nyoppgave_Click();
+    if (handling == "meny") return menyvalg(navn);
+    if (handling == "zoom") return settzoom(navn);
+    if (handling == "spraak") return settspraak(navn);
+    if (handling == "egen_ok") return egen_OK_Click();
+    if (handling == "lukk") return lukk(std::string(navn).c_str());
+}
+
+void NettVindu::tast(Tast t, bool paa) {
+    if (t >= siffer0 && t < siffer0 + 10) return arket_.siffer_Click(t - siffer0);
+    if (t >= opr0 && t < opr0 + 8) return arket_.opr_Click(t - opr0);
+    switch (t) {
+        case Utfoer:
+            return arket_.Utfoer_Click();
+        case pm:
+            return arket_.pm_Click();
+        case broekstrek:
+            return arket_.broekstrek_Click();
+        case variabel0:
+        case variabel1:
+            return arket_.variabel_Click(t - variabel0);
+        case scrollopp:
+            return arket_.scrollopp_Click();
+        case scrollned:
+            return arket_.scrollned_Click();
+        case strykut:
+            return arket_.strykut_Click();
+        case Check1:
+            return arket_.Check1_Click(paa);
+        case Option1:
+            return arket_.Option1_Click();
+        case Option2:
+            return arket_.Option2_Click();
+        case Option3:
+            return arket_.Option3_Click();
+        default:
+            return;
+    }
+}
+
+void NettVindu::menyvalg(std::string_view navn) {
+    if (navn == "egendef") return egendef_Click();
+    if (navn == "mmPapir") return mmPapir_Click();
+    // Printing and saving are the browser's own print of the whole worksheet: it prints on
+    // paper or saves a PDF, and nothing is written anywhere else.
+    if (navn == "Utskrift" || navn == "Lagre") return skrivut();
+    if (navn == "om") return om_Click();
+}
+
+int NettVindu::tastekode(std::string_view tast, unsigned endring) const {
+    const Tastenavn navn = tastenavn(tast);
+    const auto meny = valgmenyen();
+    for (std::size_t i = 0; i < meny.size(); ++i)
+        if (meny[i].snarvei != Tastenavn::ingen && meny[i].snarvei == navn && endring == ctrl)
+            return menykode + static_cast<int>(i);
+    // A character typed is one UTF-8 code point; only single ASCII characters are in the map.
+    const Tastevalg* v =
+        finn_tastevalg(navn, endring, tast.size() == 1 ? tast : std::string_view());
+    if (!v) return -1;
+    if (v->handling == Tastehandling::kopier) {
+        // Text the pupil has selected (in the About box, say) is copied as the browser does.
+        val valgt = val::global("getSelection")();
+        if (!valgt.isNull() && !valgt.call<std::string>("toString").empty()) return -1;
+    }
+    return static_cast<int>(v - tastevalg().data());
+}
+
+void NettVindu::tasthandling(int kode) {
+    const auto meny = valgmenyen();
+    if (kode >= menykode && kode - menykode < static_cast<int>(meny.size()))
+        return menyvalg(meny[static_cast<std::size_t>(kode - menykode)].navn);
+    if (kode < 0 || kode >= static_cast<int>(tastevalg().size())) return;
+    const Tastevalg& v = tastevalg()[static_cast<std::size_t>(kode)];
+    // Exactly a click, and only while the key is usable.
+    const auto klikk = [&](Tast t) {
+        if (arket_.taster().test(t)) tast(t, false);
+    };
+    switch (v.handling) {
+        case Tastehandling::knapp:
+            return klikk(v.knapp);
+        case Tastehandling::minus:
+            // "Trekk fra..." while it can be chosen; otherwise the minus is the negative sign.
+            return klikk(arket_.taster().test(v.knapp) ? v.knapp : pm);
+        case Tastehandling::nyoppgave:
+            return arket_.nyoppgave_Click();
+        case Tastehandling::kopier:
+            return kopier();
+    }
+}
+
+void NettVindu::kopier() {
+    if (!arket_.har_oppgave()) return;
+    val utklipp = val::global("navigator")["clipboard"];
+    if (!utklipp.isUndefined()) utklipp.call<val>("writeText", arktekst(arket_.ark()));
+}
+
+void NettVindu::settzoom(std::string_view zoom) {
+    for (const Zoomvalg& z : zoomvalg)
+        if (z.navn == zoom) zoom_ = zoom;
+    lagre("balvo.zoom", zoom_);
+    val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=zoom]"));
+    for (int i = 0; i < punkter["length"].as<int>(); ++i) {
+        val p = punkter[i];
+        dom::attr(p, "aria-checked",
+                  p["dataset"]["n"].as<std::string>() == zoom_ ? "true" : "false");
+    }
+    tilpass();
+}
+
+void NettVindu::settspraak(std::string_view spraak) {
+    auto ny = std::make_unique<NettKatalog>(spraak);
+    installer_katalog(ny.get());
+    katalog_ = std::move(ny);
+    lagre("balvo.spraak", katalog_->spraak());
+    dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
+    oversett();
+    // The operand fields name their operations in the pupil's language too.
+    arket_.tegnpaanytt();
+    val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=spraak]"));
+    for (int i = 0; i < punkter["length"].as<int>(); ++i) {
+        val p = punkter[i];
+        dom::attr(p, "aria-checked",
+                  p["dataset"]["n"].as<std::string>() == katalog_->spraak() ? "true" : "false");
+    }
+}
+
+void NettVindu::skrivut() {
+    if (!arket_.har_oppgave()) {
+        melding(tittel_etteretning, tr(ingen_oppgave_skrive));
+        return;
+    }
+    forbered_utskrift();
+    val::global("window").call<void>("print");
+}
+
+}  // namespace balvo::nett

@@ -1,0 +1,361 @@
+#!/usr/bin/env python3
+"""The web edition in a real browser: headless Chromium against the built folder, served on
+localhost. Works exercises by clicking and by the keyboard, checks the worksheet's lines (as
+the live region reads them), the score, the refusals, the own-equation dialog, the canvas
+drawing and the language switch.
+
+    nettleser_test.py FOLDER      (build-web/nett)
+"""
+import functools
+import glob
+import http.server
+import os
+import shutil
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+ROT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+sys.path.insert(0, os.path.join(ROT, "src", "web"))
+import lagtekster  # noqa: E402
+
+MAPPE = None
+MINUS = "\u2212"
+
+# Every canvas call of the page, recorded before the program starts: [canvas, call, font, ...].
+OPPTAK = """
+window.__kall = [];
+const p = CanvasRenderingContext2D.prototype;
+for (const n of ['fillText', 'fillRect']) {
+    const o = p[n];
+    p[n] = function (...a) { window.__kall.push([this.canvas.id, n, this.font, ...a]);
+                             return o.apply(this, a); };
+}
+"""
+
+
+class Tjener:
+    """The folder on an http://127.0.0.1 port, as python3 -m http.server serves it."""
+
+    def __init__(self, mappe):
+        class Stille(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *args):
+                pass
+
+        self.tjener = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(Stille, directory=mappe))
+        threading.Thread(target=self.tjener.serve_forever, daemon=True).start()
+        self.adresse = "http://127.0.0.1:%d/" % self.tjener.server_port
+
+    def stopp(self):
+        self.tjener.shutdown()
+
+
+def nettleser(profil):
+    valg = webdriver.ChromeOptions()
+    for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+              "--no-first-run", "--disable-background-networking",
+              "--disable-component-update", "--disable-sync", "--user-data-dir=" + profil,
+              "--window-size=1366,900"):
+        valg.add_argument(a)
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=valg)
+
+
+class Nettleser(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.tjener = Tjener(MAPPE)
+        cls.profil = tempfile.mkdtemp(prefix="balvo-chromium-")
+        cls.d = nettleser(cls.profil)
+        cls.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": OPPTAK})
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.d.quit()
+        cls.tjener.stopp()
+        shutil.rmtree(cls.profil, ignore_errors=True)
+
+    def setUp(self):
+        self.d.get(self.tjener.adresse)
+        self.d.execute_script("localStorage.clear()")
+        self.d.get(self.tjener.adresse)
+        self.vent(lambda: self.d.execute_script("return document.body.dataset.klar") == "1")
+
+    # --- helpers ---------------------------------------------------------------------------
+
+    def vent(self, vilkaar, tid=10):
+        slutt = time.time() + tid
+        while time.time() < slutt:
+            if vilkaar():
+                return
+            time.sleep(0.05)
+        self.fail("ventet forgjeves")
+
+    def e(self, id):
+        return self.d.find_element(By.ID, id)
+
+    def klikk(self, *ider):
+        for id in ider:
+            self.e(id).click()
+            self.rolig()
+
+    def rolig(self):
+        """Waits until the program has handled everything it was given."""
+        self.d.execute_async_script(
+            "const ferdig = arguments[0]; requestAnimationFrame(() => setTimeout(ferdig, 0));")
+
+    def linjer(self):
+        """The worksheet's rows as the live region reads them (empty rows left out)."""
+        tekst = self.d.execute_script(
+            "return [...document.querySelectorAll('#linjer p')].map(p => p.textContent)")
+        return [t for t in tekst if t]
+
+    def verdier(self):
+        return tuple(self.e(id).get_attribute("textContent") for id in ("Nivaa", "Loeste", "Poeng"))
+
+    def brukbare(self):
+        return self.d.execute_script(
+            "return [...document.querySelectorAll('#klientflate button.tast')]"
+            ".filter(b => !b.disabled).map(b => b.id).sort()")
+
+    def melding(self):
+        """Title, text and visible buttons of the open message box, or None."""
+        if not self.d.execute_script("return document.getElementById('meldingsboks').open"):
+            return None
+        knapper = [k.text for k in self.d.find_elements(By.CSS_SELECTOR, "#meldingsboks button")
+                   if k.is_displayed()]
+        return (self.e("meldingstittel").text,
+                self.e("meldingstekst").get_attribute("textContent"), knapper)
+
+    def svar(self, knapp):
+        self.d.find_element(By.CSS_SELECTOR, "#meldingsboks button[value=%s]" % knapp).click()
+        self.rolig()
+
+    def meny(self, meny, punkt):
+        self.klikk(meny)
+        self.d.find_element(By.CSS_SELECTOR, "[data-n='%s']" % punkt).click()
+        self.rolig()
+
+    def egen(self, *koeff):
+        self.meny("Meny", "egendef")
+        for k, tekst in enumerate(koeff):
+            boks = self.e("koeff_%d" % k)
+            boks.clear()
+            boks.send_keys(tekst)
+        self.klikk("OK")
+
+    def taster(self, tekst):
+        self.d.find_element(By.TAG_NAME, "body").send_keys(tekst)
+        self.rolig()
+
+    # --- the tests -------------------------------------------------------------------------
+
+    def test_start(self):
+        self.assertEqual(self.verdier(), ("1", "0", "0"))
+        self.assertEqual(self.linjer(), [])
+        self.assertEqual(self.brukbare(), [])
+        self.assertTrue(self.e("nyoppgave").is_enabled())
+        self.assertFalse(self.e("Pi_R").is_displayed())
+
+    def test_hver_tast_er_en_knapp_med_navn(self):
+        navn = {
+            "opr_0": "Legg til...", "opr_1": "Trekk fra...",
+            "opr_2": "Multipliser begge sider med..", "opr_3": "Divider begge sider med...",
+            "opr_4": "Trekk kvadratrot av begge sider", "opr_5": "Kvadrer begge sider",
+            "opr_6": "Snu alle fortegn", "opr_7": "Bytt sider", "siffer_0": "0",
+            "siffer_7": "7", "pm": "Negativt fortegn", "broekstrek": "Brøkstrek",
+            "Utfoer": "Utfør", "strykut": "Stryk ut", "variabel_0": "Den ukjente",
+            "variabel_1": "Den ukjente i andre", "scrollopp": "Rull opp",
+            "scrollned": "Rull ned",
+        }
+        for id, forventet in navn.items():
+            with self.subTest(id):
+                k = self.e(id)
+                self.assertEqual(k.tag_name, "button")
+                self.assertEqual(k.accessible_name, forventet)
+        self.assertEqual(self.d.execute_script(
+            "return document.querySelectorAll('#klientflate button.tast').length"), 26)
+
+    def test_oppgave_med_klikk(self):
+        self.egen("0", "2", "3", "0", "0", "7")
+        self.assertEqual(self.linjer(), ["2x + 3 = 7"])
+        self.assertEqual(self.brukbare(), ["opr_0", "opr_1", "opr_2", "opr_3", "opr_4",
+                                           "opr_5", "opr_6", "opr_7", "strykut"])
+        self.klikk("opr_1", "siffer_3", "Utfoer")
+        self.assertEqual(self.linjer(), ["2x + 3 = 7", "2x = 4"])
+        self.klikk("opr_3", "siffer_2", "Utfoer")
+        self.assertEqual(self.linjer(), ["2x + 3 = 7", "2x = 4", "x = 2"])
+        self.assertEqual(self.verdier(), ("1", "1", "1"))
+        self.assertTrue(self.e("Pi_R").is_displayed())
+        # The level of the options counts at the next solved exercise.
+        self.klikk("Option2")
+        self.klikk("Check1")
+        self.assertEqual(self.verdier()[0], "4")
+
+    def test_oppgave_med_tastaturet(self):
+        self.d.find_element(By.TAG_NAME, "body").send_keys(Keys.CONTROL, "e")
+        self.rolig()
+        self.vent(lambda: self.e("egenlikning").get_attribute("open") is not None)
+        for k, tekst in enumerate(["0", "5", "-10", "0", "0", "0"]):
+            boks = self.e("koeff_%d" % k)
+            boks.send_keys(Keys.CONTROL, "a")
+            boks.send_keys(tekst)
+        self.e("koeff_5").send_keys(Keys.ENTER)
+        self.rolig()
+        self.assertEqual(self.linjer(), ["5x " + MINUS + " 10 = 0"])
+        self.taster("+10" + Keys.ENTER)
+        self.assertEqual(self.linjer()[-1], "5x = 10")
+        # "-" is "Trekk fra..." while it can be chosen, then the negative sign.
+        self.taster("*-")
+        self.assertEqual(self.e("pm").is_enabled(), True)
+        self.taster(Keys.ESCAPE + ":5" + Keys.ENTER)
+        self.assertEqual(self.linjer(), ["5x " + MINUS + " 10 = 0", "5x = 10", "x = 2"])
+        self.assertEqual(self.verdier(), ("1", "1", "1"))
+        # Shift+X is x²; the digits wait for the next operand.
+        self.taster("+X")
+        self.assertNotIn("siffer_1", self.brukbare())
+        self.taster(Keys.ENTER)
+        self.assertEqual(self.linjer()[-1], "x² + x = x² + 2")
+        self.assertEqual(self.verdier(), ("1", "1", "1"))
+
+    def test_rulling(self):
+        self.egen("0", "1", "0", "0", "0", "0")
+        for _ in range(5):
+            self.taster("+1" + Keys.ENTER)
+        nyeste = ["x = 0", "x + 2 = 2", "x + 3 = 3", "x + 4 = 4", "x + 5 = 5"]
+        self.assertEqual(self.linjer(), nyeste)
+        self.assertIn("scrollopp", self.brukbare())
+        self.assertNotIn("scrollned", self.brukbare())
+        # Looking at an earlier line, nothing can be done to it.
+        self.taster(Keys.PAGE_UP)
+        self.assertEqual(self.linjer(), ["x = 0", "x + 1 = 1", "x + 2 = 2", "x + 3 = 3",
+                                         "x + 4 = 4"])
+        self.assertEqual(self.brukbare(), ["scrollned", "strykut"])
+        self.klikk("scrollned")
+        self.assertEqual(self.linjer(), nyeste)
+        self.assertIn("opr_0", self.brukbare())
+
+    def test_paatale_og_advarsel(self):
+        self.egen("0", "1", "1", "0", "0", "3")
+        self.klikk("opr_3", "siffer_0", "Utfoer")
+        self.assertEqual(self.melding(), ("Påtale", "Du kan ikke dele med null.", ["OK"]))
+        self.svar("ok")
+        self.assertIsNone(self.melding())
+        self.assertEqual(self.linjer(), ["x + 1 = 3"])
+        # Squaring asks first; No adds no line, and the keys are those of "utført".
+        self.klikk("opr_5", "Utfoer")
+        tittel, tekst, knapper = self.melding()
+        self.assertEqual((tittel, knapper), ("Advarsel", ["Ja", "Nei"]))
+        self.assertTrue(tekst.startswith("x-verdier som gjør de to sidene i likningen like\n"))
+        self.assertTrue(tekst.endswith("\n\nVil du likevel kvadrere likningen?"))
+        self.svar("nei")
+        self.assertEqual(self.linjer(), ["x + 1 = 3"])
+        self.assertNotIn("Utfoer", self.brukbare())
+        # Multiplying by zero, answered Yes: the line is destroyed, as the pupil chose.
+        self.klikk("opr_2", "siffer_0", "Utfoer")
+        self.assertEqual(self.melding()[0:2],
+                         ("Advarsel", "Å gange med null vil ødelegge\nlikningen.\n\n"
+                                      "Vil du gjøre det likevel?"))
+        self.svar("ja")
+        self.assertEqual(self.linjer(), ["x + 1 = 3", "0 = 0"])
+
+    def test_egen_likning_avslag(self):
+        self.egen("3/", "0", "0", "0", "0", "0")
+        self.assertEqual(self.melding(), (
+            "Påtale", "Feil i ruta for x² på venstre side:\n«3/» er ikke et helt tall eller en "
+            "brøk.\nSkriv for eksempel 3, -2 eller -3/4.", ["OK"]))
+        self.svar("ok")
+        # The dialog stays open with the box chosen; the worksheet is as it was.
+        self.assertIsNotNone(self.e("egenlikning").get_attribute("open"))
+        self.assertEqual(self.d.execute_script("return document.activeElement.id"), "koeff_0")
+        self.assertEqual(self.linjer(), [])
+        self.klikk("Glem")
+        self.assertIsNone(self.e("egenlikning").get_attribute("open"))
+
+    def test_graf_uten_likning(self):
+        self.meny("Meny", "mmPapir")
+        self.assertEqual(self.melding(), ("Balvo 2.0", "Det er ingen likning å tegne", ["OK"]))
+        self.svar("ok")
+        self.egen("1", "0", "0", "0", "0", "4")
+        self.meny("Meny", "mmPapir")
+        self.assertIsNotNone(self.e("mmArk").get_attribute("open"))
+
+    def test_lerretet_tegner_linjen(self):
+        """Row 0 gets the typesetter's texts in order, the cell's top-left corner on the point."""
+        self.egen("3", "-3/4", "6/8", "0", "1", "5")
+        kall = self.d.execute_script(
+            "return window.__kall.filter(k => k[0] === 'Linje_0')")
+        tekster = [k[3] for k in kall if k[1] == "fillText"]
+        self.assertEqual(tekster, ["3", "x", "2", "3", "4", "x", "6", "8", "x", "5"])
+        self.assertEqual(sum(1 for k in kall if k[1] == "fillRect"), 9)
+        skala = self.d.execute_script(
+            "const s = getComputedStyle(document.documentElement).getPropertyValue('--s');"
+            "return parseFloat(s) * devicePixelRatio * 4 / 3;")
+        foerste = next(k for k in kall if k[1] == "fillText")
+        self.assertIn('"Liberation Serif"', foerste[2])
+        self.assertAlmostEqual(foerste[4] / skala, 4, delta=0.01)
+        stigning = self.d.execute_script(
+            "const c = document.createElement('canvas').getContext('2d');"
+            "c.font = '20px \"Liberation Serif\"';"
+            "return c.measureText('x').fontBoundingBoxAscent;")
+        self.assertAlmostEqual(foerste[5] / skala, 36.75 / 2 - 12 + stigning, delta=0.01)
+
+    def test_spraak(self):
+        forventet = {}
+        for sti in glob.glob(os.path.join(ROT, "translations", "*.ts")):
+            for sprak, kontekst, kilde, tekst in lagtekster.les(sti):
+                if (kontekst, kilde) == ("Arket", "Ny oppgave"):
+                    forventet[sprak] = tekst
+        self.meny("Spraak", "nn")
+        self.assertEqual(self.d.execute_script("return localStorage.getItem('balvo.spraak')"),
+                         "nn")
+        self.assertEqual(self.d.execute_script("return document.documentElement.lang"), "nn")
+        self.assertEqual(self.e("nyoppgave").text, forventet.get("nn", "Ny oppgave"))
+        # Kept for the next visit, with the zoom; nothing else is stored.
+        self.meny("Vis", "1.5")
+        self.d.get(self.tjener.adresse)
+        self.vent(lambda: self.d.execute_script("return document.body.dataset.klar") == "1")
+        self.assertEqual(self.d.execute_script("return document.documentElement.lang"), "nn")
+        self.assertEqual(self.d.execute_script(
+            "return document.documentElement.style.getPropertyValue('--s')"), "1.500000")
+        self.assertEqual(sorted(self.d.execute_script("return Object.keys(localStorage)")),
+                         ["balvo.spraak", "balvo.zoom"])
+        self.meny("Spraak", "nb")
+        self.assertEqual(self.e("nyoppgave").text, "Ny oppgave")
+
+    def test_utskrift(self):
+        self.meny("Meny", "Utskrift")
+        self.assertEqual(self.melding(),
+                         ("Til etteretning", "Det er ingen oppgave å skrive ut ennå.", ["OK"]))
+        self.svar("ok")
+        self.egen("0", "2", "0", "0", "0", "4")
+        self.klikk("opr_3", "siffer_2", "Utfoer")
+        self.d.execute_script("dispatchEvent(new Event('beforeprint'))")
+        self.assertEqual(self.d.execute_script(
+            "return document.querySelectorAll('#utskrift .utskriftslinje').length"), 2)
+        self.assertEqual(self.d.execute_script(
+            "return document.querySelectorAll('#utskrift img.merke').length"), 1)
+
+    def test_uten_webassembly(self):
+        self.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                               {"source": "delete window.WebAssembly;"})
+        try:
+            self.d.get(self.tjener.adresse)
+            self.vent(lambda: self.e("ingenwasm").is_displayed())
+            self.assertIn("WebAssembly", self.e("ingenwasm").text)
+        finally:
+            self.d.quit()
+            type(self).d = nettleser(self.profil)
+            self.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": OPPTAK})
+
+
+if __name__ == "__main__":
+    MAPPE = os.path.abspath(sys.argv.pop(1))
+    unittest.main(verbosity=2)
