@@ -64,9 +64,7 @@ const Veitilfelle veitilfeller[] = {
     {"tre_x_er_tre_x_pluss_1", {hele(0, 3, 0), hele(0, 3, 1)}, Utfall::ingen_loesning, ""},
     {"x_er_x", {hele(0, 1, 0), hele(0, 1, 0)}, Utfall::alle_tall, ""},
     {"x2_er_minus_4", {hele(1, 0, 0), hele(0, 0, -4)}, Utfall::ingen_loesning, ""},
-    {"null_er_fem", {hele(0, 0, 0), hele(0, 0, 5)}, Utfall::ingen_loesning, ""},
     {"x_er_5", {hele(0, 1, 0), hele(0, 0, 5)}, Utfall::vei, ""},
-    {"minus_x_er_3", {hele(0, -1, 0), hele(0, 0, 3)}, Utfall::vei, "Snu fortegn"},
     {"minus_2x_er_4", {hele(0, -2, 0), hele(0, 0, 4)}, Utfall::vei, "Del med -2"},
     {"x_samlet_venstre",
      {hele(0, 3, 2), hele(0, 1, -4)},
@@ -80,15 +78,6 @@ const Veitilfelle veitilfeller[] = {
      {hele(2, 3, -1), hele(1, -1, 4)},
      Utfall::vei,
      "Trekk fra x² | Legg til x | Legg til 5 | Trekk kvadratrot | Trekk fra 2"},
-    {"fire_x2_pluss_4x_er_3",
-     {hele(4, 4, 0), hele(0, 0, 3)},
-     Utfall::vei,
-     "Legg til 1 | Del med 4 | Trekk kvadratrot | Trekk fra 1/2"},
-    {"x2_er_2", {hele(1, 0, 0), hele(0, 0, 2)}, Utfall::vei, "Trekk kvadratrot"},
-    {"broek_foran_x",
-     {hele(0, 0, 1), Side{{0, 1}, {1, 2}, {0, 1}}},
-     Utfall::vei,
-     "Gang med 2 | Bytt side"},
     {"halv_x_legges_til",
      {Side{{0, 1}, {1, 2}, {0, 1}}, hele(0, 1, 1)},
      Utfall::vei,
@@ -125,8 +114,6 @@ struct Stegtilfelle {
 
 TEST(Stegtekst, AsTheOperandFieldWritesIt) {
     const Stegtilfelle tilfeller[] = {
-        {{Operasjon::trekk_fra, 3, 1, 0}, "Trekk fra 3"},
-        {{Operasjon::del, 2, 1, 0}, "Del med 2"},
         {{Operasjon::del, -2, 3, 0}, "Del med -2/3"},
         {{Operasjon::legg_til, 1, 4, 0}, "Legg til 1/4"},
         {{Operasjon::trekk_fra, 2, 1, 1}, "Trekk fra 2x"},
@@ -137,33 +124,9 @@ TEST(Stegtekst, AsTheOperandFieldWritesIt) {
         {{Operasjon::gang, -1, 1, 0}, "Gang med -1"},
         {{Operasjon::gang, 1, 1, 1}, "Gang med x"},
         {{Operasjon::del, 1, 1, 1}, "Del med x"},
-        {{Operasjon::rot, 1, 1, 0}, "Trekk kvadratrot"},
         {{Operasjon::kvadrer, 1, 1, 0}, "Kvadrer"},
-        {{Operasjon::snu, 1, 1, 0}, "Snu fortegn"},
-        {{Operasjon::bytt, 1, 1, 0}, "Bytt side"},
     };
     for (const auto& t : tilfeller) EXPECT_EQ(stegtekst(t.steg), t.tekst);
-}
-
-TEST(Tipstekst, EveryOutcome) {
-    Veiledning v;
-    v.utfall = Utfall::vei;
-    v.steg = {{Operasjon::trekk_fra, 3, 1, 0}, {Operasjon::del, 2, 1, 0}};
-    EXPECT_EQ(tipstekst(v), "Neste steg: Trekk fra 3\nDa er du 2 steg fra løsningen.");
-    v.steg.resize(1);
-    EXPECT_EQ(tipstekst(v), "Neste steg: Trekk fra 3\nDa er du 1 steg fra løsningen.");
-    v.steg.clear();
-    EXPECT_EQ(tipstekst(v), "Likningen er løst.");
-    v.utfall = Utfall::ingen_loesning;
-    EXPECT_EQ(tipstekst(v), "Denne likningen har ingen løsning.");
-    v.utfall = Utfall::alle_tall;
-    EXPECT_EQ(tipstekst(v), "Alle tall er løsninger av denne likningen.");
-    v.utfall = Utfall::ikke_fram;
-    EXPECT_EQ(tipstekst(v), "Herfra kommer du ikke fram til løsningen av oppgaven.");
-    v.utfall = Utfall::ingen_kort_vei;
-    EXPECT_EQ(tipstekst(v), "Fant ingen kort vei herfra.");
-    EXPECT_EQ(stegrad(4, 3), "4 (korteste: 3)");
-    EXPECT_EQ(stegrad(4, std::nullopt), "4");
 }
 
 TEST(Proeverad, WhatIsWrongWithASolvedLine) {
@@ -173,11 +136,6 @@ TEST(Proeverad, WhatIsWrongWithASolvedLine) {
     };
     const Side x = hele(0, 1, 0);
     const Tilfelle tilfeller[] = {
-        {{hele(1, 2, 0), hele(0, 0, 3)}, {x, Side{{0, 1}, {0, 1}, {-1, 1}, {2, 1}}}, "stemmer"},
-        {{hele(0, 3, 0), hele(0, 3, 1)},
-         {x, Side{{0, 1}, {0, 1}, {-1, 6}}},
-         "stemmer ikke: x = −1/6 passer ikke i oppgaven"},
-        {{hele(1, 0, 0), hele(0, 2, 0)}, {x, hele(0, 0, 2)}, "stemmer ikke: x = 0 mangler"},
         {{hele(1, 2, 0), hele(0, 0, 3)},
          {x, hele(0, 0, 2)},
          "stemmer ikke: x = 2 passer ikke i oppgaven, x = 1 og x = −3 mangler"},

@@ -45,16 +45,12 @@ Side rot_h(Cellebroek k, Cellebroek radikand) {
 }
 
 const Mengdetilfelle mengdetilfeller[] = {
-    {"x2_er_9", {hele(1, 0, 0), hele(0, 0, 9)}, "3; −3"},
     {"x2_pluss_2x_er_3", {hele(1, 2, 0), hele(0, 0, 3)}, "1; −3"},
     {"x2_er_2", {hele(1, 0, 0), hele(0, 0, 2)}, "−√2; √2"},
     {"x2_er_minus_4", {hele(1, 0, 0), hele(0, 0, -4)}, "ingen"},
     {"dobbel_rot", {hele(1, -2, 1), hele(0, 0, 0)}, "1"},
-    {"lineaer", {hele(0, 2, 3), hele(0, 0, 5)}, "1"},
     {"halv", {Side{{0, 1}, {1, 2}, {0, 1}}, hele(0, 0, 3)}, "6"},
-    {"null_er_fem", {hele(0, 0, 0), hele(0, 0, 5)}, "ingen"},
     {"x_er_x", {hele(0, 1, 0), hele(0, 1, 0)}, "alle"},
-    {"tre_x_er_tre_x_pluss_1", {hele(0, 3, 0), hele(0, 3, 1)}, "ingen"},
     {"uforkortet", {Side{{2, 4}, {0, 5}, {-2, 1}}, hele(0, 0, 0)}, "2; −2"},
     {"irrasjonal_broek", {hele(2, 3, -1), hele(0, 0, 0)}, "−3/4 + (1/4)√17; −3/4 − (1/4)√17"},
     {"kvadratfaktor", {hele(1, 0, 0), hele(0, 0, 12)}, "2√3; −2√3"},
@@ -63,7 +59,6 @@ const Mengdetilfelle mengdetilfeller[] = {
     {"x_er_pm_rot_2", {hele(0, 1, 0), rot_h({1, 1}, {2, 1})}, "−√2; √2"},
     {"x_er_pm_rot_minus_4", {hele(0, 1, 0), rot_h({1, 1}, {-4, 1})}, "ingen"},
     {"x_pluss_1_er_pm_rot_5", {hele(0, 1, 1), rot_h({1, 1}, {5, 1})}, "−1 + √5; −1 − √5"},
-    {"to_x_er_pm_rot_8", {hele(0, 2, 0), rot_h({1, 1}, {8, 1})}, "−√2; √2"},
     {"x2_er_pm_1", {hele(1, 0, 0), rot_h({1, 1}, {1, 1})}, "1; −1"},
     {"x2_er_pm_rot_2", {hele(1, 0, 0), rot_h({1, 1}, {2, 1})}, "ukjent"},
     // A root on the left is not ±: √2 = x has one solution.

@@ -8,9 +8,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
-#include <string_view>
 
 #include "core/mainwindow/arket.h"
 #include "elev.h"
@@ -44,108 +44,73 @@ public:
     // first hint's first line, `lengde` its count or -1 when it named no step.
     std::string oekt(std::string& foerste, int& lengde) {
         arket_.nyoppgave_Click();
-        lengde = -1;
         std::string tekst = tips();
         foerste = tekst.substr(0, tekst.find('\n'));
-        if (tekst.rfind("Neste steg: ", 0) != 0) return "";
-        const auto linjeskift = tekst.find('\n');
-        const std::string andre = tekst.substr(linjeskift + 1);
-        lengde = std::atoi(andre.c_str() + std::string_view("Da er du ").size());
+        lengde = -1;
+        if (foerste.rfind("Neste steg: ", 0) != 0) return "";
+        lengde = std::atoi(tekst.c_str() + tekst.find('\n') + std::strlen("\nDa er du "));
         for (int igjen = lengde; igjen > 0; --igjen) {
-            const std::string forventet =
-                "Da er du " + std::to_string(igjen) + " steg fra løsningen.";
-            if (tekst.rfind("Neste steg: ", 0) != 0 ||
-                tekst.substr(tekst.find('\n') + 1) != forventet)
-                return "after " + std::to_string(lengde - igjen) + " steps the hint says «" +
-                       tekst + "», expected " + std::to_string(igjen) + " steps";
-            const std::string feil = taster(tekst.substr(12, tekst.find('\n') - 12));
-            if (!feil.empty()) return feil;
-            if (arket_.ark().sistelinje != lengde - igjen + 1)
-                return "«" + tekst + "» added no line";
+            const std::string steg = tekst.substr(12, tekst.find('\n') - 12);
+            if (tekst != "Neste steg: " + steg + "\nDa er du " + std::to_string(igjen) +
+                             " steg fra løsningen.")
+                return "with " + std::to_string(igjen) + " steps left the hint says «" + tekst +
+                       "»";
+            if (!skriv(steg) || arket_.ark().sistelinje != lengde - igjen + 1)
+                return "«" + steg + "» could not be typed or added no line";
             tekst = tips();
         }
-        const int n = arket_.ark().linjenr;
-        if (!loest(arket_.ark(), n)) return "the hints ended on a line that is not solved";
-        if (tekst != "Likningen er løst.")
-            return "on the solved line the hint says «" + tekst + "»";
+        if (!loest(arket_.ark(), arket_.ark().linjenr) || tekst != "Likningen er løst.")
+            return "the hints ended on a line that is not solved: «" + tekst + "»";
         const std::string steg =
             std::to_string(lengde) + " (korteste: " + std::to_string(lengde) + ")";
-        if (skall_.stegrad != steg)
-            return "Steg: «" + skall_.stegrad + "», expected «" + steg + "»";
-        if (skall_.proeverad != "stemmer") return "Prøve: «" + skall_.proeverad + "»";
+        if (skall_.stegrad != steg || skall_.proeverad != "stemmer")
+            return "Steg: «" + skall_.stegrad + "», Prøve: «" + skall_.proeverad + "»";
         return "";
     }
-
-    const Ark& ark() const { return arket_.ark(); }
 
 private:
     std::string tips() {
         skall_.bokser.clear();
         arket_.Tips_Click();
-        if (skall_.bokser.size() != 1 || skall_.bokser[0].tittel != "Tips")
-            return "(no box «Tips»)";
+        if (skall_.bokser.size() != 1 || skall_.bokser[0].tittel != "Tips") return "(no box)";
         return skall_.bokser[0].tekst;
     }
 
-    bool trykk(int tast) {
-        if (!arket_.taster().test(static_cast<std::size_t>(tast))) return false;
-        if (tast >= opr0 && tast < opr0 + 8) arket_.opr_Click(tast - opr0);
-        if (tast >= siffer0 && tast < siffer0 + 10) arket_.siffer_Click(tast - siffer0);
-        if (tast == pm) arket_.pm_Click();
-        if (tast == broekstrek) arket_.broekstrek_Click();
-        if (tast == variabel0 || tast == variabel1) arket_.variabel_Click(tast - variabel0);
-        if (tast == Utfoer) {
+    bool trykk(int t) {
+        if (!arket_.taster().test(static_cast<std::size_t>(t))) return false;
+        if (t >= opr0 && t < opr0 + 8) arket_.opr_Click(t - opr0);
+        if (t >= siffer0 && t < siffer0 + 10) arket_.siffer_Click(t - siffer0);
+        if (t == pm) arket_.pm_Click();
+        if (t == broekstrek) arket_.broekstrek_Click();
+        if (t == variabel0 || t == variabel1) arket_.variabel_Click(t - variabel0);
+        if (t == Utfoer) {
             skall_.svar = {true, true};  // "Ja" to a warning
             arket_.Utfoer_Click();
-            skall_.svar.clear();
         }
         return true;
     }
 
-    // The step as the hint writes it, typed on the keypad as a pupil would read it.
-    std::string taster(std::string steg) {
-        const std::string hele = steg;
+    // The step as the hint writes it ("Trekk fra (1/2)x", "Del med -2"), typed on the keypad
+    // as a pupil reads it: the operation's key, then "-", digits, "/", digits, x or x², Utfør.
+    bool skriv(const std::string& steg) {
         static const char* navn[] = {"Legg til",         "Trekk fra", "Gang med",    "Del med",
                                      "Trekk kvadratrot", "Kvadrer",   "Snu fortegn", "Bytt side"};
-        int opr = -1;
-        for (int i = 7; i >= 0 && opr < 0; --i) {
-            const std::string_view n = navn[i];
-            if (steg.rfind(n, 0) == 0 && (steg.size() == n.size() || steg[n.size()] == ' ')) {
-                opr = i;
-                steg.erase(0, std::min(steg.size(), n.size() + 1));
+        for (int i = 7; i >= 0; --i) {
+            const std::string n = navn[i];
+            if (steg.rfind(n, 0) != 0 || (steg.size() > n.size() && steg[n.size()] != ' '))
+                continue;
+            if (!trykk(opr0 + i)) return false;
+            for (std::size_t k = n.size() + 1; k < steg.size(); ++k) {
+                const char c = steg[k];
+                if (c >= '0' && c <= '9' && !trykk(siffer0 + (c - '0'))) return false;
+                if ((c == '-' && !trykk(pm)) || (c == '/' && !trykk(broekstrek))) return false;
+                if (c == 'x' &&
+                    !trykk(steg.compare(k, std::string::npos, "x²") == 0 ? variabel1 : variabel0))
+                    return false;
             }
+            return trykk(Utfoer);
         }
-        std::vector<int> trykk_ = {opr0 + opr};
-        if (opr < 0) return "no operation in «" + hele + "»";
-        if (opr < 4) {
-            std::size_t i = 0;
-            const auto sifre = [&] {
-                while (i < steg.size() && steg[i] >= '0' && steg[i] <= '9')
-                    trykk_.push_back(siffer0 + (steg[i++] - '0'));
-            };
-            if (i < steg.size() && steg[i] == '-') {
-                trykk_.push_back(pm);
-                ++i;
-            }
-            if (i < steg.size() && steg[i] == '(') ++i;
-            sifre();
-            if (i < steg.size() && steg[i] == '/') {
-                trykk_.push_back(broekstrek);
-                ++i;
-                sifre();
-            }
-            if (i < steg.size() && steg[i] == ')') ++i;
-            if (steg.compare(i, std::string::npos, "x") == 0)
-                trykk_.push_back(variabel0);
-            else if (steg.compare(i, std::string::npos, "x²") == 0)
-                trykk_.push_back(variabel1);
-            else if (i != steg.size())
-                return "cannot type «" + hele + "»";
-        }
-        trykk_.push_back(Utfoer);
-        for (int t : trykk_)
-            if (!trykk(t)) return "«" + hele + "»: key " + std::to_string(t) + " is not usable";
-        return "";
+        return false;
     }
 
     Testskall skall_;

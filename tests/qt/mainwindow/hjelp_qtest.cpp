@@ -1,12 +1,16 @@
 // The menu "Hjelp" on the real window: where it stands, when its items are usable, the hint
-// box from Ctrl+T, and the rows "Steg:" and "Prøve:" after a solved exercise.
+// box from Ctrl+T, the window "Løsningsforslag", and the rows "Steg:" and "Prøve:" after a
+// solved exercise.
 #include <QAction>
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
+#include "qt/coach/loesningsforslag.h"
 #include "vindustest.h"
 
 class HjelpTest : public Vindustest {
@@ -71,18 +75,43 @@ private slots:
         QCOMPARE(tekst, QStringLiteral("Neste steg: Trekk fra 3\nDa er du 2 steg fra løsningen."));
         QCOMPARE(vindu->arket().ark().sistelinje, 0);  // the hint changed nothing
         QCOMPARE(vindu->arket().tips_brukt(), 1);
-        QVERIFY(vindu->arket().egne({"0", "3", "0", "0", "3", "1"}).ok);
-        svar_ok(tittel, tekst);
-        QTest::keyClick(vindu.get(), Qt::Key_T, Qt::ControlModifier);
-        QCOMPARE(tekst, QStringLiteral("Denne likningen har ingen løsning."));
     }
 
-    // The shortest way is found once the exercise is on screen, by the event loop.
-    void korteste_etter_tegningen() {
+    // The way typeset row by row with its operations, the solved marker, the text for screen
+    // readers and the clipboard; one window, the worksheet untouched. The shortest way from
+    // line 0 was found by the event loop once the exercise was on screen.
+    void loesningsforslag() {
         QVERIFY(vindu->arket().egne({"1", "2", "0", "0", "0", "3"}).ok);
         QVERIFY(!vindu->arket().korteste_kjent());
         QTRY_VERIFY(vindu->arket().korteste_kjent());
-        QCOMPARE(vindu->arket().korteste(), std::optional<int>(3));
+        QTest::keyClick(vindu.get(), Qt::Key_L, Qt::ControlModifier);
+        vindu->Loesningsforslag_Click();
+        QCOMPARE(vindu->findChildren<balvo::Loesningsforslag*>().size(), 1);
+        auto* f = vindu->findChild<balvo::Loesningsforslag*>();
+        QVERIFY(f->isVisible() && !f->isModal());
+        QCOMPARE(f->windowTitle(), QStringLiteral("Løsningsforslag"));
+        QCOMPARE(f->antall_rader(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(f->linjeboks(i)->antall_operasjoner() > 0);  // typeset
+            QCOMPARE(f->operasjonsboks(i)->antall_operasjoner() > 0, i < 3);
+            QCOMPARE(f->operasjonsboks(i)->y(), f->linjeboks(i)->y());  // beside its row
+        }
+        QCOMPARE(f->linjeboks(1)->y() - f->linjeboks(0)->y(), 48);  // 720 twips
+        QCOMPARE(f->linjeboks(2)->accessibleDescription(), QStringLiteral("x + 1 = ±2"));
+        const auto merker = f->findChildren<QLabel*>(QStringLiteral("Pi_R"));
+        QCOMPARE(merker.size(), 1);
+        QVERIFY(merker[0]->y() >= f->linjeboks(3)->y() - 1);
+        QCOMPARE(f->tekst(), QStringLiteral("Da er du 3 steg fra løsningen.\n"
+                                            "x² + 2x = 3    Legg til 1\n"
+                                            "x² + 2x + 1 = 4    Trekk kvadratrot\n"
+                                            "x + 1 = ±2    Trekk fra 1\n"
+                                            "x = −1 ± 2"));
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("kopier")), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), f->tekst());
+        QCOMPARE(vindu->arket().ark().sistelinje, 0);
+        QVERIFY(vindu->arket().egne({"1", "0", "0", "0", "0", "-4"}).ok);
+        vindu->Loesningsforslag_Click();
+        QCOMPARE(f->tekst(), QStringLiteral("Denne likningen har ingen løsning.\nx² = −4"));
     }
 
     void stegOgProeveEtterLoestOppgave() {
