@@ -2,13 +2,15 @@
 // of the six levels, drawn with a fixed seed: every question is timed on its own, and the
 // counters give the median and the worst time, how many questions ran past the budget (the
 // coach then says "Fant ingen kort vei herfra."), and the worst number of lines computed.
-// The budget is 50 ms per question. The lower bound's table is built once before the runs;
-// its time is printed first.
+// The budget is 50 ms per question. Times are the question's own processor time, so that
+// other work on a shared machine does not count; the worst wall-clock time stands beside
+// them. The lower bound's table is built once before the runs; its time is printed first.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <map>
 #include <memory>
 #include <vector>
@@ -25,6 +27,13 @@ using balvo::Tilstand;
 using Klokke = std::chrono::steady_clock;
 
 constexpr int antall_oppgaver = 1000;
+
+// This thread's processor time in seconds.
+double prosessortid() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
 
 // Line 0 of each exercise of a level, from the program's own generator.
 const std::vector<Tilstand>& oppgaver(int nivaa) {
@@ -50,6 +59,7 @@ void korteste_fra_linje_0(benchmark::State& state) {
     auto ark = std::make_unique<Ark>();
     balvo::toemlinje(*ark, 0);
     std::vector<double> tider;
+    double verst_vegg = 0;
     int sprengt = 0;
     std::uint64_t mest_regnet = 0;
     for (auto _ : state) {
@@ -59,10 +69,13 @@ void korteste_fra_linje_0(benchmark::State& state) {
         for (const Tilstand& linje : linjer) {
             linje.til(*ark, 0);
             const auto start = Klokke::now();
+            const double foer = prosessortid();
             const balvo::Veiledning v = balvo::veiled(*ark, 0);
+            const double s = prosessortid() - foer;
             const auto slutt = Klokke::now();
             benchmark::DoNotOptimize(v);
-            const double s = std::chrono::duration<double>(slutt - start).count();
+            verst_vegg = std::max(verst_vegg,
+                                  std::chrono::duration<double, std::milli>(slutt - start).count());
             tider.push_back(s * 1000.0);
             sum += s;
             if (v.utfall == balvo::Utfall::ingen_kort_vei) ++sprengt;
@@ -73,6 +86,7 @@ void korteste_fra_linje_0(benchmark::State& state) {
     std::sort(tider.begin(), tider.end());
     state.counters["median_ms"] = tider[tider.size() / 2];
     state.counters["verst_ms"] = tider.back();
+    state.counters["verst_vegg_ms"] = verst_vegg;
     state.counters["over_budsjett"] = sprengt;
     state.counters["linjer_verst"] = static_cast<double>(mest_regnet);
 }
