@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     balvo::ArketVindu vindu;
     Forstemaling vakt;
     vindu.installEventFilter(&vakt);
+    balvo::husk_zoom(vindu);
     balvo::vis_maksimert(vindu);
     return QApplication::exec();
 }

@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     QTranslator oversetter;
     balvo::forbered_programmet(oversetter);
     balvo::ArketVindu vindu;
+    balvo::husk_zoom(vindu);
     balvo::vis_maksimert(vindu);
     return QApplication::exec();
 }

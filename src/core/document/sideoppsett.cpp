@@ -34,4 +34,21 @@ double sidehoeyde(const Dokumentside& side) {
     return (side.topp ? topphoeyde : 0) + std::max(0, linjer) * radsteg - mellomrom;
 }
 
+std::vector<Radutvalg> tabellsider(const std::vector<double>& hoeyder, double foerste,
+                                   double resten) {
+    std::vector<Radutvalg> ut{{0, -1}};
+    double plass = foerste;
+    for (int i = 0; i < static_cast<int>(hoeyder.size()); ++i) {
+        const double h = hoeyder[static_cast<std::size_t>(i)];
+        Radutvalg& side = ut.back();
+        if (side.til >= side.fra && h > plass) {
+            ut.push_back({i, i - 1});
+            plass = resten;
+        }
+        ut.back().til = i;
+        plass -= h;
+    }
+    return ut;
+}
+
 }  // namespace balvo

@@ -2,6 +2,7 @@
 // The page layout of the worksheet document ("Lagre som", "Utskrift"): a header on the first
 // page, then the lines one under the other with their operations beside them, broken into
 // pages. Lengths in points.
+#include <array>
 #include <vector>
 
 #include "core/tekst/katalog.h"
@@ -16,6 +17,13 @@ inline constexpr double radhoeyde = 36.75;     // a worksheet row, as on screen
 inline constexpr double radsteg = 40;
 inline constexpr double topphoeyde = 64;
 inline constexpr double bunnhoeyde = 22;  // the page number
+
+// The lesson's first page: a table of its exercises under the header, a row of sums last.
+// The columns' widths (Nr., Oppgave, Nivå, Steg, Korteste, Tips, Forslag, Løst, Prøve, Poeng)
+// fill the page's width; a text too long for its column runs onto more lines.
+inline constexpr std::array<double, 10> oektbredder{24, 150, 32, 34, 48, 30, 44, 34, 80, 34};
+inline constexpr double tabellskrift = 9;  // points
+inline constexpr double cellekant = 3;     // between a cell's text and its rules
 }  // namespace sideoppsett
 
 // Before the first exercise there is nothing to save or print.
@@ -35,5 +43,16 @@ struct Dokumentside {
 std::vector<Dokumentside> sider(int sistelinje, double hoeyde);
 // How tall a page's content is.
 double sidehoeyde(const Dokumentside& side);
+
+// Rows fra..til (inclusive) of a table on one page.
+struct Radutvalg {
+    int fra = 0;
+    int til = -1;
+};
+// Table rows of the given heights broken into pages that hold `foerste` points of rows on the
+// first page and `resten` on each further one. A row is never split; one taller than a page
+// gets a page of its own. At least one page, even for no rows.
+std::vector<Radutvalg> tabellsider(const std::vector<double>& hoeyder, double foerste,
+                                   double resten);
 
 }  // namespace balvo

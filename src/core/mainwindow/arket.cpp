@@ -47,6 +47,10 @@ void Arket::settnivaa() {
 }
 
 void Arket::ryddopp() {
+    // What was on the sheet goes into the lesson record before the sheet is emptied.
+    if (har_oppgave_) logg_.push_back(post_naa());
+    oppgave_poeng_ = 0;
+    loest_linje_.reset();
     for (int i = 0; i <= ark_.sistelinje; ++i) toemlinje(ark_, i);
     ark_.sistelinje = 0;
     ark_.rad = 0;
@@ -85,6 +89,7 @@ void Arket::poengsum() {
     // An exercise scores once: the first time one of its lines is solved.
     if (!loest(ark_, ark_.linjenr) || oppgave_scoret_) return;
     oppgave_scoret_ = true;
+    oppgave_poeng_ = nivaa_;
     poeng_ += nivaa_;
     loeste_ += 1;
     visverdier();

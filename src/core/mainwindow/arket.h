@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/coach/veileder.h"
+#include "core/mainwindow/oektlogg.h"
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
 #include "core/mainwindow/visning.h"
@@ -98,6 +99,11 @@ public:
     int forslag_brukt() const { return forslag_brukt_; }
     int steg_tatt() const { return steg_tatt_; }
 
+    // The lesson record: every exercise started in this run, the one on the sheet last, as it
+    // stands now. The coach's shortest way of an exercise left before it was known is found
+    // here.
+    std::vector<Loggpost> oekt();
+
 private:
     void rull(int steg, Modus modus);  // scroll rows 1..4 by one line
     void poengsum();                   // the score update of "utført"
@@ -105,6 +111,8 @@ private:
     void vislinjeoprifelt(int n, int k);  // the record of line n beside row k
     bool bygger_operand() const;          // an operand is being typed on the newest line
     void linje_naadd();                   // the newest line was reached: undo can come back here
+    void ny_post(bool egen);              // a new exercise is on line 0
+    Loggpost post_naa() const;            // the exercise on the sheet, for the lesson record
 
     // What an undone step puts back: the record of the line it started from and the line it
     // wrote, as they were before it.
@@ -157,6 +165,14 @@ private:
     int forslag_brukt_ = 0;
     int steg_tatt_ = 0;
     std::optional<Vurdering> vurdering_;
+
+    // The lesson record: the exercises left behind, and what is known of the one on the sheet
+    // beyond the counters above.
+    std::vector<Loggpost> logg_;
+    bool egen_ = false;
+    int startnivaa_ = 1;
+    std::int64_t oppgave_poeng_ = 0;
+    std::optional<Tilstand> loest_linje_;
 };
 
 }  // namespace balvo

@@ -28,6 +28,7 @@ Egnesvar Arket::egne(const std::array<std::string, 6>& koeff) {
     skall_.tilforgrunnen();
     visning_.rad(ark_, 0, 0);
     har_oppgave_ = true;
+    ny_post(true);
     settmodus(Modus::ny_oppgave);
     linje_naadd();
     return {};

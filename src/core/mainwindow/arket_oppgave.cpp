@@ -61,6 +61,7 @@ void Arket::nyoppgave_Click() {
     const auto dump = linjedump(ark_, 0);
     skall_.diagnostikk(Diagnoseboks::dump, {dump[0], dump[1]});
     har_oppgave_ = true;
+    ny_post(false);
     settmodus(Modus::ny_oppgave);
     linje_naadd();
 }

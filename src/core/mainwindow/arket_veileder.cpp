@@ -43,6 +43,7 @@ void Arket::vurder() {
     // every one taken back with "Angre".
     vurdering_ = Vurdering{steg_tatt_, korteste(), Tilstand::fra(ark_, 0),
                            Tilstand::fra(ark_, ark_.linjenr)};
+    loest_linje_ = vurdering_->linje;
     visvurdering();
 }
 

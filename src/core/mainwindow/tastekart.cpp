@@ -67,6 +67,22 @@ constexpr Menypunkt hjelp[] = {
     {"loesningsforslag", BALVO_TR("Arket", "Løsningsforslag"), N::l},
 };
 
+// Ctrl++ on keyboards with a key of its own for +, Ctrl+= where + is Shift and =.
+constexpr Menypunkt vis[] = {
+    {"stoerre", BALVO_TR("Arket", "Større"), N::ingen, false, "+="},
+    {"mindre", BALVO_TR("Arket", "Mindre"), N::ingen, false, "-"},
+    {"vanlig", BALVO_TR("Arket", "Vanlig størrelse"), N::ingen, false, "0"},
+    {"vismellomrom"},
+    {"fyll", BALVO_TR("Arket", "Fyll vinduet"), N::ingen, false, {}, true},
+};
+
+constexpr Menypunkt oekt[] = {
+    {"lagreoekt", BALVO_TR("Arket", "Lagre økta som..."), N::s, true},
+    {"skrivutoekt", BALVO_TR("Arket", "Skriv ut økta..."), N::p, true},
+};
+
+constexpr std::span<const Menypunkt> menyene[] = {meny, rediger, hjelp, vis, oekt};
+
 }  // namespace
 
 std::span<const Tastevalg> tastevalg() {
@@ -95,6 +111,26 @@ std::span<const Menypunkt> redigermenyen() {
 
 std::span<const Menypunkt> hjelpmenyen() {
     return hjelp;
+}
+
+std::span<const Menypunkt> vismenyen() {
+    return vis;
+}
+
+std::span<const Menypunkt> oektmenyen() {
+    return oekt;
+}
+
+const Menypunkt* finn_menypunkt(Tastenavn tast, bool skift, std::string_view tekst) {
+    for (const auto m : menyene) {
+        for (const Menypunkt& p : m) {
+            // Ctrl with a letter: the key and Shift as given. With a character: the
+            // character says whether Shift was needed.
+            if (p.snarvei != N::ingen && p.snarvei == tast && p.skift == skift) return &p;
+            if (tekst.size() == 1 && p.tegn.find(tekst[0]) != std::string_view::npos) return &p;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace balvo

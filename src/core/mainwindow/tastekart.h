@@ -63,6 +63,9 @@ struct Menypunkt {
     std::string_view navn;  // "egendef", "mmPapir", ...
     Tekst tekst{nullptr, nullptr};
     Tastenavn snarvei = Tastenavn::ingen;  // with Ctrl; none for the About box
+    bool skift = false;                    // the shortcut with Shift too
+    std::string_view tegn{};  // or: Ctrl with any of these characters typed ("+=" for "Større")
+    bool avkrysbar = false;   // an item that is on or off ("Fyll vinduet")
 };
 
 inline constexpr Tekst valgmeny = BALVO_TR("Arket", "Valg");
@@ -72,8 +75,20 @@ std::span<const Menypunkt> valgmenyen();
 inline constexpr Tekst redigermeny = BALVO_TR("Arket", "Rediger");
 std::span<const Menypunkt> redigermenyen();
 
-// The menu "Hjelp", last: the coach's "Tips" and "Løsningsforslag".
+// The menu "Hjelp": the coach's "Tips" and "Løsningsforslag".
 inline constexpr Tekst hjelpmeny = BALVO_TR("Arket", "Hjelp");
 std::span<const Menypunkt> hjelpmenyen();
+
+// The menu "Vis", after "Hjelp": the zoom of the whole window.
+inline constexpr Tekst vismeny = BALVO_TR("Arket", "Vis");
+std::span<const Menypunkt> vismenyen();
+
+// The menu "Økt", after "Vis": the lesson record saved as PDF or printed.
+inline constexpr Tekst oektmeny = BALVO_TR("Arket", "Økt");
+std::span<const Menypunkt> oektmenyen();
+
+// The menu item of a Ctrl shortcut: the key's name, Shift held, the character typed (empty
+// for none); nullptr when it is no item's.
+const Menypunkt* finn_menypunkt(Tastenavn tast, bool skift, std::string_view tekst);
 
 }  // namespace balvo

@@ -24,17 +24,24 @@ namespace {
 using ui::twips;
 
 // The worksheet's measures: a row 6105 twips wide and 735 high, 720 below the one before,
-// the operation that leads on from it in a field 2805 wide beside it.
-QRect radsted(int i) {
-    return twips(0, 720 * i, 6105, 735);
+// the operation that leads on from it in a field 2805 wide beside it; at the main window's
+// zoom.
+QRect sted(const Twips& t, double zoom) {
+    const Piksler p = skaler(t, zoom);
+    return {p.venstre, p.topp, p.bredde, p.hoeyde};
 }
-QRect feltsted(int i) {
-    return twips(6270, 720 * i, 2805, 735);
+QRect radsted(int i, double zoom) {
+    return sted({0, 720 * i, 6105, 735}, zoom);
+}
+QRect feltsted(int i, double zoom) {
+    return sted({6270, 720 * i, 2805, 735}, zoom);
 }
 
-ui::Bildeboks* boks(QWidget* eier, const QRect& sted, const QColor& farge, double punkter) {
+ui::Bildeboks* boks(QWidget* eier, const QRect& sted, const QColor& farge, double punkter,
+                    double zoom) {
     auto* b = new ui::Bildeboks(eier);
     b->setGeometry(sted);
+    b->settzoom(zoom, 735 / 20.0);
     b->settforgrunn(farge);
     b->settfontnavn("MS Sans Serif");
     b->settstoerrelse(punkter);
@@ -44,21 +51,20 @@ ui::Bildeboks* boks(QWidget* eier, const QRect& sted, const QColor& farge, doubl
 // The solved marker beside a solved row, placed as the main window places its own.
 class Radmerke : public Merke {
 public:
-    Radmerke(QWidget* eier, QPoint origo) : eier_(eier), origo_(origo) {}
+    Radmerke(QWidget* eier, QPoint origo, double zoom) : eier_(eier), origo_(origo), zoom_(zoom) {}
     void vismerke(double venstre, double topp) override {
-        auto* merke = new QLabel(eier_);
+        auto* merke = new ui::Merkeflate(eier_);
         merke->setObjectName(QStringLiteral("Pi_R"));
-        merke->setPixmap(ui::loestmerke(eier_->devicePixelRatioF() > 1 ? 2.0 : 1.0));
-        merke->setAttribute(Qt::WA_TranslucentBackground);
-        merke->resize(ui::merkestoerrelse);
-        merke->move(origo_ + QPoint(qRound(venstre * ui::piksler_per_punkt),
-                                    qRound(topp * ui::piksler_per_punkt)));
+        merke->resize(ui::skaler(ui::merkestoerrelse, zoom_));
+        const double k = ui::piksler_per_punkt * zoom_;
+        merke->move(origo_ + QPoint(qRound(venstre * k), qRound(topp * k)));
     }
     void skjulmerke() override {}
 
 private:
     QWidget* eier_;
     QPoint origo_;
+    double zoom_;
 };
 
 QString qtekst(const std::string& s) {
@@ -112,7 +118,17 @@ Loesningsforslag::Loesningsforslag(QWidget* eier)
     oppsett->addWidget(knapper);
 }
 
+void Loesningsforslag::settzoom(double zoom) {
+    zoom_ = zoom;
+    overskrift_->setFont(ui::skrift(QStringLiteral("MS Sans Serif"), 9.75 * zoom, true));
+    tekst_->setFont(ui::skrift(QStringLiteral("Arial"), 10 * zoom));
+    tekst_->setMaximumHeight(qRound(twips(1800) * zoom));
+    if (vist_) vis(Veiledning(veiledning_));
+}
+
 void Loesningsforslag::vis(const Veiledning& v) {
+    veiledning_ = v;
+    vist_ = true;
     qDeleteAll(rader_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     linjer_.clear();
     felter_.clear();
@@ -123,11 +139,12 @@ void Loesningsforslag::vis(const Veiledning& v) {
     const QColor blaa = ui::qfarge(moerkeblaa);
     for (int i = 0; i < n; ++i) {
         // The first row is the line the pupil stands on, in black as the exercise row is.
-        auto* linje = boks(rader_, radsted(i), i == 0 ? QColor(Qt::black) : blaa, 13.5);
-        auto* felt = boks(rader_, feltsted(i), blaa, 8.25);
+        auto* linje =
+            boks(rader_, radsted(i, zoom_), i == 0 ? QColor(Qt::black) : blaa, 13.5, zoom_);
+        auto* felt = boks(rader_, feltsted(i, zoom_), blaa, 8.25, zoom_);
         linje->setObjectName(QStringLiteral("linje_%1").arg(i));
         felt->setObjectName(QStringLiteral("operasjon_%1").arg(i));
-        Radmerke merke(rader_, radsted(i).topLeft());
+        Radmerke merke(rader_, radsted(i, zoom_).topLeft(), zoom_);
         tegnlinje(*ark, i, 0, *linje, merke);
         if (i + 1 < n) vislinjeopr(*ark, i, 1, *felt);
         linje->setAccessibleName(tr("Linje %1").arg(i + 1));
@@ -137,7 +154,7 @@ void Loesningsforslag::vis(const Veiledning& v) {
         felter_.push_back(felt);
     }
     const int siste = std::max(n - 1, 0);
-    rader_->resize(feltsted(siste).right() + 1, radsted(siste).bottom() + 1);
+    rader_->resize(feltsted(siste, zoom_).right() + 1, radsted(siste, zoom_).bottom() + 1);
     tekst_->setPlainText(overskrift() + "\n" + qtekst(arktekst(*ark)));
     // Rows, fields and markers made after the window was shown are shown with it; the marker
     // goes on top of the row it follows.
@@ -147,7 +164,8 @@ void Loesningsforslag::vis(const Veiledning& v) {
     }
     // Wide enough for the rows, tall enough for a way of eight steps.
     auto* rulle = findChild<QScrollArea*>(QStringLiteral("rader"));
-    rulle->setMinimumSize(rader_->width() + 4, std::min(rader_->height(), radsted(5).top()) + 4);
+    rulle->setMinimumSize(rader_->width() + 4,
+                          std::min(rader_->height(), radsted(5, zoom_).top()) + 4);
     adjustSize();
 }
 

@@ -25,6 +25,8 @@ public:
 
     // Shows this way (or why there is none), in place of what the window showed.
     void vis(const Veiledning& veiledning);
+    // The rows, fields and texts at the main window's zoom, the way shown again.
+    void settzoom(double zoom);
 
     // For the tests and screen readers: the heading, the rows and the text.
     QString overskrift() const;
@@ -39,6 +41,9 @@ private:
     QPlainTextEdit* tekst_ = nullptr;
     std::vector<ui::Bildeboks*> linjer_;
     std::vector<ui::Bildeboks*> felter_;
+    Veiledning veiledning_;  // the way shown, to show again at another zoom
+    bool vist_ = false;
+    double zoom_ = 1;
 };
 
 }  // namespace balvo

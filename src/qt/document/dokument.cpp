@@ -63,7 +63,7 @@ void Dokument::tegntopp(QPainter& maler) const {
     maler.setPen(Qt::black);
     maler.setFont(punktfont(maler, 18, true));
     maler.drawText(QRectF(0, 0, bredde, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromUtf8(ui::programnavn));
+                   topp_.tittel.isEmpty() ? QString::fromUtf8(ui::programnavn) : topp_.tittel);
     maler.setFont(punktfont(maler, 10));
     maler.drawText(QRectF(0, 0, bredde, 24), Qt::AlignRight | Qt::AlignVCenter, topp_.dato);
 

@@ -14,13 +14,25 @@ class QPainter;
 
 namespace balvo {
 
-// The header: the date and the captions with their values ("Poeng:", "12").
+// The header: the date and the captions with their values ("Poeng:", "12"); the title is the
+// program's name unless another is given.
 struct Topptekst {
     QString dato;
     std::vector<std::pair<QString, QString>> verdier;
+    QString tittel;
 };
 
-class Dokument {
+// A document of pages for printers, PDF: how many pages a printable area holds, and each page
+// painted onto a painter whose unit is the point, origin at the area's top left, its number
+// "nr / antall" at the foot.
+class Sider {
+public:
+    virtual ~Sider() = default;
+    virtual int antall(double hoeyde) const = 0;
+    virtual void tegnside(QPainter& maler, double hoeyde, int nr, int antall) const = 0;
+};
+
+class Dokument : public Sider {
 public:
     static constexpr double bredde = sideoppsett::bredde;
 
@@ -40,6 +52,11 @@ public:
     // top left. A page number is written at `bunn` when antall > 0.
     void tegn(QPainter& maler, const Dokumentside& side, int nr = 0, int antall = 0,
               double bunn = 0) const;
+
+    int antall(double hoeyde) const override { return static_cast<int>(sider(hoeyde).size()); }
+    void tegnside(QPainter& maler, double hoeyde, int nr, int antall) const override {
+        tegn(maler, sider(hoeyde).at(static_cast<std::size_t>(nr - 1)), nr, antall, hoeyde);
+    }
 
 private:
     void tegntopp(QPainter& maler) const;

@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <functional>
 
 #include "core/mainwindow/meldinger.h"
 #include "qt/mainwindow/arketvindu.h"
@@ -33,6 +34,7 @@ const char* const utskrift_feilet = "Utskriften kunne ikke startes.";
 const char* const pdf_filter = "PDF-dokument (*.pdf)";
 const char* const png_filter = "PNG-bilde (*.png)";
 const char* const standardnavn = "likning.pdf";
+const char* const oektnavn = "økt.pdf";
 
 constexpr double punkt_per_mm = 72.0 / 25.4;
 constexpr double bildeskala = 2.0;  // pixels per point in a PNG: 144 dpi, sharp when zoomed
@@ -41,9 +43,12 @@ bool erpng(const QString& sti) {
     return QFileInfo(sti).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
 }
 
+// A menu item's text as the title of the dialog it opens, without the dots of "som...".
 QString menytekst(const QWidget& vindu, const char* navn) {
     const auto* a = vindu.findChild<QAction*>(QLatin1String(navn));
-    return a ? a->text() : QString();
+    QString tekst = a ? a->text() : QString();
+    while (tekst.endsWith(QLatin1Char('.'))) tekst.chop(1);
+    return tekst;
 }
 
 QString etikett(const QWidget& vindu, const char* navn) {
@@ -52,13 +57,12 @@ QString etikett(const QWidget& vindu, const char* navn) {
 }
 
 // Printed text is a dark blue on white that every printer renders; the screen's ink.
-bool tegn(const Dokument& dokument, QPagedPaintDevice& enhet, int fra, int til) {
+bool tegn(const Sider& dokument, QPagedPaintDevice& enhet, int fra, int til) {
     const QRectF flate = enhet.pageLayout().paintRect(QPageLayout::Point);
     // A narrower page than A4 with our margins gets the whole document scaled down.
     const double skala = std::min(1.0, flate.width() / Dokument::bredde);
     const double hoeyde = flate.height() / skala;
-    const auto sider = dokument.sider(hoeyde);
-    const int antall = static_cast<int>(sider.size());
+    const int antall = dokument.antall(hoeyde);
     fra = fra > 0 ? std::min(fra, antall) : 1;
     til = til > 0 ? std::min(til, antall) : antall;
 
@@ -70,7 +74,7 @@ bool tegn(const Dokument& dokument, QPagedPaintDevice& enhet, int fra, int til) 
         if (nr > fra && !enhet.newPage()) return false;
         maler.save();
         maler.scale(enheter_per_punkt * skala, enheter_per_punkt * skala);
-        dokument.tegn(maler, sider[static_cast<std::size_t>(nr - 1)], nr, antall, hoeyde);
+        dokument.tegnside(maler, hoeyde, nr, antall);
         maler.restore();
     }
     return maler.end();
@@ -83,11 +87,11 @@ void settsideoppsett(QPagedPaintDevice& enhet) {
                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
 }
 
-bool tegnsider(const Dokument& dokument, QPagedPaintDevice& enhet, int fra, int til) {
+bool tegnsider(const Sider& dokument, QPagedPaintDevice& enhet, int fra, int til) {
     return tegn(dokument, enhet, fra, til);
 }
 
-bool skrivpdf(const Dokument& dokument, QIODevice& ut) {
+bool skrivpdf(const Sider& dokument, QIODevice& ut) {
     QPdfWriter pdf(&ut);
     settsideoppsett(pdf);
     pdf.setResolution(600);
@@ -115,24 +119,35 @@ QImage lagbilde(const Dokument& dokument) {
     return bilde;
 }
 
-QString lagre(const Dokument& dokument, const QString& sti) {
+namespace {
+
+// Written to a temporary file and renamed into place only when it is complete: a save that
+// fails leaves nothing behind, and says why.
+QString skrivfil(const QString& sti, const std::function<bool(QIODevice&)>& skriv) {
     const QString vist = QDir::toNativeSeparators(sti);
     QSaveFile fil(sti);
     if (!fil.open(QIODevice::WriteOnly)) return QString::fromUtf8(kan_ikke_opprette).arg(vist);
-    bool ok = false;
-    if (erpng(sti)) {
-        QImageWriter skriver(&fil, "png");
-        ok = skriver.write(lagbilde(dokument));
-    } else {
-        ok = skrivpdf(dokument, fil);
-    }
-    // Until commit the text lives in a temporary file; without it nothing is left behind.
+    const bool ok = skriv(fil);
     if (!ok || fil.error() != QFileDevice::NoError) {
         fil.cancelWriting();
         return QString::fromUtf8(skrivefeil).arg(vist);
     }
     if (!fil.commit()) return QString::fromUtf8(skrivefeil).arg(vist);
     return {};
+}
+
+}  // namespace
+
+QString lagre(const Dokument& dokument, const QString& sti) {
+    return skrivfil(sti, [&](QIODevice& ut) {
+        if (!erpng(sti)) return skrivpdf(dokument, ut);
+        QImageWriter skriver(&ut, "png");
+        return skriver.write(lagbilde(dokument));
+    });
+}
+
+QString lagrepdf(const Sider& dokument, const QString& sti) {
+    return skrivfil(sti, [&](QIODevice& ut) { return skrivpdf(dokument, ut); });
 }
 
 Dokument vindusdokument(ArketVindu& vindu, const QString& dato) {
@@ -146,10 +161,42 @@ Dokument vindusdokument(ArketVindu& vindu, const QString& dato) {
 }
 
 namespace {
+
 QString idag() {
     return QLocale(QLocale::NorwegianBokmal)
         .toString(QDate::currentDate(), QStringLiteral("d. MMMM yyyy"));
 }
+
+void paatale(ArketVindu& vindu, const QString& feil) {
+    const QByteArray tekst = feil.toUtf8();
+    vindu.melding(tittel_paatale,
+                  std::string_view(tekst.constData(), static_cast<std::size_t>(tekst.size())));
+}
+
+// Where the file dialog starts: the pupil's documents, or home.
+QString dokumentmappe() {
+    QString mappe = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (mappe.isEmpty() || !QDir(mappe).exists()) mappe = QDir::homePath();
+    return mappe;
+}
+
+// Prints through the system's dialog (a page range may be chosen); "Påtale" when it fails.
+void skrivut(ArketVindu& vindu, const Sider& dokument, const char* navn, const char* meny) {
+    QPrinter skriver(QPrinter::HighResolution);
+    settsideoppsett(skriver);
+    // Also the name the dialog offers when printing to a file.
+    skriver.setDocName(QFileInfo(QString::fromUtf8(navn)).completeBaseName());
+    const QRectF flate = skriver.pageLayout().paintRect(QPageLayout::Point);
+    QPrintDialog dialog(&skriver, &vindu);
+    dialog.setWindowTitle(menytekst(vindu, meny));
+    dialog.setMinMax(1, dokument.antall(flate.height()));
+    if (dialog.exec() != QDialog::Accepted) return;
+    const bool utvalg = skriver.printRange() == QPrinter::PageRange;
+    if (!tegnsider(dokument, skriver, utvalg ? skriver.fromPage() : 0,
+                   utvalg ? skriver.toPage() : 0))
+        vindu.melding(tittel_paatale, utskrift_feilet);
+}
+
 }  // namespace
 
 bool lagreark(ArketVindu& vindu, const QString& sti) {
@@ -159,9 +206,7 @@ bool lagreark(ArketVindu& vindu, const QString& sti) {
     }
     const QString feil = lagre(vindusdokument(vindu, idag()), sti);
     if (feil.isEmpty()) return true;
-    const QByteArray tekst = feil.toUtf8();
-    vindu.melding(tittel_paatale,
-                  std::string_view(tekst.constData(), static_cast<std::size_t>(tekst.size())));
+    paatale(vindu, feil);
     return false;
 }
 
@@ -170,8 +215,7 @@ void lagresom(ArketVindu& vindu) {
         vindu.melding(tittel_etteretning, tr(ingen_oppgave_lagre));
         return;
     }
-    QString mappe = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (mappe.isEmpty() || !QDir(mappe).exists()) mappe = QDir::homePath();
+    const QString mappe = dokumentmappe();
     const QString pdf = QString::fromUtf8(pdf_filter);
     const QString png = QString::fromUtf8(png_filter);
     QString valgt = pdf;
@@ -189,20 +233,46 @@ void skrivut(ArketVindu& vindu) {
         vindu.melding(tittel_etteretning, tr(ingen_oppgave_skrive));
         return;
     }
-    const Dokument dokument = vindusdokument(vindu, idag());
-    QPrinter skriver(QPrinter::HighResolution);
-    settsideoppsett(skriver);
-    // Also the name the dialog offers when printing to a file: likning.pdf, as when saving.
-    skriver.setDocName(QFileInfo(QString::fromUtf8(standardnavn)).completeBaseName());
-    const QRectF flate = skriver.pageLayout().paintRect(QPageLayout::Point);
-    QPrintDialog dialog(&skriver, &vindu);
-    dialog.setWindowTitle(menytekst(vindu, "Utskrift"));
-    dialog.setMinMax(1, static_cast<int>(dokument.sider(flate.height()).size()));
-    if (dialog.exec() != QDialog::Accepted) return;
-    const bool utvalg = skriver.printRange() == QPrinter::PageRange;
-    if (!tegnsider(dokument, skriver, utvalg ? skriver.fromPage() : 0,
-                   utvalg ? skriver.toPage() : 0))
-        vindu.melding(tittel_paatale, utskrift_feilet);
+    skrivut(vindu, vindusdokument(vindu, idag()), standardnavn, "Utskrift");
+}
+
+Oektdokument oektdokument(ArketVindu& vindu, const QString& dato) {
+    return Oektdokument(
+        vindu.arket().oekt(), dato,
+        {etikett(vindu, "Label1"), etikett(vindu, "Label4"), etikett(vindu, "Label3")});
+}
+
+bool lagreoektfil(ArketVindu& vindu, const QString& sti) {
+    if (!vindu.arket().har_oppgave()) {
+        vindu.melding(tittel_etteretning, tr(ingen_oppgave_lagre));
+        return false;
+    }
+    const QString feil = lagrepdf(oektdokument(vindu, idag()), sti);
+    if (feil.isEmpty()) return true;
+    paatale(vindu, feil);
+    return false;
+}
+
+void lagreoekt(ArketVindu& vindu) {
+    if (!vindu.arket().har_oppgave()) {
+        vindu.melding(tittel_etteretning, tr(ingen_oppgave_lagre));
+        return;
+    }
+    const QString pdf = QString::fromUtf8(pdf_filter);
+    QString sti = QFileDialog::getSaveFileName(
+        &vindu, menytekst(vindu, "lagreoekt"),
+        QDir(dokumentmappe()).filePath(QString::fromUtf8(oektnavn)), pdf);
+    if (sti.isEmpty()) return;
+    if (QFileInfo(sti).suffix().isEmpty()) sti += QStringLiteral(".pdf");
+    lagreoektfil(vindu, sti);
+}
+
+void skrivutoekt(ArketVindu& vindu) {
+    if (!vindu.arket().har_oppgave()) {
+        vindu.melding(tittel_etteretning, tr(ingen_oppgave_skrive));
+        return;
+    }
+    skrivut(vindu, oektdokument(vindu, idag()), oektnavn, "skrivutoekt");
 }
 
 }  // namespace balvo

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "qt/document/dokument.h"
+#include "qt/document/oektdokument.h"
 
 class QIODevice;
 class QPagedPaintDevice;
@@ -19,22 +20,31 @@ void settsideoppsett(QPagedPaintDevice& enhet);
 
 // Paints the document page by page (pages fra..til, 1-based; 0 means all). False when the
 // device could not be painted on.
-bool tegnsider(const Dokument& dokument, QPagedPaintDevice& enhet, int fra = 0, int til = 0);
-bool skrivpdf(const Dokument& dokument, QIODevice& ut);
+bool tegnsider(const Sider& dokument, QPagedPaintDevice& enhet, int fra = 0, int til = 0);
+bool skrivpdf(const Sider& dokument, QIODevice& ut);
 // The whole worksheet as one tall picture, 2 pixels to the point.
 QImage lagbilde(const Dokument& dokument);
 
 // Writes the document to `sti`: PNG when the name ends in .png, otherwise PDF. Returns an
 // empty text on success, otherwise the message for the pupil; a failed save leaves no file.
 QString lagre(const Dokument& dokument, const QString& sti);
+// The same for a document that is always PDF (the lesson record).
+QString lagrepdf(const Sider& dokument, const QString& sti);
 
 // The document of the window's worksheet, the header read from its labels.
 Dokument vindusdokument(ArketVindu& vindu, const QString& dato);
 
+// The lesson record of the window's run.
+Oektdokument oektdokument(ArketVindu& vindu, const QString& dato);
+
 // "Lagre som" without the dialog: saves to `sti` and shows any error. True when saved.
 bool lagreark(ArketVindu& vindu, const QString& sti);
+// "Lagre økta som..." without the dialog, the same way.
+bool lagreoektfil(ArketVindu& vindu, const QString& sti);
 // The menu handlers' whole work: the file dialog, the print dialog.
 void lagresom(ArketVindu& vindu);
 void skrivut(ArketVindu& vindu);
+void lagreoekt(ArketVindu& vindu);
+void skrivutoekt(ArketVindu& vindu);
 
 }  // namespace balvo

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTimer>
 #include <QWidget>
 
@@ -11,6 +12,7 @@
 #include "qt/ui/bildeboks.h"
 #include "qt/ui/felles.h"
 #include "qt/ui/meldingsboks.h"
+#include "qt/ui/zoomstil.h"
 
 namespace balvo {
 
@@ -26,11 +28,22 @@ QString qtekst(std::string_view tekst) {
 
 ArketVindu::ArketVindu(QWidget* forelder) : QMainWindow(forelder) {
     setWindowTitle(QString::fromUtf8(ui::programnavn));
-    auto* flate = new QWidget(this);
-    flate->setObjectName(QStringLiteral("klientflate"));
-    flate->setMinimumSize(ui::twips(klientflate).size());
-    setCentralWidget(flate);
-    byggkontroller(flate);
+    // The design's client area in the window's top left corner; zoomed larger than the
+    // window, it scrolls.
+    rulle_ = new QScrollArea(this);
+    rulle_->setObjectName(QStringLiteral("rulleflate"));
+    rulle_->setFrameShape(QFrame::NoFrame);
+    rulle_->setWidgetResizable(false);
+    rulle_->viewport()->setBackgroundRole(QPalette::Window);
+    rulle_->setMinimumSize(ui::twips(klientflate).size());
+    flate_ = new QWidget;
+    flate_->setObjectName(QStringLiteral("klientflate"));
+    flate_->resize(ui::twips(klientflate).size());
+    rulle_->setWidget(flate_);
+    setCentralWidget(rulle_);
+    stil_ = new ui::Zoomstil;
+    stil_->setParent(this);
+    byggkontroller(flate_);
     byggmeny();
     new Tastatur(*this);  // keyboard, menu shortcuts, accessible names
     arket_.Form_Load();
@@ -54,6 +67,8 @@ void ArketVindu::setttaster(const Tastesett& brukbare) {
     if (angre_) angre_->setEnabled(arket_.kan_angre());
     for (QAction* a : {tips_, forslag_})
         if (a) a->setEnabled(arket_.hjelp_brukbar());
+    for (const char* navn : {"lagreoekt", "skrivutoekt"})
+        if (auto* a = findChild<QAction*>(QLatin1String(navn))) a->setEnabled(arket_.har_oppgave());
     // A new exercise: its shortest way is found once the line is on screen, not before.
     if (arket_.har_oppgave() && !arket_.korteste_kjent() && !korteste_bestilt_) {
         korteste_bestilt_ = true;
@@ -93,18 +108,21 @@ void ArketVindu::visvurdering(std::string_view steg, std::string_view proeve) {
     steg_->setText(qtekst(steg));
     proeve_->setText(qtekst(proeve));
     // A verdict too long for its lines is written a little smaller rather than cut off.
-    QFont f = ui::skrift(QStringLiteral("Arial"), 12);
+    QFont f = ui::skrift(QStringLiteral("Arial"), 12 * zoom_);
     const auto for_lang = [&] {
         return QFontMetrics(f)
                    .boundingRect(proeve_->contentsRect(), Qt::TextWordWrap, proeve_->text())
                    .height() > proeve_->contentsRect().height();
     };
-    while (for_lang() && f.pointSizeF() > 8) f.setPointSizeF(f.pointSizeF() - 0.5);
+    while (for_lang() && f.pointSizeF() > 8 * zoom_) f.setPointSizeF(f.pointSizeF() - 0.5 * zoom_);
     proeve_->setFont(f);
 }
 
 void ArketVindu::visforslag(const Veiledning& veiledning) {
-    if (!loesningsforslag_) loesningsforslag_ = new Loesningsforslag(this);
+    if (!loesningsforslag_) {
+        loesningsforslag_ = new Loesningsforslag(this);
+        if (zoom_ != 1) loesningsforslag_->settzoom(zoom_);
+    }
     loesningsforslag_->vis(veiledning);
     loesningsforslag_->show();
     loesningsforslag_->raise();
@@ -120,8 +138,9 @@ bool ArketVindu::spoersmaal(std::string_view tittel, std::string_view tekst) {
 }
 
 void ArketVindu::vismerke(double venstre, double topp) {
-    // The logic places the marker in points of the client area.
-    merke_->move(qRound(venstre * ui::piksler_per_punkt), qRound(topp * ui::piksler_per_punkt));
+    // The logic places the marker in points of the client area at 100 %.
+    const double k = ui::piksler_per_punkt * zoom_;
+    merke_->move(qRound(venstre * k), qRound(topp * k));
     merke_->show();
     merke_->raise();
 }

@@ -6,15 +6,19 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "core/mainwindow/arket.h"
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
+#include "core/mainwindow/utforming.h"
 
 class QAbstractButton;
 class QAction;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace balvo {
 
@@ -25,7 +29,8 @@ class Loesningsforslag;
 
 namespace ui {
 class Bildeboks;
-}
+class Zoomstil;
+}  // namespace ui
 
 // The hidden diagnostic texts, one message per line; off unless enabled with
 // QT_LOGGING_RULES="balvo.diagnostikk=true".
@@ -68,20 +73,55 @@ public:
     // The menu "Hjelp".
     void Tips_Click();
     void Loesningsforslag_Click();
+    // The menu "Vis": the zoom of the whole window, 1 the design, 0.5 to 4.
+    void Stoerre_Click();
+    void Mindre_Click();
+    void Vanlig_Click();
+    void Fyll_Click(bool paa);
+    void settzoom(double zoom);
+    double zoom() const { return zoom_; }
+    // "Fyll vinduet": the largest zoom at which the whole design fits, kept as the window is
+    // resized.
+    void settfyll(bool paa);
+    bool fyller() const { return fyll_; }
+    // The menu "Økt": the lesson record as PDF, or printed.
+    void Lagreoekt_Click();
+    void Skrivutoekt_Click();
+
+signals:
+    // The pupil chose another zoom: what start-up remembers for the next run.
+    void zoomValgt(double zoom, bool fyll);
 
 private:
     void byggkontroller(QWidget* flate);
     void byggmeny();
+    void byggvismeny();
+    void byggoektmeny();
+    void brukzoom(double zoom);    // every control, font and drawing at this zoom
+    void fyllpaanytt();            // the zoom that fills the window, when it is on
+    void visvalg();                // the items of "Vis" as the zoom allows
     void trykk(Tast t, bool paa);  // a key, option or check box was clicked
 
     Klokketilfeldig tilfeldig_;
     Arket arket_{*this, tilfeldig_};
 
+    // The controls as built from the table, for the zoom: each with its row of the table.
+    std::vector<std::pair<const Kontroll*, QWidget*>> kontroller_;
+    QScrollArea* rulle_ = nullptr;
+    QWidget* flate_ = nullptr;  // the client area of the design
+    ui::Zoomstil* stil_ = nullptr;
+    double zoom_ = 1;
+    bool fyll_ = false;
+    QAction* stoerre_ = nullptr;
+    QAction* mindre_ = nullptr;
+    QAction* vanlig_ = nullptr;
+    QAction* fyllvalg_ = nullptr;
+
     std::array<ui::Bildeboks*, 5> linjer_{};
     std::array<ui::Bildeboks*, 5> opfelter_{};
     ui::Bildeboks* dumpboks_ = nullptr;      // Linje(7)
     ui::Bildeboks* diagnoseboks_ = nullptr;  // Linje(8)
-    QLabel* merke_ = nullptr;                // Pi_R
+    QWidget* merke_ = nullptr;               // Pi_R
     QLabel* nivaa_ = nullptr;
     QLabel* poeng_ = nullptr;
     QLabel* loeste_ = nullptr;

@@ -16,6 +16,7 @@
 #include "qt/ui/bildeboks.h"
 #include "qt/ui/felles.h"
 #include "qt/ui/tasteflate.h"
+#include "qt/ui/zoomstil.h"
 
 namespace balvo {
 
@@ -110,14 +111,15 @@ void ArketVindu::byggkontroller(QWidget* flate) {
                 w = panel(forelder, ui::qfarge(k.farge));
                 break;
             case Kontrollart::merke:
-                w = merke_ = new QLabel(forelder);
-                merke_->setPixmap(ui::loestmerke(devicePixelRatioF() > 1 ? 2.0 : 1.0));
-                merke_->setAttribute(Qt::WA_TranslucentBackground);
+                w = merke_ = new ui::Merkeflate(forelder);
                 break;
         }
         w->setObjectName(QLatin1String(k.navn.data(), static_cast<qsizetype>(k.navn.size())));
         w->setGeometry(ui::twips(k.sted));
         if (k.tekst.kilde || k.art == Kontrollart::etikett) w->setFont(ui::skrift(k.skrift));
+        // The controls the style draws take the zoom from it.
+        w->setStyle(stil_);
+        kontroller_.emplace_back(&k, w);
     }
 
     dumpboks_->hide();
@@ -219,6 +221,8 @@ void ArketVindu::byggmeny() {
             connect(a, &QAction::triggered, this, &ArketVindu::Loesningsforslag_Click);
         }
     }
+    byggvismeny();
+    byggoektmeny();
 }
 
 }  // namespace balvo

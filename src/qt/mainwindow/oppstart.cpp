@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QSettings>
+#include <memory>
 
 #include "qt/about/ikon.h"
 #include "qt/mainwindow/arketvindu.h"
@@ -20,6 +22,34 @@ void forbered_programmet(QTranslator& oversetter) {
             break;
         }
     }
+}
+
+namespace {
+
+constexpr char zoomnokkel[] = "zoom";
+constexpr char fyllnokkel[] = "fyll";
+
+std::unique_ptr<QSettings> innstillinger() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("balvo"), QStringLiteral("balvo"));
+}
+
+}  // namespace
+
+void husk_zoom(ArketVindu& vindu) {
+    {
+        const auto lagret = innstillinger();
+        bool tall = false;
+        const double zoom = lagret->value(QLatin1String(zoomnokkel), 1.0).toDouble(&tall);
+        vindu.settzoom(tall ? zoom : 1.0);
+        vindu.settfyll(lagret->value(QLatin1String(fyllnokkel), false).toBool());
+    }
+    QObject::connect(&vindu, &ArketVindu::zoomValgt, &vindu, [](double zoom, bool fyll) {
+        const auto lagret = innstillinger();
+        lagret->setValue(QLatin1String(zoomnokkel), zoom);
+        lagret->setValue(QLatin1String(fyllnokkel), fyll);
+        lagret->sync();
+    });
 }
 
 void vis_maksimert(ArketVindu& vindu) {

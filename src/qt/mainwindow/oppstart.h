@@ -11,6 +11,11 @@ class ArketVindu;
 // application's event loop.
 void forbered_programmet(QTranslator& oversetter);
 
+// The zoom the pupil chose last time (menu "Vis"), read from the program's settings
+// (~/.config/balvo/balvo.conf) and put in force; each new choice is remembered there for the
+// next run. A value the program cannot use gives 100 %.
+void husk_zoom(ArketVindu& vindu);
+
 // Shows the main window maximized, filling the screen's free area even where no window
 // manager maximizes it.
 void vis_maksimert(ArketVindu& vindu);

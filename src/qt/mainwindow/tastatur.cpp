@@ -87,23 +87,48 @@ Tastenavn tastenavn(int qtast) {
     }
 }
 
-QKeySequence snarvei(Tastenavn tast) {
-    static constexpr std::pair<Tastenavn, Qt::Key> bokstaver[] = {
-        {Tastenavn::c, Qt::Key_C}, {Tastenavn::e, Qt::Key_E}, {Tastenavn::g, Qt::Key_G},
-        {Tastenavn::l, Qt::Key_L}, {Tastenavn::p, Qt::Key_P}, {Tastenavn::s, Qt::Key_S},
-        {Tastenavn::t, Qt::Key_T}, {Tastenavn::z, Qt::Key_Z}};
+namespace {
+
+// The menus whose items have shortcuts, in the menu bar's order.
+constexpr std::span<const Menypunkt> (*menyene[])() = {valgmenyen, redigermenyen, hjelpmenyen,
+                                                       vismenyen, oektmenyen};
+
+constexpr std::pair<Tastenavn, Qt::Key> bokstaver[] = {
+    {Tastenavn::c, Qt::Key_C}, {Tastenavn::e, Qt::Key_E}, {Tastenavn::g, Qt::Key_G},
+    {Tastenavn::l, Qt::Key_L}, {Tastenavn::p, Qt::Key_P}, {Tastenavn::s, Qt::Key_S},
+    {Tastenavn::t, Qt::Key_T}, {Tastenavn::z, Qt::Key_Z}};
+
+// The characters of the zoom's shortcuts, by the key that types them.
+constexpr std::pair<char, Qt::Key> tegnene[] = {
+    {'+', Qt::Key_Plus}, {'=', Qt::Key_Equal}, {'-', Qt::Key_Minus}, {'0', Qt::Key_0}};
+
+char tegn(int qtast) {
+    for (const auto& [t, q] : tegnene)
+        if (q == qtast) return t;
+    return 0;
+}
+
+}  // namespace
+
+QList<QKeySequence> snarveier(const Menypunkt& punkt) {
+    QList<QKeySequence> ut;
     for (const auto& [navn, qtast] : bokstaver)
-        if (navn == tast) return QKeySequence(Qt::CTRL | qtast);
-    return {};
+        if (navn == punkt.snarvei)
+            ut << QKeySequence(punkt.skift ? QKeyCombination(Qt::CTRL | Qt::SHIFT, qtast)
+                                           : QKeyCombination(Qt::CTRL, qtast));
+    for (char c : punkt.tegn)
+        for (const auto& [t, qtast] : tegnene)
+            if (t == c) ut << QKeySequence(Qt::CTRL | qtast);
+    return ut;
 }
 
 Tastatur::Tastatur(ArketVindu& vindu) : QObject(&vindu), vindu_(vindu) {
     vindu.installEventFilter(this);
-    for (const auto meny : {valgmenyen(), redigermenyen(), hjelpmenyen()})
-        for (const auto& m : meny)
+    for (const auto meny : menyene)
+        for (const auto& m : meny())
             if (auto* a = vindu.findChild<QAction*>(
                     QLatin1String(m.navn.data(), static_cast<qsizetype>(m.navn.size()))))
-                a->setShortcut(snarvei(m.snarvei));
+                a->setShortcuts(snarveier(m));
     navngitaster(vindu);
 }
 
@@ -112,16 +137,18 @@ bool Tastatur::trykk(int tast, Qt::KeyboardModifiers mod, const QString& tekst) 
     // is not the active window (no window manager gave it back after a dialog).
     const Tastenavn navn = tastenavn(tast);
     const unsigned e = endring(mod);
-    for (const auto meny : {valgmenyen(), redigermenyen(), hjelpmenyen()}) {
-        for (const auto& m : meny) {
-            if (m.snarvei == Tastenavn::ingen || m.snarvei != navn || e != ctrl) continue;
-            const QLatin1String punkt(m.navn.data(), static_cast<qsizetype>(m.navn.size()));
+    if ((e & ~skift) == ctrl) {
+        const char c = tegn(tast);
+        if (const Menypunkt* m = finn_menypunkt(navn, (e & skift) != 0,
+                                                c ? std::string_view(&c, 1) : std::string_view())) {
+            const QLatin1String punkt(m->navn.data(), static_cast<qsizetype>(m->navn.size()));
             if (auto* a = vindu_.findChild<QAction*>(punkt); a && a->isEnabled()) a->trigger();
             return true;
         }
     }
-    const QByteArray tegn = tekst.toUtf8();
-    const Tastevalg* v = finn_tastevalg(navn, e, std::string_view(tegn.constData(), tegn.size()));
+    const QByteArray skrevet = tekst.toUtf8();
+    const Tastevalg* v =
+        finn_tastevalg(navn, e, std::string_view(skrevet.constData(), skrevet.size()));
     if (!v) return false;
     switch (v->handling) {
         case Tastehandling::kopier:

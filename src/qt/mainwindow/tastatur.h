@@ -3,6 +3,7 @@
 // the keyboard that acts exactly like a click while the key is usable, every key has an
 // accessible name, and every worksheet row tells its equation as text.
 #include <QKeySequence>
+#include <QList>
 #include <QObject>
 
 #include "core/entry/taster.h"
@@ -16,8 +17,8 @@ class ArketVindu;
 
 // The key's name in the core's keyboard map; Tastenavn::ingen for keys it matches by character.
 Tastenavn tastenavn(int qtast);
-// The Ctrl shortcut of a menu item, empty for none.
-QKeySequence snarvei(Tastenavn tast);
+// The Ctrl shortcuts of a menu item, the first the one the menu shows; empty for none.
+QList<QKeySequence> snarveier(const Menypunkt& punkt);
 
 // Installs the keyboard, the menu shortcuts and the accessible names on the window.
 class Tastatur : public QObject {

@@ -27,7 +27,7 @@ void Bildeboks::toem() {
 }
 
 double Bildeboks::hoeyde() const {
-    return height() / piksler_per_punkt;
+    return punkthoeyde_ > 0 ? punkthoeyde_ : height() / skala();
 }
 
 void Bildeboks::settfontnavn(std::string_view navn) {
@@ -64,16 +64,29 @@ void Bildeboks::settforgrunn(const QColor& farge) {
     update();
 }
 
+void Bildeboks::settzoom(double zoom, double punkthoeyde) {
+    if (zoom == zoom_ && punkthoeyde == punkthoeyde_) return;
+    zoom_ = zoom;
+    punkthoeyde_ = punkthoeyde;
+    // Drawn again from the list when next shown, sharp at the new scale.
+    bilde_ = QImage();
+    malt_ = 0;
+    update();
+}
+
 void Bildeboks::legg(Operasjon op) {
     liste_.push_back(std::move(op));
     update();
 }
 
 void Bildeboks::oppdater() const {
+    // On a screen of another density, or at another size, the image is drawn again from the
+    // list, sharp again.
+    if (bilde_.isNull() || bilde_.devicePixelRatio() != devicePixelRatioF()) nyttbilde();
     if (bilde_.isNull() || malt_ >= liste_.size()) return;
     // Only the new operations are painted; the image keeps everything before them.
     QPainter maler(&bilde_);
-    skaler(maler);
+    maler.scale(skala(), skala());
     Malerflate flate(&maler, hoeyde(), forgrunn_);
     for (; malt_ < liste_.size(); ++malt_) tegnop(flate, liste_[malt_]);
 }
@@ -81,7 +94,7 @@ void Bildeboks::oppdater() const {
 void Bildeboks::tegn(QPainter& maler) const {
     maler.save();
     Malerflate flate(&maler, hoeyde(), forgrunn_);
-    flate.settbakgrunn(QRectF(0, 0, width() / piksler_per_punkt, hoeyde()), bakgrunn_);
+    flate.settbakgrunn(QRectF(0, 0, width() / skala(), height() / skala()), bakgrunn_);
     flate.toem();
     for (const auto& op : liste_) tegnop(flate, op);
     maler.restore();
@@ -92,13 +105,9 @@ QImage Bildeboks::bilde(qreal tetthet) const {
     ut.setDevicePixelRatio(tetthet);
     ut.fill(bakgrunn_);
     QPainter maler(&ut);
-    skaler(maler);
+    maler.scale(skala(), skala());
     tegn(maler);
     return ut;
-}
-
-void Bildeboks::skaler(QPainter& maler) {
-    maler.scale(piksler_per_punkt, piksler_per_punkt);
 }
 
 void Bildeboks::tegnop(Malerflate& flate, const Operasjon& op) {
@@ -114,7 +123,7 @@ void Bildeboks::tegnop(Malerflate& flate, const Operasjon& op) {
     }
 }
 
-void Bildeboks::nyttbilde() {
+void Bildeboks::nyttbilde() const {
     const qreal tetthet = devicePixelRatioF();
     if (size().isEmpty()) {
         bilde_ = QImage();
@@ -126,9 +135,6 @@ void Bildeboks::nyttbilde() {
 }
 
 void Bildeboks::paintEvent(QPaintEvent* hendelse) {
-    // On a screen of another density the image is redrawn from the list, sharp again.
-    if (!size().isEmpty() && (bilde_.isNull() || bilde_.devicePixelRatio() != devicePixelRatioF()))
-        nyttbilde();
     oppdater();
     QPainter maler(this);
     if (bilde_.isNull()) {
@@ -140,7 +146,9 @@ void Bildeboks::paintEvent(QPaintEvent* hendelse) {
 
 void Bildeboks::resizeEvent(QResizeEvent* hendelse) {
     QWidget::resizeEvent(hendelse);
-    nyttbilde();
+    // Made when next shown: a zoom resizes the box and then has it typeset again.
+    bilde_ = QImage();
+    malt_ = 0;
 }
 
 }  // namespace balvo::ui

@@ -34,6 +34,11 @@ public:
     void rektangel(double x1, double y1, double x2, double y2) override;
 
     void settforgrunn(const QColor& farge);
+    // Shown at a zoom: `zoom` times the pixels to a point, the box `punkthoeyde` points tall
+    // whatever its pixels round to, so that the typesetters lay a line out the same at every
+    // zoom. The caller sets the new size and has the box drawn again.
+    void settzoom(double zoom, double punkthoeyde);
+    double zoom() const { return zoom_; }
     QColor forgrunn() const { return forgrunn_; }
     QColor bakgrunn() const { return bakgrunn_; }
     // The current font as the program set it (name, size in points, italic).
@@ -78,9 +83,9 @@ private:
 
     void legg(Operasjon op);
     static void tegnop(Malerflate& flate, const Operasjon& op);
-    void nyttbilde();
+    void nyttbilde() const;
     void oppdater() const;
-    static void skaler(QPainter& maler);
+    double skala() const { return piksler_per_punkt * zoom_; }  // pixels to a point
 
     std::vector<Operasjon> liste_;
     // The image holds the first malt_ operations; the rest are painted in one go when the
@@ -92,6 +97,8 @@ private:
     QString fontnavn_{QStringLiteral("MS Sans Serif")};
     double stoerrelse_ = 8.25;
     bool kursiv_ = false;
+    double zoom_ = 1;
+    double punkthoeyde_ = 0;  // 0: the height follows the pixels
 };
 
 }  // namespace balvo::ui

@@ -20,9 +20,9 @@ QFont skrift(const QString& navn, double punkter, bool fet, bool kursiv) {
     return font;
 }
 
-QFont skrift(const Skrift& s) {
+QFont skrift(const Skrift& s, double zoom) {
     static const char* const navn[] = {"MS Sans Serif", "Arial", "Times New Roman"};
-    return skrift(QString::fromLatin1(navn[static_cast<int>(s.familie)]), s.punkter, s.fet);
+    return skrift(QString::fromLatin1(navn[static_cast<int>(s.familie)]), s.punkter * zoom, s.fet);
 }
 
 QString qtr(const Tekst& tekst) {

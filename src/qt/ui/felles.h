@@ -5,9 +5,11 @@
 #include <QFont>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 
 #include "core/mainwindow/utforming.h"
+#include "core/mainwindow/zoom.h"
 #include "core/tekst/katalog.h"
 
 namespace balvo::ui {
@@ -38,7 +40,13 @@ QStringList fontfamilier(const QString& navn);
 
 // A font of the design: family (with its stand-in), size in points, bold and italic.
 QFont skrift(const QString& navn, double punkter, bool fet = false, bool kursiv = false);
-QFont skrift(const Skrift& skrift);
+// At a zoom: the size in points times the zoom.
+QFont skrift(const Skrift& skrift, double zoom = 1);
+
+// A size in pixels at a zoom, each side at least one pixel.
+inline QSize skaler(const QSize& stoerrelse, double zoom) {
+    return {::balvo::skaler(stoerrelse.width(), zoom), ::balvo::skaler(stoerrelse.height(), zoom)};
+}
 
 inline QColor qfarge(const Farge& f) {
     return {f.r, f.g, f.b};

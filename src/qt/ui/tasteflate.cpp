@@ -1,8 +1,10 @@
 #include "qt/ui/tasteflate.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
-#include <QToolButton>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 
 #include "qt/ui/felles.h"
 
@@ -47,11 +49,10 @@ QSize flatestoerrelse(Tastebilde bilde) {
     return {m.bredde, m.hoeyde};
 }
 
-void tegnflate(QPainter& maler, Tastebilde bilde, int siffer) {
+void tegnflate(QPainter& maler, Tastebilde bilde, int siffer, const QColor& blekk) {
     maler.save();
     maler.setRenderHint(QPainter::Antialiasing, true);
     maler.setRenderHint(QPainter::TextAntialiasing, true);
-    const QColor blekk(Qt::black);
     maler.setPen(QPen(blekk, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const QRectF hele(QPointF(0, 0), QSizeF(flatestoerrelse(bilde)));
     switch (bilde) {
@@ -141,37 +142,74 @@ void tegnflate(QPainter& maler, Tastebilde bilde, int siffer) {
     maler.restore();
 }
 
-QIcon tasteikon(Tastebilde bilde, int siffer) {
-    QIcon ikon;
-    for (const qreal tetthet : {1.0, 2.0}) {
-        QPixmap kart(flatestoerrelse(bilde) * tetthet);
-        kart.setDevicePixelRatio(tetthet);
-        kart.fill(Qt::transparent);
-        QPainter maler(&kart);
-        tegnflate(maler, bilde, siffer);
-        maler.end();
-        ikon.addPixmap(kart);
-    }
-    return ikon;
+namespace {
+
+// The ink of a face on a key that is not usable: black as the style greys out an icon, so
+// that the keys look as an icon button of the style would.
+QColor graa_blekk(const QWidget& tast) {
+    static QHash<QRgb, QColor> kjente;
+    const QRgb bakgrunn = tast.palette().color(QPalette::Disabled, QPalette::Window).rgba();
+    auto funnet = kjente.constFind(bakgrunn);
+    if (funnet != kjente.constEnd()) return *funnet;
+    QPixmap svart(1, 1);
+    svart.fill(Qt::black);
+    QStyleOption valg;
+    valg.initFrom(&tast);
+    const QPixmap graa = tast.style()->generatedIconPixmap(QIcon::Disabled, svart, &valg);
+    const QColor farge = graa.isNull() ? QColor(Qt::gray) : graa.toImage().pixelColor(0, 0);
+    return *kjente.insert(bakgrunn, farge);
 }
 
-QToolButton* lagtast(QWidget* flate, const QString& navn, const QRect& sted, Tastebilde bilde,
-                     const QString& tips, int siffer) {
-    auto* knapp = new QToolButton(flate);
+}  // namespace
+
+Tast::Tast(QWidget* forelder, Tastebilde bilde, int siffer)
+    : QToolButton(forelder), bilde_(bilde), siffer_(siffer) {}
+
+void Tast::settzoom(double zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    update();
+}
+
+QRectF Tast::flatested() const {
+    // Centred as the style centres an icon: on whole pixels, shifted while pressed.
+    QStyleOptionToolButton valg;
+    initStyleOption(&valg);
+    const QSizeF flate = QSizeF(flatestoerrelse(bilde_)) * zoom_;
+    const QSize hel(qRound(flate.width()), qRound(flate.height()));
+    QRect felt = style()->subControlRect(QStyle::CC_ToolButton, &valg, QStyle::SC_ToolButton, this);
+    if (valg.state & (QStyle::State_Sunken | QStyle::State_On))
+        felt.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &valg, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &valg, this));
+    const QRect plass = QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, hel, felt);
+    return QRectF(plass.topLeft(), flate);
+}
+
+void Tast::paintEvent(QPaintEvent*) {
+    QStylePainter maler(this);
+    QStyleOptionToolButton valg;
+    initStyleOption(&valg);
+    valg.icon = QIcon();
+    valg.text.clear();
+    maler.drawComplexControl(QStyle::CC_ToolButton, valg);
+    const QRectF sted = flatested();
+    maler.translate(sted.topLeft());
+    maler.scale(zoom_, zoom_);
+    tegnflate(maler, bilde_, siffer_, isEnabled() ? QColor(Qt::black) : graa_blekk(*this));
+}
+
+Tast* lagtast(QWidget* flate, const QString& navn, const QRect& sted, Tastebilde bilde,
+              const QString& tips, int siffer) {
+    auto* knapp = new Tast(flate, bilde, siffer);
     knapp->setObjectName(navn);
     knapp->setGeometry(sted);
-    knapp->setIcon(tasteikon(bilde, siffer));
-    knapp->setIconSize(flatestoerrelse(bilde));
     if (!tips.isEmpty()) knapp->setToolTip(tips);
     knapp->setFocusPolicy(Qt::NoFocus);
     return knapp;
 }
 
-QPixmap loestmerke(qreal tetthet) {
-    QPixmap kart(merkestoerrelse * tetthet);
-    kart.setDevicePixelRatio(tetthet);
-    kart.fill(Qt::transparent);
-    QPainter maler(&kart);
+void tegnmerke(QPainter& maler) {
+    maler.save();
     maler.setRenderHint(QPainter::Antialiasing, true);
     maler.setPen(QPen(QColor(220, 0, 0), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     maler.setBrush(Qt::NoBrush);
@@ -190,7 +228,27 @@ QPixmap loestmerke(qreal tetthet) {
     maler.drawPath(stamme);
     maler.drawPath(bue);
     maler.drawPath(bein);
+    maler.restore();
+}
+
+QPixmap loestmerke(qreal tetthet) {
+    QPixmap kart(merkestoerrelse * tetthet);
+    kart.setDevicePixelRatio(tetthet);
+    kart.fill(Qt::transparent);
+    QPainter maler(&kart);
+    tegnmerke(maler);
     return kart;
+}
+
+Merkeflate::Merkeflate(QWidget* forelder) : QWidget(forelder) {
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Merkeflate::paintEvent(QPaintEvent*) {
+    QPainter maler(this);
+    maler.scale(width() / double(merkestoerrelse.width()),
+                height() / double(merkestoerrelse.height()));
+    tegnmerke(maler);
 }
 
 }  // namespace balvo::ui

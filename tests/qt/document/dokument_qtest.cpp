@@ -25,7 +25,8 @@ Topptekst topp() {
     return {QStringLiteral("3. mars 2025"),
             {{QStringLiteral("Vanskelighetsgrad:"), QStringLiteral("2")},
              {QStringLiteral("Løste oppgaver:"), QStringLiteral("1")},
-             {QStringLiteral("Poeng:"), QStringLiteral("2")}}};
+             {QStringLiteral("Poeng:"), QStringLiteral("2")}},
+            {}};
 }
 
 // A sheet of `linjer` lines x + n = n + 1, each with "Legg til 1" but the last.

@@ -1,0 +1,49 @@
+#pragma once
+// The lesson record: every exercise started in this run, generated or typed, with what the
+// teacher wants to see of it afterwards. Kept in memory for this run only; nothing is written
+// anywhere unless the pupil saves or prints it.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/coach/tilstand.h"
+#include "core/model/ark.h"
+#include "core/tekst/katalog.h"
+
+namespace balvo {
+
+struct Loggpost {
+    bool egen = false;  // typed in "Egen likning"
+    int nivaa = 1;      // the level shown when it was started
+    int steg = 0;       // steps performed, those taken back with "Angre" included
+    bool korteste_kjent = false;
+    std::optional<int> korteste;  // the coach's shortest way from line 0; none: no short way
+    int tips = 0;                 // "Tips" asked for
+    int forslag = 0;              // "Løsningsforslag" shown
+    bool loest = false;           // it scored
+    std::optional<Tilstand> loest_linje;  // the last solved line reached, for "Prøve:"
+    std::int64_t poeng = 0;               // the points it gave
+    std::shared_ptr<const Ark> ark;       // its worksheet as it was left
+};
+
+// The table of the lesson's first page: one row per exercise and a row of sums.
+inline constexpr int oektkolonner = 10;
+using Oektrad = std::array<std::string, oektkolonner>;
+
+// The column headings: "Nr.", "Oppgave", "Nivå", "Steg", "Korteste", "Tips", "Forslag", "Løst",
+// "Prøve", "Poeng".
+Oektrad oektoverskrifter();
+// An exercise's row: its number (from 1), line 0 as text ("(egen)" after an own equation),
+// the figures, "ja"/"nei", the check of its solved line, "–" for what is not known.
+Oektrad oektrad(const Loggpost& post, int nr);
+// The sums: steps, hints, worked solutions, "2 av 3" solved, points.
+Oektrad oektsum(const std::vector<Loggpost>& logg);
+
+// The heading of the first page and of each exercise's pages.
+inline constexpr Tekst oekt_tittel = BALVO_TR("Okt", "Økta");
+inline constexpr Tekst oppgave_tittel = BALVO_TR("Okt", "Oppgave %1");
+
+}  // namespace balvo

@@ -1,0 +1,212 @@
+#include "qt/document/oektdokument.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+#include <algorithm>
+#include <numeric>
+
+#include "core/coach/veiledertekst.h"
+#include "qt/ui/felles.h"
+
+namespace balvo {
+namespace {
+
+using namespace sideoppsett;
+
+constexpr double overskriftsavstand = 4;  // between the heading row and the rows
+
+// A font `punkter` points tall on a painter whose unit is the point, whatever the device.
+QFont punktfont(const QPainter& maler, double punkter, bool fet = false) {
+    const int dpi = maler.device() ? maler.device()->logicalDpiY() : 72;
+    QFont f = ui::skrift(QStringLiteral("Arial"), punkter * 72.0 / dpi, fet);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+// The table's text measured in points, on a surface of 72 dots to the inch, unhinted: the
+// same widths on every printer and in every PDF, so that a text breaks where it was planned.
+const QFontMetricsF& maal(bool fet) {
+    static const QImage flate = [] {
+        QImage b(1, 1, QImage::Format_ARGB32_Premultiplied);
+        const int dpm = static_cast<int>(72 / 0.0254 + 0.5);
+        b.setDotsPerMeterX(dpm);
+        b.setDotsPerMeterY(dpm);
+        return b;
+    }();
+    static const auto font = [](bool f) {
+        QFont s = ui::skrift(QStringLiteral("Arial"), tabellskrift, f);
+        s.setHintingPreference(QFont::PreferNoHinting);
+        return s;
+    };
+    static const QFontMetricsF vanlig(font(false), &flate);
+    static const QFontMetricsF halvfet(font(true), &flate);
+    return fet ? halvfet : vanlig;
+}
+
+// A text broken into lines no wider than `bredde`: at spaces, and inside a word only when the
+// word alone is too wide.
+std::vector<QString> ombryt(const QString& tekst, double bredde, const QFontMetricsF& m) {
+    std::vector<QString> linjer;
+    QString linje;
+    for (const QString& ord : tekst.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString med = linje.isEmpty() ? ord : linje + QLatin1Char(' ') + ord;
+        if (m.horizontalAdvance(med) <= bredde) {
+            linje = med;
+            continue;
+        }
+        if (!linje.isEmpty()) linjer.push_back(linje);
+        linje = ord;
+        while (m.horizontalAdvance(linje) > bredde && linje.size() > 1) {
+            qsizetype n = linje.size() - 1;
+            while (n > 1 && m.horizontalAdvance(linje.left(n)) > bredde) --n;
+            linjer.push_back(linje.left(n));
+            linje = linje.mid(n);
+        }
+    }
+    if (!linje.isEmpty() || linjer.empty()) linjer.push_back(linje);
+    return linjer;
+}
+
+// Where each column starts.
+double kolonne(std::size_t k) {
+    return std::accumulate(oektbredder.begin(), oektbredder.begin() + static_cast<long>(k), 0.0);
+}
+
+// Numbers stand to the right of their column, texts to the left.
+bool tallkolonne(std::size_t k) {
+    return k != 1 && k != 7 && k != 8;
+}
+
+}  // namespace
+
+Oektdokument::Oektdokument(std::vector<Loggpost> logg, QString dato,
+                           std::vector<QString> ledetekster)
+    : logg_(std::move(logg)), dato_(std::move(dato)), ledetekster_(std::move(ledetekster)) {
+    overskrift_ = lagrad(oektoverskrifter(), true);
+    for (std::size_t i = 0; i < logg_.size(); ++i)
+        rader_.push_back(lagrad(oektrad(logg_[i], static_cast<int>(i) + 1), false));
+    rader_.push_back(lagrad(oektsum(logg_), true));
+}
+
+Oektdokument::Rad Oektdokument::lagrad(const Oektrad& tekster, bool fet) const {
+    Rad rad;
+    rad.fet = fet;
+    const QFontMetricsF& m = maal(fet);
+    std::size_t flest = 1;
+    for (std::size_t k = 0; k < tekster.size(); ++k) {
+        rad.celler.push_back(
+            ombryt(QString::fromStdString(tekster[k]), oektbredder[k] - 2 * cellekant, m));
+        flest = std::max(flest, rad.celler.back().size());
+    }
+    rad.hoeyde = static_cast<double>(flest) * m.height() + 2 * cellekant;
+    return rad;
+}
+
+Oektdokument::Plan Oektdokument::plan(double hoeyde) const {
+    Plan p;
+    std::vector<double> hoeyder;
+    for (const Rad& r : rader_) hoeyder.push_back(r.hoeyde);
+    // Under the header on the first page, under the repeated heading row on the others.
+    const double hode = overskrift_.hoeyde + overskriftsavstand;
+    p.oversikt =
+        tabellsider(hoeyder, hoeyde - bunnhoeyde - topphoeyde - hode, hoeyde - bunnhoeyde - hode);
+    for (std::size_t i = 0; i < logg_.size(); ++i) {
+        const int siste = std::clamp(logg_[i].ark ? logg_[i].ark->sistelinje : 0, 0, siste_linje);
+        for (const Dokumentside& s : sider(siste, hoeyde))
+            p.ark.push_back({static_cast<int>(i), s});
+    }
+    return p;
+}
+
+int Oektdokument::antall(double hoeyde) const {
+    const Plan p = plan(hoeyde);
+    return static_cast<int>(p.oversikt.size() + p.ark.size());
+}
+
+Dokument Oektdokument::arkdokument(int oppgave) const {
+    const Loggpost& p = logg_.at(static_cast<std::size_t>(oppgave));
+    Topptekst topp;
+    topp.dato = dato_;
+    topp.tittel = QString::fromStdString(tr(oppgave_tittel, {std::to_string(oppgave + 1)}));
+    const QString verdier[] = {QString::number(p.nivaa),
+                               QString::fromStdString(stegrad(p.steg, p.korteste)),
+                               QString::number(p.poeng)};
+    for (std::size_t k = 0; k < std::size(verdier) && k < ledetekster_.size(); ++k)
+        topp.verdier.emplace_back(ledetekster_[k], verdier[k]);
+    return Dokument(*p.ark, std::move(topp));
+}
+
+void Oektdokument::tegnside(QPainter& maler, double hoeyde, int nr, int antall) const {
+    const Plan p = plan(hoeyde);
+    const auto i = static_cast<std::size_t>(nr - 1);
+    if (i < p.oversikt.size()) {
+        maler.save();
+        tegnoversikt(maler, p.oversikt[i], i == 0);
+        maler.setPen(Qt::black);
+        maler.setFont(punktfont(maler, 9));
+        maler.drawText(QRectF(0, hoeyde - 12, bredde, 12), Qt::AlignHCenter | Qt::AlignBottom,
+                       QStringLiteral("%1 / %2").arg(nr).arg(antall));
+        maler.restore();
+        return;
+    }
+    const auto& side = p.ark.at(i - p.oversikt.size());
+    arkdokument(side.oppgave).tegn(maler, side.side, nr, antall, hoeyde);
+}
+
+void Oektdokument::tegnoversikt(QPainter& maler, const Radutvalg& rader, bool forste) const {
+    double y = 0;
+    if (forste) {
+        // As the worksheet's first page: the program and the date, then what this is.
+        maler.setPen(Qt::black);
+        maler.setFont(punktfont(maler, 18, true));
+        maler.drawText(QRectF(0, 0, bredde, 24), Qt::AlignLeft | Qt::AlignVCenter,
+                       QString::fromUtf8(ui::programnavn));
+        maler.setFont(punktfont(maler, 10));
+        maler.drawText(QRectF(0, 0, bredde, 24), Qt::AlignRight | Qt::AlignVCenter, dato_);
+        maler.setFont(punktfont(maler, 10.5, true));
+        maler.drawText(QRectF(0, 30, bredde, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                       QString::fromStdString(tr(oekt_tittel)));
+        maler.setPen(QPen(Qt::black, 0.75));
+        maler.drawLine(QPointF(0, 54), QPointF(bredde, 54));
+        y = topphoeyde;
+    }
+    tegnrad(maler, overskrift_, y);
+    y += overskrift_.hoeyde;
+    maler.setPen(QPen(Qt::black, 0.75));
+    maler.drawLine(QPointF(0, y), QPointF(bredde, y));
+    y += overskriftsavstand;
+    for (int r = rader.fra; r <= rader.til; ++r) {
+        const Rad& rad = rader_.at(static_cast<std::size_t>(r));
+        // The sums under a rule of their own.
+        if (r + 1 == static_cast<int>(rader_.size())) {
+            maler.setPen(QPen(Qt::black, 0.75));
+            maler.drawLine(QPointF(0, y), QPointF(bredde, y));
+        }
+        tegnrad(maler, rad, y);
+        y += rad.hoeyde;
+        if (r + 1 < static_cast<int>(rader_.size()) - 1) {
+            maler.setPen(QPen(QColor(190, 190, 190), 0.5));
+            maler.drawLine(QPointF(0, y), QPointF(bredde, y));
+        }
+    }
+}
+
+void Oektdokument::tegnrad(QPainter& maler, const Rad& rad, double y) const {
+    const QFontMetricsF& m = maal(rad.fet);
+    maler.setPen(Qt::black);
+    maler.setFont(punktfont(maler, tabellskrift, rad.fet));
+    for (std::size_t k = 0; k < rad.celler.size(); ++k) {
+        const double x = kolonne(k) + cellekant;
+        const double b = oektbredder[k] - 2 * cellekant;
+        double linjey = y + cellekant;
+        for (const QString& linje : rad.celler[k]) {
+            const auto retning = (tallkolonne(k) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
+            maler.drawText(QRectF(x, linjey, b, m.height()), retning | Qt::TextDontClip, linje);
+            linjey += m.height();
+        }
+    }
+}
+
+}  // namespace balvo

@@ -1,0 +1,173 @@
+// The menu "Vis": the whole window at another size for projectors and large screens. Every
+// control's place, size and font is computed from the design's table at the zoom, the rows
+// and operand fields are typeset again at the new size from the worksheet, and the key faces,
+// the marker and the rules are drawn at it.
+#include <QEvent>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <functional>
+
+#include "core/mainwindow/tastekart.h"
+#include "core/mainwindow/zoom.h"
+#include "qt/coach/loesningsforslag.h"
+#include "qt/mainwindow/arketvindu.h"
+#include "qt/ui/bildeboks.h"
+#include "qt/ui/felles.h"
+#include "qt/ui/tasteflate.h"
+#include "qt/ui/zoomstil.h"
+
+namespace balvo {
+namespace {
+
+// Calls back when the watched widget has been resized.
+class Stoerrelsesvakt : public QObject {
+public:
+    Stoerrelsesvakt(QWidget* vaktet, std::function<void()> gjoer)
+        : QObject(vaktet), gjoer_(std::move(gjoer)) {
+        vaktet->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* hendelse) override {
+        if (hendelse->type() == QEvent::Resize) gjoer_();
+        return QObject::eventFilter(objekt, hendelse);
+    }
+
+private:
+    std::function<void()> gjoer_;
+};
+
+QRect rektangel(const Piksler& p) {
+    return {p.venstre, p.topp, p.bredde, p.hoeyde};
+}
+
+// Twips to points: 20 to a point.
+constexpr double twips_per_punkt = 20.0;
+
+}  // namespace
+
+void ArketVindu::byggvismeny() {
+    QMenu* vis = menuBar()->addMenu(ui::qtr(vismeny));
+    vis->setObjectName(QStringLiteral("Vis"));
+    for (const Menypunkt& p : vismenyen()) {
+        const QString navn =
+            QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size()));
+        if (!p.tekst.kilde) {
+            vis->addSeparator()->setObjectName(navn);
+            continue;
+        }
+        QAction* a = vis->addAction(ui::qtr(p.tekst));
+        a->setObjectName(navn);
+        if (p.navn == "stoerre") {
+            stoerre_ = a;
+            connect(a, &QAction::triggered, this, &ArketVindu::Stoerre_Click);
+        } else if (p.navn == "mindre") {
+            mindre_ = a;
+            connect(a, &QAction::triggered, this, &ArketVindu::Mindre_Click);
+        } else if (p.navn == "vanlig") {
+            vanlig_ = a;
+            connect(a, &QAction::triggered, this, &ArketVindu::Vanlig_Click);
+        } else {
+            fyllvalg_ = a;
+            a->setCheckable(p.avkrysbar);
+            connect(a, &QAction::triggered, this, &ArketVindu::Fyll_Click);
+        }
+    }
+    // "Fyll vinduet" follows the window's size.
+    new Stoerrelsesvakt(rulle_, [this] { fyllpaanytt(); });
+    visvalg();
+}
+
+void ArketVindu::Stoerre_Click() {
+    settfyll(false);
+    settzoom(stoerre_zoom(zoom_));
+    emit zoomValgt(zoom_, fyll_);
+}
+
+void ArketVindu::Mindre_Click() {
+    settfyll(false);
+    settzoom(mindre_zoom(zoom_));
+    emit zoomValgt(zoom_, fyll_);
+}
+
+void ArketVindu::Vanlig_Click() {
+    settfyll(false);
+    settzoom(1.0);
+    emit zoomValgt(zoom_, fyll_);
+}
+
+void ArketVindu::Fyll_Click(bool paa) {
+    settfyll(paa);
+    emit zoomValgt(zoom_, fyll_);
+}
+
+void ArketVindu::settzoom(double zoom) {
+    zoom = gyldig_zoom(zoom);
+    if (zoom != zoom_) brukzoom(zoom);
+    visvalg();
+}
+
+void ArketVindu::settfyll(bool paa) {
+    fyll_ = paa;
+    fyllpaanytt();
+    visvalg();
+}
+
+void ArketVindu::fyllpaanytt() {
+    if (!fyll_) return;
+    const double zoom = fyllzoom(rulle_->width(), rulle_->height());
+    if (zoom != zoom_) brukzoom(zoom);
+    visvalg();
+}
+
+void ArketVindu::visvalg() {
+    if (!stoerre_) return;
+    stoerre_->setEnabled(zoom_ < stoerste_zoom);
+    mindre_->setEnabled(zoom_ > minste_zoom);
+    vanlig_->setEnabled(zoom_ != 1.0 || fyll_);
+    fyllvalg_->setChecked(fyll_);
+}
+
+void ArketVindu::brukzoom(double zoom) {
+    zoom_ = zoom;
+    stil_->settzoom(zoom);
+    // One repaint of the whole area when everything is in place.
+    flate_->setUpdatesEnabled(false);
+    flate_->resize(rektangel(skaler(klientflate, zoom)).size());
+    for (const auto& [k, w] : kontroller_) {
+        if (k->art == Kontrollart::merke) {
+            // Its place is the worksheet's to give; only its size is the zoom's.
+            w->resize(ui::skaler(ui::merkestoerrelse, zoom));
+            continue;
+        }
+        w->setGeometry(rektangel(skaler(k->sted, zoom)));
+        switch (k->art) {
+            case Kontrollart::linje:
+            case Kontrollart::opfelt:
+            case Kontrollart::skjult:
+                static_cast<ui::Bildeboks*>(w)->settzoom(zoom, k->sted.hoeyde / twips_per_punkt);
+                break;
+            case Kontrollart::tast:
+                static_cast<ui::Tast*>(w)->settzoom(zoom);
+                break;
+            case Kontrollart::strek:
+                static_cast<QFrame*>(w)->setLineWidth(skaler(1, zoom));
+                break;
+            case Kontrollart::kant:
+                static_cast<QFrame*>(w)->setLineWidth(skaler(2, zoom));
+                break;
+            default:
+                break;
+        }
+        if (k->tekst.kilde || k->art == Kontrollart::etikett)
+            w->setFont(ui::skrift(k->skrift, zoom));
+    }
+    // The rows and fields typeset again at the new size, the marker placed, "Prøve:" fitted.
+    arket_.tegnpaanytt();
+    flate_->setUpdatesEnabled(true);
+    if (loesningsforslag_) loesningsforslag_->settzoom(zoom);
+}
+
+}  // namespace balvo

@@ -1,0 +1,27 @@
+#pragma once
+// The style of the main window's controls at a zoom: the application's style, with the
+// sizes it draws in pixels (the marks of the option buttons and the check box, the frame
+// around the equation types, margins) taken times the zoom, so that a control looks at 200 %
+// as it does at 100 %, twice as large. At 100 % it is the application's style unchanged.
+#include <QProxyStyle>
+
+namespace balvo::ui {
+
+class Zoomstil : public QProxyStyle {
+    Q_OBJECT
+public:
+    Zoomstil();
+
+    void settzoom(double zoom) { zoom_ = zoom; }
+    double zoom() const { return zoom_; }
+
+    int pixelMetric(PixelMetric maal, const QStyleOption* valg = nullptr,
+                    const QWidget* kontroll = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* valg, QPainter* maler,
+                       const QWidget* kontroll = nullptr) const override;
+
+private:
+    double zoom_ = 1;
+};
+
+}  // namespace balvo::ui
