@@ -33,6 +33,8 @@ ArketVindu::ArketVindu(QWidget* forelder) : QMainWindow(forelder) {
     rulle_ = new QScrollArea(this);
     rulle_->setObjectName(QStringLiteral("rulleflate"));
     rulle_->setFrameShape(QFrame::NoFrame);
+    // The keys (Page Up, Page Down among them) are the worksheet's, not the scroll area's.
+    rulle_->setFocusPolicy(Qt::NoFocus);
     rulle_->setWidgetResizable(false);
     rulle_->viewport()->setBackgroundRole(QPalette::Window);
     rulle_->setMinimumSize(ui::twips(klientflate).size());

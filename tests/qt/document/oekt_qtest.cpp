@@ -1,0 +1,221 @@
+// The lesson record as a PDF: the first page lists every exercise with its figures, each
+// exercise's worksheet follows from a page of its own, the pages add up; the menu "Økt" saves
+// it safely and writes nothing before the pupil asks.
+#include <QAction>
+#include <QDirIterator>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "core/mainwindow/arket.h"
+#include "qt/document/eksport.h"
+#include "qt/document/oektdokument.h"
+#include "qt/mainwindow/arketvindu.h"
+#include "testskall.h"
+
+using namespace balvo;
+
+namespace {
+
+QString kjoer(const QString& program, const QStringList& argumenter) {
+    QProcess p;
+    p.start(program, argumenter);
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int sider_i(const QString& pdf) {
+    static const QRegularExpression side(QStringLiteral("Pages:\\s+(\\d+)"));
+    const auto treff = side.match(kjoer(QStringLiteral("pdfinfo"), {pdf}));
+    return treff.hasMatch() ? treff.captured(1).toInt() : -1;
+}
+
+// The text of pages fra..til as laid out on the page.
+QString tekst_i(const QString& pdf, int fra, int til) {
+    return kjoer(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(fra),
+                  QStringLiteral("-l"), QString::number(til), pdf, QStringLiteral("-")});
+}
+
+// The draws of a generated exercise with these numerators (denominators 1).
+void trekk(test::Testtilfeldig& t, std::initializer_list<int> tellere) {
+    for (int teller : tellere) {
+        t.trekk.push_back((teller + 4 + 0.5) / 12.0);
+        t.trekk.push_back(1.5 / 7.0);
+    }
+}
+
+void steg(Arket& a, int opr, int siffer) {
+    a.opr_Click(opr);
+    a.siffer_Click(siffer);
+    a.Utfoer_Click();
+}
+
+const std::vector<QString> ledetekster{QStringLiteral("Vanskelighetsgrad:"),
+                                       QStringLiteral("Steg:"), QStringLiteral("Poeng:")};
+
+}  // namespace
+
+class OektTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QVERIFY(mappe.isValid());
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    }
+
+    // Three exercises: one generated and solved after a hint, one generated, undone and left
+    // with a worked solution seen, one typed and solved at another level.
+    void treOppgaver() {
+        test::Testskall skall;
+        test::Testtilfeldig tilfeldig;
+        Arket arket(skall, tilfeldig);
+        arket.Form_Load();
+        trekk(tilfeldig, {0, 2, 3, 0, 0, 5});  // 2x + 3 = 5
+        arket.nyoppgave_Click();
+        arket.Tips_Click();
+        steg(arket, 1, 3);
+        steg(arket, 3, 2);
+        trekk(tilfeldig, {0, 1, 2, 0, 3, 0});  // x + 2 = 3x
+        arket.nyoppgave_Click();
+        steg(arket, 0, 4);
+        arket.angre();
+        arket.Loesningsforslag_Click();
+        arket.Option2_Click();  // level 3
+        QVERIFY(arket.egne({"0", "3", "0", "0", "0", "6"}).ok);
+        steg(arket, 3, 3);
+
+        const Oektdokument dok(arket.oekt(), QStringLiteral("3. mars 2025"), ledetekster);
+        const QString sti = mappe.filePath(QStringLiteral("økt.pdf"));
+        QCOMPARE(lagrepdf(dok, sti), QString());
+        // BALVO_OEKTBILDE=file keeps the first page as a picture (file.png) to look at.
+        const QString kopi = qEnvironmentVariable("BALVO_OEKTBILDE");
+        if (!kopi.isEmpty())
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
+                               QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                               QStringLiteral("1"), QStringLiteral("-singlefile"), sti, kopi});
+        QCOMPARE(sider_i(sti), 4);  // the summary and a page for each worksheet
+
+        const QString forste = tekst_i(sti, 1, 1);
+        const auto rad = [&](const QString& moenster) {
+            QVERIFY2(forste.contains(QRegularExpression(moenster)), qPrintable(moenster));
+        };
+        rad(QStringLiteral("Balvo 2.0\\s+3. mars 2025"));
+        rad(QStringLiteral("Økta"));
+        rad(
+            QStringLiteral("Nr.\\s+Oppgave\\s+Nivå\\s+Steg\\s+Korteste\\s+Tips\\s+Forslag\\s+"
+                           "Løst\\s+Prøve\\s+Poeng"));
+        // Nr., line 0, level, steps, shortest, hints, worked solutions, solved, check, points.
+        rad(QStringLiteral("1\\s+2x \\+ 3 = 5\\s+1\\s+2\\s+2\\s+1\\s+0\\s+ja\\s+stemmer\\s+1\\n"));
+        rad(QStringLiteral("2\\s+x \\+ 2 = 3x\\s+1\\s+1\\s+3\\s+0\\s+1\\s+nei\\s+–\\s+0\\n"));
+        rad(QStringLiteral(
+            "3\\s+3x = 6 \\(egen\\)\\s+3\\s+1\\s+1\\s+0\\s+0\\s+ja\\s+stemmer\\s+3\\n"));
+        rad(QStringLiteral("Sum\\s+4\\s+1\\s+1\\s+2 av 3\\s+4\\n"));
+        rad(QStringLiteral("1\\s*/\\s*4"));
+
+        // Then each worksheet as "Lagre som" draws it, under a header of its own.
+        const QString andre = tekst_i(sti, 2, 2);
+        for (const char* ord : {"Oppgave 1", "Vanskelighetsgrad:", "Steg:", "2 \\(korteste: 2\\)",
+                                "Trekk fra", "Del med", "2\\s*/\\s*4"})
+            QVERIFY2(andre.contains(QRegularExpression(QString::fromUtf8(ord))), ord);
+        const QString tredje = tekst_i(sti, 3, 3);
+        QVERIFY(tredje.contains(QStringLiteral("Oppgave 2")));
+        QVERIFY(!tredje.contains(QStringLiteral("Legg til")));  // the undone step is gone
+        QVERIFY(tekst_i(sti, 4, 4).contains(QStringLiteral("Oppgave 3")));
+    }
+
+    // The summary runs onto further pages under its heading row again; each worksheet of
+    // more lines than a page holds takes its pages; the pages add up.
+    void sidetalletGaarOpp_data() {
+        QTest::addColumn<int>("oppgaver");
+        QTest::addColumn<int>("linjer");  // of each worksheet
+        QTest::addColumn<int>("oversikt");
+        QTest::addColumn<int>("ark");  // pages of each worksheet
+        QTest::newRow("1 oppgave") << 1 << 1 << 1 << 1;
+        QTest::newRow("40 oppgaver") << 40 << 3 << 2 << 1;
+        QTest::newRow("2 lange ark") << 2 << 20 << 1 << 2;
+    }
+    void sidetalletGaarOpp() {
+        QFETCH(int, oppgaver);
+        QFETCH(int, linjer);
+        QFETCH(int, oversikt);
+        QFETCH(int, ark);
+        test::Testskall skall;
+        test::Testtilfeldig tilfeldig;
+        Arket arket(skall, tilfeldig);
+        arket.Form_Load();
+        for (int i = 0; i < oppgaver; ++i) {
+            QVERIFY(arket.egne({"0", "1", "1", "0", "0", "1"}).ok);
+            for (int n = 1; n < linjer; ++n) steg(arket, 0, 1);
+        }
+        const Oektdokument dok(arket.oekt(), QStringLiteral("3. mars 2025"), ledetekster);
+        const QString sti = mappe.filePath(QStringLiteral("sider%1.pdf").arg(oppgaver));
+        QCOMPARE(lagrepdf(dok, sti), QString());
+        const int sider = oversikt + oppgaver * ark;
+        QCOMPARE(sider_i(sti), sider);
+        const QString tekst = tekst_i(sti, 1, sider);
+        // Every exercise's row once, the heading row on every page of the summary.
+        QCOMPARE(tekst.count(QStringLiteral("x + 1 = 1 (egen)")), oppgaver);
+        QCOMPARE(tekst.count(QRegularExpression(QStringLiteral("Nr.\\s+Oppgave"))), oversikt);
+        QVERIFY(tekst.contains(QRegularExpression(QStringLiteral("%1\\s*/\\s*%1").arg(sider))));
+    }
+
+    // From the window: the menu "Økt" after "Vis", usable once an exercise is started; a save
+    // that fails says why in "Påtale" and leaves no file; nothing at all is written anywhere
+    // before the pupil saves.
+    void fraVinduet() {
+        QTemporaryDir hjem;
+        qputenv("HOME", hjem.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", hjem.filePath(QStringLiteral(".config")).toUtf8());
+        qputenv("XDG_DATA_HOME", hjem.filePath(QStringLiteral(".local/share")).toUtf8());
+        ArketVindu vindu;
+        auto* lagre = vindu.findChild<QAction*>(QStringLiteral("lagreoekt"));
+        auto* skriv = vindu.findChild<QAction*>(QStringLiteral("skrivutoekt"));
+        QCOMPARE(lagre->text(), QStringLiteral("Lagre økta som..."));
+        QCOMPARE(lagre->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        QCOMPARE(skriv->text(), QStringLiteral("Skriv ut økta..."));
+        QCOMPARE(skriv->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+        QVERIFY(!lagre->isEnabled() && !skriv->isEnabled());
+        QVERIFY(vindu.arket().egne({"0", "2", "3", "0", "0", "5"}).ok);
+        vindu.arket().opr_Click(1);
+        vindu.arket().siffer_Click(3);
+        vindu.arket().Utfoer_Click();
+        QVERIFY(lagre->isEnabled() && skriv->isEnabled());
+        vindu.Stoerre_Click();  // a zoom is remembered only where start-up asks for it
+
+        QString tittel, tekst;
+        QTimer::singleShot(0, [&] {
+            if (auto* boks = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                tittel = boks->windowTitle();
+                tekst = boks->text();
+                boks->accept();
+            }
+        });
+        const QString borte = hjem.filePath(QStringLiteral("borte/økt.pdf"));
+        QVERIFY(!lagreoektfil(vindu, borte));
+        QCOMPARE(tittel, QStringLiteral("Påtale"));
+        QVERIFY(tekst.contains(QStringLiteral("kunne ikke lagres")));
+        QVERIFY(!QFileInfo::exists(borte));
+        QDirIterator alt(hjem.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+        QVERIFY2(!alt.hasNext(), qPrintable(alt.hasNext() ? alt.next() : QString()));
+
+        const QString sti = hjem.filePath(QStringLiteral("økt.pdf"));
+        QVERIFY(lagreoektfil(vindu, sti));
+        QCOMPARE(sider_i(sti), 2);
+        QVERIFY(tekst_i(sti, 1, 1).contains(QRegularExpression(
+            QStringLiteral("1\\s+2x \\+ 3 = 5 \\(egen\\)\\s+1\\s+1\\s+2\\s+0\\s+0\\s+nei"))));
+    }
+
+private:
+    QTemporaryDir mappe;
+};
+
+QTEST_MAIN(OektTest)
+#include "oekt_qtest.moc"
