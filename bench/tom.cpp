@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QScreen>
 #include <cstring>
 
 #include "forstemaling.h"
@@ -15,6 +16,10 @@ int main(int argc, char** argv) {
         vindu.setCentralWidget(new QLabel(QStringLiteral("Ny oppgave"), &vindu));
     Forstemaling vakt;
     vindu.installEventFilter(&vakt);
+    // Maximized as the program's window is: where no window manager maximizes it, the
+    // screen's free area all the same, so that both first paints cover the same pixels.
+    if (const QScreen* skjerm = QGuiApplication::primaryScreen())
+        vindu.setGeometry(skjerm->availableGeometry());
     vindu.showMaximized();
     return QApplication::exec();
 }

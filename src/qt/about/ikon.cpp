@@ -1,16 +1,15 @@
 #include "qt/about/ikon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace balvo {
+namespace {
 
-QPixmap balvobilde(qreal pikselforhold) {
-    QPixmap bilde(ikonstoerrelse * pikselforhold);
-    bilde.setDevicePixelRatio(pikselforhold);
-    bilde.fill(Qt::transparent);
-
-    QPainter p(&bilde);
+// The picture into the rectangle (0, 0, ikonstoerrelse) of the painter.
+void tegnbalvo(QPainter& p) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF ark(0.5, 0.5, 39, 36);
     p.setPen(QPen(QColor(96, 96, 96), 1));
@@ -41,14 +40,47 @@ QPixmap balvobilde(qreal pikselforhold) {
     p.drawPath(parabel);
     p.setPen(QPen(QColor(0, 0, 200), 2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(3, 33), QPointF(37, 11));
+    p.restore();
+}
+
+// The window icon drawn when the window system asks for it, at the size it asks for, rather
+// than prepared at start-up.
+class Ikonmotor final : public QIconEngine {
+public:
+    void paint(QPainter* maler, const QRect& felt, QIcon::Mode, QIcon::State) override {
+        maler->save();
+        maler->translate(felt.topLeft());
+        maler->scale(felt.width() / double(ikonstoerrelse.width()),
+                     felt.height() / double(ikonstoerrelse.height()));
+        tegnbalvo(*maler);
+        maler->restore();
+    }
+    QPixmap pixmap(const QSize& stoerrelse, QIcon::Mode modus, QIcon::State tilstand) override {
+        QPixmap bilde(stoerrelse);
+        bilde.fill(Qt::transparent);
+        QPainter maler(&bilde);
+        paint(&maler, QRect(QPoint(0, 0), stoerrelse), modus, tilstand);
+        return bilde;
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {ikonstoerrelse, ikonstoerrelse * 2};
+    }
+    QIconEngine* clone() const override { return new Ikonmotor; }
+};
+
+}  // namespace
+
+QPixmap balvobilde(qreal pikselforhold) {
+    QPixmap bilde(ikonstoerrelse * pikselforhold);
+    bilde.setDevicePixelRatio(pikselforhold);
+    bilde.fill(Qt::transparent);
+    QPainter p(&bilde);
+    tegnbalvo(p);
     return bilde;
 }
 
 QIcon balvoikon() {
-    QIcon ikon;
-    ikon.addPixmap(balvobilde(1.0));
-    ikon.addPixmap(balvobilde(2.0));
-    return ikon;
+    return QIcon(new Ikonmotor);
 }
 
 }  // namespace balvo

@@ -11,7 +11,7 @@ inline constexpr QSize ikonstoerrelse{40, 37};
 // The picture at 40 × 37 logical pixels for a device pixel ratio.
 QPixmap balvobilde(qreal pikselforhold = 1.0);
 
-// The window icon: the picture at 1x and 2x.
+// The window icon: the picture drawn at whatever size is asked for.
 QIcon balvoikon();
 
 }  // namespace balvo

@@ -110,6 +110,7 @@ private:
     QScrollArea* rulle_ = nullptr;
     QWidget* flate_ = nullptr;  // the client area of the design
     ui::Zoomstil* stil_ = nullptr;
+    bool stil_i_bruk_ = false;
     double zoom_ = 1;
     bool fyll_ = false;
     QAction* stoerre_ = nullptr;

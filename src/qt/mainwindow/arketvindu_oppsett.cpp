@@ -117,8 +117,6 @@ void ArketVindu::byggkontroller(QWidget* flate) {
         w->setObjectName(QLatin1String(k.navn.data(), static_cast<qsizetype>(k.navn.size())));
         w->setGeometry(ui::twips(k.sted));
         if (k.tekst.kilde || k.art == Kontrollart::etikett) w->setFont(ui::skrift(k.skrift));
-        // The controls the style draws take the zoom from it.
-        w->setStyle(stil_);
         kontroller_.emplace_back(&k, w);
     }
 

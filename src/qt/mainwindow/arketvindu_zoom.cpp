@@ -133,6 +133,12 @@ void ArketVindu::visvalg() {
 void ArketVindu::brukzoom(double zoom) {
     zoom_ = zoom;
     stil_->settzoom(zoom);
+    // The controls the style draws take the zoom from it; at 100 % it is the application's
+    // style, so the window starts without it.
+    if (!stil_i_bruk_) {
+        for (const auto& [k, w] : kontroller_) w->setStyle(stil_);
+        stil_i_bruk_ = true;
+    }
     // One repaint of the whole area when everything is in place.
     flate_->setUpdatesEnabled(false);
     flate_->resize(rektangel(skaler(klientflate, zoom)).size());

@@ -14,6 +14,9 @@ namespace balvo {
 
 void forbered_programmet(QTranslator& oversetter) {
     QApplication::setApplicationName(QString::fromUtf8(ui::programnavn));
+    // The menus belong to the window, as designed, also on a desktop that would move them to
+    // a bar of its own; nor does start-up then ask the session bus for one.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication::setWindowIcon(balvoikon());
     const QString mappe = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* navn : {"qtbase_nb", "qtbase_no", "qtbase_nn"}) {

@@ -81,8 +81,14 @@ void Bildeboks::legg(Operasjon op) {
 
 void Bildeboks::oppdater() const {
     // On a screen of another density, or at another size, the image is drawn again from the
-    // list, sharp again.
-    if (bilde_.isNull() || bilde_.devicePixelRatio() != devicePixelRatioF()) nyttbilde();
+    // list, sharp again. An empty box needs none: the window starts with ten of them.
+    if (bilde_.isNull() || bilde_.devicePixelRatio() != devicePixelRatioF()) {
+        if (liste_.empty()) {
+            bilde_ = QImage();
+            return;
+        }
+        nyttbilde();
+    }
     if (bilde_.isNull() || malt_ >= liste_.size()) return;
     // Only the new operations are painted; the image keeps everything before them.
     QPainter maler(&bilde_);

@@ -12,26 +12,38 @@ namespace balvo::ui {
 
 namespace {
 
-QFont skrift(const char* familie, int piksler, bool fet, bool kursiv) {
-    QFont font;
-    font.setFamilies({QString::fromLatin1(familie)});
-    font.setPixelSize(piksler);
-    font.setBold(fet);
-    font.setItalic(kursiv);
-    return font;
+// The texts of the faces are drawn in one font per family and style, scaled to each face's
+// size: a font costs start-up time, a scale nothing.
+constexpr int grunnstoerrelse = 64;
+
+struct Skrift {
+    const char* familie;
+    int piksler;
+    bool fet, kursiv;
+};
+
+Skrift sans(int piksler, bool fet = true) {
+    return {"Liberation Sans", piksler, fet, false};
+}
+Skrift serif(int piksler, bool kursiv) {
+    return {"Liberation Serif", piksler, false, kursiv};
 }
 
-QFont sans(int piksler, bool fet = true) {
-    return skrift("Liberation Sans", piksler, fet, false);
-}
-QFont serif(int piksler, bool kursiv) {
-    return skrift("Liberation Serif", piksler, false, kursiv);
-}
-
-void tekst(QPainter& maler, const QRectF& felt, const QFont& font, const QString& t,
+void tekst(QPainter& maler, const QRectF& felt, const Skrift& s, const QString& t,
            Qt::Alignment retning = Qt::AlignCenter) {
+    QFont font;
+    font.setFamilies({QString::fromLatin1(s.familie)});
+    font.setPixelSize(grunnstoerrelse);
+    font.setBold(s.fet);
+    font.setItalic(s.kursiv);
+    // Unhinted, so that the scaled glyphs keep their shapes and places at every size.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    const double k = double(s.piksler) / grunnstoerrelse;
+    maler.save();
+    maler.scale(k, k);
     maler.setFont(font);
-    maler.drawText(felt, retning, t);
+    maler.drawText(QRectF(felt.topLeft() / k, felt.size() / k), retning, t);
+    maler.restore();
 }
 
 void pil(QPainter& maler, QPointF fra, QPointF til) {

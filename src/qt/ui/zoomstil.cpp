@@ -39,21 +39,19 @@ void Zoomstil::drawPrimitive(PrimitiveElement element, const QStyleOption* valg,
         return QProxyStyle::drawPrimitive(element, valg, maler, kontroll);
     // The frame around the equation types as the style draws it at 100 %, a rounded line in
     // the colour of a frame, with line and corners times the zoom. The style's own frame is a
-    // picture of fixed size.
-    QImage proeve(40, 40, QImage::Format_ARGB32_Premultiplied);
-    proeve.fill(Qt::transparent);
-    {
+    // picture of fixed size; its colour is read once from it.
+    if (!rammefarge_.isValid()) {
+        QImage proeve(60, 200, QImage::Format_ARGB32_Premultiplied);
+        proeve.fill(Qt::transparent);
         QPainter p(&proeve);
         QStyleOption liten(*valg);
-        liten.rect = QRect(0, 0, 40, 40);
+        liten.rect = proeve.rect();
         QProxyStyle::drawPrimitive(element, &liten, &p, nullptr);
+        p.end();
+        // Its left edge well under the title.
+        const QColor linje = proeve.pixelColor(1, 150);
+        rammefarge_ = linje.alpha() > 0 ? linje : valg->palette.color(QPalette::Mid);
     }
-    QColor farge = valg->palette.color(QPalette::Mid);
-    for (int y = 39; y >= 0; --y)
-        if (qAlpha(proeve.pixel(0, y)) > 0) {
-            farge = proeve.pixelColor(0, y);
-            break;
-        }
     const double linje = std::max(1.0, std::round(zoom_));
     const int topp =
         std::max(valg->fontMetrics.height(), pixelMetric(PM_ExclusiveIndicatorHeight)) +
@@ -62,7 +60,7 @@ void Zoomstil::drawPrimitive(PrimitiveElement element, const QStyleOption* valg,
                              .adjusted(linje / 2, linje / 2, -linje / 2, -linje / 2);
     maler->save();
     maler->setRenderHint(QPainter::Antialiasing, true);
-    maler->setPen(QPen(farge, linje));
+    maler->setPen(QPen(rammefarge_, linje));
     maler->setBrush(Qt::NoBrush);
     maler->drawRoundedRect(ramme, 2 * zoom_, 2 * zoom_);
     maler->restore();

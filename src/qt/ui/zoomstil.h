@@ -2,7 +2,7 @@
 // The style of the main window's controls at a zoom: the application's style, with the
 // sizes it draws in pixels (the marks of the option buttons and the check box, the frame
 // around the equation types, margins) taken times the zoom, so that a control looks at 200 %
-// as it does at 100 %, twice as large. At 100 % it is the application's style unchanged.
+// as it does at 100 %, twice as large. At 100 % it draws as the application's style does.
 #include <QProxyStyle>
 
 namespace balvo::ui {
@@ -22,6 +22,7 @@ public:
 
 private:
     double zoom_ = 1;
+    mutable QColor rammefarge_;  // the line of the style's frame around a group
 };
 
 }  // namespace balvo::ui
