@@ -243,6 +243,7 @@ void NettVindu::setttaster(const Tastesett& brukbare) {
     for (std::size_t i = 0; i < taster_.size(); ++i)
         if (!taster_[i].isUndefined()) taster_[i].set("disabled", !brukbare.test(i));
     for (val& p : hjelpepunkter_) p.set("disabled", !arket_.hjelp_brukbar());
+    if (!angrepunkt_.isUndefined()) angrepunkt_.set("disabled", !arket_.kan_angre());
     // Every handler ends here, after its drawing: the rows' texts for screen readers follow.
     beskrivrader();
 }

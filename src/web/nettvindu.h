@@ -89,6 +89,7 @@ private:
     void tast(Tast t, bool paa);
     void menyvalg(std::string_view navn);
     void hjelpvalg(std::string_view navn);
+    void redigervalg(std::string_view navn);
     void skrivut();
     void kopier();
     void settzoom(std::string_view zoom);
@@ -119,6 +120,7 @@ private:
     emscripten::val steg_ = emscripten::val::undefined();
     emscripten::val proeve_ = emscripten::val::undefined();
     std::vector<emscripten::val> hjelpepunkter_;  // "Tips", "Løsningsforslag"
+    emscripten::val angrepunkt_ = emscripten::val::undefined();  // "Angre"
     bool veileder_klar_ = false;                  // the coach's table is built
     emscripten::val merke_ = emscripten::val::undefined();
     emscripten::val dump_ = emscripten::val::undefined();

@@ -15,9 +15,11 @@ using emscripten::val;
 
 namespace {
 
-// Menu items come after the key map's entries in the codes of tastekode: "Valg", then "Hjelp".
+// Menu items come after the key map's entries in the codes of tastekode: "Valg", "Hjelp",
+// "Rediger".
 constexpr int menykode = 1000;
 constexpr int hjelpkode = 2000;
+constexpr int redigerkode = 3000;
 
 // "Vis": the zoom of the page, "Fyll vinduet" or a fixed scale of the design.
 struct Zoomvalg {
@@ -67,6 +69,8 @@ Tastenavn tastenavn(std::string_view tast) {
                 return Tastenavn::t;
             case 'x':
                 return Tastenavn::x;
+            case 'z':
+                return Tastenavn::z;
             default:
                 return Tastenavn::ingen;
         }
@@ -82,8 +86,8 @@ Tastenavn tastenavn(std::string_view tast) {
 
 std::string snarveitekst(Tastenavn t) {
     static constexpr std::pair<Tastenavn, char> bokstaver[] = {
-        {Tastenavn::e, 'E'}, {Tastenavn::g, 'G'}, {Tastenavn::l, 'L'},
-        {Tastenavn::p, 'P'}, {Tastenavn::s, 'S'}, {Tastenavn::t, 'T'}};
+        {Tastenavn::c, 'C'}, {Tastenavn::e, 'E'}, {Tastenavn::g, 'G'}, {Tastenavn::l, 'L'},
+        {Tastenavn::p, 'P'}, {Tastenavn::s, 'S'}, {Tastenavn::t, 'T'}, {Tastenavn::z, 'Z'}};
     for (const auto& [navn, b] : bokstaver)
         if (navn == t) return std::string("Ctrl+") + b;
     return {};
@@ -130,7 +134,22 @@ void NettVindu::byggmeny(val linje) {
             dom::attr(p, "aria-keyshortcuts", "Control+" + s.substr(5));
         }
     }
-    // The coach's menu, after "Valg", from the core's table of its items as "Valg" is; its
+    // "Rediger" after "Valg", from the same table as on the desktop: "Angre", usable while
+    // there is a step to take back, and "Kopier arket".
+    val rediger = meny("Rediger", redigermeny);
+    for (const Menypunkt& m : redigermenyen()) {
+        val p = punkt(rediger, "rediger", m.navn, m.tekst, "menuitem");
+        dom::attr(p, "id", m.navn);
+        if (const std::string s = snarveitekst(m.snarvei); !s.empty()) {
+            dom::tekst(dom::lag("span", p, {}, "snarvei"), s);
+            dom::attr(p, "aria-keyshortcuts", "Control+" + s.substr(5));
+        }
+        if (m.navn == "angre") {
+            p.set("disabled", true);
+            angrepunkt_ = p;
+        }
+    }
+    // The coach's menu, after "Rediger", from the core's table of its items as "Valg" is; its
     // items are usable while an exercise is on the newest line.
     val hjelp = meny("Hjelp", hjelpmeny);
     for (const Menypunkt& m : hjelpmenyen()) {
@@ -162,6 +181,7 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
     if (handling == "nyoppgave") return arket_.nyoppgave_Click();
     if (handling == "meny") return menyvalg(navn);
     if (handling == "hjelp") return hjelpvalg(navn);
+    if (handling == "rediger") return redigervalg(navn);
     if (handling == "kopierforslag") return kopierforslag();
     if (handling == "zoom") return settzoom(navn);
     if (handling == "spraak") return settspraak(navn);
@@ -210,6 +230,11 @@ void NettVindu::menyvalg(std::string_view navn) {
     if (navn == "om") return om_Click();
 }
 
+void NettVindu::redigervalg(std::string_view navn) {
+    if (navn == "angre") return arket_.angre();
+    if (navn == "kopier") return kopier();
+}
+
 void NettVindu::hjelpvalg(std::string_view navn) {
     if (navn == "tips") return arket_.Tips_Click();
     if (navn == "loesningsforslag") return arket_.Loesningsforslag_Click();
@@ -217,9 +242,12 @@ void NettVindu::hjelpvalg(std::string_view navn) {
 
 int NettVindu::tastekode(std::string_view tast, unsigned endring) const {
     const Tastenavn navn = tastenavn(tast);
-    for (const auto& [meny, kode] : {std::pair{valgmenyen(), menykode}, {hjelpmenyen(), hjelpkode}})
+    for (const auto& [meny, kode] : {std::pair{valgmenyen(), menykode}, {hjelpmenyen(), hjelpkode},
+                                     {redigermenyen(), redigerkode}})
         for (std::size_t i = 0; i < meny.size(); ++i)
-            if (meny[i].snarvei != Tastenavn::ingen && meny[i].snarvei == navn && endring == ctrl)
+            // Ctrl+C is the key map's, which leaves text the pupil has selected to the browser.
+            if (meny[i].snarvei != Tastenavn::ingen && meny[i].snarvei == navn &&
+                endring == ctrl && meny[i].navn != "kopier")
                 return kode + static_cast<int>(i);
     // A character typed is one UTF-8 code point; only single ASCII characters are in the map.
     const Tastevalg* v =
@@ -241,6 +269,10 @@ void NettVindu::tasthandling(int kode) {
     const auto hjelp = hjelpmenyen();
     if (kode >= hjelpkode && kode - hjelpkode < static_cast<int>(hjelp.size()))
         return hjelpvalg(hjelp[static_cast<std::size_t>(kode - hjelpkode)].navn);
+    // "Angre" and "Kopier arket"; "Angre" does nothing where there is nothing to take back.
+    const auto rediger = redigermenyen();
+    if (kode >= redigerkode && kode - redigerkode < static_cast<int>(rediger.size()))
+        return redigervalg(rediger[static_cast<std::size_t>(kode - redigerkode)].navn);
     if (kode < 0 || kode >= static_cast<int>(tastevalg().size())) return;
     const Tastevalg& v = tastevalg()[static_cast<std::size_t>(kode)];
     // Exactly a click, and only while the key is usable.

@@ -249,6 +249,32 @@ class Nettleser(unittest.TestCase):
         self.assertEqual(self.e("Steg").get_attribute("textContent"), "3 (korteste: 3)")
         self.assertEqual(self.e("Proeve").get_attribute("textContent"), "stemmer")
 
+    def test_angre(self):
+        """"Rediger" after "Valg" with "Angre" (Ctrl+Z) from the shared table: usable while a
+        step can be taken back; the solved line undone keeps its points."""
+        menyer = self.d.execute_script(
+            "return [...document.querySelectorAll('.menyknapp')].map(b => b.id)")
+        self.assertEqual(menyer[:3], ["Meny", "Rediger", "Hjelp"])
+        self.assertEqual(self.e("angre").get_attribute("aria-keyshortcuts"), "Control+Z")
+        self.assertFalse(self.e("angre").is_enabled())
+        self.egen("0", "2", "3", "0", "0", "7")
+        self.assertFalse(self.e("angre").is_enabled())  # line 0
+        self.taster("-3" + Keys.ENTER + ":2" + Keys.ENTER)
+        self.assertEqual(self.linjer(), ["2x + 3 = 7", "2x = 4", "x = 2"])
+        self.assertEqual(self.verdier(), ("1", "1", "1"))
+        self.meny("Rediger", "angre")
+        self.assertEqual(self.linjer(), ["2x + 3 = 7", "2x = 4"])
+        self.assertEqual(self.verdier(), ("1", "1", "1"))
+        self.assertFalse(self.e("Pi_R").is_displayed())
+        # While an operand is typed, the first press crosses it out.
+        self.taster("+5")
+        self.taster(Keys.CONTROL + "z" + Keys.NULL)
+        self.assertEqual(self.linjer(), ["2x + 3 = 7", "2x = 4"])
+        self.assertNotIn("Utfoer", self.brukbare())
+        self.taster(Keys.CONTROL + "z" + Keys.NULL)
+        self.assertEqual(self.linjer(), ["2x + 3 = 7"])
+        self.assertFalse(self.e("angre").is_enabled())
+
     def test_rulling(self):
         self.egen("0", "1", "0", "0", "0", "0")
         for _ in range(5):
