@@ -208,7 +208,7 @@ void NettVindu::egen_OK_Click() {
     const Egnesvar svar = arket_.egne(tekster);
     if (!svar.ok) {
         // The refused box is chosen again, the worksheet untouched.
-        melding(tittel_paatale, svar.melding);
+        melding(tr(tittel_paatale), svar.melding);
         val boks = dom::finn(("koeff_" + std::to_string(svar.boks)).c_str());
         boks.call<void>("focus");
         boks.call<void>("select");

@@ -219,8 +219,12 @@ void NettVindu::velgflater() {
     // The smallest picture that is at least as sharp as the screen shows it.
     const int d = std::clamp(static_cast<int>(std::ceil(skala_ * tetthet_ - 0.01)), 1, 4);
     const std::string s = "_" + std::to_string(d) + ".png";
+    // The perform key's face is a word, drawn in each language.
+    const std::string spraak = "_" + std::string(katalog_->spraak());
     for (auto& [bilde, flate] : flater_)
-        dom::attr(bilde, "src", "flater/" + std::string(flatenavn(flate)) + s);
+        dom::attr(bilde, "src",
+                  "flater/" + std::string(flatenavn(flate)) +
+                      (flate == Tasteflate::utfoer ? spraak : std::string()) + s);
     for (auto& [bilde, siffer] : sifferflater_)
         dom::attr(bilde, "src", "flater/siffer" + std::to_string(siffer) + s);
     dom::attr(merke_, "src", "flater/merke" + s);

@@ -6,6 +6,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
+#include <string_view>
+#include <vector>
 
 #include "core/mainwindow/arket.h"
 #include "core/mainwindow/skall.h"
@@ -62,11 +65,22 @@ public:
     void om_Click();
     // The menu "Rediger".
     void angre_Click();
+    // The menu "Språk": speaks the language from now on and remembers it for the next run.
+    void velg_spraak(std::string_view kode);
+
+protected:
+    // Another language: every caption, tooltip, menu, key face and accessible name is set
+    // again from the tables, and the rows and operand fields are drawn again as they stand.
+    void changeEvent(QEvent* hendelse) override;
 
 private:
     void byggkontroller(QWidget* flate);
     void byggmeny();
+    void byggspraakmeny();
     void trykk(Tast t, bool paa);  // a key, option or check box was clicked
+    // Runs `sett` now and again whenever the language changes.
+    void oversatt(std::function<void()> sett);
+    void oversett();
 
     Klokketilfeldig tilfeldig_;
     Arket arket_{*this, tilfeldig_};
@@ -82,6 +96,8 @@ private:
     std::array<QAbstractButton*, antall_taster> taster_{};
     QPushButton* nyoppgave_ = nullptr;
     QAction* angre_ = nullptr;
+    std::vector<std::function<void()>> oversettere_;
+    std::vector<std::pair<std::string_view, QAction*>> spraakvalg_;
 
     // The secondary windows while they are open; choosing the menu item again brings them up.
     QPointer<egenlikning> egenlikning_;
