@@ -125,7 +125,7 @@ Choose another operation.</translation>
     </message>
     <message>
         <source>Både x² og x</source>
-        <translation>Both x² and x</translation>
+        <translation>x² and x</translation>
     </message>
     <message>
         <source>Kun x²</source>
@@ -137,7 +137,7 @@ Choose another operation.</translation>
     </message>
     <message>
         <source>Brøker</source>
-        <translation>Fractions</translation>
+        <translation>Fract.</translation>
     </message>
     <message>
         <source>Legg til...</source>
@@ -319,7 +319,7 @@ Nothing has been saved.</translation>
     </message>
     <message>
         <source>Gang med</source>
-        <translation>Multiply by</translation>
+        <translation>Times</translation>
     </message>
     <message>
         <source>Del med</source>

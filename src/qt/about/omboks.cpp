@@ -85,8 +85,8 @@ void frmOm::Form_Load() {
     ok_->setText(ui::qtr(omok));
     Innledning_->setText(ui::qtr(innledning_skrivebord));
     Formaal_->setText(ui::qtr(formaal));
-    tilpass(Innledning_);
-    tilpass(Formaal_);
+    // The one-line labels too: '"Advarsel:"' is a pixel wider than its label in the stand-in.
+    for (QLabel* l : {Innledning_, Formaal_, status_, versjon_, advarsel_}) tilpass(l);
 }
 
 void frmOm::changeEvent(QEvent* hendelse) {

@@ -38,8 +38,11 @@ Spraak::Spraak(QObject* eier) : QObject(eier), kode_(bokmaal), mapper_(oversette
 
 Spraak::~Spraak() {
     installer_katalog(nullptr);
-    QCoreApplication::removeTranslator(&egen_);
-    QCoreApplication::removeTranslator(&qt_);
+    // Made by the application, it usually goes with it; the translators then go untold.
+    if (QCoreApplication::instance()) {
+        QCoreApplication::removeTranslator(&egen_);
+        QCoreApplication::removeTranslator(&qt_);
+    }
 }
 
 bool Spraak::lastegen(std::string_view kode) {
