@@ -46,13 +46,26 @@ std::string lokalt(const char* nokkel) {
     return v.isString() ? v.as<std::string>() : std::string();
 }
 
+// The language the browser asks pages for first ("nn-NO", "en-US"), empty when none.
+std::string nettleserspraak() {
+    val nav = val::global("navigator");
+    val liste = nav["languages"];
+    if (!liste.isUndefined() && !liste.isNull() && liste["length"].as<int>() > 0)
+        return liste[0].as<std::string>();
+    val ett = nav["language"];
+    return ett.isString() ? ett.as<std::string>() : std::string();
+}
+
 }  // namespace
 
 NettVindu::NettVindu() = default;
 
 void NettVindu::start() {
-    // Only the language and the zoom are kept between visits.
-    katalog_ = std::make_unique<NettKatalog>(kjent_spraak(lokalt("balvo.spraak")));
+    // Only the language and the zoom are kept between visits. The first visit follows the
+    // browser's language, as the desktop's first run follows the system's.
+    const std::string valgt = lokalt("balvo.spraak");
+    katalog_ = std::make_unique<NettKatalog>(valgt.empty() ? spraak_fra_lokale(nettleserspraak())
+                                                           : kjent_spraak(valgt));
     installer_katalog(katalog_.get());
     dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
     dom::dokument().set("title", std::string(programnavn));
