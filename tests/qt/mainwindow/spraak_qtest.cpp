@@ -200,13 +200,18 @@ private slots:
     void byttMidtIOppgaven_data() {
         QTest::addColumn<QString>("spraak");
         QTest::addColumn<QStringList>("felter");  // fields 0..2, texts joined by spaces
-        QTest::newRow("nn") << "nn" << QStringList{"Trekk frå 3", "Del med 2", "Gong med 5"};
-        QTest::newRow("en") << "en" << QStringList{"Subtract 3", "Divide by 2", "Times 5"};
-        QTest::newRow("nb") << "nb" << QStringList{"Trekk fra 3", "Del med 2", "Gang med 5"};
+        QTest::addColumn<QString>("tips");        // the key "Trekk fra...", and its name
+        QTest::newRow("nn") << "nn" << QStringList{"Trekk frå 3", "Del med 2", "Gong med 5"}
+                            << "Trekk frå...";
+        QTest::newRow("en") << "en" << QStringList{"Subtract 3", "Divide by 2", "Times 5"}
+                            << "Subtract...";
+        QTest::newRow("nb") << "nb" << QStringList{"Trekk fra 3", "Del med 2", "Gang med 5"}
+                            << "Trekk fra...";
     }
     void byttMidtIOppgaven() {
         QFETCH(QString, spraak);
         QFETCH(QStringList, felter);
+        QFETCH(QString, tips);
         QVERIFY(aapne());
         // 2x + 3 = 7, solved in two steps and scored, then "Gang med" 5 typed on the third row.
         QVERIFY(vindu->arket().egne({"0", "2", "3", "0", "0", "7"}).ok);
@@ -228,6 +233,8 @@ private slots:
         for (int k = 0; k < 3; ++k)
             QCOMPARE(boks(QString("opfelt_%1").arg(k))->tekster().join(' '), felter[k]);
         QVERIFY(boks("opfelt_3")->tekster().isEmpty());
+        QCOMPARE(knapp("opr_1")->toolTip(), tips);
+        QCOMPARE(knapp("opr_1")->accessibleName(), tips);
         // The worksheet, the score, the mode and the rows are as they were.
         const balvo::Ark& etter = vindu->arket().ark();
         QVERIFY(etter.teller == ark.teller && etter.nevner == ark.nevner);
