@@ -4,9 +4,9 @@
     oversettelser.py LUPDATE LRELEASE SOURCE_ROOT
 
 lupdate reads the sources (the core's BALVO_TR texts too) into copies of translations/*.ts, so
-that a text added without running `update_translations` counts as untranslated; lrelease must
-then report every text finished. Each translation keeps its source's placeholders (%1, %2),
-its paragraphs (empty lines) and a letter-spaced emphasis like "i k k e".
+that a text added without `update_translations` counts as untranslated; lrelease must then
+report every text finished. Each translation keeps its source's placeholders (%1, %2), its
+paragraphs (empty lines) and a letter-spaced emphasis like "i k k e".
 """
 import os
 import re
@@ -21,27 +21,21 @@ PLASS = re.compile(r"%\d")
 SPERRET = re.compile(r"  (?:\w ){2,}\w  ")
 
 
-def meldinger(sti):
+def feil_i(sti):
+    """The unfinished messages and the translations that lose something of their source."""
     for kontekst in ET.parse(sti).getroot().iter("context"):
-        navn = kontekst.findtext("name")
         for m in kontekst.iter("message"):
-            yield navn, m.findtext("source") or "", m.find("translation")
-
-
-def sjekk_innhold(sti):
-    feil = []
-    for navn, kilde, oversatt in meldinger(sti):
-        tekst = (oversatt.text or "") if oversatt is not None else ""
-        hvor = "%s: %s %r" % (os.path.basename(sti), navn, kilde[:40])
-        if sorted(PLASS.findall(kilde)) != sorted(PLASS.findall(tekst)):
-            feil.append("%s: placeholders differ in %r" % (hvor, tekst))
-        if kilde.count("\n\n") != tekst.count("\n\n"):
-            feil.append("%s: paragraphs differ in %r" % (hvor, tekst))
-        if SPERRET.search(kilde) and not SPERRET.search(tekst):
-            feil.append("%s: the letter-spaced emphasis is lost in %r" % (hvor, tekst))
-        if tekst != tekst.strip() and kilde == kilde.strip():
-            feil.append("%s: spaces around %r" % (hvor, tekst))
-    return feil
+            kilde, o = m.findtext("source") or "", m.find("translation")
+            hvor = "%s %r" % (kontekst.findtext("name"), kilde[:50])
+            if o is None or o.get("type") == "unfinished" or not o.text:
+                yield "unfinished: " + hvor
+                continue
+            if sorted(PLASS.findall(kilde)) != sorted(PLASS.findall(o.text)):
+                yield "placeholders differ: %s -> %r" % (hvor, o.text)
+            if kilde.count("\n\n") != o.text.count("\n\n"):
+                yield "paragraphs differ: %s -> %r" % (hvor, o.text)
+            if SPERRET.search(kilde) and not SPERRET.search(o.text):
+                yield "the spaced-out emphasis is lost: %s -> %r" % (hvor, o.text)
 
 
 def main(lupdate, lrelease, rot):
@@ -51,32 +45,18 @@ def main(lupdate, lrelease, rot):
             kopi = os.path.join(tmp, fil)
             shutil.copy(os.path.join(rot, "translations", fil), kopi)
             if ET.parse(kopi).getroot().get("language") != sprak:
-                feil.append("%s: language is not %s" % (fil, sprak))
-            ut = subprocess.run(
-                [lupdate, "-tr-function-alias", "QT_TRANSLATE_NOOP+=BALVO_TR", "-locations",
-                 "none", "-no-obsolete"]
-                + [os.path.join(rot, "src", d) for d in ("core", "qt", "web")]
-                + ["-ts", kopi], capture_output=True, text=True)
-            if ut.returncode != 0:
-                feil.append("%s: lupdate failed\n%s" % (fil, ut.stdout + ut.stderr))
-                continue
-            ut = subprocess.run([lrelease, kopi, "-qm", os.path.join(tmp, fil + ".qm")],
-                                capture_output=True, text=True)
-            rapport = ut.stdout + ut.stderr
-            print(fil, rapport.strip().splitlines()[-1] if rapport.strip() else "")
-            ferdig = re.search(r"Generated (\d+) translation\(s\) \((\d+) finished and (\d+) "
-                               r"unfinished\)", rapport)
-            if ut.returncode != 0 or not ferdig:
-                feil.append("%s: lrelease failed\n%s" % (fil, rapport))
-                continue
-            if int(ferdig.group(3)) or "untranslated" in rapport:
-                uferdige = [(n, k) for n, k, o in meldinger(kopi)
-                            if o is None or o.get("type") == "unfinished" or not o.text]
-                feil.append("%s: %s unfinished (cmake --build build --target "
-                            "update_translations, then translate):\n  %s"
-                            % (fil, ferdig.group(3) if int(ferdig.group(3)) else "some",
-                               "\n  ".join("%s: %r" % u for u in uferdige)))
-            feil += sjekk_innhold(kopi)
+                feil.append("%s: the language is not %s" % (fil, sprak))
+            subprocess.run([lupdate, "-silent", "-tr-function-alias",
+                            "QT_TRANSLATE_NOOP+=BALVO_TR", "-locations", "none", "-no-obsolete"]
+                           + [os.path.join(rot, "src", d) for d in ("core", "qt", "web")]
+                           + ["-ts", kopi], check=True)
+            ut = subprocess.run([lrelease, kopi, "-qm", kopi + ".qm"], capture_output=True,
+                                text=True, check=True).stdout
+            print(fil, ut.strip().splitlines()[-1])
+            if not re.search(r"\(\d+ finished and 0 unfinished\)", ut) or "untranslated" in ut:
+                feil.append("%s: lrelease reports unfinished texts (cmake --build build "
+                            "--target update_translations, then translate them)" % fil)
+            feil += ["%s: %s" % (fil, f) for f in feil_i(kopi)]
     for f in feil:
         print("FEIL:", f)
     return 1 if feil else 0

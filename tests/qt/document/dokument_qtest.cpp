@@ -1,5 +1,5 @@
 // The worksheet as a document: pages, the text a PDF reader finds, the PNG, printing a page
-// range, a save that fails without leaving a file, and the document in each language.
+// range, and a save that fails without leaving a file.
 #include <QImageReader>
 #include <QPainter>
 #include <QPdfWriter>
@@ -13,10 +13,8 @@
 #include "core/mainwindow/arket.h"
 #include "qt/document/dokument.h"
 #include "qt/document/eksport.h"
-#include "qt/mainwindow/arketvindu.h"
 #include "qt/ui/bildeboks.h"
 #include "qt/ui/felles.h"
-#include "qt/ui/spraak.h"
 #include "testskall.h"
 
 using namespace balvo;
@@ -272,47 +270,6 @@ private slots:
         QVERIFY(tekst.contains(QRegularExpression(QStringLiteral("2\\s*/\\s*3"))));
         QVERIFY(tekst.contains(QRegularExpression(QStringLiteral("3\\s*/\\s*3"))));
         QVERIFY(!tekst.contains(QLatin1String("Poeng:")));
-    }
-
-    void dokumentetISpraaket_data() {
-        QTest::addColumn<QString>("spraak");
-        QTest::addColumn<QStringList>("ord");
-        QTest::addColumn<QString>("feil");
-        QTest::newRow("nb") << "nb"
-                            << QStringList{"Vanskelighetsgrad:", "Løste oppgaver:", "Poeng:",
-                                           "Trekk fra"}
-                            << "Filen «";
-        QTest::newRow("nn") << "nn"
-                            << QStringList{"Vanskegrad:", "Løyste oppgåver:", "Poeng:", "Trekk frå"}
-                            << "Fila «";
-        QTest::newRow("en") << "en" << QStringList{"Difficulty:", "Solved:", "Score:", "Subtract"}
-                            << "The file “";
-    }
-    void dokumentetISpraaket() {
-        // The header, the operations, the month and the save messages speak the pupil's
-        // language.
-        QFETCH(QString, spraak);
-        QFETCH(QStringList, ord);
-        QFETCH(QString, feil);
-        ui::spraak().bytt(spraak.toStdString());
-        ArketVindu vindu;
-        QVERIFY(vindu.arket().egne({"0", "2", "3", "0", "0", "5"}).ok);
-        vindu.arket().opr_Click(1);
-        vindu.arket().siffer_Click(3);
-        vindu.arket().Utfoer_Click();
-        const QString sti = mappe.filePath(spraak + QStringLiteral(".pdf"));
-        QVERIFY(lagreark(vindu, sti));
-        const QString melding = lagre(vindusdokument(vindu, {}), mappe.filePath("borte/x.pdf"));
-        ui::spraak().bytt("nb");
-        QVERIFY2(melding.startsWith(feil), qPrintable(melding));
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
-        const QString tekst = tekst_i(sti);
-        for (const QString& o : ord) QVERIFY2(tekst.contains(o), qPrintable(o));
-        const QLocale sted = spraak == "nn"   ? QLocale(QLocale::NorwegianNynorsk)
-                             : spraak == "en" ? QLocale(QLocale::English)
-                                              : QLocale(QLocale::NorwegianBokmal);
-        QVERIFY(tekst.contains(sted.monthName(QDate::currentDate().month())));
     }
 
     void lagringSomFeilerEtterlaterIngenFil_data() {

@@ -180,31 +180,44 @@ private slots:
         for (const char* s : {"nb", "nn", "en"}) QTest::newRow(s) << s;
     }
     void ordeneFaarPlass() {
-        // The words drawn in pictures fit them in every language: the perform key's face, and
-        // each operation's name in an operand field with room left for an operand like −3/4x.
+        // In every language: the perform key's word fits its face, each operation's name fits
+        // an operand field with room for an operand like −3/4x, and the captions of the
+        // own-equation dialog and the About box fit their controls.
         QFETCH(QString, spraak);
         balvo::ui::spraak().bytt(spraak.toStdString());
         QFont ansikt(QStringLiteral("Liberation Sans"));
         ansikt.setPixelSize(13);
         ansikt.setBold(true);
-        const QString utfoer = balvo::ui::qtr(balvo::utfoertekst);
-        QVERIFY2(QFontMetrics(ansikt).horizontalAdvance(utfoer) <=
-                     balvo::flatemaal(balvo::Tasteflate::utfoer).bredde - 2,
-                 qPrintable(utfoer));
+        QVERIFY(QFontMetrics(ansikt).horizontalAdvance(balvo::ui::qtr(balvo::utfoertekst)) <=
+                balvo::flatemaal(balvo::Tasteflate::utfoer).bredde - 2);
         balvo::ui::Bildeboks* felt = boks("opfelt_1");
         felt->settfontnavn("Times New Roman");
         felt->settstoerrelse(20);
-        const double bredde = felt->width() / balvo::ui::piksler_per_punkt;
-        const double operand = 4 + 8 + 4 + 2 * 8 + 4 + 10;  // dash, fraction, x
         for (int i = 0; i < 8; ++i) {
             const balvo::Operasjon op = balvo::oprtast(i);
             const std::string navn = balvo::tr(balvo::operasjonsnavn(op));
-            const double trengs = felt->tekstbredde(navn) + (balvo::med_operand(op) ? operand : 0);
-            QVERIFY2(trengs <= bredde, qPrintable(QString("%1: %2 > %3")
-                                                      .arg(QString::fromStdString(navn))
-                                                      .arg(trengs)
-                                                      .arg(bredde)));
+            const double operand = balvo::med_operand(op) ? 4 + 8 + 4 + 16 + 4 + 10 : 0;
+            QVERIFY2(felt->tekstbredde(navn) + operand <= felt->width() * 0.75, navn.c_str());
         }
+        vindu->egendef_Click();
+        vindu->om_Click();
+        for (const char* navn : {"Glem", "OK", "cmdOK", "Label1", "lblVersion", "lblDisclaimer"}) {
+            auto* w = vindu->findChild<QWidget*>(navn);
+            auto* b = qobject_cast<QAbstractButton*>(w);
+            const QString t = b ? b->text() : qobject_cast<QLabel*>(w)->text();
+            int plass = w->width();
+            if (b) {
+                QStyleOptionButton opt;
+                opt.initFrom(b);
+                opt.text = t;
+                plass = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width();
+            }
+            QVERIFY2(QFontMetrics(w->font()).horizontalAdvance(t) <= plass, qPrintable(t));
+        }
+        auto* mening = vindu->findChild<QLabel*>("Label2");
+        QVERIFY(mening->heightForWidth(mening->width()) <= mening->height());
+        for (auto* w : QApplication::topLevelWidgets())
+            if (w != vindu.get()) w->close();
     }
 
     void tasterHarBildeOgTips_data() {

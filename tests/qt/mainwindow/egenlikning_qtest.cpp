@@ -2,12 +2,10 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QStyleOptionButton>
 #include <QtTest>
 
 #include "core/mainwindow/arket.h"
 #include "qt/mainwindow/egenlikning.h"
-#include "qt/ui/spraak.h"
 #include "testskall.h"
 
 using balvo::egenlikning;
@@ -38,40 +36,6 @@ class EgenlikningTest : public QObject {
     };
 
 private slots:
-    void knappenePasser_data() {
-        QTest::addColumn<QString>("spraak");
-        QTest::addColumn<QString>("tittel");
-        QTest::addColumn<QString>("glem");
-        QTest::newRow("nb") << "nb"
-                            << "Skriv egen likning"
-                            << "Glem det";
-        QTest::newRow("nn") << "nn"
-                            << "Skriv eiga likning"
-                            << "Gløym det";
-        QTest::newRow("en") << "en"
-                            << "Write your own equation"
-                            << "Cancel";
-    }
-    void knappenePasser() {
-        QFETCH(QString, spraak);
-        QFETCH(QString, tittel);
-        QFETCH(QString, glem);
-        balvo::ui::spraak().bytt(spraak.toStdString());
-        Oppsett o;
-        QCOMPARE(o.dialog->windowTitle(), tittel);
-        QCOMPARE(o.dialog->findChild<QPushButton*>("Glem")->text(), glem);
-        for (auto* b : o.dialog->findChildren<QPushButton*>()) {
-            QStyleOptionButton opt;
-            opt.initFrom(b);
-            opt.text = b->text();
-            const int plass =
-                b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width();
-            QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text()) <= plass,
-                     qPrintable(b->text()));
-        }
-        balvo::ui::spraak().bytt("nb");
-    }
-
     void geometri_data() {
         QTest::addColumn<QString>("navn");
         QTest::addColumn<QRect>("plass");
