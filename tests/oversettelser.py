@@ -3,9 +3,9 @@
 
     oversettelser.py LUPDATE LRELEASE SOURCE_ROOT
 
-lupdate reads the sources (the core's BALVO_TR texts too) into copies of translations/*.ts, so
-that a text added without `update_translations` counts as untranslated; lrelease must then
-report every text finished. Each translation keeps its source's placeholders (%1, %2), its
+lupdate reads the sources (the BALVO_TR texts of the core and the shells) into copies of
+translations/*.ts, so that a text added without `update_translations` counts as untranslated;
+lrelease must then report every text finished. Each translation keeps its source's placeholders (%1, %2), its
 paragraphs (empty lines) and a letter-spaced emphasis like "i k k e".
 """
 import os
@@ -38,8 +38,21 @@ def feil_i(sti):
                 yield "the spaced-out emphasis is lost: %s -> %r" % (hvor, o.text)
 
 
+def qt_tr(rot):
+    """Qt's tr("...") in the sources: lupdate here reads BALVO_TR only (the core's tr() shares
+    the name), so such a text would never reach the translation files."""
+    for mappe, _, filer in os.walk(os.path.join(rot, "src")):
+        for f in filer:
+            if f.endswith((".cpp", ".h")):
+                with open(os.path.join(mappe, f), encoding="utf-8") as kilde:
+                    for nr, linje in enumerate(kilde, 1):
+                        if re.search(r'\btr\(\s*"', linje):
+                            yield "%s:%d: write ui::qtr(BALVO_TR(...)) instead of tr(\"...\")" % (
+                                os.path.relpath(os.path.join(mappe, f), rot), nr)
+
+
 def main(lupdate, lrelease, rot):
-    feil = []
+    feil = list(qt_tr(rot))
     with tempfile.TemporaryDirectory() as tmp:
         for fil, sprak in SPRAAK.items():
             kopi = os.path.join(tmp, fil)
@@ -47,7 +60,8 @@ def main(lupdate, lrelease, rot):
             if ET.parse(kopi).getroot().get("language") != sprak:
                 feil.append("%s: the language is not %s" % (fil, sprak))
             subprocess.run([lupdate, "-silent", "-tr-function-alias",
-                            "QT_TRANSLATE_NOOP+=BALVO_TR", "-locations", "none", "-no-obsolete"]
+                            "QT_TRANSLATE_NOOP+=BALVO_TR,tr=trUtf8", "-locations", "none",
+                            "-no-obsolete"]
                            + [os.path.join(rot, "src", d) for d in ("core", "qt", "web")]
                            + ["-ts", kopi], check=True)
             ut = subprocess.run([lrelease, kopi, "-qm", kopi + ".qm"], capture_output=True,

@@ -207,6 +207,26 @@ Choose another operation.</translation>
         <source>Rull ned</source>
         <translation>Scroll down</translation>
     </message>
+    <message>
+        <source>Tips</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Løsningsforslag</source>
+        <translation>Worked solution</translation>
+    </message>
+    <message>
+        <source>Hjelp</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Steg:</source>
+        <translation>Steps:</translation>
+    </message>
+    <message>
+        <source>Prøve:</source>
+        <translation>Check:</translation>
+    </message>
 </context>
 <context>
     <name>Dokument</name>
@@ -247,6 +267,29 @@ Nothing has been saved.</translation>
     <message>
         <source>d. MMMM yyyy</source>
         <translation>d MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>Loesningsforslag</name>
+    <message>
+        <source>Løsningsforslag</source>
+        <translation>Worked solution</translation>
+    </message>
+    <message>
+        <source>Løsningsforslaget som tekst</source>
+        <translation>The worked solution as text</translation>
+    </message>
+    <message>
+        <source>Kopier</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Lukk</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Linje %1</source>
+        <translation>Line %1</translation>
     </message>
 </context>
 <context>
@@ -306,6 +349,10 @@ Nothing has been saved.</translation>
         <source>Vis</source>
         <translation>View</translation>
     </message>
+    <message>
+        <source>Kopier</source>
+        <translation>Copy</translation>
+    </message>
 </context>
 <context>
     <name>Operasjon</name>
@@ -340,6 +387,77 @@ Nothing has been saved.</translation>
     <message>
         <source>Bytt side</source>
         <translation>Swap sides</translation>
+    </message>
+</context>
+<context>
+    <name>Veileder</name>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>%1 og %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>Likningen er løst.</source>
+        <translation>The equation is solved.</translation>
+    </message>
+    <message>
+        <source>Neste steg: %1</source>
+        <translation>Next step: %1</translation>
+    </message>
+    <message>
+        <source>Da er du %1 steg fra løsningen.</source>
+        <translation>Then you are %1 step(s) from the solution.</translation>
+    </message>
+    <message>
+        <source>Denne likningen har ingen løsning.</source>
+        <translation>This equation has no solution.</translation>
+    </message>
+    <message>
+        <source>Alle tall er løsninger av denne likningen.</source>
+        <translation>Every number is a solution of this equation.</translation>
+    </message>
+    <message>
+        <source>Herfra kommer du ikke fram til løsningen av oppgaven.</source>
+        <translation>From here you cannot reach the solution of the exercise.</translation>
+    </message>
+    <message>
+        <source>Fant ingen kort vei herfra.</source>
+        <translation>No short way found from here.</translation>
+    </message>
+    <message>
+        <source>%1 (korteste: %2)</source>
+        <translation>%1 (shortest: %2)</translation>
+    </message>
+    <message>
+        <source>kan ikke avgjøres</source>
+        <translation>cannot be decided</translation>
+    </message>
+    <message>
+        <source>stemmer</source>
+        <translation>correct</translation>
+    </message>
+    <message>
+        <source>%1 passer ikke i oppgaven</source>
+        <translation>not a solution of the exercise: %1</translation>
+    </message>
+    <message>
+        <source>alle tall er løsninger av oppgaven</source>
+        <translation>every number solves the exercise</translation>
+    </message>
+    <message>
+        <source>%1 mangler</source>
+        <translation>missing: %1</translation>
+    </message>
+    <message>
+        <source>stemmer ikke: %1</source>
+        <translation>wrong – %1</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Hint</translation>
     </message>
 </context>
 <context>

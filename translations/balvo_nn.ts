@@ -207,6 +207,26 @@ Vel ein annan operasjon.</translation>
         <source>Rull ned</source>
         <translation>Rull ned</translation>
     </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Løsningsforslag</source>
+        <translation>Løysingsforslag</translation>
+    </message>
+    <message>
+        <source>Hjelp</source>
+        <translation>Hjelp</translation>
+    </message>
+    <message>
+        <source>Steg:</source>
+        <translation>Steg:</translation>
+    </message>
+    <message>
+        <source>Prøve:</source>
+        <translation>Prøve:</translation>
+    </message>
 </context>
 <context>
     <name>Dokument</name>
@@ -247,6 +267,29 @@ Ingenting er lagra.</translation>
     <message>
         <source>d. MMMM yyyy</source>
         <translation>d. MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>Loesningsforslag</name>
+    <message>
+        <source>Løsningsforslag</source>
+        <translation>Løysingsforslag</translation>
+    </message>
+    <message>
+        <source>Løsningsforslaget som tekst</source>
+        <translation>Løysingsforslaget som tekst</translation>
+    </message>
+    <message>
+        <source>Kopier</source>
+        <translation>Kopier</translation>
+    </message>
+    <message>
+        <source>Lukk</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>Linje %1</source>
+        <translation>Linje %1</translation>
     </message>
 </context>
 <context>
@@ -306,6 +349,10 @@ Ingenting er lagra.</translation>
         <source>Vis</source>
         <translation>Vis</translation>
     </message>
+    <message>
+        <source>Kopier</source>
+        <translation>Kopier</translation>
+    </message>
 </context>
 <context>
     <name>Operasjon</name>
@@ -340,6 +387,77 @@ Ingenting er lagra.</translation>
     <message>
         <source>Bytt side</source>
         <translation>Byt side</translation>
+    </message>
+</context>
+<context>
+    <name>Veileder</name>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>%1 og %2</source>
+        <translation>%1 og %2</translation>
+    </message>
+    <message>
+        <source>Likningen er løst.</source>
+        <translation>Likninga er løyst.</translation>
+    </message>
+    <message>
+        <source>Neste steg: %1</source>
+        <translation>Neste steg: %1</translation>
+    </message>
+    <message>
+        <source>Da er du %1 steg fra løsningen.</source>
+        <translation>Då er du %1 steg frå løysinga.</translation>
+    </message>
+    <message>
+        <source>Denne likningen har ingen løsning.</source>
+        <translation>Denne likninga har inga løysing.</translation>
+    </message>
+    <message>
+        <source>Alle tall er løsninger av denne likningen.</source>
+        <translation>Alle tal er løysingar av denne likninga.</translation>
+    </message>
+    <message>
+        <source>Herfra kommer du ikke fram til løsningen av oppgaven.</source>
+        <translation>Herifrå kjem du ikkje fram til løysinga av oppgåva.</translation>
+    </message>
+    <message>
+        <source>Fant ingen kort vei herfra.</source>
+        <translation>Fann ingen kort veg herifrå.</translation>
+    </message>
+    <message>
+        <source>%1 (korteste: %2)</source>
+        <translation>%1 (kortaste: %2)</translation>
+    </message>
+    <message>
+        <source>kan ikke avgjøres</source>
+        <translation>kan ikkje avgjerast</translation>
+    </message>
+    <message>
+        <source>stemmer</source>
+        <translation>stemmer</translation>
+    </message>
+    <message>
+        <source>%1 passer ikke i oppgaven</source>
+        <translation>%1 passar ikkje i oppgåva</translation>
+    </message>
+    <message>
+        <source>alle tall er løsninger av oppgaven</source>
+        <translation>alle tal er løysingar av oppgåva</translation>
+    </message>
+    <message>
+        <source>%1 mangler</source>
+        <translation>%1 manglar</translation>
+    </message>
+    <message>
+        <source>stemmer ikke: %1</source>
+        <translation>stemmer ikkje: %1</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
     </message>
 </context>
 <context>

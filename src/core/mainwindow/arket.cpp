@@ -52,6 +52,8 @@ void Arket::ryddopp() {
     ark_.rad = 0;
     ark_.linjenr = 0;
     oppgave_scoret_ = false;
+    korteste_.reset();
+    tips_brukt_ = forslag_brukt_ = steg_tatt_ = 0;
     settmodus(Modus::ryddopp);
     for (int k = 0; k < 5; ++k) {
         visning_.toemrad(k);

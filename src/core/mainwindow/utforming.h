@@ -94,6 +94,7 @@ struct Kontroll {
     Tasteflate flate = Tasteflate::siffer;
     int siffer = 0;         // the digit of a digit key, the index of an indexed control
     bool i_rammen = false;  // inside the frame "Likningstype"
+    bool ombryt = false;    // a label whose text may run onto more lines, from its top
 };
 
 // Every control of the main window, in the order they are built (later ones lie on top).

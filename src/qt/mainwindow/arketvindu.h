@@ -24,6 +24,7 @@ namespace balvo {
 class egenlikning;
 class mmArk;
 class frmOm;
+class Loesningsforslag;
 
 namespace ui {
 class Bildeboks;
@@ -52,6 +53,8 @@ public:
     void visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) override;
     void diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) override;
     void tilforgrunnen() override;
+    void visvurdering(std::string_view steg, std::string_view proeve) override;
+    void visforslag(const Veiledning& veiledning) override;
     void melding(std::string_view tittel, std::string_view tekst) override;
     bool spoersmaal(std::string_view tittel, std::string_view tekst) override;
     void vismerke(double venstre, double topp) override;
@@ -65,12 +68,16 @@ public:
     void om_Click();
     // The menu "Rediger".
     void angre_Click();
+    // The menu "Hjelp".
+    void Tips_Click();
+    void Loesningsforslag_Click();
     // The menu "Språk": speaks the language from now on and remembers it for the next run.
     void velg_spraak(std::string_view kode);
 
 protected:
     // Another language: every caption, tooltip, menu, key face and accessible name is set
-    // again from the tables, and the rows and operand fields are drawn again as they stand.
+    // again from the tables, and the rows, operand fields and the coach's rows are drawn again
+    // as they stand.
     void changeEvent(QEvent* hendelse) override;
 
 private:
@@ -93,9 +100,14 @@ private:
     QLabel* nivaa_ = nullptr;
     QLabel* poeng_ = nullptr;
     QLabel* loeste_ = nullptr;
+    QLabel* steg_ = nullptr;
+    QLabel* proeve_ = nullptr;
     std::array<QAbstractButton*, antall_taster> taster_{};
     QPushButton* nyoppgave_ = nullptr;
     QAction* angre_ = nullptr;
+    QAction* tips_ = nullptr;
+    QAction* forslag_ = nullptr;
+    bool korteste_bestilt_ = false;  // the shortest way from line 0 is to be found
     std::vector<std::function<void()>> oversettere_;
     std::vector<std::pair<std::string_view, QAction*>> spraakvalg_;
 
@@ -103,6 +115,7 @@ private:
     QPointer<egenlikning> egenlikning_;
     QPointer<mmArk> graf_;
     QPointer<frmOm> om_;
+    QPointer<Loesningsforslag> loesningsforslag_;
 };
 
 }  // namespace balvo

@@ -1,5 +1,5 @@
 // The menus. "Valg": own equation, graph, printing, saving and the About box; "Rediger":
-// undo; "Språk": the language.
+// undo; "Hjelp": the coach's hint and worked solution; "Språk": the language.
 #include <QSettings>
 
 #include "qt/about/omboks.h"
@@ -28,6 +28,14 @@ void ArketVindu::velg_spraak(std::string_view kode) {
 
 void ArketVindu::angre_Click() {
     arket_.angre();
+}
+
+void ArketVindu::Tips_Click() {
+    arket_.Tips_Click();
+}
+
+void ArketVindu::Loesningsforslag_Click() {
+    arket_.Loesningsforslag_Click();
 }
 
 void ArketVindu::egendef_Click() {

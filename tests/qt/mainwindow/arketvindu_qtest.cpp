@@ -47,6 +47,10 @@ private slots:
         rad("Loeste", 4170, 4290, 525, 285);
         rad("Label3", 2400, 4680, 825, 255);
         rad("Poeng", 3270, 4680, 615, 285);
+        rad("Label4", 2400, 5040, 825, 255);
+        rad("Steg", 3270, 5040, 3240, 285);
+        rad("Label5", 2400, 5400, 825, 255);
+        rad("Proeve", 3270, 5400, 3240, 870);
         rad("Frame1", 120, 4410, 1695, 1845);
         rad("Option3", 120, 270, 1245, 315);
         rad("Option2", 120, 660, 1245, 285);
@@ -117,6 +121,10 @@ private slots:
             {"Loeste", "0", "0", "0", "Arial", 12.0, false},
             {"Label3", "Poeng:", "Poeng:", "Score:", "MS Sans Serif", 9.75, true},
             {"Poeng", "0", "0", "0", "Arial", 12.0, false},
+            {"Label4", "Steg:", "Steg:", "Steps:", "MS Sans Serif", 9.75, true},
+            {"Label5", "Prøve:", "Prøve:", "Check:", "MS Sans Serif", 9.75, true},
+            {"Steg", "", "", "", "Arial", 12.0, false},
+            {"Proeve", "", "", "", "Arial", 12.0, false},
             {"Frame1", "Likningstype", "Likningstype", "Equation type", "MS Sans Serif", 8.25,
              true},
             {"Option3", "Både x² og x", "Både x² og x", "x² and x", "MS Sans Serif", 8.25, false},

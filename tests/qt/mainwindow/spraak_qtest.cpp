@@ -9,6 +9,7 @@
 
 #include "core/about/om.h"
 #include "qt/about/omboks.h"
+#include "qt/coach/loesningsforslag.h"
 #include "qt/mainwindow/egenlikning.h"
 #include "qt/ui/spraak.h"
 #include "vindustest.h"
@@ -93,11 +94,12 @@ private slots:
                                                    "Vanskegrad:",  "Løyste oppgåver:",
                                                    "Trekk frå...", "Utfør",
                                                    "Val",          "Rediger",
-                                                   "Språk"}
+                                                   "Hjelp",        "Språk"}
                             << true;
-        QTest::newRow("en") << "en" << QStringList{"New exercise", "Fract.",      "Difficulty:",
-                                                   "Solved:",      "Subtract...", "Apply",
-                                                   "Options",      "Edit",        "Language"}
+        QTest::newRow("en") << "en"
+                            << QStringList{"New exercise", "Fract.",  "Difficulty:", "Solved:",
+                                           "Subtract...",  "Apply",   "Options",     "Edit",
+                                           "Help",         "Language"}
                             << false;
     }
     void oppstart() {
@@ -116,13 +118,23 @@ private slots:
 
     void byttMidtIOppgaven_data() {
         QTest::addColumn<QString>("kode");
-        QTest::addColumn<QStringList>("felter");  // fields 0..2, then the key "Trekk fra..."
-        QTest::addColumn<QString>("egen");        // the open own-equation dialog's title
+        // Fields 0..2, the key "Trekk fra...", the rows "Steg:" and "Prøve:", the heading of
+        // the open window "Løsningsforslag".
+        QTest::addColumn<QStringList>("felter");
+        QTest::addColumn<QString>("egen");  // the open own-equation dialog's title
         QTest::newRow("nn") << "nn"
-                            << QStringList{"Trekk frå 3", "Del med 2", "Gong med 5", "Trekk frå..."}
+                            << QStringList{"Trekk frå 3",       "Del med 2",       "Gong med 5",
+                                           "Trekk frå...",      "2 (kortaste: 2)", "stemmer",
+                                           "Likninga er løyst."}
                             << "Skriv eiga likning";
         QTest::newRow("en") << "en"
-                            << QStringList{"Subtract 3", "Divide by 2", "Times 5", "Subtract..."}
+                            << QStringList{"Subtract 3",
+                                           "Divide by 2",
+                                           "Times 5",
+                                           "Subtract...",
+                                           "2 (shortest: 2)",
+                                           "correct",
+                                           "The equation is solved."}
                             << "Write your own equation";
     }
     void byttMidtIOppgaven() {
@@ -137,6 +149,7 @@ private slots:
             klikk(k);
         vindu->egendef_Click();
         vindu->om_Click();
+        vindu->Loesningsforslag_Click();
         const balvo::Ark ark = vindu->arket().ark();
         const balvo::Tastesett taster = vindu->arket().taster();
         std::array<QImage, 6> bilder;
@@ -149,6 +162,8 @@ private slots:
             QCOMPARE(boks(QString("opfelt_%1").arg(k))->tekster().join(' '), felter[k]);
         QCOMPARE(knapp("opr_1")->toolTip(), felter[3]);
         QCOMPARE(knapp("opr_1")->accessibleName(), felter[3]);
+        QCOMPARE((QStringList{tekst("Steg"), tekst("Proeve")}), felter.mid(4, 2));
+        QCOMPARE(vindu->findChild<balvo::Loesningsforslag*>()->overskrift(), felter[6]);
         QCOMPARE(vindu->findChild<balvo::egenlikning*>()->windowTitle(), egen);
         QCOMPARE(vindu->findChild<balvo::frmOm*>()->findChild<QLabel*>("Formaal")->text(),
                  balvo::ui::qtr(balvo::formaal));
