@@ -39,8 +39,9 @@ std::optional<int> Arket::korteste() {
 }
 
 void Arket::vurder() {
-    // The steps on the sheet from the exercise to the solved line.
-    vurdering_ = Vurdering{ark_.linjenr, korteste(), Tilstand::fra(ark_, 0),
+    // The steps the pupil took from the exercise to the solved line: those on the sheet and
+    // every one taken back with "Angre".
+    vurdering_ = Vurdering{steg_tatt_, korteste(), Tilstand::fra(ark_, 0),
                            Tilstand::fra(ark_, ark_.linjenr)};
     visvurdering();
 }
