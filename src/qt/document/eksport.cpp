@@ -19,22 +19,30 @@
 
 #include "core/mainwindow/meldinger.h"
 #include "qt/mainwindow/arketvindu.h"
+#include "qt/ui/felles.h"
 #include "qt/ui/meldingsboks.h"
+#include "qt/ui/spraak.h"
 
 namespace balvo {
 namespace {
 
-const char* const kan_ikke_opprette =
+constexpr Tekst kan_ikke_opprette = BALVO_TR(
+    "Dokument",
     "Filen «%1» kunne ikke lagres: mappen finnes ikke, eller du har ikke lov til å skrive i "
-    "den.";
-const char* const skrivefeil =
-    "Filen «%1» kunne ikke lagres fordi skrivingen mislyktes (kanskje er disken full).\n"
-    "Ingenting er lagret.";
-const char* const utskrift_feilet = "Utskriften kunne ikke startes.";
-const char* const pdf_filter = "PDF-dokument (*.pdf)";
-const char* const png_filter = "PNG-bilde (*.png)";
-const char* const standardnavn = "likning.pdf";
-const char* const oektnavn = "økt.pdf";
+    "den.");
+constexpr Tekst skrivefeil =
+    BALVO_TR("Dokument",
+             "Filen «%1» kunne ikke lagres fordi skrivingen mislyktes (kanskje er disken full).\n"
+             "Ingenting er lagret.");
+constexpr Tekst utskrift_feilet = BALVO_TR("Dokument", "Utskriften kunne ikke startes.");
+constexpr Tekst pdf_filter = BALVO_TR("Dokument", "PDF-dokument (*.pdf)");
+constexpr Tekst png_filter = BALVO_TR("Dokument", "PNG-bilde (*.png)");
+// The name the file dialog offers, and the print job's.
+constexpr Tekst standardnavn = BALVO_TR("Dokument", "likning.pdf");
+// The date in the header, in QLocale's notation.
+constexpr Tekst datoform = BALVO_TR("Dokument", "d. MMMM yyyy");
+// The name the lesson record is offered under.
+constexpr Tekst oektnavn = BALVO_TR("Dokument", "økt.pdf");
 
 constexpr double punkt_per_mm = 72.0 / 25.4;
 constexpr double bildeskala = 2.0;  // pixels per point in a PNG: 144 dpi, sharp when zoomed
@@ -126,13 +134,14 @@ namespace {
 QString skrivfil(const QString& sti, const std::function<bool(QIODevice&)>& skriv) {
     const QString vist = QDir::toNativeSeparators(sti);
     QSaveFile fil(sti);
-    if (!fil.open(QIODevice::WriteOnly)) return QString::fromUtf8(kan_ikke_opprette).arg(vist);
+    if (!fil.open(QIODevice::WriteOnly)) return ui::qtr(kan_ikke_opprette).arg(vist);
     const bool ok = skriv(fil);
+    // Until commit the text lives in a temporary file; without it nothing is left behind.
     if (!ok || fil.error() != QFileDevice::NoError) {
         fil.cancelWriting();
-        return QString::fromUtf8(skrivefeil).arg(vist);
+        return ui::qtr(skrivefeil).arg(vist);
     }
-    if (!fil.commit()) return QString::fromUtf8(skrivefeil).arg(vist);
+    if (!fil.commit()) return ui::qtr(skrivefeil).arg(vist);
     return {};
 }
 
@@ -163,13 +172,17 @@ Dokument vindusdokument(ArketVindu& vindu, const QString& dato) {
 namespace {
 
 QString idag() {
-    return QLocale(QLocale::NorwegianBokmal)
-        .toString(QDate::currentDate(), QStringLiteral("d. MMMM yyyy"));
+    // The month named in the pupil's language.
+    const std::string_view kode = ui::spraak().kode();
+    const QLocale sted = kode == "nn"   ? QLocale(QLocale::NorwegianNynorsk, QLocale::Norway)
+                         : kode == "en" ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                        : QLocale(QLocale::NorwegianBokmal, QLocale::Norway);
+    return sted.toString(QDate::currentDate(), ui::qtr(datoform));
 }
 
 void paatale(ArketVindu& vindu, const QString& feil) {
     const QByteArray tekst = feil.toUtf8();
-    vindu.melding(tittel_paatale,
+    vindu.melding(tr(tittel_paatale),
                   std::string_view(tekst.constData(), static_cast<std::size_t>(tekst.size())));
 }
 
@@ -181,11 +194,11 @@ QString dokumentmappe() {
 }
 
 // Prints through the system's dialog (a page range may be chosen); "Påtale" when it fails.
-void skrivut(ArketVindu& vindu, const Sider& dokument, const char* navn, const char* meny) {
+void skrivut(ArketVindu& vindu, const Sider& dokument, Tekst navn, const char* meny) {
     QPrinter skriver(QPrinter::HighResolution);
     settsideoppsett(skriver);
-    // Also the name the dialog offers when printing to a file.
-    skriver.setDocName(QFileInfo(QString::fromUtf8(navn)).completeBaseName());
+    // Also the name the dialog offers when printing to a file: likning.pdf, as when saving.
+    skriver.setDocName(QFileInfo(ui::qtr(navn)).completeBaseName());
     const QRectF flate = skriver.pageLayout().paintRect(QPageLayout::Point);
     QPrintDialog dialog(&skriver, &vindu);
     dialog.setWindowTitle(menytekst(vindu, meny));
@@ -194,14 +207,14 @@ void skrivut(ArketVindu& vindu, const Sider& dokument, const char* navn, const c
     const bool utvalg = skriver.printRange() == QPrinter::PageRange;
     if (!tegnsider(dokument, skriver, utvalg ? skriver.fromPage() : 0,
                    utvalg ? skriver.toPage() : 0))
-        vindu.melding(tittel_paatale, utskrift_feilet);
+        vindu.melding(tr(tittel_paatale), tr(utskrift_feilet));
 }
 
 }  // namespace
 
 bool lagreark(ArketVindu& vindu, const QString& sti) {
     if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tittel_etteretning, tr(ingen_oppgave_lagre));
+        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_lagre));
         return false;
     }
     const QString feil = lagre(vindusdokument(vindu, idag()), sti);
@@ -212,16 +225,16 @@ bool lagreark(ArketVindu& vindu, const QString& sti) {
 
 void lagresom(ArketVindu& vindu) {
     if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tittel_etteretning, tr(ingen_oppgave_lagre));
+        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_lagre));
         return;
     }
     const QString mappe = dokumentmappe();
-    const QString pdf = QString::fromUtf8(pdf_filter);
-    const QString png = QString::fromUtf8(png_filter);
+    const QString pdf = ui::qtr(pdf_filter);
+    const QString png = ui::qtr(png_filter);
     QString valgt = pdf;
-    QString sti = QFileDialog::getSaveFileName(
-        &vindu, menytekst(vindu, "Lagre"), QDir(mappe).filePath(QString::fromUtf8(standardnavn)),
-        pdf + QStringLiteral(";;") + png, &valgt);
+    QString sti = QFileDialog::getSaveFileName(&vindu, menytekst(vindu, "Lagre"),
+                                               QDir(mappe).filePath(ui::qtr(standardnavn)),
+                                               pdf + QStringLiteral(";;") + png, &valgt);
     if (sti.isEmpty()) return;
     if (QFileInfo(sti).suffix().isEmpty())
         sti += valgt == png ? QStringLiteral(".png") : QStringLiteral(".pdf");
@@ -230,7 +243,7 @@ void lagresom(ArketVindu& vindu) {
 
 void skrivut(ArketVindu& vindu) {
     if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tittel_etteretning, tr(ingen_oppgave_skrive));
+        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_skrive));
         return;
     }
     skrivut(vindu, vindusdokument(vindu, idag()), standardnavn, "Utskrift");
@@ -244,7 +257,7 @@ Oektdokument oektdokument(ArketVindu& vindu, const QString& dato) {
 
 bool lagreoektfil(ArketVindu& vindu, const QString& sti) {
     if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tittel_etteretning, tr(ingen_oppgave_lagre));
+        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_lagre));
         return false;
     }
     const QString feil = lagrepdf(oektdokument(vindu, idag()), sti);
@@ -255,13 +268,13 @@ bool lagreoektfil(ArketVindu& vindu, const QString& sti) {
 
 void lagreoekt(ArketVindu& vindu) {
     if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tittel_etteretning, tr(ingen_oppgave_lagre));
+        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_lagre));
         return;
     }
-    const QString pdf = QString::fromUtf8(pdf_filter);
+    const QString pdf = ui::qtr(pdf_filter);
     QString sti = QFileDialog::getSaveFileName(
         &vindu, menytekst(vindu, "lagreoekt"),
-        QDir(dokumentmappe()).filePath(QString::fromUtf8(oektnavn)), pdf);
+        QDir(dokumentmappe()).filePath(ui::qtr(oektnavn)), pdf);
     if (sti.isEmpty()) return;
     if (QFileInfo(sti).suffix().isEmpty()) sti += QStringLiteral(".pdf");
     lagreoektfil(vindu, sti);
@@ -269,7 +282,7 @@ void lagreoekt(ArketVindu& vindu) {
 
 void skrivutoekt(ArketVindu& vindu) {
     if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tittel_etteretning, tr(ingen_oppgave_skrive));
+        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_skrive));
         return;
     }
     skrivut(vindu, oektdokument(vindu, idag()), oektnavn, "skrivutoekt");

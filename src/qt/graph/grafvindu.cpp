@@ -1,5 +1,6 @@
 #include "qt/graph/grafvindu.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -63,6 +64,11 @@ mmArk::mmArk(const Ark& ark, QWidget* eier)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(ui::twips(grafbredde_twips), ui::twips(grafhoeyde_twips));
+}
+
+void mmArk::changeEvent(QEvent* hendelse) {
+    if (hendelse->type() == QEvent::LanguageChange) setWindowTitle(ui::qtr(graftittel));
+    QWidget::changeEvent(hendelse);
 }
 
 void mmArk::paintEvent(QPaintEvent*) {

@@ -19,6 +19,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* hendelse) override;
+    void changeEvent(QEvent* hendelse) override;  // another language: the title
 
 private:
     Grafoppgave oppgave_;

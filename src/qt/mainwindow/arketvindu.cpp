@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QTimer>
@@ -137,6 +138,19 @@ void ArketVindu::melding(std::string_view tittel, std::string_view tekst) {
 
 bool ArketVindu::spoersmaal(std::string_view tittel, std::string_view tekst) {
     return ui::spoersmaalsboks(this, qtekst(tittel), qtekst(tekst));
+}
+
+void ArketVindu::changeEvent(QEvent* hendelse) {
+    if (hendelse->type() == QEvent::LanguageChange) oversett();
+    QMainWindow::changeEvent(hendelse);
+}
+
+void ArketVindu::oversett() {
+    for (const auto& sett : oversettere_) sett();
+    navngitaster(*this);
+    // The operand fields name their operations in words; the worksheet itself stays as it is.
+    arket_.tegnpaanytt();
+    beskrivrader(*this);
 }
 
 void ArketVindu::vismerke(double venstre, double topp) {

@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -73,6 +75,9 @@ public:
     // The menu "Hjelp".
     void Tips_Click();
     void Loesningsforslag_Click();
+    // The menu "Språk": speaks the language from now on and remembers it for the next run.
+    void velg_spraak(std::string_view kode);
+
     // The menu "Vis": the zoom of the whole window, 1 the design, 0.5 to 4.
     void Stoerre_Click();
     void Mindre_Click();
@@ -88,6 +93,12 @@ public:
     void Lagreoekt_Click();
     void Skrivutoekt_Click();
 
+protected:
+    // Another language: every caption, tooltip, menu, key face and accessible name is set
+    // again from the tables, and the rows, operand fields and the coach's rows are drawn again
+    // as they stand.
+    void changeEvent(QEvent* hendelse) override;
+
 signals:
     // The pupil chose another zoom: what start-up remembers for the next run.
     void zoomValgt(double zoom, bool fyll);
@@ -100,7 +111,11 @@ private:
     void brukzoom(double zoom);    // every control, font and drawing at this zoom
     void fyllpaanytt();            // the zoom that fills the window, when it is on
     void visvalg();                // the items of "Vis" as the zoom allows
+    void byggspraakmeny();
     void trykk(Tast t, bool paa);  // a key, option or check box was clicked
+    // Runs `sett` now and again whenever the language changes.
+    void oversatt(std::function<void()> sett);
+    void oversett();
 
     Klokketilfeldig tilfeldig_;
     Arket arket_{*this, tilfeldig_};
@@ -134,6 +149,8 @@ private:
     QAction* tips_ = nullptr;
     QAction* forslag_ = nullptr;
     bool korteste_bestilt_ = false;  // the shortest way from line 0 is to be found
+    std::vector<std::function<void()>> oversettere_;
+    std::vector<std::pair<std::string_view, QAction*>> spraakvalg_;
 
     // The secondary windows while they are open; choosing the menu item again brings them up.
     QPointer<egenlikning> egenlikning_;

@@ -1,16 +1,18 @@
 // The menus. "Valg": own equation, graph, printing, saving and the About box; "Rediger":
-// undo; "Hjelp": the coach's hint and worked solution; "Økt": the lesson record.
+// undo; "Hjelp": the coach's hint and worked solution; "Vis": the zoom; "Økt": the lesson
+// record; "Språk": the language.
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 
 #include "core/mainwindow/tastekart.h"
-#include "qt/mainwindow/arketvindu.h"
-
 #include "qt/about/omboks.h"
 #include "qt/document/eksport.h"
 #include "qt/graph/grafvindu.h"
+#include "qt/mainwindow/arketvindu.h"
 #include "qt/mainwindow/egenlikning.h"
 #include "qt/ui/felles.h"
+#include "qt/ui/spraak.h"
 
 namespace balvo {
 
@@ -23,6 +25,11 @@ void fremme(QWidget* vindu) {
 }
 
 }  // namespace
+
+void ArketVindu::velg_spraak(std::string_view kode) {
+    // What the window speaks now is what is remembered: Bokmål if the translation failed.
+    ui::husk_spraak(*ui::innstillinger(), ui::spraak().bytt(kode));
+}
 
 void ArketVindu::angre_Click() {
     arket_.angre();
@@ -63,10 +70,12 @@ void ArketVindu::Skrivutoekt_Click() {
 
 void ArketVindu::byggoektmeny() {
     // Usable once an exercise has been started; before that there is nothing to save.
-    QMenu* meny = menuBar()->addMenu(ui::qtr(oektmeny));
+    QMenu* meny = menuBar()->addMenu(QString());
     meny->setObjectName(QStringLiteral("Okt"));
+    oversatt([meny] { meny->setTitle(ui::qtr(oektmeny)); });
     for (const Menypunkt& p : oektmenyen()) {
-        QAction* a = meny->addAction(ui::qtr(p.tekst));
+        QAction* a = meny->addAction(QString());
+        oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
         a->setObjectName(QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size())));
         a->setEnabled(false);
         connect(

@@ -49,8 +49,9 @@ constexpr double twips_per_punkt = 20.0;
 }  // namespace
 
 void ArketVindu::byggvismeny() {
-    QMenu* vis = menuBar()->addMenu(ui::qtr(vismeny));
+    QMenu* vis = menuBar()->addMenu(QString());
     vis->setObjectName(QStringLiteral("Vis"));
+    oversatt([vis] { vis->setTitle(ui::qtr(vismeny)); });
     for (const Menypunkt& p : vismenyen()) {
         const QString navn =
             QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size()));
@@ -58,7 +59,8 @@ void ArketVindu::byggvismeny() {
             vis->addSeparator()->setObjectName(navn);
             continue;
         }
-        QAction* a = vis->addAction(ui::qtr(p.tekst));
+        QAction* a = vis->addAction(QString());
+        oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
         a->setObjectName(navn);
         if (p.navn == "stoerre") {
             stoerre_ = a;

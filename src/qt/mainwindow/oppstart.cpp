@@ -1,7 +1,6 @@
 #include "qt/mainwindow/oppstart.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QScreen>
 #include <QSettings>
 #include <memory>
@@ -9,22 +8,17 @@
 #include "qt/about/ikon.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/ui/meldingsboks.h"
+#include "qt/ui/spraak.h"
 
 namespace balvo {
 
-void forbered_programmet(QTranslator& oversetter) {
+void forbered_programmet() {
     QApplication::setApplicationName(QString::fromUtf8(ui::programnavn));
     // The menus belong to the window, as designed, also on a desktop that would move them to
     // a bar of its own; nor does start-up then ask the session bus for one.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication::setWindowIcon(balvoikon());
-    const QString mappe = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const char* navn : {"qtbase_nb", "qtbase_no", "qtbase_nn"}) {
-        if (oversetter.load(QString::fromLatin1(navn), mappe)) {
-            QApplication::installTranslator(&oversetter);
-            break;
-        }
-    }
+    ui::spraak().bytt(ui::startspraak(*ui::innstillinger(), ui::systemlokale()));
 }
 
 namespace {
