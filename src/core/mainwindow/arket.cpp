@@ -51,6 +51,7 @@ void Arket::ryddopp() {
     ark_.sistelinje = 0;
     ark_.rad = 0;
     ark_.linjenr = 0;
+    ++oppgavenr_;
     oppgave_scoret_ = false;
     settmodus(Modus::ryddopp);
     for (int k = 0; k < 5; ++k) {

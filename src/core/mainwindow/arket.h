@@ -79,13 +79,16 @@ public:
     Likningstype likningstype() const { return likningstype_; }
     bool broeker() const { return broeker_; }
     bool har_oppgave() const { return har_oppgave_; }
+    // Counts the exercises put on the sheet, so that a new one is told from the old.
+    std::uint64_t oppgavenr() const { return oppgavenr_; }
+    // An operand is being typed on the newest line (an operation key was the last choice).
+    bool bygger_operand() const;
 
 private:
     void rull(int steg, Modus modus);  // scroll rows 1..4 by one line
     void poengsum();                   // the score update of "utført"
     void visverdier();
     void vislinjeoprifelt(int n, int k);  // the record of line n beside row k
-    bool bygger_operand() const;          // an operand is being typed on the newest line
     void linje_naadd();                   // the newest line was reached: undo can come back here
 
     // What an undone step puts back: the record of the line it started from and the line it
@@ -116,7 +119,8 @@ private:
     std::int64_t loeste_ = 0;
 
     Tastesett taster_;
-    bool har_oppgave_ = false;          // an exercise is on the sheet (strykut is usable)
+    bool har_oppgave_ = false;  // an exercise is on the sheet (strykut is usable)
+    std::uint64_t oppgavenr_ = 0;
     bool oppgave_scoret_ = false;       // the exercise on the sheet has scored already
     std::optional<Modus> siste_modus_;  // the last mode before the pupil scrolled back
     Visning::Tilstand start_;           // the window when line 0 was drawn

@@ -102,6 +102,19 @@ std::span<const Kontroll> hovedvinduet();
 // The design's client area in twips: everything above fits inside it.
 inline constexpr Twips klientflate{0, 0, 9510, 6300};
 
+// The captions of the labels that show a number; a screen reader hears each number with its
+// caption ("Poeng: 3").
+inline constexpr Tekst nivaatekst = BALVO_TR("Arket", "Vanskelighetsgrad:");
+inline constexpr Tekst loestetekst = BALVO_TR("Arket", "Løste oppgaver:");
+inline constexpr Tekst poengtekst = BALVO_TR("Arket", "Poeng:");
+
+// A label showing a value, named by the control's name, and the caption beside it.
+struct Verdietikett {
+    std::string_view navn;
+    Tekst ledetekst;
+};
+std::span<const Verdietikett> verdietiketter();
+
 // The word on the perform key's face; screen readers name the key by it too.
 inline constexpr Tekst utfoertekst = BALVO_TR("Arket", "Utfør");
 

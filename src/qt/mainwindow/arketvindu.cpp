@@ -1,9 +1,14 @@
 #include "qt/mainwindow/arketvindu.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QEvent>
 #include <QLabel>
 #include <QWidget>
 
+#include "core/mainwindow/opplesning.h"
+#include "qt/mainwindow/arkliste.h"
+#include "qt/mainwindow/egenlikning.h"
 #include "qt/mainwindow/tastatur.h"
 #include "qt/ui/bildeboks.h"
 #include "qt/ui/meldingsboks.h"
@@ -41,6 +46,12 @@ Tegneflate& ArketVindu::opfelt(int k) {
 }
 
 void ArketVindu::setttaster(const Tastesett& brukbare) {
+    // While a screen reader listens, a key that is about to be switched off hands the keyboard
+    // to the worksheet, where the pupil hears what the key did, rather than to the next key.
+    if (arkliste_ && QAccessible::isActive())
+        for (std::size_t i = 0; i < taster_.size(); ++i)
+            if (taster_[i] && taster_[i]->hasFocus() && !brukbare.test(i))
+                arkliste_->setFocus(Qt::OtherFocusReason);
     for (std::size_t i = 0; i < taster_.size(); ++i)
         if (taster_[i]) taster_[i]->setEnabled(brukbare.test(i));
     // Every change of what the pupil may do ends here: "Angre" follows too.
@@ -53,6 +64,25 @@ void ArketVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) 
     nivaa_->setText(QString::number(nivaa));
     poeng_->setText(QString::number(poeng));
     loeste_->setText(QString::number(loeste));
+    // A screen reader hears each number with its caption: "Poeng: 3".
+    for (const Verdietikett& v : verdietiketter()) {
+        auto* etikett =
+            findChild<QLabel*>(QLatin1String(v.navn.data(), static_cast<qsizetype>(v.navn.size())));
+        if (etikett)
+            etikett->setAccessibleName(
+                QString::fromStdString(etikettnavn(v.ledetekst, etikett->text().toStdString())));
+    }
+}
+
+void ArketVindu::endret() {
+    beskrivrader(*this);
+    if (arkliste_) arkliste_->endret();
+}
+
+bool ArketVindu::eventFilter(QObject* objekt, QEvent* hendelse) {
+    // The own-equation dialog closes after its equation is on the sheet.
+    if (hendelse->type() == QEvent::Hide && objekt == egenlikning_) endret();
+    return QMainWindow::eventFilter(objekt, hendelse);
 }
 
 void ArketVindu::diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) {

@@ -18,6 +18,7 @@ class QPushButton;
 
 namespace balvo {
 
+class Arkliste;
 class egenlikning;
 class mmArk;
 class frmOm;
@@ -41,6 +42,7 @@ public:
     QAbstractButton* tast(Tast t) const { return taster_.at(static_cast<std::size_t>(t)); }
     ui::Bildeboks* linjeboks(int rad) const { return linjer_.at(static_cast<std::size_t>(rad)); }
     QPushButton* nyoppgaveknapp() const { return nyoppgave_; }
+    Arkliste* arkliste() const { return arkliste_; }
 
     // What the worksheet logic asks of the window.
     Tegneflate& linje(int boks) override;
@@ -63,10 +65,16 @@ public:
     // The menu "Rediger".
     void angre_Click();
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* hendelse) override;
+
 private:
     void byggkontroller(QWidget* flate);
+    void byggtabrekkefoelge();
     void byggmeny();
-    void trykk(Tast t, bool paa);  // a key, option or check box was clicked
+    void trykk(Tast t, bool paa);     // a key, option or check box was chosen
+    void handling(Tast t, bool paa);  // its handler
+    void endret();                    // after every action: the texts screen readers have
 
     Klokketilfeldig tilfeldig_;
     Arket arket_{*this, tilfeldig_};
@@ -82,6 +90,7 @@ private:
     std::array<QAbstractButton*, antall_taster> taster_{};
     QPushButton* nyoppgave_ = nullptr;
     QAction* angre_ = nullptr;
+    Arkliste* arkliste_ = nullptr;
 
     // The secondary windows while they are open; choosing the menu item again brings them up.
     QPointer<egenlikning> egenlikning_;

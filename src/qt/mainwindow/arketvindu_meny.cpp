@@ -21,10 +21,14 @@ void fremme(QWidget* vindu) {
 
 void ArketVindu::angre_Click() {
     arket_.angre();
+    endret();
 }
 
 void ArketVindu::egendef_Click() {
-    if (!egenlikning_) egenlikning_ = new egenlikning(arket_, *this, this);
+    if (!egenlikning_) {
+        egenlikning_ = new egenlikning(arket_, *this, this);
+        egenlikning_->installEventFilter(this);
+    }
     fremme(egenlikning_);
 }
 
