@@ -71,6 +71,7 @@ protected:
 private:
     void byggkontroller(QWidget* flate);
     void byggtabrekkefoelge();
+    void valgstopp();  // the chosen equation type is the group's Tab stop
     void byggmeny();
     void trykk(Tast t, bool paa);     // a key, option or check box was chosen
     void handling(Tast t, bool paa);  // its handler

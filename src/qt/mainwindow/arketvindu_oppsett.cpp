@@ -138,13 +138,17 @@ void ArketVindu::byggkontroller(QWidget* flate) {
             connect(k, &QAbstractButton::toggled, this, [this](bool paa) { trykk(Check1, paa); });
         } else if (tast == Option1 || tast == Option2 || tast == Option3) {
             connect(k, &QAbstractButton::toggled, this, [this, tast](bool paa) {
-                if (paa) trykk(tast, paa);
+                if (!paa) return;
+                valgstopp();
+                trykk(tast, paa);
             });
         } else {
             connect(k, &QAbstractButton::clicked, this,
                     [this, tast](bool paa) { trykk(tast, paa); });
         }
     }
+
+    valgstopp();
 
     arkliste_ = new Arkliste(arket_, flate);
     std::array<QWidget*, 5> rader{}, felter{};
@@ -175,6 +179,14 @@ void ArketVindu::byggtabrekkefoelge() {
     for (std::size_t i = 1; i < rekke.size(); ++i) setTabOrder(rekke[i - 1], rekke[i]);
     // The pupil starts where the first exercise is taken.
     nyoppgave_->setFocus();
+}
+
+void ArketVindu::valgstopp() {
+    // Tab stops once in the group, on the type chosen; the arrow keys choose among them.
+    for (Tast t : {Option1, Option2, Option3}) {
+        QAbstractButton* k = taster_[t];
+        k->setFocusPolicy(k->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 void ArketVindu::trykk(Tast t, bool paa) {
