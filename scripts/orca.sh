@@ -24,8 +24,10 @@ if [ "${1:-}" != --inne ]; then
     tmp=$(mktemp -d)
     skjerm_pid=
     rydd() {
+        local status=$?
         [ -n "$skjerm_pid" ] && kill "$skjerm_pid" 2>/dev/null
         [ -n "${BALVO_ORCALOGG:-}" ] && [ -f "$tmp/orca.log" ] && cp "$tmp/orca.log" "$BALVO_ORCALOGG"
+        ((status == 0)) || tail -n 20 "$tmp/feil.log" >&2
         rm -rf "$tmp"
     }
     trap rydd EXIT
@@ -57,7 +59,7 @@ trap stopp EXIT
 # What Orca said in lines $1..$2 of its log, one utterance a line.
 sagt() {
     sed -n "$1,$2p" "$logg" | grep -a "SPEECH OUTPUT: '" |
-        sed -E "s/^.*SPEECH OUTPUT: '//; s/' *\{.*$//; s/'[^']*$//; s/ +$//" || true
+        sed -E "s/\r$//; s/^.*SPEECH OUTPUT: '//; s/' *\{.*$//; s/'[^']*$//; s/ +$//" || true
 }
 linjer() { wc -l <"$logg" 2>/dev/null || echo 0; }
 vent_paa() {  # waits up to $2 tenths of a second for the log to contain $1
@@ -68,7 +70,8 @@ vent_paa() {  # waits up to $2 tenths of a second for the log to contain $1
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pider+=($!)
 sleep 0.5
-orca --replace -d speech --debug-file "$logg" >/dev/null 2>&1 &
+# Orca writes its log through a terminal, so line by line: the words come as they are said.
+script -qfec "orca --replace -d speech --debug-file /dev/stdout" "$logg" </dev/null >/dev/null 2>&1 &
 pider+=($!)
 vent_paa "registering listener for: object:state-changed:focused" 200 ||
     { echo "Orca kom ikke i gang" >&2; exit 1; }
@@ -81,14 +84,13 @@ vent_paa "SPEECH OUTPUT: 'Balvo 2.0" 100 || true
 sleep "$pause"
 
 fra=1
-vis() {  # prints what Orca said since the last time, up to its shutting down
+vis() {  # prints what Orca said since the last time
     local til
-    til=$(grep -an "ORCA: Shutting down" "$logg" | head -1 | cut -d: -f1)
-    til=${til:-$(linjer)}
+    til=$(linjer)
     sagt "$fra" "$til"
     fra=$((til + 1))
 }
-spill() {  # plays the keys given
+spill() {  # plays the keys given, then prints what Orca said
     for tast in "$@"; do
         xdotool key --clearmodifiers "$tast"
         sleep "$pause"
@@ -104,18 +106,11 @@ spill() {  # plays the keys given
         til=$(linjer)
         if ((til == forrige)); then stille=$((stille + 1)); else stille=0; fi
     done
+    vis
 }
 
 if [ "${1:-}" = - ]; then
-    # Orca writes its log in blocks: the newest words may come with the next line of keys.
-    while read -r -a taster; do
-        spill "${taster[@]}"
-        vis
-    done
+    while read -r -a taster; do spill "${taster[@]}"; done
 else
     spill "$@"
 fi
-# Orca writes the rest of its log when it stops.
-kill -TERM "${pider[1]}"
-for _ in $(seq 50); do kill -0 "${pider[1]}" 2>/dev/null || break; sleep 0.1; done
-vis
