@@ -64,7 +64,11 @@ void ArketVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) 
     nivaa_->setText(QString::number(nivaa));
     poeng_->setText(QString::number(poeng));
     loeste_->setText(QString::number(loeste));
-    // A screen reader hears each number with its caption: "Poeng: 3".
+    navngietiketter();
+}
+
+void ArketVindu::navngietiketter() {
+    // A screen reader hears each value with its caption: "Poeng: 3".
     for (const Verdietikett& v : verdietiketter()) {
         auto* etikett =
             findChild<QLabel*>(QLatin1String(v.navn.data(), static_cast<qsizetype>(v.navn.size())));
