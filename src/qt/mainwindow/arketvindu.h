@@ -76,6 +76,7 @@ private:
     void trykk(Tast t, bool paa);     // a key, option or check box was chosen
     void handling(Tast t, bool paa);  // its handler
     void endret();                    // after every action: the texts screen readers have
+    void navngietiketter();           // the value labels named with their captions
 
     Klokketilfeldig tilfeldig_;
     Arket arket_{*this, tilfeldig_};
