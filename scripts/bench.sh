@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Performance of Balvo against its floors: the engine per operation, typesetting a line, a
 # whole "Utfør" click with repaint, and start-up time and peak memory against a bare Qt
-# window. Builds a Release tree in build-bench, runs everything and prints one table.
+# window; and the coach's question per level against its 50 ms budget. Builds a Release tree
+# in build-bench, runs everything and prints the tables.
 # Nothing here passes or fails on a time: the table is for reading.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -59,13 +60,14 @@ installer_mangler build-essential cmake qt6-base-dev libgl-dev libbenchmark-dev 
 
 jobber=$(nproc)
 cmake --preset bench
-cmake --build --preset bench -j"$jobber" --target regning_bench tegning_bench utfoer_bench oppstart tom
+cmake --build --preset bench -j"$jobber" --target regning_bench tegning_bench utfoer_bench coach_bench \
+    oppstart tom
 mkdir -p "$ut"
 
 echo "== machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'); load: $(uptime)"
 
 export QT_QPA_PLATFORM=offscreen
-for b in regning_bench tegning_bench utfoer_bench; do
+for b in regning_bench tegning_bench utfoer_bench coach_bench; do
     "$bin/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
         --benchmark_out="$ut/$b.csv" --benchmark_out_format=csv
 done
@@ -122,5 +124,24 @@ for p in "${plattformer[@]}"; do
         MiB "<= 1.2x"
     rad "start-up peak RSS ($p)" "$(mib oppstart "$p")" "bare window, one label" \
         "$(mib tom-tekst "$p")" MiB ""
+done
+# A counter of one benchmark, by the counter's column in the CSV file's header.
+teller() {  # file, benchmark name, counter
+    awk -F, -v n="\"$2\"" -v k="\"$3\"" '
+        $1 == "name" { for (i = 1; i <= NF; i++) if ($i == k) c = i; next }
+        $1 == n && c { print $c; exit }' "$ut/$1.csv"
+}
+
+echo
+echo "== The coach: shortest way from line 0, 1000 generated exercises per level (fixed seed)"
+echo "   (processor time of one question, each figure the median of the 5 repetitions; the"
+echo "   worst wall-clock time beside it; budget 50 ms per question)"
+printf "%-6s %12s %12s %14s %12s %13s\n" level "median ms" "worst ms" "worst wall ms" \
+    "over budget" "lines, worst"
+for n in 1 2 3 4 5 6; do
+    navn="korteste_fra_linje_0/$n/iterations:1/manual_time_median"
+    printf "%-6s %12.3f %12.3f %14.3f %12s %13s\n" "$n" "$(teller coach_bench "$navn" median_ms)" \
+        "$(teller coach_bench "$navn" verst_ms)" "$(teller coach_bench "$navn" verst_vegg_ms)" \
+        "$(teller coach_bench "$navn" over_budsjett)" "$(teller coach_bench "$navn" linjer_verst)"
 done
 echo "== load after the runs: $(uptime)"

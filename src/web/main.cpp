@@ -40,6 +40,14 @@ EMSCRIPTEN_KEEPALIVE void balvo_utskrift() {
     if (vindu) vindu->forbered_utskrift();
 }
 
+EMSCRIPTEN_KEEPALIVE int balvo_etterarbeid_venter() {
+    return vindu && vindu->etterarbeid_venter() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void balvo_etterarbeid() {
+    if (vindu) vindu->etterarbeid();
+}
+
 }  // extern "C"
 
 int main() {

@@ -6,6 +6,8 @@
 
 #include "core/about/om.h"
 #include "core/algebra/regning.h"
+#include "core/coach/veiledertekst.h"
+#include "core/display/lineaertekst.h"
 #include "core/display/linjetegner.h"
 #include "core/document/sideoppsett.h"
 #include "core/entry/operandfelt.h"
@@ -310,6 +312,90 @@ void NettVindu::om_Click() {
         }
     }
     dom::finn("cmdOK").call<void>("focus");
+}
+
+// --- "Løsningsforslag" ------------------------------------------------------------------
+
+namespace {
+
+constexpr Tekst forslagstittel = BALVO_TR("Arket", "Løsningsforslag");
+constexpr Tekst kopiertekst = BALVO_TR("Nett", "Kopier");
+
+// The worksheet's measures in twips: rows 720 apart and 735 high, 6105 wide, the operation
+// that leads on from a row in a field 2805 wide beside it; the heading above, the text below.
+constexpr int forslagsrad = 720, radtopp = 420;
+constexpr Twips forslagsflate{0, 0, 9330, 8400};
+
+}  // namespace
+
+void NettVindu::byggforslag() {
+    val innhold = byggvindu("Loesningsforslag", forslagstittel, forslagsflate);
+    val overskrift = dom::lag("div", innhold, "forslag_overskrift", "etikett");
+    dom::plasser(overskrift, {120, 60, 9090, 300});
+    dom::skrift(overskrift, {Skriftfamilie::ms_sans_serif, 9.75, true});
+    dom::lag("div", innhold, "forslag_rader", "forslagsrader");
+    val tekst = dom::lag("pre", innhold, "forslag_tekst", "forslagstekst");
+    dom::attr(tekst, "tabindex", "0");
+    dom::skrift(tekst, {Skriftfamilie::arial, 9.75, false});
+    val kopier = dom::lag("button", innhold, "forslag_kopier", "knapp");
+    dom::attr(kopier, "type", "button");
+    dom::attr(kopier, "data-h", "kopierforslag");
+    sett(kopier, kopiertekst);
+    dom::skrift(kopier, {Skriftfamilie::ms_sans_serif, 8.25, false});
+}
+
+void NettVindu::visforslag(const Veiledning& v) {
+    val vindu = dom::finn("Loesningsforslag");
+    const auto ark = veiark(v);
+    const int n = static_cast<int>(v.linjer.size());
+    dom::tekst(dom::finn("forslag_overskrift"), forslagstekst(v));
+    val rader = dom::finn("forslag_rader");
+    rader.set("innerHTML", "");
+    forslagsbokser_.clear();
+    const double k = piksler_per_punkt * skala_ * tetthet_;
+    const auto boks = [&](const Twips& sted, Farge farge) {
+        Lerretsboks b;
+        val lerret = dom::lag("canvas", rader, {}, "boks");
+        dom::plasser(lerret, sted);
+        dom::attr(lerret, "aria-hidden", "true");
+        b.lerret = std::make_unique<Kontekst2d>(lerret);
+        b.flate = std::make_unique<Lerretsflate>(*b.lerret, sted.bredde / 20.0, sted.hoeyde / 20.0,
+                                                 farge);
+        b.flate->settskala(k);
+        forslagsbokser_.push_back(std::move(b));
+        return forslagsbokser_.back().flate.get();
+    };
+    for (int i = 0; i < n; ++i) {
+        const int topp = radtopp + forslagsrad * i;
+        Merkested merke;
+        tegnlinje(*ark, i, 0, *boks({120, topp, 6105, 735}, i == 0 ? svart : moerkeblaa), merke);
+        if (i + 1 < n) vislinjeopr(*ark, i, 1, *boks({6390, topp, 2805, 735}, moerkeblaa));
+        if (merke.x >= 0) {
+            val r = dom::lag("img", rader, {}, "merke");
+            dom::attr(r, "alt", "");
+            dom::attr(r, "src", "flater/merke_4.png");
+            dom::stil(r, "left", dom::px(merke.x * piksler_per_punkt));
+            dom::stil(r, "top", dom::px(topp / 15.0));
+            dom::stil(r, "width", dom::px(merkemaal.bredde));
+            dom::stil(r, "height", dom::px(merkemaal.hoeyde));
+        }
+    }
+    // The same way as text, for screen readers and to copy.
+    const int under = radtopp + forslagsrad * n + 120;
+    val tekst = dom::finn("forslag_tekst");
+    dom::tekst(tekst, forslagstekst(v) + "\n" + arktekst(*ark));
+    dom::plasser(tekst, {120, under, 9090, 1440});
+    dom::plasser(dom::finn("forslag_kopier"), {7920, under + 1560, 1290, 375});
+    val innhold = vindu.call<val>("querySelector", val(".innhold"));
+    dom::stil(innhold, "height", dom::px((under + 2040) / 15.0));
+    fremme(vindu);
+    if (!vindu["open"].as<bool>()) vindu.call<void>("show");
+}
+
+void NettVindu::kopierforslag() {
+    val utklipp = val::global("navigator")["clipboard"];
+    if (!utklipp.isUndefined())
+        utklipp.call<val>("writeText", dom::finn("forslag_tekst")["textContent"]);
 }
 
 // --- The print ---------------------------------------------------------------------------

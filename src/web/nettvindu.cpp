@@ -70,6 +70,7 @@ void NettVindu::start() {
     byggegenlikning();
     bygggraf();
     byggom();
+    byggforslag();
     dom::lag("section", val::global("document")["body"], "utskrift");
 
     tilpass();
@@ -116,6 +117,9 @@ void NettVindu::byggkontroller(val flate) {
                 if (k.navn == "Nivaa") nivaa_ = e;
                 if (k.navn == "Poeng") poeng_ = e;
                 if (k.navn == "Loeste") loeste_ = e;
+                if (k.navn == "Steg") steg_ = e;
+                if (k.navn == "Proeve") proeve_ = e;
+                if (k.ombryt) dom::stil(e, "white-space", "normal");
                 break;
             case Kontrollart::ramme: {
                 e = ramme = dom::lag("fieldset", forelder, k.navn, "ramme");
@@ -211,6 +215,7 @@ void NettVindu::tilpass() {
     const double k = piksler_per_punkt * skala_ * tetthet_;
     for (auto* bokser : {&linjer_, &opfelter_})
         for (auto& b : *bokser) b.flate->settskala(k);
+    for (auto& b : forslagsbokser_) b.flate->settskala(k);
     velgflater();
     if (graf_) tegngrafen();
 }
@@ -237,6 +242,7 @@ Tegneflate& NettVindu::opfelt(int k) {
 void NettVindu::setttaster(const Tastesett& brukbare) {
     for (std::size_t i = 0; i < taster_.size(); ++i)
         if (!taster_[i].isUndefined()) taster_[i].set("disabled", !brukbare.test(i));
+    for (val& p : hjelpepunkter_) p.set("disabled", !arket_.hjelp_brukbar());
     // Every handler ends here, after its drawing: the rows' texts for screen readers follow.
     beskrivrader();
 }
@@ -280,6 +286,30 @@ void NettVindu::vismerke(double venstre, double topp) {
 
 void NettVindu::skjulmerke() {
     dom::skjul(merke_, true);
+}
+
+void NettVindu::visvurdering(std::string_view steg, std::string_view proeve) {
+    dom::tekst(steg_, steg);
+    dom::tekst(proeve_, proeve);
+    // A verdict too long for its lines is written a little smaller rather than run over.
+    const Skrift design{Skriftfamilie::arial, 12, false};
+    dom::skrift(proeve_, design);
+    for (double punkter = design.punkter - 0.5;
+         punkter >= 8 && proeve_["scrollHeight"].as<int>() > proeve_["clientHeight"].as<int>();
+         punkter -= 0.5)
+        dom::skrift(proeve_, {design.familie, punkter, false});
+}
+
+bool NettVindu::etterarbeid_venter() const {
+    return !veileder_klar_ || (arket_.har_oppgave() && !arket_.korteste_kjent());
+}
+
+void NettVindu::etterarbeid() {
+    if (!veileder_klar_) {
+        forbered_veileder();
+        veileder_klar_ = true;
+    }
+    arket_.korteste();
 }
 
 void NettVindu::melding(std::string_view tittel, std::string_view tekst) {

@@ -45,6 +45,10 @@ public:
     void tilpass();
     // Fills the print section with the whole worksheet (before the browser prints).
     void forbered_utskrift();
+    // Work left for after the page has been painted: the shortest way of a new exercise, the
+    // coach's table. The page asks after each handler and runs it a frame later.
+    bool etterarbeid_venter() const;
+    void etterarbeid();
 
     // What the worksheet logic asks of the window.
     Tegneflate& linje(int boks) override;
@@ -57,6 +61,8 @@ public:
     bool spoersmaal(std::string_view tittel, std::string_view tekst) override;
     void vismerke(double venstre, double topp) override;
     void skjulmerke() override;
+    void visvurdering(std::string_view steg, std::string_view proeve) override;
+    void visforslag(const Veiledning& veiledning) override;
 
 private:
     // A text of the catalogue on an element: its content or one attribute, set again when the
@@ -73,6 +79,8 @@ private:
     void byggegenlikning();
     void bygggraf();
     void byggom();
+    void byggforslag();
+    void kopierforslag();
     emscripten::val byggvindu(const char* id, const Tekst& tittel, const Twips& flate);
     void sett(emscripten::val e, const Tekst& tekst, const char* attributt = nullptr);
     void oversett();
@@ -80,6 +88,7 @@ private:
     void velgflater();
     void tast(Tast t, bool paa);
     void menyvalg(std::string_view navn);
+    void hjelpvalg(std::string_view navn);
     void skrivut();
     void kopier();
     void settzoom(std::string_view zoom);
@@ -107,6 +116,10 @@ private:
     emscripten::val nivaa_ = emscripten::val::undefined();
     emscripten::val poeng_ = emscripten::val::undefined();
     emscripten::val loeste_ = emscripten::val::undefined();
+    emscripten::val steg_ = emscripten::val::undefined();
+    emscripten::val proeve_ = emscripten::val::undefined();
+    std::vector<emscripten::val> hjelpepunkter_;  // "Tips", "Løsningsforslag"
+    bool veileder_klar_ = false;                  // the coach's table is built
     emscripten::val merke_ = emscripten::val::undefined();
     emscripten::val dump_ = emscripten::val::undefined();
     emscripten::val diagnose_ = emscripten::val::undefined();
@@ -119,6 +132,7 @@ private:
     double tetthet_ = 1;               // the screen's device pixels per CSS pixel
     std::optional<Grafoppgave> graf_;  // the exercise the open graph window shows
     Lerretsboks graflerret_;
+    std::vector<Lerretsboks> forslagsbokser_;  // the rows of "Løsningsforslag"
 };
 
 }  // namespace balvo::nett

@@ -15,8 +15,9 @@ using emscripten::val;
 
 namespace {
 
-// Menu items come after the key map's entries in the codes of tastekode.
+// Menu items come after the key map's entries in the codes of tastekode: "Valg", then "Hjelp".
 constexpr int menykode = 1000;
+constexpr int hjelpkode = 2000;
 
 // "Vis": the zoom of the page, "Fyll vinduet" or a fixed scale of the design.
 struct Zoomvalg {
@@ -52,6 +53,8 @@ Tastenavn tastenavn(std::string_view tast) {
                 return Tastenavn::g;
             case 'k':
                 return Tastenavn::k;
+            case 'l':
+                return Tastenavn::l;
             case 'n':
                 return Tastenavn::n;
             case 'p':
@@ -60,6 +63,8 @@ Tastenavn tastenavn(std::string_view tast) {
                 return Tastenavn::r;
             case 's':
                 return Tastenavn::s;
+            case 't':
+                return Tastenavn::t;
             case 'x':
                 return Tastenavn::x;
             default:
@@ -77,7 +82,8 @@ Tastenavn tastenavn(std::string_view tast) {
 
 std::string snarveitekst(Tastenavn t) {
     static constexpr std::pair<Tastenavn, char> bokstaver[] = {
-        {Tastenavn::e, 'E'}, {Tastenavn::g, 'G'}, {Tastenavn::p, 'P'}, {Tastenavn::s, 'S'}};
+        {Tastenavn::e, 'E'}, {Tastenavn::g, 'G'}, {Tastenavn::l, 'L'},
+        {Tastenavn::p, 'P'}, {Tastenavn::s, 'S'}, {Tastenavn::t, 'T'}};
     for (const auto& [navn, b] : bokstaver)
         if (navn == t) return std::string("Ctrl+") + b;
     return {};
@@ -124,8 +130,19 @@ void NettVindu::byggmeny(val linje) {
             dom::attr(p, "aria-keyshortcuts", "Control+" + s.substr(5));
         }
     }
-    // The coach's menu ("Tips", "Løsningsforslag") takes its place here, after "Valg", built
-    // from the core's table of its items as "Valg" is.
+    // The coach's menu, after "Valg", from the core's table of its items as "Valg" is; its
+    // items are usable while an exercise is on the newest line.
+    val hjelp = meny("Hjelp", hjelpmeny);
+    for (const Menypunkt& m : hjelpmenyen()) {
+        val p = punkt(hjelp, "hjelp", m.navn, m.tekst, "menuitem");
+        dom::attr(p, "id", m.navn);
+        p.set("disabled", true);
+        if (const std::string s = snarveitekst(m.snarvei); !s.empty()) {
+            dom::tekst(dom::lag("span", p, {}, "snarvei"), s);
+            dom::attr(p, "aria-keyshortcuts", "Control+" + s.substr(5));
+        }
+        hjelpepunkter_.push_back(p);
+    }
 
     val vis = meny("Vis", vismeny);
     for (const Zoomvalg& z : zoomvalg) {
@@ -144,6 +161,8 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
         return tast(static_cast<Tast>(std::atoi(std::string(navn).c_str())), paa);
     if (handling == "nyoppgave") return arket_.nyoppgave_Click();
     if (handling == "meny") return menyvalg(navn);
+    if (handling == "hjelp") return hjelpvalg(navn);
+    if (handling == "kopierforslag") return kopierforslag();
     if (handling == "zoom") return settzoom(navn);
     if (handling == "spraak") return settspraak(navn);
     if (handling == "egen_ok") return egen_OK_Click();
@@ -191,12 +210,17 @@ void NettVindu::menyvalg(std::string_view navn) {
     if (navn == "om") return om_Click();
 }
 
+void NettVindu::hjelpvalg(std::string_view navn) {
+    if (navn == "tips") return arket_.Tips_Click();
+    if (navn == "loesningsforslag") return arket_.Loesningsforslag_Click();
+}
+
 int NettVindu::tastekode(std::string_view tast, unsigned endring) const {
     const Tastenavn navn = tastenavn(tast);
-    const auto meny = valgmenyen();
-    for (std::size_t i = 0; i < meny.size(); ++i)
-        if (meny[i].snarvei != Tastenavn::ingen && meny[i].snarvei == navn && endring == ctrl)
-            return menykode + static_cast<int>(i);
+    for (const auto& [meny, kode] : {std::pair{valgmenyen(), menykode}, {hjelpmenyen(), hjelpkode}})
+        for (std::size_t i = 0; i < meny.size(); ++i)
+            if (meny[i].snarvei != Tastenavn::ingen && meny[i].snarvei == navn && endring == ctrl)
+                return kode + static_cast<int>(i);
     // A character typed is one UTF-8 code point; only single ASCII characters are in the map.
     const Tastevalg* v =
         finn_tastevalg(navn, endring, tast.size() == 1 ? tast : std::string_view());
@@ -213,6 +237,10 @@ void NettVindu::tasthandling(int kode) {
     const auto meny = valgmenyen();
     if (kode >= menykode && kode - menykode < static_cast<int>(meny.size()))
         return menyvalg(meny[static_cast<std::size_t>(kode - menykode)].navn);
+    // "Tips" and "Løsningsforslag" only while their items are usable.
+    const auto hjelp = hjelpmenyen();
+    if (kode >= hjelpkode && kode - hjelpkode < static_cast<int>(hjelp.size()))
+        return hjelpvalg(hjelp[static_cast<std::size_t>(kode - hjelpkode)].navn);
     if (kode < 0 || kode >= static_cast<int>(tastevalg().size())) return;
     const Tastevalg& v = tastevalg()[static_cast<std::size_t>(kode)];
     // Exactly a click, and only while the key is usable.

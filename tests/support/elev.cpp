@@ -9,12 +9,14 @@
 namespace balvo::test {
 
 std::string Tall::sammendrag(double sekunder) const {
-    std::string s = "Tilfeldige elever: " + std::to_string(oekter) + " økter, " +
-                    std::to_string(steg) + " steg, " + std::to_string(utfoert) +
-                    " operasjoner utført, " + std::to_string(punkter) +
-                    " punkter regnet eksakt, fullt ark nådd " + std::to_string(fulle_ark) +
-                    " ganger, egne likninger nektet " + std::to_string(egne_nektet) +
-                    ", linjer angret " + std::to_string(angret) + "; nektet:";
+    std::string s =
+        "Tilfeldige elever: " + std::to_string(oekter) + " økter, " + std::to_string(steg) +
+        " steg, " + std::to_string(utfoert) + " operasjoner utført, " + std::to_string(punkter) +
+        " punkter regnet eksakt, fullt ark nådd " + std::to_string(fulle_ark) +
+        " ganger, egne likninger nektet " + std::to_string(egne_nektet) + ", linjer angret " +
+        std::to_string(angret) + ", løsningsforslag " + std::to_string(forslag) + "; tips:";
+    for (const auto& [art, antall] : tips) s += " " + art + " " + std::to_string(antall);
+    s += "; nektet:";
     bool foerste = true;
     for (const auto& [art, antall] : nektet) {
         s += (foerste ? " " : ", ") + art + " " + std::to_string(antall);
@@ -62,7 +64,10 @@ Elev::Elev(std::uint64_t froe, Tall& tall)
       tall_(tall),
       motor_(froe),
       tilfeldig_(froe ^ 0x9e3779b97f4a7c15ULL),
-      arket_(skall_, tilfeldig_) {}
+      arket_(skall_, tilfeldig_) {
+    // A small budget keeps thousands of sessions quick; the answers are the coach's own.
+    arket_.settgrense(Grense{8, 1500});
+}
 
 int Elev::heltall(int lav, int hoey) {
     return lav + static_cast<int>(r() * (hoey - lav + 1));
@@ -131,6 +136,8 @@ int Elev::velg() {
         legg(egen, 0.03);
     }
     if (arket_.kan_angre()) legg(angre_tast, lang_ ? 0.2 : 0.4);
+    legg(tips, 0.05);
+    legg(forslag, 0.02);
     double sum = 0;
     for (const auto& [tast, vekt] : valg) sum += vekt;
     double x = r() * sum;
@@ -184,6 +191,10 @@ void Elev::trykk(int handling) {
         case egen:
             egne();
             break;
+        case tips:
+        case forslag:
+            hjelp(handling);
+            break;
         case Utfoer:
             ved_utfoer = true;
             utfoer();
@@ -199,7 +210,7 @@ void Elev::trykk(int handling) {
     krev(dp == 0 || (ved_utfoer && dp == nivaa && loest(arket_.ark(), arket_.ark().linjenr)),
          "the score changed by " + std::to_string(dp) + " at level " + std::to_string(nivaa));
     krev(dl == (dp > 0 ? 1 : 0), "the solved count changed by " + std::to_string(dl));
-    if (!ved_utfoer && handling != ny && handling != egen && skall_.bokser.size() > boksene) {
+    if (!ved_utfoer && handling < ny && skall_.bokser.size() > boksene) {
         // A key refused with a message (the full sheet): nothing else may change.
         nektet(skall_.bokser.back().tekst);
     }

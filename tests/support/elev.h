@@ -26,6 +26,8 @@ struct Tall {
     std::uint64_t egne_nektet = 0;                // own equations refused for a wrong box text
     std::uint64_t angret = 0;                     // lines taken back by "Angre"
     std::map<std::string, std::uint64_t> nektet;  // refused or declined operations by kind
+    std::map<std::string, std::uint64_t> tips;    // the hint's first words, by kind
+    std::uint64_t forslag = 0;                    // worked solutions shown
     std::string sammendrag(double sekunder) const;
 };
 
@@ -52,7 +54,7 @@ public:
     const std::string& spor() const { return spor_; }
 
 private:
-    enum : int { ny = 100, egen = 101, angre_tast = 102 };
+    enum : int { ny = 100, egen = 101, angre_tast = 102, tips = 103, forslag = 104 };
 
     // Drawing.
     double r() { return static_cast<double>(motor_() >> 11) * 0x1.0p-53; }
@@ -68,6 +70,7 @@ private:
     void egne();
     void nyoppgave();
     void angre();
+    void hjelp(int handling);  // "Tips" or "Løsningsforslag": the coach changes nothing
     void overta_operand();
 
     // Checking (elev_sjekk.cpp).

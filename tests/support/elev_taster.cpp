@@ -155,3 +155,52 @@ void Elev::utfoer() {
 }
 
 }  // namespace balvo::test
+
+namespace balvo::test {
+
+void Elev::hjelp(int handling) {
+    spor_ += handling == tips ? " Tips" : " Løsningsforslag";
+    const Ark foer = arket_.ark();
+    const Tastesett taster = arket_.taster();
+    const bool brukbar = arket_.hjelp_brukbar();
+    const int brukt = arket_.tips_brukt() + arket_.forslag_brukt();
+    const auto boksene = skall_.bokser.size(), forslagene = skall_.forslag.size();
+    handling == tips ? arket_.Tips_Click() : arket_.Loesningsforslag_Click();
+
+    // The coach reads the worksheet and nothing more; it answers once, where it may.
+    sjekk_uendret_linjer(foer, -1, -1);
+    const Ark& a = arket_.ark();
+    krev(a.linjenr == foer.linjenr && a.sistelinje == foer.sistelinje && a.rad == foer.rad &&
+             arket_.taster() == taster,
+         "the coach moved the counters or changed the keys");
+    sjekk_operand();
+    const auto svar = skall_.bokser.size() - boksene + skall_.forslag.size() - forslagene;
+    krev(svar == (brukbar ? 1u : 0u) &&
+             arket_.tips_brukt() + arket_.forslag_brukt() == brukt + (brukbar ? 1 : 0),
+         "the coach answered " + std::to_string(svar) + " times");
+    if (!brukbar || svar != 1) return;
+    if (handling == forslag) {
+        ++tall_.forslag;
+        const Veiledning& v = skall_.forslag.back();
+        krev(
+            v.linjer.size() == v.steg.size() + 1 && v.linjer.front() == Tilstand::fra(a, a.linjenr),
+            "the worked solution does not start from the current line");
+        return;
+    }
+    // "Neste steg: ..." and "Da er du N steg fra løsningen.", or one of the reasons for none.
+    const Boks& b = skall_.bokser.back();
+    const std::string foerste = b.tekst.substr(0, b.tekst.find('\n'));
+    bool kjent = false;
+    for (int n = 1; n <= 8 && foerste.rfind("Neste steg: ", 0) == 0; ++n)
+        kjent = kjent ||
+                b.tekst == foerste + "\nDa er du " + std::to_string(n) + " steg fra løsningen.";
+    for (const char* t :
+         {"Likningen er løst.", "Denne likningen har ingen løsning.",
+          "Alle tall er løsninger av denne likningen.",
+          "Herfra kommer du ikke fram til løsningen av oppgaven.", "Fant ingen kort vei herfra."})
+        kjent = kjent || b.tekst == t;
+    krev(kjent && b.tittel == "Tips", "the box «" + b.tittel + "» says «" + b.tekst + "»");
+    ++tall_.tips[foerste.rfind("Neste steg: ", 0) == 0 ? "neste steg" : "«" + foerste + "»"];
+}
+
+}  // namespace balvo::test

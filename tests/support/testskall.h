@@ -28,6 +28,11 @@ public:
     void visverdier(int n, std::int64_t p, std::int64_t l) override;
     void diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) override;
     void tilforgrunnen() override { ++forgrunn; }
+    void visvurdering(std::string_view steg, std::string_view proeve) override {
+        stegrad = steg;
+        proeverad = proeve;
+    }
+    void visforslag(const Veiledning& v) override { forslag.push_back(v); }
     void melding(std::string_view tittel, std::string_view tekst) override;
     bool spoersmaal(std::string_view tittel, std::string_view tekst) override;
     void vismerke(double venstre, double topp) override;
@@ -45,6 +50,9 @@ public:
     std::vector<std::string> dump;      // box 7
     std::vector<std::string> diagnose;  // box 8
     int forgrunn = 0;
+    // The rows "Steg:" and "Prøve:", empty until a line is solved.
+    std::string stegrad, proeverad;
+    std::vector<Veiledning> forslag;  // every worked solution shown
 };
 
 class Testtilfeldig : public Tilfeldig {

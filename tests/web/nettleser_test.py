@@ -225,6 +225,30 @@ class Nettleser(unittest.TestCase):
         self.assertEqual(self.linjer()[-1], "x² + x = x² + 2")
         self.assertEqual(self.verdier(), ("1", "1", "1"))
 
+    def test_hjelp(self):
+        """The coach: "Tips" from Ctrl+T, the window "Løsningsforslag", the rows "Steg:" and
+        "Prøve:" after the exercise is solved."""
+        self.assertFalse(self.e("tips").is_enabled())
+        self.egen("1", "2", "0", "0", "0", "3")
+        self.assertTrue(self.e("tips").is_enabled())
+        self.taster(Keys.CONTROL + "t" + Keys.NULL)
+        self.assertEqual(self.melding(), ("Tips", "Neste steg: Legg til 1\n"
+                                          "Da er du 3 steg fra løsningen.", ["OK"]))
+        self.svar("ok")
+        self.meny("Hjelp", "loesningsforslag")
+        self.assertIsNotNone(self.e("Loesningsforslag").get_attribute("open"))
+        self.assertEqual(self.e("forslag_tekst").get_attribute("textContent"),
+                         "Da er du 3 steg fra løsningen.\nx² + 2x = 3    Legg til 1\n"
+                         "x² + 2x + 1 = 4    Trekk kvadratrot\nx + 1 = ±2    Trekk fra 1\n"
+                         "x = " + MINUS + "1 ± 2")
+        self.assertEqual(len(self.d.find_elements(By.CSS_SELECTOR, "#forslag_rader canvas")), 7)
+        self.d.find_element(By.CSS_SELECTOR, "#Loesningsforslag .lukk").click()
+        self.rolig()
+        self.assertEqual(self.linjer(), ["x² + 2x = 3"])  # the worksheet as it was
+        self.taster("+1" + Keys.ENTER + "r" + Keys.ENTER + "-1" + Keys.ENTER)
+        self.assertEqual(self.e("Steg").get_attribute("textContent"), "3 (korteste: 3)")
+        self.assertEqual(self.e("Proeve").get_attribute("textContent"), "stemmer")
+
     def test_rulling(self):
         self.egen("0", "1", "0", "0", "0", "0")
         for _ in range(5):

@@ -53,6 +53,8 @@ void Arket::ryddopp() {
     ark_.linjenr = 0;
     ++oppgavenr_;
     oppgave_scoret_ = false;
+    korteste_.reset();
+    tips_brukt_ = forslag_brukt_ = steg_tatt_ = 0;
     settmodus(Modus::ryddopp);
     for (int k = 0; k < 5; ++k) {
         visning_.toemrad(k);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/coach/veileder.h"
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
 #include "core/mainwindow/visning.h"
@@ -61,13 +62,25 @@ public:
     bool kan_angre() const;
     int angrede_steg() const { return angret_; }  // in this exercise
 
+    // The coach, menu "Hjelp": usable while an exercise is on the newest line. Neither
+    // changes the worksheet, the score or the keys.
+    bool hjelp_brukbar() const;
+    void Tips_Click();
+    void Loesningsforslag_Click();
+    // The shortest way's length from line 0 of the exercise on the sheet, found once per
+    // exercise; the window asks for it right after the exercise is drawn.
+    std::optional<int> korteste();
+    bool korteste_kjent() const { return korteste_.has_value(); }
+    void settgrense(const Grense& grense) { grense_ = grense; }
+
     // Switches the keys for a mode; in "utført" it then scores a solved line (poengsum).
     void settmodus(Modus modus);
     // The keys of a mode, without the score update.
     void setttaster(Modus modus);
 
-    // Every row and field drawn again as it stands (another language, another size).
-    void tegnpaanytt() { visning_.tegnpaanytt(ark_); }
+    // Every row and field drawn again as it stands (another language, another size), and the
+    // rows "Steg:" and "Prøve:".
+    void tegnpaanytt();
     const Visning& visning() const { return visning_; }
 
     const Ark& ark() const { return ark_; }
@@ -83,6 +96,11 @@ public:
     std::uint64_t oppgavenr() const { return oppgavenr_; }
     // An operand is being typed on the newest line (an operation key was the last choice).
     bool bygger_operand() const;
+    // The exercise on the sheet so far: hints and worked solutions asked for, steps performed
+    // (undone ones included).
+    int tips_brukt() const { return tips_brukt_; }
+    int forslag_brukt() const { return forslag_brukt_; }
+    int steg_tatt() const { return steg_tatt_; }
 
 private:
     void rull(int steg, Modus modus);  // scroll rows 1..4 by one line
@@ -106,6 +124,16 @@ private:
     };
     Post post(int n) const;
     void sett_post(int n, const Post& p);
+    void vurder();  // the rows "Steg:" and "Prøve:" for a solved line
+    void visvurdering();
+    Veiledning veiled_herfra();
+
+    // What the rows "Steg:" and "Prøve:" say, kept until the next solved line.
+    struct Vurdering {
+        int steg = 0;
+        std::optional<int> korteste;
+        Tilstand oppgave, linje;
+    };
 
     Skall& skall_;
     Tilfeldig& tilfeldig_;
@@ -126,6 +154,13 @@ private:
     Visning::Tilstand start_;           // the window when line 0 was drawn
     std::vector<Angrepunkt> angre_;     // one for each line after line 0
     int angret_ = 0;
+
+    Grense grense_;
+    std::optional<std::optional<int>> korteste_;  // found for the exercise on the sheet
+    int tips_brukt_ = 0;
+    int forslag_brukt_ = 0;
+    int steg_tatt_ = 0;
+    std::optional<Vurdering> vurdering_;
 };
 
 }  // namespace balvo

@@ -100,6 +100,7 @@ void Arket::Utfoer_Click() {
 
     ark_.linjenr = L + 1;
     ark_.sistelinje += 1;
+    ++steg_tatt_;
     if (ark_.rad < 4) ark_.rad += 1;
     const int n = ark_.linjenr;
     forkort(ark_, n);
@@ -120,6 +121,7 @@ void Arket::Utfoer_Click() {
     settmodus(Modus::utfoert);
     angre_.push_back(std::move(angre));
     linje_naadd();
+    if (loest(ark_, n)) vurder();
     skall_.diagnostikk(Diagnoseboks::etter_operasjon, {diagnoselinje(ark_, n)});
 }
 

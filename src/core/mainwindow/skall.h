@@ -3,8 +3,10 @@
 // it; tests implement it with recording surfaces and scripted answers.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/coach/veileder.h"
 #include "core/display/tegneflate.h"
 #include "core/entry/taster.h"
 #include "core/mainwindow/meldinger.h"
@@ -24,6 +26,10 @@ public:
     virtual void visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) = 0;
     virtual void diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) = 0;
     virtual void tilforgrunnen() = 0;  // bring the main window to the front
+    // The rows "Steg:" and "Prøve:" under "Poeng:", after a solved line.
+    virtual void visvurdering(std::string_view steg, std::string_view proeve) = 0;
+    // The window "Løsningsforslag": the way from the current line, or why there is none.
+    virtual void visforslag(const Veiledning& veiledning) = 0;
 };
 
 }  // namespace balvo

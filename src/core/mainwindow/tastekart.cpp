@@ -62,6 +62,11 @@ constexpr Menypunkt rediger[] = {
     {"kopier", BALVO_TR("Arket", "Kopier arket"), N::c},
 };
 
+constexpr Menypunkt hjelp[] = {
+    {"tips", BALVO_TR("Arket", "Tips"), N::t},
+    {"loesningsforslag", BALVO_TR("Arket", "Løsningsforslag"), N::l},
+};
+
 }  // namespace
 
 std::span<const Tastevalg> tastevalg() {
@@ -86,6 +91,10 @@ std::span<const Menypunkt> valgmenyen() {
 
 std::span<const Menypunkt> redigermenyen() {
     return rediger;
+}
+
+std::span<const Menypunkt> hjelpmenyen() {
+    return hjelp;
 }
 
 }  // namespace balvo

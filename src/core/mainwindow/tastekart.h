@@ -23,7 +23,9 @@ enum class Tastenavn {
     n,
     p,
     r,
+    l,
     s,
+    t,
     x,
     z,
     enter,  // Return and the keypad's Enter
@@ -69,5 +71,9 @@ std::span<const Menypunkt> valgmenyen();
 // The menu "Rediger", after "Valg": "Angre" and "Kopier arket".
 inline constexpr Tekst redigermeny = BALVO_TR("Arket", "Rediger");
 std::span<const Menypunkt> redigermenyen();
+
+// The menu "Hjelp", last: the coach's "Tips" and "Løsningsforslag".
+inline constexpr Tekst hjelpmeny = BALVO_TR("Arket", "Hjelp");
+std::span<const Menypunkt> hjelpmenyen();
 
 }  // namespace balvo

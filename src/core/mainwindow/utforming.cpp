@@ -33,6 +33,12 @@ constexpr Kontroll etikett(std::string_view navn, Twips sted, Tekst tekst, Skrif
     return {navn, A::etikett, sted, tekst, ingen, skrift, farge};
 }
 
+// A label whose text may run onto more lines.
+constexpr Kontroll ombrytende(Kontroll k) {
+    k.ombryt = true;
+    return k;
+}
+
 constexpr Kontroll valg(std::string_view navn, A art, Twips sted, Tekst tekst, Tast t) {
     return {navn, art, sted, tekst, ingen, sans(8.25), svart, t, F::siffer, 0, true};
 }
@@ -76,6 +82,12 @@ constexpr std::array kontroller{
     etikett("Loeste", {4170, 4290, 525, 285}, ingen, arial(12)),
     etikett("Label3", {2400, 4680, 825, 255}, poengtekst, sans(9.75, true)),
     etikett("Poeng", {3270, 4680, 615, 285}, ingen, arial(12)),
+    // The coach's rows under "Poeng:", as far right as the keypad's frame allows: the steps of
+    // the last solved exercise against the shortest way, and its check, which may wrap.
+    etikett("Label4", {2400, 5040, 825, 255}, stegledetekst, sans(9.75, true)),
+    etikett("Steg", {3270, 5040, 3240, 285}, ingen, arial(12)),
+    etikett("Label5", {2400, 5400, 825, 255}, proeveledetekst, sans(9.75, true)),
+    ombrytende(etikett("Proeve", {3270, 5400, 3240, 870}, ingen, arial(12))),
     Kontroll{"Frame1",
              A::ramme,
              {120, 4410, 1695, 1845},
@@ -142,10 +154,12 @@ std::span<const Kontroll> hovedvinduet() {
 }
 
 std::span<const Verdietikett> verdietiketter() {
-    static constexpr std::array<Verdietikett, 3> etiketter{{
+    static constexpr std::array<Verdietikett, 5> etiketter{{
         {"Nivaa", nivaatekst},
         {"Loeste", loestetekst},
         {"Poeng", poengtekst},
+        {"Steg", stegledetekst},
+        {"Proeve", proeveledetekst},
     }};
     return etiketter;
 }

@@ -94,6 +94,7 @@ struct Kontroll {
     Tasteflate flate = Tasteflate::siffer;
     int siffer = 0;         // the digit of a digit key, the index of an indexed control
     bool i_rammen = false;  // inside the frame "Likningstype"
+    bool ombryt = false;    // a label whose text may run onto more lines, from its top
 };
 
 // Every control of the main window, in the order they are built (later ones lie on top).
@@ -102,11 +103,13 @@ std::span<const Kontroll> hovedvinduet();
 // The design's client area in twips: everything above fits inside it.
 inline constexpr Twips klientflate{0, 0, 9510, 6300};
 
-// The captions of the labels that show a number; a screen reader hears each number with its
-// caption ("Poeng: 3").
+// The captions of the labels that show a number or the coach's verdict; a screen reader hears
+// each value with its caption ("Poeng: 3").
 inline constexpr Tekst nivaatekst = BALVO_TR("Arket", "Vanskelighetsgrad:");
 inline constexpr Tekst loestetekst = BALVO_TR("Arket", "Løste oppgaver:");
 inline constexpr Tekst poengtekst = BALVO_TR("Arket", "Poeng:");
+inline constexpr Tekst stegledetekst = BALVO_TR("Arket", "Steg:");
+inline constexpr Tekst proeveledetekst = BALVO_TR("Arket", "Prøve:");
 
 // A label showing a value, named by the control's name, and the caption beside it.
 struct Verdietikett {

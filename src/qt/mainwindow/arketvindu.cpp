@@ -2,15 +2,19 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QEvent>
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 #include "core/mainwindow/opplesning.h"
+#include "qt/coach/loesningsforslag.h"
 #include "qt/mainwindow/arkliste.h"
 #include "qt/mainwindow/egenlikning.h"
 #include "qt/mainwindow/tastatur.h"
 #include "qt/ui/bildeboks.h"
+#include "qt/ui/felles.h"
 #include "qt/ui/meldingsboks.h"
 
 namespace balvo {
@@ -35,6 +39,9 @@ ArketVindu::ArketVindu(QWidget* forelder) : QMainWindow(forelder) {
     byggmeny();
     new Tastatur(*this);  // keyboard, menu shortcuts, accessible names
     arket_.Form_Load();
+    // The coach's table is built while the pupil looks at the empty sheet, well after the
+    // window has been drawn.
+    QTimer::singleShot(1000, this, [] { forbered_veileder(); });
 }
 
 Tegneflate& ArketVindu::linje(int boks) {
@@ -54,8 +61,18 @@ void ArketVindu::setttaster(const Tastesett& brukbare) {
                 arkliste_->setFocus(Qt::OtherFocusReason);
     for (std::size_t i = 0; i < taster_.size(); ++i)
         if (taster_[i]) taster_[i]->setEnabled(brukbare.test(i));
-    // Every change of what the pupil may do ends here: "Angre" follows too.
+    // Every change of what the pupil may do ends here: "Angre" and the coach follow too.
     if (angre_) angre_->setEnabled(arket_.kan_angre());
+    for (QAction* a : {tips_, forslag_})
+        if (a) a->setEnabled(arket_.hjelp_brukbar());
+    // A new exercise: its shortest way is found once the line is on screen, not before.
+    if (arket_.har_oppgave() && !arket_.korteste_kjent() && !korteste_bestilt_) {
+        korteste_bestilt_ = true;
+        QTimer::singleShot(0, this, [this] {
+            korteste_bestilt_ = false;
+            arket_.korteste();
+        });
+    }
     // Every handler ends here, after its drawing: the rows' texts for screen readers follow.
     beskrivrader(*this);
 }
@@ -104,6 +121,29 @@ void ArketVindu::tilforgrunnen() {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
+}
+
+void ArketVindu::visvurdering(std::string_view steg, std::string_view proeve) {
+    steg_->setText(qtekst(steg));
+    proeve_->setText(qtekst(proeve));
+    // A verdict too long for its lines is written a little smaller rather than cut off.
+    QFont f = ui::skrift(QStringLiteral("Arial"), 12);
+    const auto for_lang = [&] {
+        return QFontMetrics(f)
+                   .boundingRect(proeve_->contentsRect(), Qt::TextWordWrap, proeve_->text())
+                   .height() > proeve_->contentsRect().height();
+    };
+    while (for_lang() && f.pointSizeF() > 8) f.setPointSizeF(f.pointSizeF() - 0.5);
+    proeve_->setFont(f);
+    navngietiketter();
+}
+
+void ArketVindu::visforslag(const Veiledning& veiledning) {
+    if (!loesningsforslag_) loesningsforslag_ = new Loesningsforslag(this);
+    loesningsforslag_->vis(veiledning);
+    loesningsforslag_->show();
+    loesningsforslag_->raise();
+    loesningsforslag_->activateWindow();
 }
 
 void ArketVindu::melding(std::string_view tittel, std::string_view tekst) {

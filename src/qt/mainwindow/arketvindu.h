@@ -22,6 +22,7 @@ class Arkliste;
 class egenlikning;
 class mmArk;
 class frmOm;
+class Loesningsforslag;
 
 namespace ui {
 class Bildeboks;
@@ -51,6 +52,8 @@ public:
     void visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) override;
     void diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) override;
     void tilforgrunnen() override;
+    void visvurdering(std::string_view steg, std::string_view proeve) override;
+    void visforslag(const Veiledning& veiledning) override;
     void melding(std::string_view tittel, std::string_view tekst) override;
     bool spoersmaal(std::string_view tittel, std::string_view tekst) override;
     void vismerke(double venstre, double topp) override;
@@ -64,6 +67,9 @@ public:
     void om_Click();
     // The menu "Rediger".
     void angre_Click();
+    // The menu "Hjelp".
+    void Tips_Click();
+    void Loesningsforslag_Click();
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* hendelse) override;
@@ -89,15 +95,21 @@ private:
     QLabel* nivaa_ = nullptr;
     QLabel* poeng_ = nullptr;
     QLabel* loeste_ = nullptr;
+    QLabel* steg_ = nullptr;
+    QLabel* proeve_ = nullptr;
     std::array<QAbstractButton*, antall_taster> taster_{};
     QPushButton* nyoppgave_ = nullptr;
     QAction* angre_ = nullptr;
     Arkliste* arkliste_ = nullptr;
+    QAction* tips_ = nullptr;
+    QAction* forslag_ = nullptr;
+    bool korteste_bestilt_ = false;  // the shortest way from line 0 is to be found
 
     // The secondary windows while they are open; choosing the menu item again brings them up.
     QPointer<egenlikning> egenlikning_;
     QPointer<mmArk> graf_;
     QPointer<frmOm> om_;
+    QPointer<Loesningsforslag> loesningsforslag_;
 };
 
 }  // namespace balvo

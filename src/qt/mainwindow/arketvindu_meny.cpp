@@ -1,5 +1,5 @@
 // The menus. "Valg": own equation, graph, printing, saving and the About box; "Rediger":
-// undo.
+// undo; "Hjelp": the coach's hint and worked solution.
 #include "qt/mainwindow/arketvindu.h"
 
 #include "qt/about/omboks.h"
@@ -22,6 +22,14 @@ void fremme(QWidget* vindu) {
 void ArketVindu::angre_Click() {
     arket_.angre();
     endret();
+}
+
+void ArketVindu::Tips_Click() {
+    arket_.Tips_Click();
+}
+
+void ArketVindu::Loesningsforslag_Click() {
+    arket_.Loesningsforslag_Click();
 }
 
 void ArketVindu::egendef_Click() {

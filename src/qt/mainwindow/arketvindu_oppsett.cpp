@@ -82,6 +82,12 @@ void ArketVindu::byggkontroller(QWidget* flate) {
                 if (k.navn == "Nivaa") nivaa_ = l;
                 if (k.navn == "Poeng") poeng_ = l;
                 if (k.navn == "Loeste") loeste_ = l;
+                if (k.navn == "Steg") steg_ = l;
+                if (k.navn == "Proeve") proeve_ = l;
+                if (k.ombryt) {
+                    l->setWordWrap(true);
+                    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                }
                 w = l;
                 break;
             }
@@ -261,6 +267,22 @@ void ArketVindu::byggmeny() {
             connect(a, &QAction::triggered, this, &ArketVindu::angre_Click);
         } else {
             connect(a, &QAction::triggered, this, [this] { kopierark(*this); });
+        }
+    }
+
+    // The coach, last: a hint for the next step and the shortest way written out.
+    QMenu* hjelp = menuBar()->addMenu(ui::qtr(hjelpmeny));
+    hjelp->setObjectName(QStringLiteral("Hjelp"));
+    for (const Menypunkt& p : hjelpmenyen()) {
+        QAction* a = hjelp->addAction(ui::qtr(p.tekst));
+        a->setObjectName(QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size())));
+        a->setEnabled(false);
+        if (p.navn == "tips") {
+            tips_ = a;
+            connect(a, &QAction::triggered, this, &ArketVindu::Tips_Click);
+        } else {
+            forslag_ = a;
+            connect(a, &QAction::triggered, this, &ArketVindu::Loesningsforslag_Click);
         }
     }
 }

@@ -54,6 +54,8 @@ Tastenavn tastenavn(int qtast) {
             return Tastenavn::g;
         case Qt::Key_K:
             return Tastenavn::k;
+        case Qt::Key_L:
+            return Tastenavn::l;
         case Qt::Key_N:
             return Tastenavn::n;
         case Qt::Key_P:
@@ -62,6 +64,8 @@ Tastenavn tastenavn(int qtast) {
             return Tastenavn::r;
         case Qt::Key_S:
             return Tastenavn::s;
+        case Qt::Key_T:
+            return Tastenavn::t;
         case Qt::Key_X:
             return Tastenavn::x;
         case Qt::Key_Z:
@@ -87,7 +91,8 @@ Tastenavn tastenavn(int qtast) {
 QKeySequence snarvei(Tastenavn tast) {
     static constexpr std::pair<Tastenavn, Qt::Key> bokstaver[] = {
         {Tastenavn::c, Qt::Key_C}, {Tastenavn::e, Qt::Key_E}, {Tastenavn::g, Qt::Key_G},
-        {Tastenavn::p, Qt::Key_P}, {Tastenavn::s, Qt::Key_S}, {Tastenavn::z, Qt::Key_Z}};
+        {Tastenavn::l, Qt::Key_L}, {Tastenavn::p, Qt::Key_P}, {Tastenavn::s, Qt::Key_S},
+        {Tastenavn::t, Qt::Key_T}, {Tastenavn::z, Qt::Key_Z}};
     for (const auto& [navn, qtast] : bokstaver)
         if (navn == tast) return QKeySequence(Qt::CTRL | qtast);
     return {};
@@ -95,7 +100,7 @@ QKeySequence snarvei(Tastenavn tast) {
 
 Tastatur::Tastatur(ArketVindu& vindu) : QObject(&vindu), vindu_(vindu) {
     vindu.installEventFilter(this);
-    for (const auto meny : {valgmenyen(), redigermenyen()})
+    for (const auto meny : {valgmenyen(), redigermenyen(), hjelpmenyen()})
         for (const auto& m : meny)
             if (auto* a = vindu.findChild<QAction*>(
                     QLatin1String(m.navn.data(), static_cast<qsizetype>(m.navn.size()))))
@@ -108,7 +113,7 @@ bool Tastatur::trykk(int tast, Qt::KeyboardModifiers mod, const QString& tekst) 
     // is not the active window (no window manager gave it back after a dialog).
     const Tastenavn navn = tastenavn(tast);
     const unsigned e = endring(mod);
-    for (const auto meny : {valgmenyen(), redigermenyen()}) {
+    for (const auto meny : {valgmenyen(), redigermenyen(), hjelpmenyen()}) {
         for (const auto& m : meny) {
             if (m.snarvei == Tastenavn::ingen || m.snarvei != navn || e != ctrl) continue;
             const QLatin1String punkt(m.navn.data(), static_cast<qsizetype>(m.navn.size()));

@@ -24,11 +24,24 @@
 
     // One handler at a time: a handler that waits for a message box is still running.
     let kjede = Promise.resolve();
+    let etterarbeid = false;
     function kall(navn, typer, verdier) {
         kjede = kjede.then(function () {
             return Module.ccall(navn, null, typer, verdier, {async: true});
-        }).catch(feil);
+        }).then(planlegg).catch(feil);
         return kjede;
+    }
+    // Work the program leaves for after the page has been painted (the coach's shortest way of
+    // a new exercise) runs in the same chain, a frame later.
+    function planlegg() {
+        if (etterarbeid || !Module.ccall('balvo_etterarbeid_venter', 'number', [], [])) return;
+        etterarbeid = true;
+        requestAnimationFrame(function () {
+            setTimeout(function () {
+                etterarbeid = false;
+                kall('balvo_etterarbeid', [], []);
+            }, 0);
+        });
     }
 
     function lukkMenyer(unntatt) {

@@ -94,6 +94,8 @@ TEST_F(Angre, ASolvedExerciseScoresOnce) {
     EXPECT_EQ(skall.loeste_tekst, "1");
     EXPECT_TRUE(skall.merke_synlig);
     EXPECT_EQ(arket.angrede_steg(), 1);
+    // The steps the pupil took: two on the sheet and the one taken back.
+    EXPECT_EQ(skall.stegrad, "3 (korteste: 2)");
 }
 
 TEST_F(Angre, LineZeroAndTheStartCannotBeUndone) {

@@ -45,6 +45,10 @@ private slots:
         rad("Loeste", 4170, 4290, 525, 285);
         rad("Label3", 2400, 4680, 825, 255);
         rad("Poeng", 3270, 4680, 615, 285);
+        rad("Label4", 2400, 5040, 825, 255);
+        rad("Steg", 3270, 5040, 3240, 285);
+        rad("Label5", 2400, 5400, 825, 255);
+        rad("Proeve", 3270, 5400, 3240, 870);
         rad("Frame1", 120, 4410, 1695, 1845);
         rad("Option3", 120, 270, 1245, 315);
         rad("Option2", 120, 660, 1245, 285);
@@ -117,6 +121,14 @@ private slots:
         QTest::newRow("Poeng") << "Poeng"
                                << "0"
                                << "Arial" << 12.0 << false;
+        QTest::newRow("Label4") << "Label4"
+                                << "Steg:"
+                                << "MS Sans Serif" << 9.75 << true;
+        QTest::newRow("Label5") << "Label5"
+                                << "Prøve:"
+                                << "MS Sans Serif" << 9.75 << true;
+        QTest::newRow("Steg") << "Steg" << QString() << "Arial" << 12.0 << false;
+        QTest::newRow("Proeve") << "Proeve" << QString() << "Arial" << 12.0 << false;
         QTest::newRow("Frame1") << "Frame1"
                                 << "Likningstype"
                                 << "MS Sans Serif" << 8.25 << true;

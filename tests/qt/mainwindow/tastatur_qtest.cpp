@@ -96,6 +96,9 @@ private slots:
         QTest::newRow("Grafisk løsning") << "mmPapir" << QKeySequence(QStringLiteral("Ctrl+G"));
         QTest::newRow("Utskrift") << "Utskrift" << QKeySequence(QStringLiteral("Ctrl+P"));
         QTest::newRow("Lagre som") << "Lagre" << QKeySequence(QStringLiteral("Ctrl+S"));
+        QTest::newRow("Tips") << "tips" << QKeySequence(QStringLiteral("Ctrl+T"));
+        QTest::newRow("Løsningsforslag")
+            << "loesningsforslag" << QKeySequence(QStringLiteral("Ctrl+L"));
     }
     void menysnarveier() {
         QFETCH(QString, punkt);

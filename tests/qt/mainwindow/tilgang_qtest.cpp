@@ -113,6 +113,13 @@ private slots:
         QCOMPARE(finn("Poeng")->accessibleName(), QStringLiteral("Poeng: 1"));
         QCOMPARE(finn("Loeste")->accessibleName(), QStringLiteral("Løste oppgaver: 1"));
         QCOMPARE(finn("Nivaa")->accessibleName(), QStringLiteral("Vanskelighetsgrad: 1"));
+        for (const char* rad : {"Steg", "Proeve"}) {
+            const QString verdi = tekst(QString::fromLatin1(rad));
+            QVERIFY(!verdi.isEmpty());  // the coach's verdict on the solved line
+            QCOMPARE(
+                finn(rad)->accessibleName(),
+                (rad[0] == 'S' ? QStringLiteral("Steg: ") : QStringLiteral("Prøve: ")) + verdi);
+        }
         QCOMPARE(finn("Linje_2")->accessibleName(), QStringLiteral("Linje 2: x = 1, løst"));
         QCOMPARE(finn("opfelt_1")->accessibleName(), QStringLiteral("Del med 2"));
         QCOMPARE(finn("Pi_R")->accessibleName(), QStringLiteral("Løst"));

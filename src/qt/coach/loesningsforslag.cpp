@@ -1,0 +1,162 @@
+#include "qt/coach/loesningsforslag.h"
+
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "core/coach/veiledertekst.h"
+#include "core/display/lineaertekst.h"
+#include "core/display/linjetegner.h"
+#include "core/entry/operandfelt.h"
+#include "core/model/farge.h"
+#include "qt/ui/bildeboks.h"
+#include "qt/ui/felles.h"
+#include "qt/ui/tasteflate.h"
+
+namespace balvo {
+namespace {
+
+using ui::twips;
+
+// The worksheet's measures: a row 6105 twips wide and 735 high, 720 below the one before,
+// the operation that leads on from it in a field 2805 wide beside it.
+QRect radsted(int i) {
+    return twips(0, 720 * i, 6105, 735);
+}
+QRect feltsted(int i) {
+    return twips(6270, 720 * i, 2805, 735);
+}
+
+ui::Bildeboks* boks(QWidget* eier, const QRect& sted, const QColor& farge, double punkter) {
+    auto* b = new ui::Bildeboks(eier);
+    b->setGeometry(sted);
+    b->settforgrunn(farge);
+    b->settfontnavn("MS Sans Serif");
+    b->settstoerrelse(punkter);
+    return b;
+}
+
+// The solved marker beside a solved row, placed as the main window places its own.
+class Radmerke : public Merke {
+public:
+    Radmerke(QWidget* eier, QPoint origo) : eier_(eier), origo_(origo) {}
+    void vismerke(double venstre, double topp) override {
+        auto* merke = new QLabel(eier_);
+        merke->setObjectName(QStringLiteral("Pi_R"));
+        merke->setPixmap(ui::loestmerke(eier_->devicePixelRatioF() > 1 ? 2.0 : 1.0));
+        merke->setAttribute(Qt::WA_TranslucentBackground);
+        merke->resize(ui::merkestoerrelse);
+        merke->move(origo_ + QPoint(qRound(venstre * ui::piksler_per_punkt),
+                                    qRound(topp * ui::piksler_per_punkt)));
+    }
+    void skjulmerke() override {}
+
+private:
+    QWidget* eier_;
+    QPoint origo_;
+};
+
+QString qtekst(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+Loesningsforslag::Loesningsforslag(QWidget* eier)
+    : QDialog(eier, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Loesningsforslag"));
+    setWindowTitle(tr("Løsningsforslag"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+
+    auto* oppsett = new QVBoxLayout(this);
+    overskrift_ = new QLabel(this);
+    overskrift_->setObjectName(QStringLiteral("overskrift"));
+    overskrift_->setFont(ui::skrift(QStringLiteral("MS Sans Serif"), 9.75, true));
+    overskrift_->setTextFormat(Qt::PlainText);
+    oppsett->addWidget(overskrift_);
+
+    auto* rulle = new QScrollArea(this);
+    rulle->setObjectName(QStringLiteral("rader"));
+    rulle->setWidgetResizable(false);
+    rulle->setFrameShape(QFrame::NoFrame);
+    rader_ = new QWidget;
+    rader_->setAutoFillBackground(true);
+    QPalette hvit = rader_->palette();
+    hvit.setColor(QPalette::Window, Qt::white);
+    rader_->setPalette(hvit);
+    rulle->setWidget(rader_);
+    oppsett->addWidget(rulle, 1);
+
+    tekst_ = new QPlainTextEdit(this);
+    tekst_->setObjectName(QStringLiteral("tekst"));
+    tekst_->setReadOnly(true);
+    tekst_->setAccessibleName(tr("Løsningsforslaget som tekst"));
+    tekst_->setFont(ui::skrift(QStringLiteral("Arial"), 10));
+    tekst_->setMaximumHeight(twips(1800));
+    oppsett->addWidget(tekst_);
+
+    auto* knapper = new QDialogButtonBox(this);
+    QPushButton* kopier = knapper->addButton(tr("Kopier"), QDialogButtonBox::ActionRole);
+    kopier->setObjectName(QStringLiteral("kopier"));
+    QPushButton* lukk = knapper->addButton(tr("Lukk"), QDialogButtonBox::RejectRole);
+    lukk->setObjectName(QStringLiteral("lukk"));
+    connect(kopier, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(tekst()); });
+    connect(knapper, &QDialogButtonBox::rejected, this, &QDialog::close);
+    oppsett->addWidget(knapper);
+}
+
+void Loesningsforslag::vis(const Veiledning& v) {
+    qDeleteAll(rader_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    linjer_.clear();
+    felter_.clear();
+
+    overskrift_->setText(qtekst(forslagstekst(v)));
+    const auto ark = veiark(v);
+    const int n = static_cast<int>(v.linjer.size());
+    const QColor blaa = ui::qfarge(moerkeblaa);
+    for (int i = 0; i < n; ++i) {
+        // The first row is the line the pupil stands on, in black as the exercise row is.
+        auto* linje = boks(rader_, radsted(i), i == 0 ? QColor(Qt::black) : blaa, 13.5);
+        auto* felt = boks(rader_, feltsted(i), blaa, 8.25);
+        linje->setObjectName(QStringLiteral("linje_%1").arg(i));
+        felt->setObjectName(QStringLiteral("operasjon_%1").arg(i));
+        Radmerke merke(rader_, radsted(i).topLeft());
+        tegnlinje(*ark, i, 0, *linje, merke);
+        if (i + 1 < n) vislinjeopr(*ark, i, 1, *felt);
+        linje->setAccessibleName(tr("Linje %1").arg(i + 1));
+        linje->setAccessibleDescription(qtekst(likningstekst(*ark, i)));
+        felt->setAccessibleDescription(qtekst(operasjonstekst(*ark, i)));
+        linjer_.push_back(linje);
+        felter_.push_back(felt);
+    }
+    const int siste = std::max(n - 1, 0);
+    rader_->resize(feltsted(siste).right() + 1, radsted(siste).bottom() + 1);
+    tekst_->setPlainText(overskrift() + "\n" + qtekst(arktekst(*ark)));
+    // Rows, fields and markers made after the window was shown are shown with it; the marker
+    // goes on top of the row it follows.
+    for (QWidget* w : rader_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        w->show();
+        if (w->objectName() == QLatin1String("Pi_R")) w->raise();
+    }
+    // Wide enough for the rows, tall enough for a way of eight steps.
+    auto* rulle = findChild<QScrollArea*>(QStringLiteral("rader"));
+    rulle->setMinimumSize(rader_->width() + 4, std::min(rader_->height(), radsted(5).top()) + 4);
+    adjustSize();
+}
+
+QString Loesningsforslag::overskrift() const {
+    return overskrift_->text();
+}
+
+QString Loesningsforslag::tekst() const {
+    return tekst_->toPlainText();
+}
+
+}  // namespace balvo

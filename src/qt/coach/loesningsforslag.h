@@ -1,0 +1,44 @@
+#pragma once
+// The window "Løsningsforslag": the coach's shortest way from the current line, every line
+// typeset by the program's own line renderer with its operation beside it, as the worksheet
+// shows them, and the same way as text that screen readers read and the pupil can copy.
+// Modeless; it changes nothing on the worksheet.
+#include <QDialog>
+#include <vector>
+
+#include "core/coach/veileder.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QVBoxLayout;
+
+namespace balvo {
+
+namespace ui {
+class Bildeboks;
+}
+
+class Loesningsforslag : public QDialog {
+    Q_OBJECT
+public:
+    explicit Loesningsforslag(QWidget* eier = nullptr);
+
+    // Shows this way (or why there is none), in place of what the window showed.
+    void vis(const Veiledning& veiledning);
+
+    // For the tests and screen readers: the heading, the rows and the text.
+    QString overskrift() const;
+    int antall_rader() const { return static_cast<int>(linjer_.size()); }
+    ui::Bildeboks* linjeboks(int i) const { return linjer_.at(static_cast<std::size_t>(i)); }
+    ui::Bildeboks* operasjonsboks(int i) const { return felter_.at(static_cast<std::size_t>(i)); }
+    QString tekst() const;
+
+private:
+    QLabel* overskrift_ = nullptr;
+    QWidget* rader_ = nullptr;
+    QPlainTextEdit* tekst_ = nullptr;
+    std::vector<ui::Bildeboks*> linjer_;
+    std::vector<ui::Bildeboks*> felter_;
+};
+
+}  // namespace balvo

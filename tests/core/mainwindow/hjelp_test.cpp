@@ -1,0 +1,150 @@
+// The coach at the main window: the hint box, the worked solution, and the rows "Steg:" and
+// "Prøve:" after a solved exercise, in whole sessions.
+#include <gtest/gtest.h>
+
+#include "core/coach/veiledertekst.h"
+#include "loekke.h"
+
+namespace balvo {
+namespace {
+
+class Hjelp : public test::Oekt {
+protected:
+    // What the coach must leave alone: the sheet, the operand, the keys, score and counters.
+    std::string bilde() const {
+        const Ark& a = arket.ark();
+        std::string s = a.tellertekst + "|" + test::tastetekst(arket.taster()) + "|" +
+                        skall.poeng_tekst + "|" + std::to_string(arket.steg_tatt());
+        for (int n = 0; n <= a.sistelinje; ++n) s += "|" + linje(n);
+        return s;
+    }
+    std::string siste_boks() const {
+        return skall.bokser.empty() ? ""
+                                    : skall.bokser.back().tittel + ": " + skall.bokser.back().tekst;
+    }
+};
+
+TEST_F(Hjelp, TipsNamesTheNextStepAndChangesNothing) {
+    oppgave({0, 2, 3, 0, 0, 5});
+    trykk("- 3");  // half-typed: the hint leaves it as it is
+    const std::string foer = bilde();
+    arket.Tips_Click();
+    EXPECT_EQ(siste_boks(), "Tips: Neste steg: Trekk fra 3\nDa er du 2 steg fra løsningen.");
+    EXPECT_EQ(bilde(), foer);
+    trykk("U");
+    arket.Tips_Click();
+    EXPECT_EQ(siste_boks(), "Tips: Neste steg: Del med 2\nDa er du 1 steg fra løsningen.");
+    trykk(": 2 U");
+    arket.Tips_Click();
+    EXPECT_EQ(siste_boks(), "Tips: Likningen er løst.");
+    EXPECT_EQ(arket.tips_brukt(), 3);
+    arket.nyoppgave_Click();
+    EXPECT_EQ(arket.tips_brukt(), 0);  // counted per exercise
+}
+
+TEST_F(Hjelp, OnlyWithAnExerciseOnTheNewestLine) {
+    EXPECT_FALSE(arket.hjelp_brukbar());
+    arket.Tips_Click();
+    arket.Loesningsforslag_Click();
+    oppgave({0, 1, 0, 0, 0, 1});
+    for (int i = 0; i < 6; ++i) trykk("+ 1 U");
+    EXPECT_TRUE(arket.hjelp_brukbar());
+    trykk("↑");
+    EXPECT_FALSE(arket.hjelp_brukbar());
+    arket.Tips_Click();
+    EXPECT_TRUE(skall.bokser.empty());
+    EXPECT_TRUE(skall.forslag.empty());
+    EXPECT_EQ(arket.tips_brukt(), 0);
+    trykk("↓");
+    EXPECT_TRUE(arket.hjelp_brukbar());
+}
+
+TEST_F(Hjelp, TipsWithoutAWay) {
+    oppgave({0, 3, 0, 0, 3, 1});
+    arket.Tips_Click();
+    EXPECT_EQ(siste_boks(), "Tips: Denne likningen har ingen løsning.");
+    oppgave({0, 1, 0, 0, 1, 0});
+    arket.Tips_Click();
+    EXPECT_EQ(siste_boks(), "Tips: Alle tall er løsninger av denne likningen.");
+    oppgave({0, 1, 1, 0, 0, 3});
+    skall.svar = {true};
+    trykk("- x U k U");  // 1 = −x + 3, squared: x = 4 comes along
+    arket.Tips_Click();
+    EXPECT_EQ(siste_boks(), "Tips: Herfra kommer du ikke fram til løsningen av oppgaven.");
+    arket.settgrense(Grense{8, 10});
+    oppgave({2, 3, -1, 1, -1, 4});
+    arket.Tips_Click();
+    EXPECT_EQ(siste_boks(), "Tips: Fant ingen kort vei herfra.");
+}
+
+TEST_F(Hjelp, LoesningsforslagShowsTheWayFromTheCurrentLine) {
+    oppgave({1, 2, 0, 0, 0, 3});
+    const std::string foer = bilde();
+    arket.Loesningsforslag_Click();
+    EXPECT_EQ(bilde(), foer);
+    ASSERT_EQ(skall.forslag.size(), 1u);
+    std::string vei;
+    for (const Steg& s : skall.forslag.back().steg) vei += stegtekst(s) + "; ";
+    EXPECT_EQ(vei, "Legg til 1; Trekk kvadratrot; Trekk fra 1; ");
+    EXPECT_EQ(arket.forslag_brukt(), 1);
+    EXPECT_EQ(arket.tips_brukt(), 0);
+}
+
+struct Oekttilfelle {
+    const char* navn;
+    std::array<Celle, 6> oppgave;
+    const char* taster;
+    const char* steg;
+    const char* proeve;
+};
+
+const Oekttilfelle oekter[] = {
+    {"kortest", {0, 2, 3, 0, 0, 5}, "- 3 U : 2 U", "2 (korteste: 2)", "stemmer"},
+    {"omvei", {0, 2, 3, 0, 0, 5}, "+ 1 U - 4 U : 2 U", "3 (korteste: 2)", "stemmer"},
+    {"to_loesninger", {1, 2, 0, 0, 0, 3}, "+ 1 U r U - 1 U", "3 (korteste: 3)", "stemmer"},
+    // Squaring an equation without solutions brings one in.
+    {"kvadrert_uten_loesning",
+     {0, 3, 0, 0, 3, 1},
+     "k U - 9 x² U - 6 x U : pm 6 U",
+     "4",
+     "stemmer ikke: x = −1/6 passer ikke i oppgaven"},
+    // Dividing by x loses x = 0.
+    {"delt_paa_x", {1, 0, 0, 0, 2, 0}, ": x U", "1 (korteste: 4)", "stemmer ikke: x = 0 mangler"},
+    // A square root without ± on the right loses one of two.
+    {"rot_uten_pluss_minus",
+     {0, 0, 1, 1, -6, 9},
+     "r U + 3 U b U",
+     "3 (korteste: 3)",
+     "stemmer ikke: x = 2 mangler"},
+};
+
+void PrintTo(const Oekttilfelle& t, std::ostream* ut) {
+    *ut << t.navn;
+}
+
+class Vurdering : public Hjelp, public ::testing::WithParamInterface<Oekttilfelle> {};
+
+TEST_P(Vurdering, StegAndProeveAfterTheSolvedLine) {
+    const auto& t = GetParam();
+    oppgave(t.oppgave);
+    EXPECT_EQ(skall.stegrad, "");
+    skall.svar = {true, true};  // squaring's warning
+    trykk(t.taster);
+    ASSERT_TRUE(loest(arket.ark(), arket.ark().linjenr));
+    EXPECT_EQ(skall.stegrad, t.steg);
+    EXPECT_EQ(skall.proeverad, t.proeve);
+    // The rows stay until the next exercise is solved; the score is the program's as before.
+    const auto poeng = skall.poeng_tekst;
+    oppgave({0, 0, 7, 0, 1, 0});
+    EXPECT_EQ(skall.stegrad, t.steg);
+    EXPECT_EQ(skall.poeng_tekst, poeng);
+    trykk("b U");
+    EXPECT_EQ(skall.stegrad, "1 (korteste: 1)");
+    EXPECT_EQ(skall.proeverad, "stemmer");
+}
+
+INSTANTIATE_TEST_SUITE_P(Alle, Vurdering, ::testing::ValuesIn(oekter),
+                         [](const auto& info) { return std::string(info.param.navn); });
+
+}  // namespace
+}  // namespace balvo

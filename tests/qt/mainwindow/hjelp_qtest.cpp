@@ -1,0 +1,162 @@
+// The menu "Hjelp" on the real window: where it stands, when its items are usable, the hint
+// box from Ctrl+T, the window "Løsningsforslag", and the rows "Steg:" and "Prøve:" after a
+// solved exercise.
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "qt/coach/loesningsforslag.h"
+#include "vindustest.h"
+
+class HjelpTest : public Vindustest {
+    Q_OBJECT
+
+    // Answers the next modal box with OK and keeps its title and text.
+    static void svar_ok(QString& tittel, QString& tekst) {
+        QTimer::singleShot(0, [&tittel, &tekst] {
+            if (auto* boks = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                tittel = boks->windowTitle();
+                tekst = boks->text();
+                boks->accept();
+            }
+        });
+    }
+
+    QAction* punkt(const char* navn) const {
+        return vindu->findChild<QAction*>(QLatin1String(navn));
+    }
+
+    void skriv(const QString& taster) {
+        for (QChar c : taster) QTest::keyClicks(vindu.get(), QString(c));
+    }
+
+private slots:
+    void init() { QVERIFY(aapne()); }
+
+    void menyenEtterValg() {
+        const auto menyer = vindu->menuBar()->actions();
+        QStringList titler;
+        for (QAction* m : menyer) titler << m->text();
+        QCOMPARE(titler, (QStringList{"Valg", "Rediger", "Hjelp"}));
+        QStringList punkter;
+        for (QAction* a : menyer[2]->menu()->actions())
+            punkter << a->text() + " " + a->shortcut().toString();
+        QCOMPARE(punkter, (QStringList{"Tips Ctrl+T", "Løsningsforslag Ctrl+L"}));
+    }
+
+    void brukbarBareMedOppgavePaaNyesteLinje() {
+        QVERIFY(!punkt("tips")->isEnabled());
+        QVERIFY(!punkt("loesningsforslag")->isEnabled());
+        QVERIFY(vindu->arket().egne({"0", "1", "0", "0", "0", "1"}).ok);
+        QVERIFY(punkt("tips")->isEnabled());
+        QVERIFY(punkt("loesningsforslag")->isEnabled());
+        for (int i = 0; i < 5; ++i) {
+            skriv("+1");
+            QTest::keyClick(vindu.get(), Qt::Key_Return);
+        }
+        QTest::keyClick(vindu.get(), Qt::Key_PageUp);
+        QVERIFY(!punkt("tips")->isEnabled());
+        QVERIFY(!punkt("loesningsforslag")->isEnabled());
+        QTest::keyClick(vindu.get(), Qt::Key_PageDown);
+        QVERIFY(punkt("tips")->isEnabled());
+    }
+
+    void tipsboksenFraTastaturet() {
+        QVERIFY(vindu->arket().egne({"0", "2", "3", "0", "0", "5"}).ok);
+        QString tittel, tekst;
+        svar_ok(tittel, tekst);
+        QTest::keyClick(vindu.get(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(tittel, QStringLiteral("Tips"));
+        QCOMPARE(tekst, QStringLiteral("Neste steg: Trekk fra 3\nDa er du 2 steg fra løsningen."));
+        QCOMPARE(vindu->arket().ark().sistelinje, 0);  // the hint changed nothing
+        QCOMPARE(vindu->arket().tips_brukt(), 1);
+    }
+
+    // The way typeset row by row with its operations, the solved marker, the text for screen
+    // readers and the clipboard; one window, the worksheet untouched. The shortest way from
+    // line 0 was found by the event loop once the exercise was on screen.
+    void loesningsforslag() {
+        QVERIFY(vindu->arket().egne({"1", "2", "0", "0", "0", "3"}).ok);
+        QVERIFY(!vindu->arket().korteste_kjent());
+        QTRY_VERIFY(vindu->arket().korteste_kjent());
+        QTest::keyClick(vindu.get(), Qt::Key_L, Qt::ControlModifier);
+        vindu->Loesningsforslag_Click();
+        QCOMPARE(vindu->findChildren<balvo::Loesningsforslag*>().size(), 1);
+        auto* f = vindu->findChild<balvo::Loesningsforslag*>();
+        QVERIFY(f->isVisible() && !f->isModal());
+        QCOMPARE(f->windowTitle(), QStringLiteral("Løsningsforslag"));
+        QCOMPARE(f->antall_rader(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(f->linjeboks(i)->antall_operasjoner() > 0);  // typeset
+            QCOMPARE(f->operasjonsboks(i)->antall_operasjoner() > 0, i < 3);
+            QCOMPARE(f->operasjonsboks(i)->y(), f->linjeboks(i)->y());  // beside its row
+        }
+        QCOMPARE(f->linjeboks(1)->y() - f->linjeboks(0)->y(), 48);  // 720 twips
+        QCOMPARE(f->linjeboks(2)->accessibleDescription(), QStringLiteral("x + 1 = ±2"));
+        const auto merker = f->findChildren<QLabel*>(QStringLiteral("Pi_R"));
+        QCOMPARE(merker.size(), 1);
+        QVERIFY(merker[0]->y() >= f->linjeboks(3)->y() - 1);
+        QCOMPARE(f->tekst(), QStringLiteral("Da er du 3 steg fra løsningen.\n"
+                                            "x² + 2x = 3    Legg til 1\n"
+                                            "x² + 2x + 1 = 4    Trekk kvadratrot\n"
+                                            "x + 1 = ±2    Trekk fra 1\n"
+                                            "x = −1 ± 2"));
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("kopier")), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), f->tekst());
+        QCOMPARE(vindu->arket().ark().sistelinje, 0);
+        QVERIFY(vindu->arket().egne({"1", "0", "0", "0", "0", "-4"}).ok);
+        vindu->Loesningsforslag_Click();
+        QCOMPARE(f->tekst(), QStringLiteral("Denne likningen har ingen løsning.\nx² = −4"));
+    }
+
+    void stegOgProeveEtterLoestOppgave() {
+        QCOMPARE(tekst("Steg"), QString());
+        QCOMPARE(tekst("Proeve"), QString());
+        QVERIFY(vindu->arket().egne({"0", "2", "3", "0", "0", "5"}).ok);
+        skriv("+1");
+        QTest::keyClick(vindu.get(), Qt::Key_Return);
+        skriv("-4");
+        QTest::keyClick(vindu.get(), Qt::Key_Return);
+        QCOMPARE(tekst("Steg"), QString());  // not solved yet
+        skriv(":2");
+        QTest::keyClick(vindu.get(), Qt::Key_Return);
+        QCOMPARE(tekst("Steg"), QStringLiteral("3 (korteste: 2)"));
+        QCOMPARE(tekst("Proeve"), QStringLiteral("stemmer"));
+        QCOMPARE(tekst("Poeng"), QStringLiteral("1"));
+        // The rows keep their words through the next exercise until it is solved.
+        QVERIFY(vindu->arket().egne({"1", "0", "0", "0", "2", "0"}).ok);
+        QCOMPARE(tekst("Steg"), QStringLiteral("3 (korteste: 2)"));
+        QTimer::singleShot(0, [] {
+            if (auto* boks = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                boks->accept();  // "Løsningen x=0 går nå tapt."
+        });
+        skriv(":x");
+        QTest::keyClick(vindu.get(), Qt::Key_Return);
+        QCOMPARE(tekst("Steg"), QStringLiteral("1 (korteste: 4)"));
+        QCOMPARE(tekst("Proeve"), QStringLiteral("stemmer ikke: x = 0 mangler"));
+    }
+
+    // A long verdict runs onto more lines, left of the keypad's frame, smaller if it must.
+    void langProeveBrytes() {
+        const std::string lang =
+            "stemmer ikke: x = −3/4 ± (1/4)√17 passer ikke i oppgaven, x = −5/7 ± (3/14)√33 "
+            "og x = 1 mangler";
+        vindu->visvurdering("5", lang);
+        auto* l = qobject_cast<QLabel*>(finn("Proeve"));
+        QVERIFY(l->wordWrap());
+        QVERIFY(l->alignment() & Qt::AlignTop);
+        const QRect trengs =
+            l->fontMetrics().boundingRect(l->contentsRect(), Qt::TextWordWrap, l->text());
+        QVERIFY2(trengs.height() <= l->height(), qPrintable(QString::number(trengs.height())));
+        QVERIFY(trengs.height() > l->fontMetrics().height());  // more than one line
+        QVERIFY(l->geometry().right() < finn("ramme")->geometry().left());
+    }
+};
+
+QTEST_MAIN(HjelpTest)
+#include "hjelp_qtest.moc"
