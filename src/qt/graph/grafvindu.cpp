@@ -1,7 +1,9 @@
 #include "qt/graph/grafvindu.h"
 
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QPainter>
+#include <QVBoxLayout>
 
 #include "core/algebra/regning.h"
 #include "qt/ui/bildeboks.h"
@@ -54,6 +56,29 @@ private:
     double sx_, sy_;
 };
 
+// The curves, drawn at whatever size the window gives them.
+class Grafbilde : public QWidget {
+public:
+    Grafbilde(const Grafoppgave& oppgave, QWidget* forelder)
+        : QWidget(forelder), oppgave_(oppgave) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter maler(this);
+        maler.fillRect(rect(), Qt::white);
+        Grafmaler flate(maler, size());
+        const Grafoppgave& o = oppgave_;
+        tegngraf(
+            flate, [&o](double x) { return sideverdi(o, x, Side::venstre); },
+            [&o](double x) { return sideverdi(o, x, Side::hoeyre); });
+    }
+
+private:
+    const Grafoppgave& oppgave_;
+};
+
 }  // namespace
 
 mmArk::mmArk(const Ark& ark, QWidget* eier)
@@ -61,18 +86,32 @@ mmArk::mmArk(const Ark& ark, QWidget* eier)
     setObjectName(QStringLiteral("mmArk"));
     setWindowTitle(ui::qtr(graftittel));
     setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(ui::twips(grafbredde_twips), ui::twips(grafhoeyde_twips));
-}
+    QPalette hvit = palette();
+    hvit.setColor(QPalette::Window, Qt::white);
+    setPalette(hvit);
+    setAutoFillBackground(true);
 
-void mmArk::paintEvent(QPaintEvent*) {
-    QPainter maler(this);
-    maler.fillRect(rect(), Qt::white);
-    Grafmaler flate(maler, size());
-    const Grafoppgave& o = oppgave_;
-    tegngraf(
-        flate, [&o](double x) { return sideverdi(o, x, Side::venstre); },
-        [&o](double x) { return sideverdi(o, x, Side::hoeyre); });
+    bilde_ = new Grafbilde(oppgave_, this);
+    bilde_->setObjectName(QStringLiteral("bilde"));
+    const QString krysning = QString::fromStdString(krysningstekst(ark));
+    krysning_ = new QLabel(krysning, this);
+    krysning_->setObjectName(QStringLiteral("krysning"));
+    krysning_->setFont(ui::skrift(QStringLiteral("MS Sans Serif"), grafetikettpunkter));
+    krysning_->setAlignment(Qt::AlignCenter);
+    krysning_->setVisible(!krysning.isEmpty());
+    // A screen reader reads where the curves cross with the window's title when it opens.
+    bilde_->setAccessibleName(windowTitle());
+    bilde_->setAccessibleDescription(krysning);
+    setAccessibleDescription(krysning);
+
+    auto* oppsett = new QVBoxLayout(this);
+    oppsett->setContentsMargins(0, 0, 0, 0);
+    oppsett->setSpacing(0);
+    oppsett->addWidget(bilde_, 1);
+    oppsett->addWidget(krysning_);
+    // The picture keeps the size it was designed with; the caption comes under it.
+    resize(ui::twips(grafbredde_twips),
+           ui::twips(grafhoeyde_twips) + (krysning.isEmpty() ? 0 : krysning_->sizeHint().height()));
 }
 
 void visgraf(const Ark& ark, QPointer<mmArk>& vindu, Meldinger& meldinger, QWidget* eier) {
