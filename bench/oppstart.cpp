@@ -1,7 +1,6 @@
 // Start-up of the program as the pupil sees it: the application, the translations of Qt's
 // own dialogs and the main window shown maximized; ends after the window's first paint.
 #include <QApplication>
-#include <QTranslator>
 
 #include "forstemaling.h"
 #include "qt/mainwindow/arketvindu.h"
@@ -9,8 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QTranslator oversetter;
-    balvo::forbered_programmet(oversetter);
+    balvo::forbered_programmet();
     balvo::ArketVindu vindu;
     Forstemaling vakt;
     vindu.installEventFilter(&vakt);

@@ -16,11 +16,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME balvo)
 set(CPACK_PACKAGE_VENDOR "Balvo")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "equations in one unknown, solved step by step (Norwegian)")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "equations in one unknown, solved step by step (Bokmål, Nynorsk, English)")
 set(CPACK_PACKAGE_DESCRIPTION
     "Balvo lets pupils practise solving equations in one unknown: the pupil chooses what to do to\
  both sides, the program carries it out exactly, in fractions with root parts, and writes the\
- next line of the worksheet. All of the program's text is Norwegian.")
+ next line of the worksheet. It speaks Bokmål, Nynorsk and English.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Balvo developers <balvo@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
@@ -30,4 +30,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # are read at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# Qt's own file and print dialogs in Nynorsk (which Bokmål uses too); the program runs without.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

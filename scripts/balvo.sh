@@ -6,8 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 . scripts/pakker.sh
-# What the program needs to be built and to run.
-program=(build-essential cmake qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation)
+# What the program needs to be built and to run; lupdate and lrelease build its translations.
+program=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+         libgl-dev fonts-liberation)
 # The web edition: emscripten, and the desktop's pieces that draw the key faces for it.
 nett=(emscripten python3 "${program[@]}")
 # The browser test: headless Chromium driven by Selenium.

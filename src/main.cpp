@@ -1,13 +1,11 @@
 #include <QApplication>
-#include <QTranslator>
 
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/mainwindow/oppstart.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QTranslator oversetter;
-    balvo::forbered_programmet(oversetter);
+    balvo::forbered_programmet();
     balvo::ArketVindu vindu;
     balvo::vis_maksimert(vindu);
     return QApplication::exec();

@@ -9,7 +9,9 @@ trap 'rm -rf "$tmp"' EXIT
 
 filer=(usr/bin/balvo
        usr/share/applications/balvo.desktop
-       usr/share/icons/hicolor/scalable/apps/balvo.svg)
+       usr/share/icons/hicolor/scalable/apps/balvo.svg
+       usr/share/balvo/translations/balvo_nn.qm
+       usr/share/balvo/translations/balvo_en.qm)
 
 sjekk() {
     local rot=$1
@@ -22,6 +24,11 @@ sjekk() {
     grep -qx 'Icon=balvo' "$rot/usr/share/applications/balvo.desktop"
     grep -qx 'Categories=Education;Math;' "$rot/usr/share/applications/balvo.desktop"
     grep -q '<svg' "$rot/usr/share/icons/hicolor/scalable/apps/balvo.svg"
+    # Compiled translations: Qt's .qm files open with this magic number.
+    for f in "$rot"/usr/share/balvo/translations/*.qm; do
+        [ "$(head -c 4 "$f" | od -An -tx1 | tr -d ' ')" = 3cb86418 ] ||
+            { echo "not a translation: $f" >&2; exit 1; }
+    done
 }
 
 DESTDIR="$tmp/rot" cmake --install "$bygg" --prefix /usr >/dev/null

@@ -116,6 +116,7 @@ val NettVindu::byggvindu(const char* id, const Tekst& tittel, const Twips& flate
 void NettVindu::lukk(const char* vindu) {
     dom::finn(vindu).call<void>("close");
     if (std::string_view(vindu) == "mmArk") graf_.reset();
+    if (std::string_view(vindu) == "Loesningsforslag") forslag_.reset();
 }
 
 void NettVindu::byggmeldingsboks() {
@@ -210,7 +211,7 @@ void NettVindu::egen_OK_Click() {
     const Egnesvar svar = arket_.egne(tekster);
     if (!svar.ok) {
         // The refused box is chosen again, the worksheet untouched.
-        melding(tittel_paatale, svar.melding);
+        melding(tr(tittel_paatale), svar.melding);
         val boks = dom::finn(("koeff_" + std::to_string(svar.boks)).c_str());
         boks.call<void>("focus");
         boks.call<void>("select");
@@ -345,6 +346,7 @@ void NettVindu::byggforslag() {
 }
 
 void NettVindu::visforslag(const Veiledning& v) {
+    forslag_ = v;
     val vindu = dom::finn("Loesningsforslag");
     const auto ark = veiark(v);
     const int n = static_cast<int>(v.linjer.size());

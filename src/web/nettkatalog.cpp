@@ -12,12 +12,6 @@ std::string nokkel(std::string_view kontekst, std::string_view kilde) {
 
 }  // namespace
 
-std::string_view kjent_spraak(std::string_view kode) {
-    for (std::string_view s : spraakene)
-        if (s == kode) return s;
-    return spraakene[0];
-}
-
 NettKatalog::NettKatalog(std::string_view spraak) : spraak_(kjent_spraak(spraak)) {
     for (const Oversettelse& o : oversettelser())
         if (spraak_ == o.spraak) tabell_.emplace(nokkel(o.kontekst, o.kilde), o.tekst);

@@ -1,13 +1,14 @@
 #pragma once
 // The catalogue of the web edition: the translations exported at build time from the
-// translation files (translations/*.ts), for the language the pupil chose. Bokmål is the
-// source language and needs no table.
+// translation files (translations/*.ts), for the language the pupil chose (core/tekst/spraak.h).
+// Bokmål is the source language and needs no table.
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
 #include "core/tekst/katalog.h"
+#include "core/tekst/spraak.h"
 
 namespace balvo::nett {
 
@@ -20,17 +21,6 @@ struct Oversettelse {
 
 // The exported table (generated at build time; empty without translation files).
 std::span<const Oversettelse> oversettelser();
-
-// The languages of the menu "Språk", in its order.
-inline constexpr std::string_view spraakene[] = {"nb", "nn", "en"};
-inline constexpr Tekst spraaknavn[] = {
-    BALVO_TR("Spraak", "Bokmål"),
-    BALVO_TR("Spraak", "Nynorsk"),
-    BALVO_TR("Spraak", "English"),
-};
-
-// A language code the menu knows, or "nb" for anything else.
-std::string_view kjent_spraak(std::string_view kode);
 
 class NettKatalog final : public Katalog {
 public:

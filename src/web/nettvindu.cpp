@@ -46,13 +46,26 @@ std::string lokalt(const char* nokkel) {
     return v.isString() ? v.as<std::string>() : std::string();
 }
 
+// The language the browser asks pages for first ("nn-NO", "en-US"), empty when none.
+std::string nettleserspraak() {
+    val nav = val::global("navigator");
+    val liste = nav["languages"];
+    if (!liste.isUndefined() && !liste.isNull() && liste["length"].as<int>() > 0)
+        return liste[0].as<std::string>();
+    val ett = nav["language"];
+    return ett.isString() ? ett.as<std::string>() : std::string();
+}
+
 }  // namespace
 
 NettVindu::NettVindu() = default;
 
 void NettVindu::start() {
-    // Only the language and the zoom are kept between visits.
-    katalog_ = std::make_unique<NettKatalog>(kjent_spraak(lokalt("balvo.spraak")));
+    // Only the language and the zoom are kept between visits. The first visit follows the
+    // browser's language, as the desktop's first run follows the system's.
+    const std::string valgt = lokalt("balvo.spraak");
+    katalog_ = std::make_unique<NettKatalog>(valgt.empty() ? spraak_fra_lokale(nettleserspraak())
+                                                           : kjent_spraak(valgt));
     installer_katalog(katalog_.get());
     dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
     dom::dokument().set("title", std::string(programnavn));
@@ -224,8 +237,12 @@ void NettVindu::velgflater() {
     // The smallest picture that is at least as sharp as the screen shows it.
     const int d = std::clamp(static_cast<int>(std::ceil(skala_ * tetthet_ - 0.01)), 1, 4);
     const std::string s = "_" + std::to_string(d) + ".png";
+    // The perform key's face is a word, drawn in each language.
+    const std::string spraak = "_" + std::string(katalog_->spraak());
     for (auto& [bilde, flate] : flater_)
-        dom::attr(bilde, "src", "flater/" + std::string(flatenavn(flate)) + s);
+        dom::attr(bilde, "src",
+                  "flater/" + std::string(flatenavn(flate)) +
+                      (flate == Tasteflate::utfoer ? spraak : std::string()) + s);
     for (auto& [bilde, siffer] : sifferflater_)
         dom::attr(bilde, "src", "flater/siffer" + std::to_string(siffer) + s);
     dom::attr(merke_, "src", "flater/merke" + s);

@@ -133,6 +133,7 @@ private:
     std::optional<Grafoppgave> graf_;  // the exercise the open graph window shows
     Lerretsboks graflerret_;
     std::vector<Lerretsboks> forslagsbokser_;  // the rows of "Løsningsforslag"
+    std::optional<Veiledning> forslag_;        // the way it shows, while it is open
 };
 
 }  // namespace balvo::nett

@@ -30,7 +30,6 @@ constexpr Zoomvalg zoomvalg[] = {
     {"2", BALVO_TR("Nett", "200 %")},
 };
 constexpr Tekst vismeny = BALVO_TR("Nett", "Vis");
-constexpr Tekst spraakmeny = BALVO_TR("Nett", "Språk");
 
 void lagre(const char* nokkel, std::string_view verdi) {
     val lager = val::global("localStorage");
@@ -106,13 +105,12 @@ void NettVindu::byggmeny(val linje) {
         return liste;
     };
     const auto punkt = [&](val liste, const char* handling, std::string_view navn,
-                           const Tekst& tekst, const char* rolle) {
+                           const char* rolle) {
         val p = dom::lag("button", liste, {}, "menypunkt");
         dom::attr(p, "type", "button");
         dom::attr(p, "role", rolle);
         dom::attr(p, "data-h", handling);
         dom::attr(p, "data-n", navn);
-        sett(dom::lag("span", p), tekst);
         return p;
     };
 
@@ -123,7 +121,8 @@ void NettVindu::byggmeny(val linje) {
             dom::attr(dom::lag("div", valg, {}, "skille"), "role", "separator");
             continue;
         }
-        val p = punkt(valg, "meny", m.navn, m.tekst, "menuitem");
+        val p = punkt(valg, "meny", m.navn, "menuitem");
+        sett(dom::lag("span", p), m.tekst);
         dom::attr(p, "id", m.navn);
         if (const std::string s = snarveitekst(m.snarvei); !s.empty()) {
             dom::tekst(dom::lag("span", p, {}, "snarvei"), s);
@@ -134,7 +133,8 @@ void NettVindu::byggmeny(val linje) {
     // items are usable while an exercise is on the newest line.
     val hjelp = meny("Hjelp", hjelpmeny);
     for (const Menypunkt& m : hjelpmenyen()) {
-        val p = punkt(hjelp, "hjelp", m.navn, m.tekst, "menuitem");
+        val p = punkt(hjelp, "hjelp", m.navn, "menuitem");
+        sett(dom::lag("span", p), m.tekst);
         dom::attr(p, "id", m.navn);
         p.set("disabled", true);
         if (const std::string s = snarveitekst(m.snarvei); !s.empty()) {
@@ -146,13 +146,18 @@ void NettVindu::byggmeny(val linje) {
 
     val vis = meny("Vis", vismeny);
     for (const Zoomvalg& z : zoomvalg) {
-        val p = punkt(vis, "zoom", z.navn, z.tekst, "menuitemradio");
+        val p = punkt(vis, "zoom", z.navn, "menuitemradio");
+        sett(dom::lag("span", p), z.tekst);
         dom::attr(p, "aria-checked", z.navn == zoom_ ? "true" : "false");
     }
     val spraak = meny("Spraak", spraakmeny);
-    for (std::size_t i = 0; i < std::size(spraakene); ++i) {
-        val p = punkt(spraak, "spraak", spraakene[i], spraaknavn[i], "menuitemradio");
-        dom::attr(p, "aria-checked", spraakene[i] == katalog_->spraak() ? "true" : "false");
+    for (const Spraakvalg& s : spraakene) {
+        val p = punkt(spraak, "spraak", s.kode, "menuitemradio");
+        // Each language in its own words, whatever the page speaks now.
+        val navn = dom::lag("span", p);
+        dom::tekst(navn, s.navn);
+        dom::attr(navn, "lang", s.kode);
+        dom::attr(p, "aria-checked", s.kode == katalog_->spraak() ? "true" : "false");
     }
 }
 
@@ -286,8 +291,11 @@ void NettVindu::settspraak(std::string_view spraak) {
     lagre("balvo.spraak", katalog_->spraak());
     dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
     oversett();
-    // The operand fields name their operations in the pupil's language too.
+    velgflater();
+    // The operand fields name their operations in the pupil's language too, and so do the
+    // coach's rows and an open worked solution.
     arket_.tegnpaanytt();
+    if (forslag_) visforslag(Veiledning(*forslag_));
     val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=spraak]"));
     for (int i = 0; i < punkter["length"].as<int>(); ++i) {
         val p = punkter[i];
@@ -298,7 +306,7 @@ void NettVindu::settspraak(std::string_view spraak) {
 
 void NettVindu::skrivut() {
     if (!arket_.har_oppgave()) {
-        melding(tittel_etteretning, tr(ingen_oppgave_skrive));
+        melding(tr(tittel_etteretning), tr(ingen_oppgave_skrive));
         return;
     }
     forbered_utskrift();

@@ -37,7 +37,7 @@ std::string verdiliste(const std::vector<veileder::Verdi>& verdier) {
 }  // namespace
 
 std::string stegtekst(const Steg& steg) {
-    std::string tekst(operasjonsnavn(steg.operasjon));
+    std::string tekst = tr(operasjonsnavn(steg.operasjon));
     if (!med_operand(steg.operasjon)) return tekst;
     tekst += ' ';
     if (steg.teller < 0) tekst += '-';

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/display/leddeling.h"
+#include "core/tekst/katalog.h"
 
 namespace balvo {
 namespace {
@@ -90,7 +91,7 @@ std::string likningstekst(const Ark& ark, int n) {
 
 std::string operasjonstekst(const Ark& ark, int n) {
     const Operanddel o = del_operand(ark, n);
-    std::string tekst(operasjonsnavn(o.operasjon));
+    std::string tekst = tr(operasjonsnavn(o.operasjon));
     if (!med_operand(o.operasjon)) return tekst;
     // As the operand field draws it: a 1 in front of x is left out, −1 keeps its digit.
     tekst += ' ';

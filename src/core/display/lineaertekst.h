@@ -10,8 +10,8 @@ namespace balvo {
 // The equation of line n, e.g. "2x² − x + 3 = 0", "x = ±√2". Minus is U+2212.
 std::string likningstekst(const Ark& ark, int n);
 
-// The operation recorded for line n, e.g. "Legg til 3/4", "Gang med −2x", "Kvadrer"; empty
-// when the line has none (the newest line).
+// The operation recorded for line n, e.g. "Legg til 3/4", "Gang med −2x", "Kvadrer", in the
+// pupil's language; empty when the line has none (the newest line).
 std::string operasjonstekst(const Ark& ark, int n);
 
 // The line shown in worksheet row `rad` (0..4), or -1 when the row is empty.

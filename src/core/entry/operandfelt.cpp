@@ -6,6 +6,7 @@
 
 #include "core/display/leddeling.h"
 #include "core/display/penn.h"
+#include "core/tekst/katalog.h"
 
 namespace balvo {
 namespace {
@@ -20,7 +21,8 @@ public:
     bool operasjonsnavn(Operasjon op) {
         settskrift(Boksfamilie::operasjon, f_, Skriftart::heltall);
         if (op == Operasjon::ingen) return false;
-        const std::string_view navn = balvo::operasjonsnavn(op);
+        // In the pupil's language: the field is drawn again when the language changes.
+        const std::string navn = tr(balvo::operasjonsnavn(op));
         f_.skriv(0, m_ - 12, navn);
         if (med_operand(op)) x_ = f_.tekstbredde(navn);
         return med_operand(op);
@@ -40,7 +42,7 @@ Inntasting inntasting(const Ark& ark) {
 }
 
 std::string operandtekst(const Inntasting& o) {
-    std::string tekst(operasjonsnavn(o.regneart));
+    std::string tekst = tr(operasjonsnavn(o.regneart));
     if (!med_operand(o.regneart)) return tekst;
     const bool x = o.medx || o.medx2;
     std::string tall = o.tellertekst;

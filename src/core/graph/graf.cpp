@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 
 #include "core/coach/veileder.h"
@@ -81,9 +82,16 @@ double sideverdi(const Grafoppgave& o, double x, Side side) {
     return ledd(0) * (x * x) + ledd(1) * x + ledd(2);
 }
 
-std::string krysningstekst(const Ark& ark) {
+std::string krysningstekst(const Grafoppgave& oppgave) {
     using Art = veileder::Loesningsmengde::Art;
-    veileder::Loesningsmengde mengde = oppgavemengde(ark);
+    // The exercise as line 0 of a worksheet of its own, for the coach's exact solutions.
+    auto ark = std::make_unique<Ark>();
+    toemlinje(*ark, 0);
+    for (std::size_t j = 0; j < 6; ++j) {
+        ark->teller[0][j + 1] = oppgave.teller[j];
+        ark->nevner[0][j + 1] = oppgave.nevner[j];
+    }
+    veileder::Loesningsmengde mengde = oppgavemengde(*ark);
     switch (mengde.art) {
         case Art::ingen:
             return tr(krysser_ikke);

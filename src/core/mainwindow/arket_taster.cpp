@@ -9,7 +9,7 @@ void Arket::opr_Click(int index) {
     if (index < 0 || index > 7) return;
     // Line 99 is the last the sheet holds: say so here, before the pupil builds an operand.
     if (ark_.linjenr >= siste_linje) {
-        skall_.melding(tittel_paatale, tekst::arket_fullt);
+        skall_.melding(tr(tittel_paatale), tr(tekst::arket_fullt));
         return;
     }
     ark_.regneart = oprtast(index);

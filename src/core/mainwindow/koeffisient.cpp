@@ -5,21 +5,33 @@
 #include <limits>
 #include <optional>
 
+#include "core/tekst/katalog.h"
+
 namespace balvo {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> boksnavnene = {
-    "x² på venstre side", "x på venstre side", "konstantleddet på venstre side",
-    "x² på høyre side",   "x på høyre side",   "konstantleddet på høyre side",
+constexpr std::array<Tekst, 6> boksnavnene = {
+    BALVO_TR("egenlikning", "x² på venstre side"),
+    BALVO_TR("egenlikning", "x på venstre side"),
+    BALVO_TR("egenlikning", "konstantleddet på venstre side"),
+    BALVO_TR("egenlikning", "x² på høyre side"),
+    BALVO_TR("egenlikning", "x på høyre side"),
+    BALVO_TR("egenlikning", "konstantleddet på høyre side"),
 };
+constexpr Tekst ukjent_boks = BALVO_TR("egenlikning", "koeffisienten");
 
-constexpr std::string_view ikke_tall =
-    " er ikke et helt tall eller en brøk.\n"
-    "Skriv for eksempel 3, -2 eller -3/4.";
-constexpr std::string_view for_stort =
-    " er for stort.\nBruk tall mellom -2147483648 og 2147483647.";
-constexpr std::string_view null_nevner = "Nevneren kan ikke være null.";
+// %1 is the box's name, %2 what is wrong.
+constexpr Tekst feil_i_ruta = BALVO_TR("egenlikning", "Feil i ruta for %1:\n%2");
+// %1 is the pupil's text as quoted.
+constexpr Tekst ikke_tall = BALVO_TR("egenlikning",
+                                     "%1 er ikke et helt tall eller en brøk.\n"
+                                     "Skriv for eksempel 3, -2 eller -3/4.");
+constexpr Tekst for_stort =
+    BALVO_TR("egenlikning", "%1 er for stort.\nBruk tall mellom -2147483648 og 2147483647.");
+constexpr Tekst null_nevner = BALVO_TR("egenlikning", "Nevneren kan ikke være null.");
+// The quotation marks of the language around the pupil's text.
+constexpr Tekst sitattegn = BALVO_TR("egenlikning", "«%1»");
 
 // Long pasted texts are cut so that the message box stays readable.
 constexpr std::size_t lengste_sitat = 24;
@@ -35,16 +47,16 @@ std::string_view trim(std::string_view t) {
 }
 
 std::string sitat(std::string_view t) {
-    std::string s = "«";
+    std::string s;
     if (t.size() <= lengste_sitat) {
-        s += t;
+        s = t;
     } else {
         std::size_t n = lengste_sitat;
         while (n > 0 && (static_cast<unsigned char>(t[n]) & 0xC0) == 0x80) --n;  // whole UTF-8
-        s += t.substr(0, n);
+        s = t.substr(0, n);
         s += "…";
     }
-    return s + "»";
+    return tr(sitattegn, {s});
 }
 
 enum class Feil { ingen, form, stoerrelse };
@@ -74,19 +86,15 @@ Feil heltall(std::string_view t, Celle& verdi) {
     return Feil::ingen;
 }
 
-Koeffisienttolkning avslag(int boks, std::string grunn) {
-    std::string m = "Feil i ruta for ";
-    m += boksnavn(boks);
-    m += ":\n";
-    m += grunn;
-    return {false, {}, m};
+Koeffisienttolkning avslag(int boks, const std::string& grunn) {
+    return {false, {}, tr(feil_i_ruta, {boksnavn(boks), grunn})};
 }
 
 }  // namespace
 
-std::string_view boksnavn(int boks) {
-    if (boks < 0 || boks >= static_cast<int>(boksnavnene.size())) return "koeffisienten";
-    return boksnavnene[static_cast<std::size_t>(boks)];
+std::string boksnavn(int boks) {
+    if (boks < 0 || boks >= static_cast<int>(boksnavnene.size())) return tr(ukjent_boks);
+    return tr(boksnavnene[static_cast<std::size_t>(boks)]);
 }
 
 Koeffisienttolkning les_koeffisient(std::string_view tekst, int boks) {
@@ -104,12 +112,10 @@ Koeffisienttolkning les_koeffisient(std::string_view tekst, int boks) {
     const Feil ft = heltall(tellerdel, k.teller);
     const Feil fn = heltall(nevnerdel, k.nevner);
     // A malformed part (a second "/" lands in the denominator text) outweighs a large number.
-    if (ft == Feil::form || fn == Feil::form)
-        return avslag(boks, sitat(t) + std::string(ikke_tall));
+    if (ft == Feil::form || fn == Feil::form) return avslag(boks, tr(ikke_tall, {sitat(t)}));
     if (ft != Feil::ingen || fn != Feil::ingen)
-        return avslag(boks,
-                      sitat(ft != Feil::ingen ? tellerdel : nevnerdel) + std::string(for_stort));
-    if (k.nevner == 0) return avslag(boks, std::string(null_nevner));
+        return avslag(boks, tr(for_stort, {sitat(ft != Feil::ingen ? tellerdel : nevnerdel)}));
+    if (k.nevner == 0) return avslag(boks, tr(null_nevner));
     if (k.nevner < 0) {
         // Every later line has a positive denominator; line 0 keeps the same rule.
         k.teller = -k.teller;

@@ -16,11 +16,12 @@ struct Koeffisient {
 struct Koeffisienttolkning {
     bool ok = false;
     Koeffisient verdi{};
-    std::string melding;  // the refusal, empty when ok
+    std::string melding;  // the refusal in the pupil's language, empty when ok
 };
 
-// The box k (0..5) in the pupil's words: "x² på venstre side", "konstantleddet på høyre side"...
-std::string_view boksnavn(int boks);
+// The box k (0..5) in the pupil's words and language: "x² på venstre side",
+// "konstantleddet på høyre side"...
+std::string boksnavn(int boks);
 
 // Surrounding spaces are ignored and an empty box counts as 0. Accepted: an optional sign and
 // digits, or two such numbers around one "/", each inside the 32-bit signed range; the

@@ -6,10 +6,10 @@
 
 namespace balvo {
 
-// Titles of the three kinds of box.
-inline constexpr std::string_view tittel_paatale = "Påtale";
-inline constexpr std::string_view tittel_advarsel = "Advarsel";
-inline constexpr std::string_view tittel_etteretning = "Til etteretning";
+// Titles of the three kinds of box; the caller hands the box tr() of them.
+inline constexpr Tekst tittel_paatale = BALVO_TR("Melding", "Påtale");
+inline constexpr Tekst tittel_advarsel = BALVO_TR("Melding", "Advarsel");
+inline constexpr Tekst tittel_etteretning = BALVO_TR("Melding", "Til etteretning");
 
 // The buttons of the boxes.
 inline constexpr Tekst knapp_ok = BALVO_TR("Melding", "OK");
@@ -20,6 +20,7 @@ class Meldinger {
 public:
     virtual ~Meldinger() = default;
     // Text with "\n" line breaks, an OK button, no icon. An empty title means the program's own.
+    // Title and text come in the pupil's language.
     virtual void melding(std::string_view tittel, std::string_view tekst) = 0;
     // Yes/No question ("Ja"/"Nei"); true for Yes.
     virtual bool spoersmaal(std::string_view tittel, std::string_view tekst) = 0;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/tekst/katalog.h"
+
 namespace balvo {
 
 enum class Operasjon : std::uint8_t {
@@ -23,18 +25,18 @@ enum class Operasjon : std::uint8_t {
 namespace detalj {
 struct Operasjonstekst {
     std::string_view symbol;
-    std::string_view navn;
+    Tekst navn;
 };
 inline constexpr std::array<Operasjonstekst, 9> operasjonstekster{{
-    {"", ""},
-    {"+", "Legg til"},
-    {"-", "Trekk fra"},
-    {"*", "Gang med"},
-    {":", "Del med"},
-    {"r", "Trekk kvadratrot"},
-    {"k", "Kvadrer"},
-    {"+/-", "Snu fortegn"},
-    {"bytt", "Bytt side"},
+    {"", {nullptr, nullptr}},
+    {"+", BALVO_TR("Operasjon", "Legg til")},
+    {"-", BALVO_TR("Operasjon", "Trekk fra")},
+    {"*", BALVO_TR("Operasjon", "Gang med")},
+    {":", BALVO_TR("Operasjon", "Del med")},
+    {"r", BALVO_TR("Operasjon", "Trekk kvadratrot")},
+    {"k", BALVO_TR("Operasjon", "Kvadrer")},
+    {"+/-", BALVO_TR("Operasjon", "Snu fortegn")},
+    {"bytt", BALVO_TR("Operasjon", "Bytt side")},
 }};
 }  // namespace detalj
 
@@ -49,8 +51,8 @@ constexpr std::string_view symbol(Operasjon op) {
 }
 
 // "Legg til", "Trekk fra", "Gang med", "Del med", "Trekk kvadratrot", "Kvadrer",
-// "Snu fortegn", "Bytt side"; empty for ingen.
-constexpr std::string_view operasjonsnavn(Operasjon op) {
+// "Snu fortegn", "Bytt side" as catalogue texts (shown through tr); no text for ingen.
+constexpr Tekst operasjonsnavn(Operasjon op) {
     return detalj::operasjonstekster[static_cast<std::size_t>(op)].navn;
 }
 

@@ -12,6 +12,7 @@ void installer_katalog(const Katalog* katalog) {
 }
 
 std::string tr(const Tekst& tekst) {
+    if (!tekst.kilde) return {};  // no text (an empty entry of a table)
     return installert ? installert->oversett(tekst) : std::string(tekst.kilde);
 }
 

@@ -28,7 +28,8 @@ public:
 // installed and installs another when the pupil changes language.
 void installer_katalog(const Katalog* katalog);
 
-// A text in the pupil's language, with %1, %2 ... replaced by the arguments in order.
+// A text in the pupil's language, with %1, %2 ... replaced by the arguments in order; empty for
+// a Tekst without a source.
 std::string tr(const Tekst& tekst);
 std::string tr(const Tekst& tekst, std::initializer_list<std::string_view> argumenter);
 

@@ -1,5 +1,6 @@
 #include "qt/about/omboks.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -25,9 +26,10 @@ QLabel* etikett(QWidget* eier, const char* navn, const QString& tekst, QRect pla
 }
 
 // The paragraphs were laid out for a narrower face than the free stand-ins: shrink the font a
-// little until every line fits the label, so that no word is cut off.
+// little until every line fits the label, so that no word is cut off. Each text starts again
+// from the box's own size.
 void tilpass(QLabel* l) {
-    QFont f = l->font();
+    QFont f = l->parentWidget()->font();
     const auto for_stor = [&] {
         const QRect trengs = QFontMetrics(f).boundingRect(QRect(0, 0, 10000, 10000),
                                                           Qt::AlignLeft | Qt::AlignTop, l->text());
@@ -43,7 +45,6 @@ frmOm::frmOm(QWidget* eier)
     : QDialog(eier, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                         Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmOm"));
-    setWindowTitle(ui::qtr(omtittel));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFixedSize(twips(omflate).size());
@@ -59,27 +60,38 @@ frmOm::frmOm(QWidget* eier)
     ikon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Innledning_ = etikett(this, "Innledning", QString(), twips(omplasser.innledning));
-    etikett(this, "Label1", ui::qtr(omstatus), twips(omplasser.status));
-    etikett(this, "lblVersion", ui::qtr(omversjon), twips(omplasser.versjon));
+    status_ = etikett(this, "Label1", QString(), twips(omplasser.status));
+    versjon_ = etikett(this, "lblVersion", QString(), twips(omplasser.versjon));
     Formaal_ = etikett(this, "Formaal", QString(), twips(omplasser.formaal));
-    etikett(this, "lblDisclaimer", ui::qtr(omadvarsel), twips(omplasser.advarsel));
-    auto* l2 = etikett(this, "Label2", ui::qtr(ommening), twips(omplasser.mening));
-    l2->setWordWrap(true);
+    advarsel_ = etikett(this, "lblDisclaimer", QString(), twips(omplasser.advarsel));
+    mening_ = etikett(this, "Label2", QString(), twips(omplasser.mening));
+    mening_->setWordWrap(true);
 
-    auto* ok = new QPushButton(ui::qtr(omok), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    ok->setGeometry(twips(omplasser.ok));
-    connect(ok, &QPushButton::clicked, this, &frmOm::cmdOK_Click);
+    ok_ = new QPushButton(this);
+    ok_->setObjectName(QStringLiteral("cmdOK"));
+    ok_->setDefault(true);
+    ok_->setGeometry(twips(omplasser.ok));
+    connect(ok_, &QPushButton::clicked, this, &frmOm::cmdOK_Click);
 
     Form_Load();
 }
 
 void frmOm::Form_Load() {
+    setWindowTitle(ui::qtr(omtittel));
+    status_->setText(ui::qtr(omstatus));
+    versjon_->setText(ui::qtr(omversjon));
+    advarsel_->setText(ui::qtr(omadvarsel));
+    mening_->setText(ui::qtr(ommening));
+    ok_->setText(ui::qtr(omok));
     Innledning_->setText(ui::qtr(innledning_skrivebord));
     Formaal_->setText(ui::qtr(formaal));
-    tilpass(Innledning_);
-    tilpass(Formaal_);
+    // The one-line labels too: '"Advarsel:"' is a pixel wider than its label in the stand-in.
+    for (QLabel* l : {Innledning_, Formaal_, status_, versjon_, advarsel_}) tilpass(l);
+}
+
+void frmOm::changeEvent(QEvent* hendelse) {
+    if (hendelse->type() == QEvent::LanguageChange) Form_Load();
+    QDialog::changeEvent(hendelse);
 }
 
 void frmOm::cmdOK_Click() {

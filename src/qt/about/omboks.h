@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
 
 namespace balvo {
 
@@ -17,10 +18,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* hendelse) override;
+    void changeEvent(QEvent* hendelse) override;  // another language: every text again
 
 private:
     QLabel* Innledning_ = nullptr;
     QLabel* Formaal_ = nullptr;
+    QLabel* status_ = nullptr;
+    QLabel* versjon_ = nullptr;
+    QLabel* advarsel_ = nullptr;
+    QLabel* mening_ = nullptr;
+    QPushButton* ok_ = nullptr;
 };
 
 }  // namespace balvo

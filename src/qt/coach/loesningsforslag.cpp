@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -70,7 +71,6 @@ QString qtekst(const std::string& s) {
 Loesningsforslag::Loesningsforslag(QWidget* eier)
     : QDialog(eier, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Loesningsforslag"));
-    setWindowTitle(tr("Løsningsforslag"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
 
@@ -96,23 +96,39 @@ Loesningsforslag::Loesningsforslag(QWidget* eier)
     tekst_ = new QPlainTextEdit(this);
     tekst_->setObjectName(QStringLiteral("tekst"));
     tekst_->setReadOnly(true);
-    tekst_->setAccessibleName(tr("Løsningsforslaget som tekst"));
     tekst_->setFont(ui::skrift(QStringLiteral("Arial"), 10));
     tekst_->setMaximumHeight(twips(1800));
     oppsett->addWidget(tekst_);
 
     auto* knapper = new QDialogButtonBox(this);
-    QPushButton* kopier = knapper->addButton(tr("Kopier"), QDialogButtonBox::ActionRole);
-    kopier->setObjectName(QStringLiteral("kopier"));
-    QPushButton* lukk = knapper->addButton(tr("Lukk"), QDialogButtonBox::RejectRole);
-    lukk->setObjectName(QStringLiteral("lukk"));
-    connect(kopier, &QPushButton::clicked, this,
+    kopier_ = knapper->addButton(QString(), QDialogButtonBox::ActionRole);
+    kopier_->setObjectName(QStringLiteral("kopier"));
+    lukk_ = knapper->addButton(QString(), QDialogButtonBox::RejectRole);
+    lukk_->setObjectName(QStringLiteral("lukk"));
+    connect(kopier_, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(tekst()); });
     connect(knapper, &QDialogButtonBox::rejected, this, &QDialog::close);
     oppsett->addWidget(knapper);
+    oversett();
+}
+
+void Loesningsforslag::oversett() {
+    setWindowTitle(ui::qtr(BALVO_TR("Loesningsforslag", "Løsningsforslag")));
+    tekst_->setAccessibleName(ui::qtr(BALVO_TR("Loesningsforslag", "Løsningsforslaget som tekst")));
+    kopier_->setText(ui::qtr(BALVO_TR("Loesningsforslag", "Kopier")));
+    lukk_->setText(ui::qtr(BALVO_TR("Loesningsforslag", "Lukk")));
+}
+
+void Loesningsforslag::changeEvent(QEvent* hendelse) {
+    if (hendelse->type() == QEvent::LanguageChange) {
+        oversett();
+        if (veiledning_) vis(Veiledning(*veiledning_));
+    }
+    QDialog::changeEvent(hendelse);
 }
 
 void Loesningsforslag::vis(const Veiledning& v) {
+    veiledning_ = v;
     qDeleteAll(rader_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     linjer_.clear();
     felter_.clear();
@@ -130,7 +146,7 @@ void Loesningsforslag::vis(const Veiledning& v) {
         Radmerke merke(rader_, radsted(i).topLeft());
         tegnlinje(*ark, i, 0, *linje, merke);
         if (i + 1 < n) vislinjeopr(*ark, i, 1, *felt);
-        linje->setAccessibleName(tr("Linje %1").arg(i + 1));
+        linje->setAccessibleName(ui::qtr(BALVO_TR("Loesningsforslag", "Linje %1")).arg(i + 1));
         linje->setAccessibleDescription(qtekst(likningstekst(*ark, i)));
         felt->setAccessibleDescription(qtekst(operasjonstekst(*ark, i)));
         linjer_.push_back(linje);

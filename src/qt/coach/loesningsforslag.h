@@ -4,12 +4,14 @@
 // shows them, and the same way as text that screen readers read and the pupil can copy.
 // Modeless; it changes nothing on the worksheet.
 #include <QDialog>
+#include <optional>
 #include <vector>
 
 #include "core/coach/veileder.h"
 
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QVBoxLayout;
 
 namespace balvo {
@@ -33,8 +35,17 @@ public:
     ui::Bildeboks* operasjonsboks(int i) const { return felter_.at(static_cast<std::size_t>(i)); }
     QString tekst() const;
 
+protected:
+    // Another language: the title, the buttons and the way written again in it.
+    void changeEvent(QEvent* hendelse) override;
+
 private:
+    void oversett();
+
+    std::optional<Veiledning> veiledning_;  // the way shown
     QLabel* overskrift_ = nullptr;
+    QPushButton* kopier_ = nullptr;
+    QPushButton* lukk_ = nullptr;
     QWidget* rader_ = nullptr;
     QPlainTextEdit* tekst_ = nullptr;
     std::vector<ui::Bildeboks*> linjer_;

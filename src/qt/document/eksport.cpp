@@ -18,21 +18,28 @@
 
 #include "core/mainwindow/meldinger.h"
 #include "qt/mainwindow/arketvindu.h"
+#include "qt/ui/felles.h"
 #include "qt/ui/meldingsboks.h"
+#include "qt/ui/spraak.h"
 
 namespace balvo {
 namespace {
 
-const char* const kan_ikke_opprette =
+constexpr Tekst kan_ikke_opprette = BALVO_TR(
+    "Dokument",
     "Filen «%1» kunne ikke lagres: mappen finnes ikke, eller du har ikke lov til å skrive i "
-    "den.";
-const char* const skrivefeil =
-    "Filen «%1» kunne ikke lagres fordi skrivingen mislyktes (kanskje er disken full).\n"
-    "Ingenting er lagret.";
-const char* const utskrift_feilet = "Utskriften kunne ikke startes.";
-const char* const pdf_filter = "PDF-dokument (*.pdf)";
-const char* const png_filter = "PNG-bilde (*.png)";
-const char* const standardnavn = "likning.pdf";
+    "den.");
+constexpr Tekst skrivefeil =
+    BALVO_TR("Dokument",
+             "Filen «%1» kunne ikke lagres fordi skrivingen mislyktes (kanskje er disken full).\n"
+             "Ingenting er lagret.");
+constexpr Tekst utskrift_feilet = BALVO_TR("Dokument", "Utskriften kunne ikke startes.");
+constexpr Tekst pdf_filter = BALVO_TR("Dokument", "PDF-dokument (*.pdf)");
+constexpr Tekst png_filter = BALVO_TR("Dokument", "PNG-bilde (*.png)");
+// The name the file dialog offers, and the print job's.
+constexpr Tekst standardnavn = BALVO_TR("Dokument", "likning.pdf");
+// The date in the header, in QLocale's notation.
+constexpr Tekst datoform = BALVO_TR("Dokument", "d. MMMM yyyy");
 
 constexpr double punkt_per_mm = 72.0 / 25.4;
 constexpr double bildeskala = 2.0;  // pixels per point in a PNG: 144 dpi, sharp when zoomed
@@ -118,7 +125,7 @@ QImage lagbilde(const Dokument& dokument) {
 QString lagre(const Dokument& dokument, const QString& sti) {
     const QString vist = QDir::toNativeSeparators(sti);
     QSaveFile fil(sti);
-    if (!fil.open(QIODevice::WriteOnly)) return QString::fromUtf8(kan_ikke_opprette).arg(vist);
+    if (!fil.open(QIODevice::WriteOnly)) return ui::qtr(kan_ikke_opprette).arg(vist);
     bool ok = false;
     if (erpng(sti)) {
         QImageWriter skriver(&fil, "png");
@@ -129,9 +136,9 @@ QString lagre(const Dokument& dokument, const QString& sti) {
     // Until commit the text lives in a temporary file; without it nothing is left behind.
     if (!ok || fil.error() != QFileDevice::NoError) {
         fil.cancelWriting();
-        return QString::fromUtf8(skrivefeil).arg(vist);
+        return ui::qtr(skrivefeil).arg(vist);
     }
-    if (!fil.commit()) return QString::fromUtf8(skrivefeil).arg(vist);
+    if (!fil.commit()) return ui::qtr(skrivefeil).arg(vist);
     return {};
 }
 
@@ -147,37 +154,41 @@ Dokument vindusdokument(ArketVindu& vindu, const QString& dato) {
 
 namespace {
 QString idag() {
-    return QLocale(QLocale::NorwegianBokmal)
-        .toString(QDate::currentDate(), QStringLiteral("d. MMMM yyyy"));
+    // The month named in the pupil's language.
+    const std::string_view kode = ui::spraak().kode();
+    const QLocale sted = kode == "nn"   ? QLocale(QLocale::NorwegianNynorsk, QLocale::Norway)
+                         : kode == "en" ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                        : QLocale(QLocale::NorwegianBokmal, QLocale::Norway);
+    return sted.toString(QDate::currentDate(), ui::qtr(datoform));
 }
 }  // namespace
 
 bool lagreark(ArketVindu& vindu, const QString& sti) {
     if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tittel_etteretning, tr(ingen_oppgave_lagre));
+        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_lagre));
         return false;
     }
     const QString feil = lagre(vindusdokument(vindu, idag()), sti);
     if (feil.isEmpty()) return true;
     const QByteArray tekst = feil.toUtf8();
-    vindu.melding(tittel_paatale,
+    vindu.melding(tr(tittel_paatale),
                   std::string_view(tekst.constData(), static_cast<std::size_t>(tekst.size())));
     return false;
 }
 
 void lagresom(ArketVindu& vindu) {
     if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tittel_etteretning, tr(ingen_oppgave_lagre));
+        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_lagre));
         return;
     }
     QString mappe = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (mappe.isEmpty() || !QDir(mappe).exists()) mappe = QDir::homePath();
-    const QString pdf = QString::fromUtf8(pdf_filter);
-    const QString png = QString::fromUtf8(png_filter);
+    const QString pdf = ui::qtr(pdf_filter);
+    const QString png = ui::qtr(png_filter);
     QString valgt = pdf;
-    QString sti = QFileDialog::getSaveFileName(
-        &vindu, menytekst(vindu, "Lagre"), QDir(mappe).filePath(QString::fromUtf8(standardnavn)),
-        pdf + QStringLiteral(";;") + png, &valgt);
+    QString sti = QFileDialog::getSaveFileName(&vindu, menytekst(vindu, "Lagre"),
+                                               QDir(mappe).filePath(ui::qtr(standardnavn)),
+                                               pdf + QStringLiteral(";;") + png, &valgt);
     if (sti.isEmpty()) return;
     if (QFileInfo(sti).suffix().isEmpty())
         sti += valgt == png ? QStringLiteral(".png") : QStringLiteral(".pdf");
@@ -186,14 +197,14 @@ void lagresom(ArketVindu& vindu) {
 
 void skrivut(ArketVindu& vindu) {
     if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tittel_etteretning, tr(ingen_oppgave_skrive));
+        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_skrive));
         return;
     }
     const Dokument dokument = vindusdokument(vindu, idag());
     QPrinter skriver(QPrinter::HighResolution);
     settsideoppsett(skriver);
     // Also the name the dialog offers when printing to a file: likning.pdf, as when saving.
-    skriver.setDocName(QFileInfo(QString::fromUtf8(standardnavn)).completeBaseName());
+    skriver.setDocName(QFileInfo(ui::qtr(standardnavn)).completeBaseName());
     const QRectF flate = skriver.pageLayout().paintRect(QPageLayout::Point);
     QPrintDialog dialog(&skriver, &vindu);
     dialog.setWindowTitle(menytekst(vindu, "Utskrift"));
@@ -202,7 +213,7 @@ void skrivut(ArketVindu& vindu) {
     const bool utvalg = skriver.printRange() == QPrinter::PageRange;
     if (!tegnsider(dokument, skriver, utvalg ? skriver.fromPage() : 0,
                    utvalg ? skriver.toPage() : 0))
-        vindu.melding(tittel_paatale, utskrift_feilet);
+        vindu.melding(tr(tittel_paatale), tr(utskrift_feilet));
 }
 
 }  // namespace balvo

@@ -1,5 +1,6 @@
 #include "qt/graph/grafvindu.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
@@ -84,7 +85,6 @@ private:
 mmArk::mmArk(const Ark& ark, QWidget* eier)
     : QWidget(eier, Qt::Window), oppgave_(grafoppgave(ark)) {
     setObjectName(QStringLiteral("mmArk"));
-    setWindowTitle(ui::qtr(graftittel));
     setAttribute(Qt::WA_DeleteOnClose);
     QPalette hvit = palette();
     hvit.setColor(QPalette::Window, Qt::white);
@@ -93,16 +93,11 @@ mmArk::mmArk(const Ark& ark, QWidget* eier)
 
     bilde_ = new Grafbilde(oppgave_, this);
     bilde_->setObjectName(QStringLiteral("bilde"));
-    const QString krysning = QString::fromStdString(krysningstekst(ark));
-    krysning_ = new QLabel(krysning, this);
+    krysning_ = new QLabel(this);
     krysning_->setObjectName(QStringLiteral("krysning"));
     krysning_->setFont(ui::skrift(QStringLiteral("MS Sans Serif"), grafetikettpunkter));
     krysning_->setAlignment(Qt::AlignCenter);
-    krysning_->setVisible(!krysning.isEmpty());
-    // A screen reader reads where the curves cross with the window's title when it opens.
-    bilde_->setAccessibleName(windowTitle());
-    bilde_->setAccessibleDescription(krysning);
-    setAccessibleDescription(krysning);
+    oversett();
 
     auto* oppsett = new QVBoxLayout(this);
     oppsett->setContentsMargins(0, 0, 0, 0);
@@ -110,8 +105,25 @@ mmArk::mmArk(const Ark& ark, QWidget* eier)
     oppsett->addWidget(bilde_, 1);
     oppsett->addWidget(krysning_);
     // The picture keeps the size it was designed with; the caption comes under it.
-    resize(ui::twips(grafbredde_twips),
-           ui::twips(grafhoeyde_twips) + (krysning.isEmpty() ? 0 : krysning_->sizeHint().height()));
+    resize(
+        ui::twips(grafbredde_twips),
+        ui::twips(grafhoeyde_twips) + (krysning_->isHidden() ? 0 : krysning_->sizeHint().height()));
+}
+
+void mmArk::oversett() {
+    setWindowTitle(ui::qtr(graftittel));
+    const QString krysning = QString::fromStdString(krysningstekst(oppgave_));
+    krysning_->setText(krysning);
+    krysning_->setHidden(krysning.isEmpty());
+    // A screen reader reads where the curves cross with the window's title when it opens.
+    bilde_->setAccessibleName(windowTitle());
+    bilde_->setAccessibleDescription(krysning);
+    setAccessibleDescription(krysning);
+}
+
+void mmArk::changeEvent(QEvent* hendelse) {
+    if (hendelse->type() == QEvent::LanguageChange) oversett();
+    QWidget::changeEvent(hendelse);
 }
 
 void visgraf(const Ark& ark, QPointer<mmArk>& vindu, Meldinger& meldinger, QWidget* eier) {

@@ -24,7 +24,12 @@ public:
     QWidget* bilde() const { return bilde_; }
     QLabel* krysning() const { return krysning_; }
 
+protected:
+    void changeEvent(QEvent* hendelse) override;  // another language: the title and caption
+
 private:
+    void oversett();  // the title and the caption in the pupil's language
+
     Grafoppgave oppgave_;
     QWidget* bilde_ = nullptr;
     QLabel* krysning_ = nullptr;

@@ -154,6 +154,21 @@ bool ArketVindu::spoersmaal(std::string_view tittel, std::string_view tekst) {
     return ui::spoersmaalsboks(this, qtekst(tittel), qtekst(tekst));
 }
 
+void ArketVindu::changeEvent(QEvent* hendelse) {
+    if (hendelse->type() == QEvent::LanguageChange) oversett();
+    QMainWindow::changeEvent(hendelse);
+}
+
+void ArketVindu::oversett() {
+    for (const auto& sett : oversettere_) sett();
+    navngitaster(*this);
+    // The operand fields name their operations in words; the worksheet itself stays as it is.
+    arket_.tegnpaanytt();
+    beskrivrader(*this);
+    navngietiketter();
+    if (arkliste_) arkliste_->nyetekster();
+}
+
 void ArketVindu::vismerke(double venstre, double topp) {
     // The logic places the marker in points of the client area.
     merke_->move(qRound(venstre * ui::piksler_per_punkt), qRound(topp * ui::piksler_per_punkt));

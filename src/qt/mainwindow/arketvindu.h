@@ -6,6 +6,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
+#include <string_view>
+#include <vector>
 
 #include "core/mainwindow/arket.h"
 #include "core/mainwindow/skall.h"
@@ -70,6 +73,14 @@ public:
     // The menu "Hjelp".
     void Tips_Click();
     void Loesningsforslag_Click();
+    // The menu "Språk": speaks the language from now on and remembers it for the next run.
+    void velg_spraak(std::string_view kode);
+
+protected:
+    // Another language: every caption, tooltip, menu, key face and accessible name is set
+    // again from the tables, and the rows, operand fields and the coach's rows are drawn again
+    // as they stand.
+    void changeEvent(QEvent* hendelse) override;
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* hendelse) override;
@@ -79,10 +90,14 @@ private:
     void byggtabrekkefoelge();
     void valgstopp();  // the chosen equation type is the group's Tab stop
     void byggmeny();
+    void byggspraakmeny();
     void trykk(Tast t, bool paa);     // a key, option or check box was chosen
     void handling(Tast t, bool paa);  // its handler
     void endret();                    // after every action: the texts screen readers have
     void navngietiketter();           // the value labels named with their captions
+    // Runs `sett` now and again whenever the language changes.
+    void oversatt(std::function<void()> sett);
+    void oversett();
 
     Klokketilfeldig tilfeldig_;
     Arket arket_{*this, tilfeldig_};
@@ -104,6 +119,8 @@ private:
     QAction* tips_ = nullptr;
     QAction* forslag_ = nullptr;
     bool korteste_bestilt_ = false;  // the shortest way from line 0 is to be found
+    std::vector<std::function<void()>> oversettere_;
+    std::vector<std::pair<std::string_view, QAction*>> spraakvalg_;
 
     // The secondary windows while they are open; choosing the menu item again brings them up.
     QPointer<egenlikning> egenlikning_;

@@ -1,11 +1,13 @@
 // The menus. "Valg": own equation, graph, printing, saving and the About box; "Rediger":
-// undo; "Hjelp": the coach's hint and worked solution.
-#include "qt/mainwindow/arketvindu.h"
+// undo; "Hjelp": the coach's hint and worked solution; "Språk": the language.
+#include <QSettings>
 
 #include "qt/about/omboks.h"
 #include "qt/document/eksport.h"
 #include "qt/graph/grafvindu.h"
+#include "qt/mainwindow/arketvindu.h"
 #include "qt/mainwindow/egenlikning.h"
+#include "qt/ui/spraak.h"
 
 namespace balvo {
 
@@ -18,6 +20,11 @@ void fremme(QWidget* vindu) {
 }
 
 }  // namespace
+
+void ArketVindu::velg_spraak(std::string_view kode) {
+    // What the window speaks now is what is remembered: Bokmål if the translation failed.
+    ui::husk_spraak(*ui::innstillinger(), ui::spraak().bytt(kode));
+}
 
 void ArketVindu::angre_Click() {
     arket_.angre();

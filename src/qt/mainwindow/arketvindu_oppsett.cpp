@@ -1,5 +1,6 @@
 // The window's controls, built from the design's table (core/mainwindow/utforming): positions
 // in twips, 15 twips to a pixel, captions and tooltips from the catalogue.
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -13,11 +14,13 @@
 
 #include "core/mainwindow/tastekart.h"
 #include "core/mainwindow/utforming.h"
+#include "core/tekst/spraak.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/mainwindow/arkliste.h"
 #include "qt/mainwindow/tastatur.h"
 #include "qt/ui/bildeboks.h"
 #include "qt/ui/felles.h"
+#include "qt/ui/spraak.h"
 #include "qt/ui/tasteflate.h"
 
 namespace balvo {
@@ -55,7 +58,7 @@ void ArketVindu::byggkontroller(QWidget* flate) {
     QGroupBox* ramme = nullptr;
     for (const Kontroll& k : hovedvinduet()) {
         QWidget* forelder = k.i_rammen ? static_cast<QWidget*>(ramme) : flate;
-        const QString tekst = ui::qtr(k.tekst);
+        const Tekst tekst = k.tekst;
         QWidget* w = nullptr;
         switch (k.art) {
             case Kontrollart::linje:
@@ -68,14 +71,16 @@ void ArketVindu::byggkontroller(QWidget* flate) {
                 w = (k.siffer == 7 ? dumpboks_ : diagnoseboks_) = bildeboks(forelder, k);
                 break;
             case Kontrollart::knapp:
-                w = nyoppgave_ = new QPushButton(tekst, forelder);
+                w = nyoppgave_ = new QPushButton(forelder);
+                oversatt([b = nyoppgave_, tekst] { b->setText(ui::qtr(tekst)); });
                 connect(nyoppgave_, &QPushButton::clicked, this, [this] {
                     arket_.nyoppgave_Click();
                     endret();
                 });
                 break;
             case Kontrollart::etikett: {
-                auto* l = new QLabel(tekst, forelder);
+                auto* l = new QLabel(forelder);
+                if (tekst.kilde) oversatt([l, tekst] { l->setText(ui::qtr(tekst)); });
                 QPalette farge = l->palette();
                 farge.setColor(QPalette::WindowText, ui::qfarge(k.farge));
                 l->setPalette(farge);
@@ -92,21 +97,30 @@ void ArketVindu::byggkontroller(QWidget* flate) {
                 break;
             }
             case Kontrollart::ramme:
-                w = ramme = new QGroupBox(tekst, forelder);
+                w = ramme = new QGroupBox(forelder);
+                oversatt([g = ramme, tekst] { g->setTitle(ui::qtr(tekst)); });
                 break;
             case Kontrollart::valg:
-                w = taster_.at(static_cast<std::size_t>(k.tast)) =
-                    new QRadioButton(tekst, forelder);
+            case Kontrollart::avkrysning: {
+                QAbstractButton* b = k.art == Kontrollart::valg
+                                         ? static_cast<QAbstractButton*>(new QRadioButton(forelder))
+                                         : new QCheckBox(forelder);
+                w = taster_.at(static_cast<std::size_t>(k.tast)) = b;
+                oversatt([b, tekst] { b->setText(ui::qtr(tekst)); });
                 break;
-            case Kontrollart::avkrysning:
-                w = taster_.at(static_cast<std::size_t>(k.tast)) = new QCheckBox(tekst, forelder);
-                break;
-            case Kontrollart::tast:
-                w = taster_.at(static_cast<std::size_t>(k.tast)) = ui::lagtast(
-                    forelder, QString(), ui::twips(k.sted), k.flate, ui::qtr(k.tips), k.siffer);
+            }
+            case Kontrollart::tast: {
+                QAbstractButton* b = taster_.at(static_cast<std::size_t>(k.tast)) =
+                    ui::lagtast(forelder, QString(), ui::twips(k.sted), k.flate, {}, k.siffer);
+                w = b;
+                if (k.tips.kilde) oversatt([b, tips = k.tips] { b->setToolTip(ui::qtr(tips)); });
+                // The perform key's face is a word.
+                if (k.flate == Tasteflate::utfoer)
+                    oversatt([b] { b->setIcon(ui::tasteikon(Tasteflate::utfoer)); });
                 // Tab reaches every key; a click leaves the keyboard where it was.
-                w->setFocusPolicy(Qt::TabFocus);
+                b->setFocusPolicy(Qt::TabFocus);
                 break;
+            }
             case Kontrollart::strek:
                 w = strek(forelder, 1);
                 break;
@@ -131,7 +145,7 @@ void ArketVindu::byggkontroller(QWidget* flate) {
     diagnoseboks_->hide();
     merke_->resize(ui::merkestoerrelse);
     merke_->hide();
-    merke_->setAccessibleName(ui::qtr(loestmerkenavn));
+    oversatt([m = merke_] { m->setAccessibleName(ui::qtr(loestmerkenavn)); });
     taster_[Option1]->setChecked(true);
 
     // Every key calls its handler in the worksheet logic. The options and "Brøker" follow
@@ -232,9 +246,15 @@ void ArketVindu::handling(Tast t, bool paa) {
     }
 }
 
+void ArketVindu::oversatt(std::function<void()> sett) {
+    sett();
+    oversettere_.push_back(std::move(sett));
+}
+
 void ArketVindu::byggmeny() {
-    QMenu* meny = menuBar()->addMenu(ui::qtr(valgmeny));
+    QMenu* meny = menuBar()->addMenu(QString());
     meny->setObjectName(QStringLiteral("Meny"));
+    oversatt([meny] { meny->setTitle(ui::qtr(valgmeny)); });
     using Handling = void (ArketVindu::*)();
     const std::pair<std::string_view, Handling> handlinger[] = {
         {"egendef", &ArketVindu::egendef_Click},
@@ -249,18 +269,21 @@ void ArketVindu::byggmeny() {
             meny->addSeparator()->setObjectName(navn);
             continue;
         }
-        QAction* a = meny->addAction(ui::qtr(p.tekst));
+        QAction* a = meny->addAction(QString());
         a->setObjectName(navn);
+        oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
         for (const auto& [punkt, h] : handlinger)
             if (punkt == p.navn) connect(a, &QAction::triggered, this, h);
     }
 
     // After "Valg": taking the newest step back, and the sheet as text.
-    QMenu* rediger = menuBar()->addMenu(ui::qtr(redigermeny));
+    QMenu* rediger = menuBar()->addMenu(QString());
     rediger->setObjectName(QStringLiteral("Rediger"));
+    oversatt([rediger] { rediger->setTitle(ui::qtr(redigermeny)); });
     for (const Menypunkt& p : redigermenyen()) {
-        QAction* a = rediger->addAction(ui::qtr(p.tekst));
+        QAction* a = rediger->addAction(QString());
         a->setObjectName(QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size())));
+        oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
         if (p.navn == "angre") {
             angre_ = a;
             a->setEnabled(false);
@@ -270,12 +293,14 @@ void ArketVindu::byggmeny() {
         }
     }
 
-    // The coach, last: a hint for the next step and the shortest way written out.
-    QMenu* hjelp = menuBar()->addMenu(ui::qtr(hjelpmeny));
+    // The coach: a hint for the next step and the shortest way written out.
+    QMenu* hjelp = menuBar()->addMenu(QString());
     hjelp->setObjectName(QStringLiteral("Hjelp"));
+    oversatt([hjelp] { hjelp->setTitle(ui::qtr(hjelpmeny)); });
     for (const Menypunkt& p : hjelpmenyen()) {
-        QAction* a = hjelp->addAction(ui::qtr(p.tekst));
+        QAction* a = hjelp->addAction(QString());
         a->setObjectName(QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size())));
+        oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
         a->setEnabled(false);
         if (p.navn == "tips") {
             tips_ = a;
@@ -285,6 +310,30 @@ void ArketVindu::byggmeny() {
             connect(a, &QAction::triggered, this, &ArketVindu::Loesningsforslag_Click);
         }
     }
+    byggspraakmeny();
+}
+
+void ArketVindu::byggspraakmeny() {
+    // Last, after the menus of the work. Each language is named in its own words, so that a
+    // pupil finds their own whatever the program speaks now; one is checked at a time.
+    QMenu* meny = menuBar()->addMenu(QString());
+    meny->setObjectName(QStringLiteral("Spraak"));
+    oversatt([meny] { meny->setTitle(ui::qtr(spraakmeny)); });
+    auto* gruppe = new QActionGroup(meny);
+    gruppe->setExclusive(true);
+    for (const Spraakvalg& s : spraakene) {
+        QAction* a = meny->addAction(
+            QString::fromUtf8(s.navn.data(), static_cast<qsizetype>(s.navn.size())));
+        a->setObjectName(QStringLiteral("spraak_") +
+                         QString::fromLatin1(s.kode.data(), static_cast<qsizetype>(s.kode.size())));
+        a->setCheckable(true);
+        a->setActionGroup(gruppe);
+        connect(a, &QAction::triggered, this, [this, kode = s.kode] { velg_spraak(kode); });
+        spraakvalg_.emplace_back(s.kode, a);
+    }
+    oversatt([this] {
+        for (const auto& [kode, a] : spraakvalg_) a->setChecked(kode == ui::spraak().kode());
+    });
 }
 
 }  // namespace balvo

@@ -1,5 +1,6 @@
 #include "qt/mainwindow/egenlikning.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPainter>
@@ -62,7 +63,6 @@ egenlikning::egenlikning(Arket& arket, Meldinger& meldinger, QWidget* eier)
       arket_(arket),
       meldinger_(meldinger) {
     setObjectName(QStringLiteral("egenlikning"));
-    setWindowTitle(ui::qtr(egentittel));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFixedSize(twips(egenflate).size());
@@ -84,21 +84,34 @@ egenlikning::egenlikning(Arket& arket, Meldinger& meldinger, QWidget* eier)
     }
 
     const QFont knappeskrift = skrift("Arial", egenknappunkter);
-    auto* glem = new QPushButton(ui::qtr(glemtekst), this);
-    glem->setObjectName(QStringLiteral("Glem"));
-    glem->setFont(knappeskrift);
-    glem->setAutoDefault(false);
-    glem->setGeometry(twips(glemplass));
-    auto* ok = new QPushButton(ui::qtr(egenok), this);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setFont(knappeskrift);
-    ok->setDefault(true);
-    ok->setGeometry(twips(okplass));
+    glem_ = new QPushButton(this);
+    glem_->setObjectName(QStringLiteral("Glem"));
+    glem_->setFont(knappeskrift);
+    glem_->setAutoDefault(false);
+    glem_->setGeometry(twips(glemplass));
+    ok_ = new QPushButton(this);
+    ok_->setObjectName(QStringLiteral("OK"));
+    ok_->setFont(knappeskrift);
+    ok_->setDefault(true);
+    ok_->setGeometry(twips(okplass));
 
-    connect(ok, &QPushButton::clicked, this, &egenlikning::OK_Click);
-    connect(glem, &QPushButton::clicked, this, &egenlikning::Glem_Click);
+    connect(ok_, &QPushButton::clicked, this, &egenlikning::OK_Click);
+    connect(glem_, &QPushButton::clicked, this, &egenlikning::Glem_Click);
 
+    oversett();
     Form_Load();
+}
+
+void egenlikning::oversett() {
+    setWindowTitle(ui::qtr(egentittel));
+    glem_->setText(ui::qtr(glemtekst));
+    ok_->setText(ui::qtr(egenok));
+}
+
+void egenlikning::changeEvent(QEvent* hendelse) {
+    // The boxes keep what the pupil has typed.
+    if (hendelse->type() == QEvent::LanguageChange) oversett();
+    QDialog::changeEvent(hendelse);
 }
 
 void egenlikning::Form_Load() {
@@ -112,7 +125,7 @@ void egenlikning::OK_Click() {
     for (std::size_t k = 0; k < koeff_.size(); ++k) tekster[k] = koeff_[k]->text().toStdString();
     const Egnesvar svar = arket_.egne(tekster);
     if (!svar.ok) {
-        meldinger_.melding(tittel_paatale, svar.melding);
+        meldinger_.melding(balvo::tr(tittel_paatale), svar.melding);
         QLineEdit* boks = koeff(svar.boks);
         boks->setFocus();
         boks->selectAll();

@@ -24,10 +24,17 @@ public:
     void OK_Click();
     void Glem_Click();
 
+protected:
+    void changeEvent(QEvent* hendelse) override;  // another language: title and buttons
+
 private:
+    void oversett();
+
     Arket& arket_;
     Meldinger& meldinger_;
     std::array<QLineEdit*, 6> koeff_{};
+    QPushButton* glem_ = nullptr;
+    QPushButton* ok_ = nullptr;
 };
 
 }  // namespace balvo

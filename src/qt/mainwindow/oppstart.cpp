@@ -1,25 +1,20 @@
 #include "qt/mainwindow/oppstart.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QScreen>
+#include <QSettings>
 
 #include "qt/about/ikon.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/ui/meldingsboks.h"
+#include "qt/ui/spraak.h"
 
 namespace balvo {
 
-void forbered_programmet(QTranslator& oversetter) {
+void forbered_programmet() {
     QApplication::setApplicationName(QString::fromUtf8(ui::programnavn));
     QApplication::setWindowIcon(balvoikon());
-    const QString mappe = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const char* navn : {"qtbase_nb", "qtbase_no", "qtbase_nn"}) {
-        if (oversetter.load(QString::fromLatin1(navn), mappe)) {
-            QApplication::installTranslator(&oversetter);
-            break;
-        }
-    }
+    ui::spraak().bytt(ui::startspraak(*ui::innstillinger(), ui::systemlokale()));
 }
 
 void vis_maksimert(ArketVindu& vindu) {

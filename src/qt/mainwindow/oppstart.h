@@ -1,15 +1,12 @@
 #pragma once
 // The program's start as the pupil sees it, shared by the program and its start-up benchmark.
-#include <QTranslator>
-
 namespace balvo {
 
 class ArketVindu;
 
-// Application name, window icon, and Qt's own standard dialogs in Norwegian: Bokmål if
-// installed, else Nynorsk (Debian 12 ships only the latter). The translator must outlive the
-// application's event loop.
-void forbered_programmet(QTranslator& oversetter);
+// Application name, window icon, and the language: the one the pupil chose last time, or on
+// the first run the system's (ui/spraak.h), with Qt's own dialogs in it too.
+void forbered_programmet();
 
 // Shows the main window maximized, filling the screen's free area even where no window
 // manager maximizes it.

@@ -50,6 +50,13 @@ void Bildeboks::skriv(double x, double y, std::string_view tekst) {
     legg(Tekst{x, y, qtekst(tekst), {fontnavn_, stoerrelse_, kursiv_}});
 }
 
+QStringList Bildeboks::tekster() const {
+    QStringList ut;
+    for (const Operasjon& op : liste_)
+        if (const auto* t = std::get_if<Tekst>(&op)) ut << t->tekst;
+    return ut;
+}
+
 void Bildeboks::strek(double x1, double y1, double x2, double y2) {
     legg(Strek{x1, y1, x2, y2});
 }

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <variant>
 #include <vector>
@@ -52,6 +53,8 @@ public:
         return bilde_;
     }
     std::size_t antall_operasjoner() const { return liste_.size(); }
+    // The texts drawn since the last clear, in order: what the box says in words.
+    QStringList tekster() const;
 
 protected:
     void paintEvent(QPaintEvent* hendelse) override;

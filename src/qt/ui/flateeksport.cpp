@@ -1,6 +1,7 @@
 // Writes the pictures the desktop draws in code as PNG files, for the web edition: every key
-// face, the solved marker and the program's picture, each at 1 to 4 times its size so that the
-// browser has a sharp one at any scale; and the program's picture as the app's icon.
+// face (the perform key's in each language), the solved marker and the program's picture, each
+// at 1 to 4 times its size so that the browser has a sharp one at any scale; and the program's
+// picture as the app's icon.
 //
 //     balvo_flater FOLDER
 #include <QDir>
@@ -10,7 +11,9 @@
 #include <cstdio>
 
 #include "core/mainwindow/utforming.h"
+#include "core/tekst/spraak.h"
 #include "qt/about/ikon.h"
+#include "qt/ui/spraak.h"
 #include "qt/ui/tasteflate.h"
 
 namespace {
@@ -72,6 +75,15 @@ int main(int argc, char** argv) {
         const QString navn = QString::fromLatin1(n.data(), static_cast<qsizetype>(n.size()));
         if (f == balvo::Tasteflate::siffer) {
             for (int s = 0; s <= 9; ++s) ok = flate(mappe, f, s, navn + QString::number(s)) && ok;
+        } else if (f == balvo::Tasteflate::utfoer) {
+            // The face is a word: one picture per language, "utfoer_nn_2.png".
+            for (const balvo::Spraakvalg& s : balvo::spraakene) {
+                const QString kode =
+                    QString::fromLatin1(s.kode.data(), static_cast<qsizetype>(s.kode.size()));
+                ok = balvo::ui::spraak().bytt(s.kode) == s.kode &&
+                     flate(mappe, f, 0, navn + QLatin1Char('_') + kode) && ok;
+            }
+            balvo::ui::spraak().bytt(balvo::bokmaal);
         } else {
             ok = flate(mappe, f, 0, navn) && ok;
         }

@@ -1,5 +1,5 @@
-// The main window as laid out: every control's place and size, captions, tooltips, fonts and
-// colours, read from the real window.
+// The main window as laid out: every control's place and size, captions (in each language,
+// none clipped), tooltips, fonts and colours, read from the real window.
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -9,6 +9,7 @@
 #include <QStyleOptionButton>
 #include <QtTest>
 
+#include "qt/ui/spraak.h"
 #include "vindustest.h"
 
 using balvo::ArketVindu;
@@ -17,6 +18,7 @@ class ArketvinduTest : public Vindustest {
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(aapne()); }
+    void cleanup() { balvo::ui::spraak().bytt("nb"); }
 
     void plassOgStoerrelse_data() {
         QTest::addColumn<QString>("navn");
@@ -95,62 +97,59 @@ private slots:
     }
 
     void tekster_data() {
+        QTest::addColumn<QString>("spraak");
         QTest::addColumn<QString>("navn");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("font");
         QTest::addColumn<double>("punkter");
         QTest::addColumn<bool>("fet");
-        QTest::newRow("nyoppgave") << "nyoppgave"
-                                   << "Ny oppgave"
-                                   << "MS Sans Serif" << 13.5 << false;
-        QTest::newRow("Label1") << "Label1"
-                                << "Vanskelighetsgrad:"
-                                << "MS Sans Serif" << 9.75 << true;
-        QTest::newRow("Nivaa") << "Nivaa"
-                               << "1"
-                               << "Arial" << 14.25 << true;
-        QTest::newRow("Label2") << "Label2"
-                                << "Løste oppgaver:"
-                                << "MS Sans Serif" << 9.75 << true;
-        QTest::newRow("Loeste") << "Loeste"
-                                << "0"
-                                << "Arial" << 12.0 << false;
-        QTest::newRow("Label3") << "Label3"
-                                << "Poeng:"
-                                << "MS Sans Serif" << 9.75 << true;
-        QTest::newRow("Poeng") << "Poeng"
-                               << "0"
-                               << "Arial" << 12.0 << false;
-        QTest::newRow("Label4") << "Label4"
-                                << "Steg:"
-                                << "MS Sans Serif" << 9.75 << true;
-        QTest::newRow("Label5") << "Label5"
-                                << "Prøve:"
-                                << "MS Sans Serif" << 9.75 << true;
-        QTest::newRow("Steg") << "Steg" << QString() << "Arial" << 12.0 << false;
-        QTest::newRow("Proeve") << "Proeve" << QString() << "Arial" << 12.0 << false;
-        QTest::newRow("Frame1") << "Frame1"
-                                << "Likningstype"
-                                << "MS Sans Serif" << 8.25 << true;
-        QTest::newRow("Option3") << "Option3"
-                                 << "Både x² og x"
-                                 << "MS Sans Serif" << 8.25 << false;
-        QTest::newRow("Option2") << "Option2"
-                                 << "Kun x²"
-                                 << "MS Sans Serif" << 8.25 << false;
-        QTest::newRow("Option1") << "Option1"
-                                 << "Kun x"
-                                 << "MS Sans Serif" << 8.25 << false;
-        QTest::newRow("Check1") << "Check1"
-                                << "Brøker"
-                                << "MS Sans Serif" << 8.25 << false;
+        const struct {
+            const char* navn;
+            const char* nb;
+            const char* nn;
+            const char* en;
+            const char* font;
+            double punkter;
+            bool fet;
+        } rader[] = {
+            {"nyoppgave", "Ny oppgave", "Ny oppgåve", "New exercise", "MS Sans Serif", 13.5, false},
+            {"Label1", "Vanskelighetsgrad:", "Vanskegrad:", "Difficulty:", "MS Sans Serif", 9.75,
+             true},
+            {"Nivaa", "1", "1", "1", "Arial", 14.25, true},
+            {"Label2", "Løste oppgaver:", "Løyste oppgåver:", "Solved:", "MS Sans Serif", 9.75,
+             true},
+            {"Loeste", "0", "0", "0", "Arial", 12.0, false},
+            {"Label3", "Poeng:", "Poeng:", "Score:", "MS Sans Serif", 9.75, true},
+            {"Poeng", "0", "0", "0", "Arial", 12.0, false},
+            {"Label4", "Steg:", "Steg:", "Steps:", "MS Sans Serif", 9.75, true},
+            {"Label5", "Prøve:", "Prøve:", "Check:", "MS Sans Serif", 9.75, true},
+            {"Steg", "", "", "", "Arial", 12.0, false},
+            {"Proeve", "", "", "", "Arial", 12.0, false},
+            {"Frame1", "Likningstype", "Likningstype", "Equation type", "MS Sans Serif", 8.25,
+             true},
+            {"Option3", "Både x² og x", "Både x² og x", "x² and x", "MS Sans Serif", 8.25, false},
+            {"Option2", "Kun x²", "Berre x²", "Only x²", "MS Sans Serif", 8.25, false},
+            {"Option1", "Kun x", "Berre x", "Only x", "MS Sans Serif", 8.25, false},
+            {"Check1", "Brøker", "Brøkar", "Fract.", "MS Sans Serif", 8.25, false},
+        };
+        for (const char* spraak : {"nb", "nn", "en"})
+            for (const auto& r : rader)
+                QTest::newRow(qPrintable(QString("%1 %2").arg(spraak, r.navn)))
+                    << spraak << r.navn
+                    << QString::fromUtf8(spraak == QString("nb")   ? r.nb
+                                         : spraak == QString("nn") ? r.nn
+                                                                   : r.en)
+                    << r.font << r.punkter << r.fet;
     }
     void tekster() {
+        QFETCH(QString, spraak);
         QFETCH(QString, navn);
         QFETCH(QString, tekst);
         QFETCH(QString, font);
         QFETCH(double, punkter);
         QFETCH(bool, fet);
+        // Every language on the same window: the captions change, the controls stay put.
+        balvo::ui::spraak().bytt(spraak.toStdString());
         QWidget* w = finn(navn);
         QString vist;
         int plass = 0;
@@ -182,6 +181,51 @@ private slots:
         QVERIFY2(maal.horizontalAdvance(tekst) <= plass,
                  qPrintable(QString("%1 > %2").arg(maal.horizontalAdvance(tekst)).arg(plass)));
         QVERIFY(maal.height() <= w->height());
+    }
+
+    void ordeneFaarPlass_data() {
+        QTest::addColumn<QString>("spraak");
+        for (const char* s : {"nb", "nn", "en"}) QTest::newRow(s) << s;
+    }
+    void ordeneFaarPlass() {
+        // In every language: the perform key's word fits its face, each operation's name fits
+        // an operand field with room for an operand like −3/4x, and the captions of the
+        // own-equation dialog and the About box fit their controls.
+        QFETCH(QString, spraak);
+        balvo::ui::spraak().bytt(spraak.toStdString());
+        QFont ansikt(QStringLiteral("Liberation Sans"));
+        ansikt.setPixelSize(13);
+        ansikt.setBold(true);
+        QVERIFY(QFontMetrics(ansikt).horizontalAdvance(balvo::ui::qtr(balvo::utfoertekst)) <=
+                balvo::flatemaal(balvo::Tasteflate::utfoer).bredde - 2);
+        balvo::ui::Bildeboks* felt = boks("opfelt_1");
+        felt->settfontnavn("Times New Roman");
+        felt->settstoerrelse(20);
+        for (int i = 0; i < 8; ++i) {
+            const balvo::Operasjon op = balvo::oprtast(i);
+            const std::string navn = balvo::tr(balvo::operasjonsnavn(op));
+            const double operand = balvo::med_operand(op) ? 4 + 8 + 4 + 16 + 4 + 10 : 0;
+            QVERIFY2(felt->tekstbredde(navn) + operand <= felt->width() * 0.75, navn.c_str());
+        }
+        vindu->egendef_Click();
+        vindu->om_Click();
+        for (const char* navn : {"Glem", "OK", "cmdOK", "Label1", "lblVersion", "lblDisclaimer"}) {
+            auto* w = vindu->findChild<QWidget*>(navn);
+            auto* b = qobject_cast<QAbstractButton*>(w);
+            const QString t = b ? b->text() : qobject_cast<QLabel*>(w)->text();
+            int plass = w->width();
+            if (b) {
+                QStyleOptionButton opt;
+                opt.initFrom(b);
+                opt.text = t;
+                plass = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width();
+            }
+            QVERIFY2(QFontMetrics(w->font()).horizontalAdvance(t) <= plass, qPrintable(t));
+        }
+        auto* mening = vindu->findChild<QLabel*>("Label2");
+        QVERIFY(mening->heightForWidth(mening->width()) <= mening->height());
+        for (auto* w : QApplication::topLevelWidgets())
+            if (w != vindu.get()) w->close();
     }
 
     void tasterHarBildeOgTips_data() {

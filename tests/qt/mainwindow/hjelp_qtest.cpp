@@ -42,7 +42,7 @@ private slots:
         const auto menyer = vindu->menuBar()->actions();
         QStringList titler;
         for (QAction* m : menyer) titler << m->text();
-        QCOMPARE(titler, (QStringList{"Valg", "Rediger", "Hjelp"}));
+        QCOMPARE(titler, (QStringList{"Valg", "Rediger", "Hjelp", "Språk"}));
         QStringList punkter;
         for (QAction* a : menyer[2]->menu()->actions())
             punkter << a->text() + " " + a->shortcut().toString();

@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "qt/mainwindow/arkliste.h"
+#include "qt/ui/spraak.h"
 #include "vindustest.h"
 
 namespace {
@@ -211,6 +212,20 @@ private slots:
                     QVERIFY2(rad.contains(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
                 }
         QVERIFY(ulike > 0);
+    }
+
+    void enAnnenSpraakHoeresStraks() {
+        QVERIFY(vindu->arket().egne({"0", "1", "0", "0", "0", "4"}).ok);
+        vindu->arkliste()->endret();
+        sagt.clear();
+        balvo::ui::spraak().bytt("en");
+        // The line in focus is told again in the new language; the labels follow.
+        QCOMPARE(sagt, QStringList({"Exercise: x = 4, solved | Score: 0"}));
+        QCOMPARE(finn(QStringLiteral("Poeng"))->accessibleName(), QStringLiteral("Score: 0"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(vindu->arkliste())->text(QAccessible::Name),
+                 QStringLiteral("Worksheet"));
+        balvo::ui::spraak().bytt("nb");
+        QCOMPARE(sagt.last(), QStringLiteral("Oppgave: x = 4, løst | Poeng: 0"));
     }
 
 private:
