@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "qt/graph/grafvindu.h"
+#include "qt/ui/spraak.h"
 #include "testskall.h"
 
 using balvo::mmArk;
@@ -122,6 +123,16 @@ private slots:
         balvo::visgraf(ark, vindu, skall, nullptr);
         QCOMPARE(vindu->oppgave().teller[5], 9);
         delete vindu.data();
+    }
+
+    void teksten_foelger_spraaket() {
+        mmArk vindu(likning(1, 0, 0, 4));
+        balvo::ui::spraak().bytt("en");
+        QCOMPARE(vindu.krysning()->text(), QStringLiteral("The curves cross at x = −2 and x = 2"));
+        QCOMPARE(vindu.accessibleDescription(), vindu.krysning()->text());
+        balvo::ui::spraak().bytt("nb");
+        QCOMPARE(vindu.krysning()->text(),
+                 QStringLiteral("Kurvene krysser hverandre i x = −2 og x = 2"));
     }
 
     void bildet_skalerer_med_vinduet() {
