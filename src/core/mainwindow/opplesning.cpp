@@ -27,7 +27,11 @@ Opplesning::Bilde Opplesning::bilde() const {
     b.sistelinje = ark.sistelinje;
     b.linjenr = ark.linjenr;
     b.bygger = arket_.bygger_operand();
-    if (b.bygger) b.operand = operandtekst(inntasting(ark));
+    // The operand as typed, not as worded, so that another language is no change of it.
+    if (b.bygger)
+        b.operand = std::string(symbol(ark.regneart)) + ' ' + ark.tellertekst + '/' +
+                    ark.nevnertekst + (ark.minus ? "-" : "") + (ark.nevnermodus ? "b" : "") +
+                    (ark.medx ? "x" : "") + (ark.medx2 ? "X" : "");
     b.valgt = ark.regneart != Operasjon::ingen;
     return b;
 }
