@@ -227,6 +227,66 @@ Choose another operation.</translation>
         <source>Prøve:</source>
         <translation>Check:</translation>
     </message>
+    <message>
+        <source>Oppgave: %1</source>
+        <translation>Exercise: %1</translation>
+    </message>
+    <message>
+        <source>Linje %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, løst</source>
+        <translation>%1, solved</translation>
+    </message>
+    <message>
+        <source>neste steg: %1</source>
+        <translation>next step: %1</translation>
+    </message>
+    <message>
+        <source>Operanden er strøket ut</source>
+        <translation>The operand is cleared</translation>
+    </message>
+    <message>
+        <source>Arket</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>Løst</source>
+        <translation>Solved</translation>
+    </message>
+    <message>
+        <source>Større</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Mindre</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Vanlig størrelse</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>Fyll vinduet</source>
+        <translation>Fill Window</translation>
+    </message>
+    <message>
+        <source>Lagre økta som...</source>
+        <translation>Save Lesson As...</translation>
+    </message>
+    <message>
+        <source>Skriv ut økta...</source>
+        <translation>Print Lesson...</translation>
+    </message>
+    <message>
+        <source>Vis</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Økt</source>
+        <translation>Lesson</translation>
+    </message>
 </context>
 <context>
     <name>Dokument</name>
@@ -267,6 +327,10 @@ Nothing has been saved.</translation>
     <message>
         <source>d. MMMM yyyy</source>
         <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>økt.pdf</source>
+        <translation>lesson.pdf</translation>
     </message>
 </context>
 <context>
@@ -352,6 +416,77 @@ Nothing has been saved.</translation>
     <message>
         <source>Kopier</source>
         <translation>Copy</translation>
+    </message>
+</context>
+<context>
+    <name>Okt</name>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Oppgave</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Nivå</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Steg</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>Korteste</source>
+        <translation>Shortest</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Hints</translation>
+    </message>
+    <message>
+        <source>Forslag</source>
+        <translation>Solutions</translation>
+    </message>
+    <message>
+        <source>Løst</source>
+        <translation>Solved</translation>
+    </message>
+    <message>
+        <source>Prøve</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Poeng</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>%1 (egen)</source>
+        <translation>%1 (own)</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nei</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1 av %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Økta</source>
+        <translation>The lesson</translation>
+    </message>
+    <message>
+        <source>Oppgave %1</source>
+        <translation>Exercise %1</translation>
     </message>
 </context>
 <context>
@@ -605,6 +740,22 @@ itself an important teaching point...</translation>
     <message>
         <source>Det er ingen likning å tegne</source>
         <translation>There is no equation to draw</translation>
+    </message>
+    <message>
+        <source>Kurvene krysser hverandre i %1</source>
+        <translation>The curves cross at %1</translation>
+    </message>
+    <message>
+        <source>%1 og %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>Kurvene krysser ikke hverandre</source>
+        <translation>The curves do not cross</translation>
+    </message>
+    <message>
+        <source>Kurvene er like</source>
+        <translation>The curves are the same</translation>
     </message>
 </context>
 </TS>

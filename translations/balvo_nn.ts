@@ -227,6 +227,66 @@ Vel ein annan operasjon.</translation>
         <source>Prøve:</source>
         <translation>Prøve:</translation>
     </message>
+    <message>
+        <source>Oppgave: %1</source>
+        <translation>Oppgåve: %1</translation>
+    </message>
+    <message>
+        <source>Linje %1: %2</source>
+        <translation>Linje %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, løst</source>
+        <translation>%1, løyst</translation>
+    </message>
+    <message>
+        <source>neste steg: %1</source>
+        <translation>neste steg: %1</translation>
+    </message>
+    <message>
+        <source>Operanden er strøket ut</source>
+        <translation>Operanden er stroken ut</translation>
+    </message>
+    <message>
+        <source>Arket</source>
+        <translation>Arket</translation>
+    </message>
+    <message>
+        <source>Løst</source>
+        <translation>Løyst</translation>
+    </message>
+    <message>
+        <source>Større</source>
+        <translation>Større</translation>
+    </message>
+    <message>
+        <source>Mindre</source>
+        <translation>Mindre</translation>
+    </message>
+    <message>
+        <source>Vanlig størrelse</source>
+        <translation>Vanleg storleik</translation>
+    </message>
+    <message>
+        <source>Fyll vinduet</source>
+        <translation>Fyll vindauget</translation>
+    </message>
+    <message>
+        <source>Lagre økta som...</source>
+        <translation>Lagre økta som...</translation>
+    </message>
+    <message>
+        <source>Skriv ut økta...</source>
+        <translation>Skriv ut økta...</translation>
+    </message>
+    <message>
+        <source>Vis</source>
+        <translation>Vis</translation>
+    </message>
+    <message>
+        <source>Økt</source>
+        <translation>Økt</translation>
+    </message>
 </context>
 <context>
     <name>Dokument</name>
@@ -267,6 +327,10 @@ Ingenting er lagra.</translation>
     <message>
         <source>d. MMMM yyyy</source>
         <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>økt.pdf</source>
+        <translation>økt.pdf</translation>
     </message>
 </context>
 <context>
@@ -352,6 +416,77 @@ Ingenting er lagra.</translation>
     <message>
         <source>Kopier</source>
         <translation>Kopier</translation>
+    </message>
+</context>
+<context>
+    <name>Okt</name>
+    <message>
+        <source>Nr.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Oppgave</source>
+        <translation>Oppgåve</translation>
+    </message>
+    <message>
+        <source>Nivå</source>
+        <translation>Nivå</translation>
+    </message>
+    <message>
+        <source>Steg</source>
+        <translation>Steg</translation>
+    </message>
+    <message>
+        <source>Korteste</source>
+        <translation>Kortaste</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Forslag</source>
+        <translation>Forslag</translation>
+    </message>
+    <message>
+        <source>Løst</source>
+        <translation>Løyst</translation>
+    </message>
+    <message>
+        <source>Prøve</source>
+        <translation>Prøve</translation>
+    </message>
+    <message>
+        <source>Poeng</source>
+        <translation>Poeng</translation>
+    </message>
+    <message>
+        <source>%1 (egen)</source>
+        <translation>%1 (eiga)</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>nei</source>
+        <translation>nei</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Sum</translation>
+    </message>
+    <message>
+        <source>%1 av %2</source>
+        <translation>%1 av %2</translation>
+    </message>
+    <message>
+        <source>Økta</source>
+        <translation>Økta</translation>
+    </message>
+    <message>
+        <source>Oppgave %1</source>
+        <translation>Oppgåve %1</translation>
     </message>
 </context>
 <context>
@@ -605,6 +740,22 @@ viktig pedagogisk poeng...</translation>
     <message>
         <source>Det er ingen likning å tegne</source>
         <translation>Det er inga likning å teikne</translation>
+    </message>
+    <message>
+        <source>Kurvene krysser hverandre i %1</source>
+        <translation>Kurvene kryssar kvarandre i %1</translation>
+    </message>
+    <message>
+        <source>%1 og %2</source>
+        <translation>%1 og %2</translation>
+    </message>
+    <message>
+        <source>Kurvene krysser ikke hverandre</source>
+        <translation>Kurvene kryssar ikkje kvarandre</translation>
+    </message>
+    <message>
+        <source>Kurvene er like</source>
+        <translation>Kurvene er like</translation>
     </message>
 </context>
 </TS>

@@ -41,6 +41,25 @@ Inntasting inntasting(const Ark& ark) {
             ark.nevnermodus, ark.medx,        ark.medx2};
 }
 
+std::string operandtekst(const Inntasting& o) {
+    std::string tekst = tr(operasjonsnavn(o.regneart));
+    if (!med_operand(o.regneart)) return tekst;
+    const bool x = o.medx || o.medx2;
+    std::string tall = o.tellertekst;
+    if (o.nevnermodus) {
+        tall += '/';
+        tall += o.nevnertekst;
+        if (x) tall = "(" + tall + ")";  // as the linear text writes (3/4)x
+    }
+    std::string operand;
+    if (o.minus) operand += "\u2212";
+    operand += tall;
+    if (x) operand += 'x';
+    if (o.medx2) operand += "\u00b2";
+    if (!operand.empty()) tekst += ' ' + operand;
+    return tekst;
+}
+
 double visoperand(const Inntasting& ark, Tegneflate& felt) {
     Feltpenn penn(felt);
     felt.toem();

@@ -20,6 +20,11 @@ struct Inntasting {
 };
 Inntasting inntasting(const Ark& ark);
 
+// The operand being typed as linear text, as its field shows it: "Trekk fra", "Trekk fra 3/4",
+// "Gang med −2x", "Kvadrer"; every digit as typed, a fraction bar with nothing under it yet as
+// "3/", a fraction in front of x bracketed. Empty while no operation is chosen.
+std::string operandtekst(const Inntasting& operand);
+
 // Draws the operand being built into a field (the caller passes opfelt(ark.rad)). Returns
 // where the pen ended.
 double visoperand(const Inntasting& operand, Tegneflate& felt);

@@ -1,6 +1,11 @@
 #include "core/graph/graf.h"
 
+#include <algorithm>
+#include <cmath>
+#include <memory>
 #include <string>
+
+#include "core/coach/veileder.h"
 
 namespace balvo {
 
@@ -13,6 +18,25 @@ constexpr int antall_steg = 64;
 
 std::string etikett(int v) {
     return v == 0 ? std::string() : std::to_string(v);
+}
+
+constexpr Tekst krysser_i = BALVO_TR("mmArk", "Kurvene krysser hverandre i %1");
+constexpr Tekst og = BALVO_TR("mmArk", "%1 og %2");
+constexpr Tekst krysser_ikke = BALVO_TR("mmArk", "Kurvene krysser ikke hverandre");
+constexpr Tekst er_like = BALVO_TR("mmArk", "Kurvene er like");
+
+// Whether a lies left of b on the x axis: exactly for two fractions and for the two values
+// c ± √m of one pair, the only kinds a line without roots has.
+bool foer(const veileder::Verdi& a, const veileder::Verdi& b) {
+    if (a.c == b.c && a.m == b.m) return a.s < b.s;
+    if (a.s == 0 && b.s == 0)
+        if (const auto d = veileder::differanse(a.c, b.c)) return veileder::fortegn(*d) < 0;
+    const auto tilnaermet = [](const veileder::Verdi& v) {
+        const double c = static_cast<double>(v.c.t) / static_cast<double>(v.c.n);
+        const double m = static_cast<double>(v.m.t) / static_cast<double>(v.m.n);
+        return c + v.s * std::sqrt(m);
+    };
+    return tilnaermet(a) < tilnaermet(b);
 }
 
 }  // namespace
@@ -56,6 +80,41 @@ double sideverdi(const Grafoppgave& o, double x, Side side) {
         return n == 0 ? 0.0 : static_cast<double>(o.teller[foerste + k]) / static_cast<double>(n);
     };
     return ledd(0) * (x * x) + ledd(1) * x + ledd(2);
+}
+
+std::string krysningstekst(const Grafoppgave& oppgave) {
+    using Art = veileder::Loesningsmengde::Art;
+    // The exercise as line 0 of a worksheet of its own, for the coach's exact solutions.
+    auto ark = std::make_unique<Ark>();
+    toemlinje(*ark, 0);
+    for (std::size_t j = 0; j < 6; ++j) {
+        ark->teller[0][j + 1] = oppgave.teller[j];
+        ark->nevner[0][j + 1] = oppgave.nevner[j];
+    }
+    veileder::Loesningsmengde mengde = oppgavemengde(*ark);
+    switch (mengde.art) {
+        case Art::ingen:
+            return tr(krysser_ikke);
+        case Art::alle:
+            return tr(er_like);
+        case Art::ukjent:
+            return {};
+        case Art::verdier:
+            break;
+    }
+    std::sort(mengde.verdier.begin(), mengde.verdier.end(), foer);
+    std::string steder;
+    for (std::size_t i = 0; i < mengde.verdier.size(); ++i) {
+        const std::string sted = "x = " + veileder::verditekst(mengde.verdier[i]);
+        if (i == 0) {
+            steder = sted;
+        } else if (i + 1 == mengde.verdier.size()) {
+            steder = tr(og, {steder, sted});
+        } else {
+            steder += ", " + sted;
+        }
+    }
+    return tr(krysser_i, {steder});
 }
 
 }  // namespace balvo

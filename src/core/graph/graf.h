@@ -3,6 +3,7 @@
 // curves, drawn in the window's user coordinates onto any surface that can take them.
 #include <array>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "core/model/ark.h"
@@ -55,5 +56,10 @@ Grafoppgave grafoppgave(const Ark& ark, int linje = 0);
 
 // a·x² + b·x + c of one side.
 double sideverdi(const Grafoppgave& oppgave, double x, Side side);
+
+// Where the two curves cross, said exactly as the solutions of the exercise are: "Kurvene
+// krysser hverandre i x = −2 og x = 2", "Kurvene krysser ikke hverandre" (no real solution),
+// "Kurvene er like" (every number). Empty when the solutions cannot be had exactly.
+std::string krysningstekst(const Grafoppgave& oppgave);
 
 }  // namespace balvo

@@ -55,6 +55,7 @@ void Arket::ryddopp() {
     ark_.sistelinje = 0;
     ark_.rad = 0;
     ark_.linjenr = 0;
+    ++oppgavenr_;
     oppgave_scoret_ = false;
     korteste_.reset();
     tips_brukt_ = forslag_brukt_ = steg_tatt_ = 0;

@@ -93,6 +93,10 @@ public:
     Likningstype likningstype() const { return likningstype_; }
     bool broeker() const { return broeker_; }
     bool har_oppgave() const { return har_oppgave_; }
+    // Counts the exercises put on the sheet, so that a new one is told from the old.
+    std::uint64_t oppgavenr() const { return oppgavenr_; }
+    // An operand is being typed on the newest line (an operation key was the last choice).
+    bool bygger_operand() const;
     // The exercise on the sheet so far: hints and worked solutions asked for, steps performed
     // (undone ones included).
     int tips_brukt() const { return tips_brukt_; }
@@ -109,7 +113,6 @@ private:
     void poengsum();                   // the score update of "utført"
     void visverdier();
     void vislinjeoprifelt(int n, int k);  // the record of line n beside row k
-    bool bygger_operand() const;          // an operand is being typed on the newest line
     void linje_naadd();                   // the newest line was reached: undo can come back here
     void ny_post(bool egen);              // a new exercise is on line 0
     Loggpost post_naa() const;            // the exercise on the sheet, for the lesson record
@@ -152,7 +155,8 @@ private:
     std::int64_t loeste_ = 0;
 
     Tastesett taster_;
-    bool har_oppgave_ = false;          // an exercise is on the sheet (strykut is usable)
+    bool har_oppgave_ = false;  // an exercise is on the sheet (strykut is usable)
+    std::uint64_t oppgavenr_ = 0;
     bool oppgave_scoret_ = false;       // the exercise on the sheet has scored already
     std::optional<Modus> siste_modus_;  // the last mode before the pupil scrolled back
     Visning::Tilstand start_;           // the window when line 0 was drawn

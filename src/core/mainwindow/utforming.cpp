@@ -76,19 +76,17 @@ constexpr std::array kontroller{
              BALVO_TR("Arket", "Ny oppgave"),
              ingen,
              sans(13.5)},
-    etikett("Label1", {2400, 3960, 1995, 255}, BALVO_TR("Arket", "Vanskelighetsgrad:"),
-            sans(9.75, true)),
+    etikett("Label1", {2400, 3960, 1995, 255}, nivaatekst, sans(9.75, true)),
     etikett("Nivaa", {4440, 3900, 225, 345}, ingen, arial(14.25, true), moerkeroed),
-    etikett("Label2", {2400, 4320, 1755, 255}, BALVO_TR("Arket", "Løste oppgaver:"),
-            sans(9.75, true)),
+    etikett("Label2", {2400, 4320, 1755, 255}, loestetekst, sans(9.75, true)),
     etikett("Loeste", {4170, 4290, 525, 285}, ingen, arial(12)),
-    etikett("Label3", {2400, 4680, 825, 255}, BALVO_TR("Arket", "Poeng:"), sans(9.75, true)),
+    etikett("Label3", {2400, 4680, 825, 255}, poengtekst, sans(9.75, true)),
     etikett("Poeng", {3270, 4680, 615, 285}, ingen, arial(12)),
     // The coach's rows under "Poeng:", as far right as the keypad's frame allows: the steps of
     // the last solved exercise against the shortest way, and its check, which may wrap.
-    etikett("Label4", {2400, 5040, 825, 255}, BALVO_TR("Arket", "Steg:"), sans(9.75, true)),
+    etikett("Label4", {2400, 5040, 825, 255}, stegledetekst, sans(9.75, true)),
     etikett("Steg", {3270, 5040, 3240, 285}, ingen, arial(12)),
-    etikett("Label5", {2400, 5400, 825, 255}, BALVO_TR("Arket", "Prøve:"), sans(9.75, true)),
+    etikett("Label5", {2400, 5400, 825, 255}, proeveledetekst, sans(9.75, true)),
     ombrytende(etikett("Proeve", {3270, 5400, 3240, 870}, ingen, arial(12))),
     Kontroll{"Frame1",
              A::ramme,
@@ -153,6 +151,17 @@ std::string_view flatenavn(Tasteflate flate) {
 
 std::span<const Kontroll> hovedvinduet() {
     return kontroller;
+}
+
+std::span<const Verdietikett> verdietiketter() {
+    static constexpr std::array<Verdietikett, 5> etiketter{{
+        {"Nivaa", nivaatekst},
+        {"Loeste", loestetekst},
+        {"Poeng", poengtekst},
+        {"Steg", stegledetekst},
+        {"Proeve", proeveledetekst},
+    }};
+    return etiketter;
 }
 
 }  // namespace balvo

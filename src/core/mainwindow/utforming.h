@@ -103,6 +103,21 @@ std::span<const Kontroll> hovedvinduet();
 // The design's client area in twips: everything above fits inside it.
 inline constexpr Twips klientflate{0, 0, 9510, 6300};
 
+// The captions of the labels that show a number or the coach's verdict; a screen reader hears
+// each value with its caption ("Poeng: 3").
+inline constexpr Tekst nivaatekst = BALVO_TR("Arket", "Vanskelighetsgrad:");
+inline constexpr Tekst loestetekst = BALVO_TR("Arket", "Løste oppgaver:");
+inline constexpr Tekst poengtekst = BALVO_TR("Arket", "Poeng:");
+inline constexpr Tekst stegledetekst = BALVO_TR("Arket", "Steg:");
+inline constexpr Tekst proeveledetekst = BALVO_TR("Arket", "Prøve:");
+
+// A label showing a value, named by the control's name, and the caption beside it.
+struct Verdietikett {
+    std::string_view navn;
+    Tekst ledetekst;
+};
+std::span<const Verdietikett> verdietiketter();
+
 // The word on the perform key's face; screen readers name the key by it too.
 inline constexpr Tekst utfoertekst = BALVO_TR("Arket", "Utfør");
 

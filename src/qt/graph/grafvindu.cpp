@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QPainter>
+#include <QVBoxLayout>
 
 #include "core/algebra/regning.h"
 #include "qt/ui/bildeboks.h"
@@ -55,30 +57,73 @@ private:
     double sx_, sy_;
 };
 
+// The curves, drawn at whatever size the window gives them.
+class Grafbilde : public QWidget {
+public:
+    Grafbilde(const Grafoppgave& oppgave, QWidget* forelder)
+        : QWidget(forelder), oppgave_(oppgave) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter maler(this);
+        maler.fillRect(rect(), Qt::white);
+        Grafmaler flate(maler, size());
+        const Grafoppgave& o = oppgave_;
+        tegngraf(
+            flate, [&o](double x) { return sideverdi(o, x, Side::venstre); },
+            [&o](double x) { return sideverdi(o, x, Side::hoeyre); });
+    }
+
+private:
+    const Grafoppgave& oppgave_;
+};
+
 }  // namespace
 
 mmArk::mmArk(const Ark& ark, QWidget* eier)
     : QWidget(eier, Qt::Window), oppgave_(grafoppgave(ark)) {
     setObjectName(QStringLiteral("mmArk"));
-    setWindowTitle(ui::qtr(graftittel));
     setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(ui::twips(grafbredde_twips), ui::twips(grafhoeyde_twips));
+    QPalette hvit = palette();
+    hvit.setColor(QPalette::Window, Qt::white);
+    setPalette(hvit);
+    setAutoFillBackground(true);
+
+    bilde_ = new Grafbilde(oppgave_, this);
+    bilde_->setObjectName(QStringLiteral("bilde"));
+    krysning_ = new QLabel(this);
+    krysning_->setObjectName(QStringLiteral("krysning"));
+    krysning_->setFont(ui::skrift(QStringLiteral("MS Sans Serif"), grafetikettpunkter));
+    krysning_->setAlignment(Qt::AlignCenter);
+    oversett();
+
+    auto* oppsett = new QVBoxLayout(this);
+    oppsett->setContentsMargins(0, 0, 0, 0);
+    oppsett->setSpacing(0);
+    oppsett->addWidget(bilde_, 1);
+    oppsett->addWidget(krysning_);
+    // The picture keeps the size it was designed with; the caption comes under it.
+    resize(
+        ui::twips(grafbredde_twips),
+        ui::twips(grafhoeyde_twips) + (krysning_->isHidden() ? 0 : krysning_->sizeHint().height()));
+}
+
+void mmArk::oversett() {
+    setWindowTitle(ui::qtr(graftittel));
+    const QString krysning = QString::fromStdString(krysningstekst(oppgave_));
+    krysning_->setText(krysning);
+    krysning_->setHidden(krysning.isEmpty());
+    // A screen reader reads where the curves cross with the window's title when it opens.
+    bilde_->setAccessibleName(windowTitle());
+    bilde_->setAccessibleDescription(krysning);
+    setAccessibleDescription(krysning);
 }
 
 void mmArk::changeEvent(QEvent* hendelse) {
-    if (hendelse->type() == QEvent::LanguageChange) setWindowTitle(ui::qtr(graftittel));
+    if (hendelse->type() == QEvent::LanguageChange) oversett();
     QWidget::changeEvent(hendelse);
-}
-
-void mmArk::paintEvent(QPaintEvent*) {
-    QPainter maler(this);
-    maler.fillRect(rect(), Qt::white);
-    Grafmaler flate(maler, size());
-    const Grafoppgave& o = oppgave_;
-    tegngraf(
-        flate, [&o](double x) { return sideverdi(o, x, Side::venstre); },
-        [&o](double x) { return sideverdi(o, x, Side::hoeyre); });
 }
 
 void visgraf(const Ark& ark, QPointer<mmArk>& vindu, Meldinger& meldinger, QWidget* eier) {

@@ -1,8 +1,12 @@
 #pragma once
 // The window "Grafisk løsning": both sides of the exercise as a red and a blue curve on a
-// labelled grid. It keeps the exercise it was opened with and scales with the window.
+// labelled grid, and under it a small caption that says where the curves cross (the picture's
+// text alternative for screen readers too). It keeps the exercise it was opened with and
+// scales with the window.
 #include <QPointer>
 #include <QWidget>
+
+class QLabel;
 
 #include "core/graph/graf.h"
 #include "core/mainwindow/meldinger.h"
@@ -16,13 +20,19 @@ public:
     explicit mmArk(const Ark& ark, QWidget* eier = nullptr);
 
     const Grafoppgave& oppgave() const { return oppgave_; }
+    // The picture of the curves, and the caption under it.
+    QWidget* bilde() const { return bilde_; }
+    QLabel* krysning() const { return krysning_; }
 
 protected:
-    void paintEvent(QPaintEvent* hendelse) override;
-    void changeEvent(QEvent* hendelse) override;  // another language: the title
+    void changeEvent(QEvent* hendelse) override;  // another language: the title and caption
 
 private:
+    void oversett();  // the title and the caption in the pupil's language
+
     Grafoppgave oppgave_;
+    QWidget* bilde_ = nullptr;
+    QLabel* krysning_ = nullptr;
 };
 
 // "Grafisk løsning" from the menu: when both sides of line 0 are empty, the message that

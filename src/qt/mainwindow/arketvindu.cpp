@@ -1,6 +1,7 @@
 #include "qt/mainwindow/arketvindu.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
@@ -8,7 +9,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "core/mainwindow/opplesning.h"
 #include "qt/coach/loesningsforslag.h"
+#include "qt/mainwindow/arkliste.h"
+#include "qt/mainwindow/egenlikning.h"
 #include "qt/mainwindow/tastatur.h"
 #include "qt/ui/bildeboks.h"
 #include "qt/ui/felles.h"
@@ -64,6 +68,12 @@ Tegneflate& ArketVindu::opfelt(int k) {
 }
 
 void ArketVindu::setttaster(const Tastesett& brukbare) {
+    // While a screen reader listens, a key that is about to be switched off hands the keyboard
+    // to the worksheet, where the pupil hears what the key did, rather than to the next key.
+    if (arkliste_ && QAccessible::isActive())
+        for (std::size_t i = 0; i < taster_.size(); ++i)
+            if (taster_[i] && taster_[i]->hasFocus() && !brukbare.test(i))
+                arkliste_->setFocus(Qt::OtherFocusReason);
     for (std::size_t i = 0; i < taster_.size(); ++i)
         if (taster_[i]) taster_[i]->setEnabled(brukbare.test(i));
     // Every change of what the pupil may do ends here: "Angre" and the coach follow too.
@@ -88,6 +98,29 @@ void ArketVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) 
     nivaa_->setText(QString::number(nivaa));
     poeng_->setText(QString::number(poeng));
     loeste_->setText(QString::number(loeste));
+    navngietiketter();
+}
+
+void ArketVindu::navngietiketter() {
+    // A screen reader hears each value with its caption: "Poeng: 3".
+    for (const Verdietikett& v : verdietiketter()) {
+        auto* etikett =
+            findChild<QLabel*>(QLatin1String(v.navn.data(), static_cast<qsizetype>(v.navn.size())));
+        if (etikett)
+            etikett->setAccessibleName(
+                QString::fromStdString(etikettnavn(v.ledetekst, etikett->text().toStdString())));
+    }
+}
+
+void ArketVindu::endret() {
+    beskrivrader(*this);
+    if (arkliste_) arkliste_->endret();
+}
+
+bool ArketVindu::eventFilter(QObject* objekt, QEvent* hendelse) {
+    // The own-equation dialog closes after its equation is on the sheet.
+    if (hendelse->type() == QEvent::Hide && objekt == egenlikning_) endret();
+    return QMainWindow::eventFilter(objekt, hendelse);
 }
 
 void ArketVindu::diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) {
@@ -119,6 +152,7 @@ void ArketVindu::visvurdering(std::string_view steg, std::string_view proeve) {
     };
     while (for_lang() && f.pointSizeF() > 8 * zoom_) f.setPointSizeF(f.pointSizeF() - 0.5 * zoom_);
     proeve_->setFont(f);
+    navngietiketter();
 }
 
 void ArketVindu::visforslag(const Veiledning& veiledning) {
@@ -151,6 +185,8 @@ void ArketVindu::oversett() {
     // The operand fields name their operations in words; the worksheet itself stays as it is.
     arket_.tegnpaanytt();
     beskrivrader(*this);
+    navngietiketter();
+    if (arkliste_) arkliste_->nyetekster();
 }
 
 void ArketVindu::vismerke(double venstre, double topp) {

@@ -24,6 +24,7 @@ class QScrollArea;
 
 namespace balvo {
 
+class Arkliste;
 class egenlikning;
 class mmArk;
 class frmOm;
@@ -49,6 +50,7 @@ public:
     QAbstractButton* tast(Tast t) const { return taster_.at(static_cast<std::size_t>(t)); }
     ui::Bildeboks* linjeboks(int rad) const { return linjer_.at(static_cast<std::size_t>(rad)); }
     QPushButton* nyoppgaveknapp() const { return nyoppgave_; }
+    Arkliste* arkliste() const { return arkliste_; }
 
     // What the worksheet logic asks of the window.
     Tegneflate& linje(int boks) override;
@@ -98,6 +100,7 @@ protected:
     // again from the tables, and the rows, operand fields and the coach's rows are drawn again
     // as they stand.
     void changeEvent(QEvent* hendelse) override;
+    bool eventFilter(QObject* objekt, QEvent* hendelse) override;
 
 signals:
     // The pupil chose another zoom: what start-up remembers for the next run.
@@ -105,14 +108,19 @@ signals:
 
 private:
     void byggkontroller(QWidget* flate);
+    void byggtabrekkefoelge();
+    void valgstopp();  // the chosen equation type is the group's Tab stop
     void byggmeny();
     void byggvismeny();
     void byggoektmeny();
-    void brukzoom(double zoom);    // every control, font and drawing at this zoom
-    void fyllpaanytt();            // the zoom that fills the window, when it is on
-    void visvalg();                // the items of "Vis" as the zoom allows
+    void brukzoom(double zoom);  // every control, font and drawing at this zoom
+    void fyllpaanytt();          // the zoom that fills the window, when it is on
+    void visvalg();              // the items of "Vis" as the zoom allows
     void byggspraakmeny();
-    void trykk(Tast t, bool paa);  // a key, option or check box was clicked
+    void trykk(Tast t, bool paa);     // a key, option or check box was chosen
+    void handling(Tast t, bool paa);  // its handler
+    void endret();                    // after every action: the texts screen readers have
+    void navngietiketter();           // the value labels named with their captions
     // Runs `sett` now and again whenever the language changes.
     void oversatt(std::function<void()> sett);
     void oversett();
@@ -146,6 +154,7 @@ private:
     std::array<QAbstractButton*, antall_taster> taster_{};
     QPushButton* nyoppgave_ = nullptr;
     QAction* angre_ = nullptr;
+    Arkliste* arkliste_ = nullptr;
     QAction* tips_ = nullptr;
     QAction* forslag_ = nullptr;
     bool korteste_bestilt_ = false;  // the shortest way from line 0 is to be found

@@ -33,6 +33,7 @@ void ArketVindu::velg_spraak(std::string_view kode) {
 
 void ArketVindu::angre_Click() {
     arket_.angre();
+    endret();
 }
 
 void ArketVindu::Tips_Click() {
@@ -44,7 +45,10 @@ void ArketVindu::Loesningsforslag_Click() {
 }
 
 void ArketVindu::egendef_Click() {
-    if (!egenlikning_) egenlikning_ = new egenlikning(arket_, *this, this);
+    if (!egenlikning_) {
+        egenlikning_ = new egenlikning(arket_, *this, this);
+        egenlikning_->installEventFilter(this);
+    }
     fremme(egenlikning_);
 }
 

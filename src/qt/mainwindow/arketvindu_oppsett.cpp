@@ -9,11 +9,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <algorithm>
+#include <vector>
 
 #include "core/mainwindow/tastekart.h"
 #include "core/mainwindow/utforming.h"
 #include "core/tekst/spraak.h"
 #include "qt/mainwindow/arketvindu.h"
+#include "qt/mainwindow/arkliste.h"
 #include "qt/mainwindow/tastatur.h"
 #include "qt/ui/bildeboks.h"
 #include "qt/ui/felles.h"
@@ -71,8 +74,10 @@ void ArketVindu::byggkontroller(QWidget* flate) {
             case Kontrollart::knapp:
                 w = nyoppgave_ = new QPushButton(forelder);
                 oversatt([b = nyoppgave_, tekst] { b->setText(ui::qtr(tekst)); });
-                connect(nyoppgave_, &QPushButton::clicked, this,
-                        [this] { arket_.nyoppgave_Click(); });
+                connect(nyoppgave_, &QPushButton::clicked, this, [this] {
+                    arket_.nyoppgave_Click();
+                    endret();
+                });
                 break;
             case Kontrollart::etikett: {
                 auto* l = new QLabel(forelder);
@@ -110,9 +115,10 @@ void ArketVindu::byggkontroller(QWidget* flate) {
                     ui::lagtast(forelder, QString(), ui::twips(k.sted), k.flate, {}, k.siffer);
                 w = b;
                 if (k.tips.kilde) oversatt([b, tips = k.tips] { b->setToolTip(ui::qtr(tips)); });
-                // The perform key's face is a word.
-                if (k.flate == Tasteflate::utfoer)
-                    oversatt([b] { b->setIcon(ui::tasteikon(Tasteflate::utfoer)); });
+                // The perform key's face is a word, drawn again in the new language.
+                if (k.flate == Tasteflate::utfoer) oversatt([b] { b->update(); });
+                // Tab reaches every key; a click leaves the keyboard where it was.
+                b->setFocusPolicy(Qt::TabFocus);
                 break;
             }
             case Kontrollart::strek:
@@ -138,17 +144,76 @@ void ArketVindu::byggkontroller(QWidget* flate) {
     diagnoseboks_->hide();
     merke_->resize(ui::merkestoerrelse);
     merke_->hide();
+    oversatt([m = merke_] { m->setAccessibleName(ui::qtr(loestmerkenavn)); });
     taster_[Option1]->setChecked(true);
 
-    // Every key calls its handler in the worksheet logic.
+    // Every key calls its handler in the worksheet logic. The options and "Brøker" follow
+    // their state however it is changed (a click, the keyboard, a screen reader's toggle); an
+    // option that is switched off says nothing, so each choice sets the level once.
     for (int t = 0; t < antall_taster; ++t) {
         QAbstractButton* k = taster_.at(static_cast<std::size_t>(t));
-        connect(k, &QAbstractButton::clicked, this,
-                [this, t](bool paa) { trykk(static_cast<Tast>(t), paa); });
+        const auto tast = static_cast<Tast>(t);
+        if (tast == Check1) {
+            connect(k, &QAbstractButton::toggled, this, [this](bool paa) { trykk(Check1, paa); });
+        } else if (tast == Option1 || tast == Option2 || tast == Option3) {
+            connect(k, &QAbstractButton::toggled, this, [this, tast](bool paa) {
+                if (!paa) return;
+                valgstopp();
+                trykk(tast, paa);
+            });
+        } else {
+            connect(k, &QAbstractButton::clicked, this,
+                    [this, tast](bool paa) { trykk(tast, paa); });
+        }
+    }
+
+    valgstopp();
+
+    arkliste_ = new Arkliste(arket_, flate);
+    std::array<QWidget*, 5> rader{}, felter{};
+    for (std::size_t k = 0; k < 5; ++k) {
+        rader[k] = linjer_[k];
+        felter[k] = opfelter_[k];
+    }
+    arkliste_->dekk(rader, felter);
+    byggtabrekkefoelge();
+}
+
+void ArketVindu::byggtabrekkefoelge() {
+    // The worksheet and its scroll keys, "Ny oppgave", the equation types from the top, then
+    // the keypad as it reads: row by row, each from the left.
+    std::vector<QWidget*> rekke{arkliste_,        taster_[scrollopp], taster_[scrollned],
+                                nyoppgave_,       taster_[Option3],   taster_[Option2],
+                                taster_[Option1], taster_[Check1]};
+    std::vector<const Kontroll*> tastene;
+    for (const Kontroll& k : hovedvinduet())
+        if (k.art == Kontrollart::tast && k.tast != scrollopp && k.tast != scrollned)
+            tastene.push_back(&k);
+    std::stable_sort(tastene.begin(), tastene.end(), [](const Kontroll* a, const Kontroll* b) {
+        return a->sted.topp != b->sted.topp ? a->sted.topp < b->sted.topp
+                                            : a->sted.venstre < b->sted.venstre;
+    });
+    for (const Kontroll* k : tastene)
+        rekke.push_back(taster_.at(static_cast<std::size_t>(k->tast)));
+    for (std::size_t i = 1; i < rekke.size(); ++i) setTabOrder(rekke[i - 1], rekke[i]);
+    // The pupil starts where the first exercise is taken.
+    nyoppgave_->setFocus();
+}
+
+void ArketVindu::valgstopp() {
+    // Tab stops once in the group, on the type chosen; the arrow keys choose among them.
+    for (Tast t : {Option1, Option2, Option3}) {
+        QAbstractButton* k = taster_[t];
+        k->setFocusPolicy(k->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 
 void ArketVindu::trykk(Tast t, bool paa) {
+    handling(t, paa);
+    endret();
+}
+
+void ArketVindu::handling(Tast t, bool paa) {
     if (t >= siffer0 && t < siffer0 + 10) return arket_.siffer_Click(t - siffer0);
     if (t >= opr0 && t < opr0 + 8) return arket_.opr_Click(t - opr0);
     switch (t) {

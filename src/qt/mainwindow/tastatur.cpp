@@ -9,6 +9,7 @@
 
 #include "core/display/lineaertekst.h"
 #include "qt/mainwindow/arketvindu.h"
+#include "qt/mainwindow/arkliste.h"
 #include "qt/ui/bildeboks.h"
 #include "qt/ui/felles.h"
 #include "qt/ui/tasteflate.h"
@@ -198,11 +199,17 @@ void navngitaster(ArketVindu& vindu) {
 
 void beskrivrader(ArketVindu& vindu) {
     const Arket& arket = vindu.arket();
+    const Opplesning* leser = vindu.arkliste() ? &vindu.arkliste()->opplesning() : nullptr;
     for (int rad = 0; rad < 5; ++rad) {
         ui::Bildeboks* boks = vindu.linjeboks(rad);
         const int linje = radlinje(arket.ark(), rad, arket.har_oppgave());
         boks->setAccessibleDescription(
             linje < 0 ? QString() : QString::fromStdString(likningstekst(arket.ark(), linje)));
+        if (!leser) continue;
+        // The boxes themselves are named as the worksheet's list names their lines.
+        boks->setAccessibleName(QString::fromStdString(leser->radnavn(rad)));
+        if (auto* felt = vindu.findChild<ui::Bildeboks*>(QStringLiteral("opfelt_%1").arg(rad)))
+            felt->setAccessibleName(QString::fromStdString(leser->feltnavn(rad)));
     }
 }
 

@@ -1,6 +1,8 @@
 #include "qt/ui/meldingsboks.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 #include "core/mainwindow/meldinger.h"
@@ -26,13 +28,25 @@ std::unique_ptr<QMessageBox> lagmeldingsboks(QWidget* eier, const QString& titte
     return boks;
 }
 
+namespace {
+
+// Shows the box; the window it came from has the keyboard again afterwards, also where no window
+// manager hands it back, so that the pupil's keys and a screen reader go on where they were.
+void vis(QMessageBox& boks) {
+    const QPointer<QWidget> vindu = QApplication::activeWindow();
+    boks.exec();
+    if (vindu && vindu->isVisible() && !vindu->isActiveWindow()) vindu->activateWindow();
+}
+
+}  // namespace
+
 void meldingsboks(QWidget* eier, const QString& tittel, const QString& tekst) {
-    lagmeldingsboks(eier, tittel, tekst, Knapper::ok)->exec();
+    vis(*lagmeldingsboks(eier, tittel, tekst, Knapper::ok));
 }
 
 bool spoersmaalsboks(QWidget* eier, const QString& tittel, const QString& tekst) {
     auto boks = lagmeldingsboks(eier, tittel, tekst, Knapper::ja_nei);
-    boks->exec();
+    vis(*boks);
     return boks->buttonRole(boks->clickedButton()) == QMessageBox::YesRole;
 }
 

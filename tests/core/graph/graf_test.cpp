@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ostream>
 
 #include <string>
@@ -184,6 +185,36 @@ TEST(Graf, SnapshotOfLineZeroAndItsSides) {
     EXPECT_DOUBLE_EQ(sideverdi(o, 3, Side::hoeyre), 5);
     EXPECT_DOUBLE_EQ(sideverdi(o, -0.5, Side::hoeyre), -0.25);
     EXPECT_EQ(sideverdi(Grafoppgave{}, 3, Side::venstre), 0.0);  // denominators 0: nothing written
+}
+
+// Where the curves cross, as the text alternative says it: a x² + b x + c = d x² + e x + f.
+TEST(Graf, CrossingTextSaysExactlyWhereTheCurvesCross) {
+    struct Rad {
+        std::array<Celle, 6> teller;
+        std::array<Celle, 6> nevner;
+        const char* tekst;
+    };
+    const Rad rader[] = {
+        {{1, 0, 0, 0, 0, 4}, {1, 1, 1, 1, 1, 1}, "Kurvene krysser hverandre i x = −2 og x = 2"},
+        {{1, 0, 0, 0, 0, -4}, {1, 1, 1, 1, 1, 1}, "Kurvene krysser ikke hverandre"},
+        {{0, 2, 3, 0, 0, 5}, {1, 1, 1, 1, 1, 1}, "Kurvene krysser hverandre i x = 1"},
+        {{0, 1, 0, 0, 1, 0}, {1, 1, 1, 1, 1, 1}, "Kurvene er like"},
+        {{1, 0, 0, 0, 0, 2}, {1, 1, 1, 1, 1, 1}, "Kurvene krysser hverandre i x = −√2 og x = √2"},
+        {{1, 1, 0, 0, 0, 1},
+         {1, 1, 1, 1, 1, 1},
+         "Kurvene krysser hverandre i x = −1/2 − (1/2)√5 og x = −1/2 + (1/2)√5"},
+        {{1, 0, 0, 0, 3, -1}, {1, 1, 1, 1, 2, 2}, "Kurvene krysser hverandre i x = 1/2 og x = 1"},
+        {{1, -2, 1, 0, 0, 0}, {1, 1, 1, 1, 1, 1}, "Kurvene krysser hverandre i x = 1"},
+    };
+    for (const Rad& r : rader) {
+        Ark ark;
+        toemlinje(ark, 0);
+        for (int j = 1; j <= 6; ++j) {
+            ark.teller[0][j] = r.teller[static_cast<std::size_t>(j - 1)];
+            ark.nevner[0][j] = r.nevner[static_cast<std::size_t>(j - 1)];
+        }
+        EXPECT_EQ(krysningstekst(grafoppgave(ark)), r.tekst);
+    }
 }
 
 }  // namespace

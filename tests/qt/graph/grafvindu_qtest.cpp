@@ -1,9 +1,13 @@
-// The graph window: nothing to draw, the curves where they cross, the snapshot and scaling.
+// The graph window: nothing to draw, the curves where they cross and the caption that says
+// where, the snapshot and scaling.
 #include <QImage>
+#include <QLabel>
+#include <QLayout>
 #include <QPointer>
 #include <QtTest>
 
 #include "qt/graph/grafvindu.h"
+#include "qt/ui/spraak.h"
 #include "testskall.h"
 
 using balvo::mmArk;
@@ -66,9 +70,12 @@ private slots:
         QTest::addColumn<qlonglong>("f");
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("y");
-        QTest::newRow("x² = 4 ved 2") << 1LL << 0LL << 0LL << 4LL << 2.0 << 4.0;
-        QTest::newRow("x² = 4 ved -2") << 1LL << 0LL << 0LL << 4LL << -2.0 << 4.0;
-        QTest::newRow("2x + 3 = 5 ved 1") << 0LL << 2LL << 3LL << 5LL << 1.0 << 5.0;
+        QTest::addColumn<QString>("krysning");
+        const QString to = QStringLiteral("Kurvene krysser hverandre i x = −2 og x = 2");
+        QTest::newRow("x² = 4 ved 2") << 1LL << 0LL << 0LL << 4LL << 2.0 << 4.0 << to;
+        QTest::newRow("x² = 4 ved -2") << 1LL << 0LL << 0LL << 4LL << -2.0 << 4.0 << to;
+        QTest::newRow("2x + 3 = 5 ved 1") << 0LL << 2LL << 3LL << 5LL << 1.0 << 5.0
+                                          << QStringLiteral("Kurvene krysser hverandre i x = 1");
     }
     void kurvene_krysser_ved_loesningene() {
         QFETCH(qlonglong, a);
@@ -77,6 +84,7 @@ private slots:
         QFETCH(qlonglong, f);
         QFETCH(double, x);
         QFETCH(double, y);
+        QFETCH(QString, krysning);
         const balvo::Ark ark = likning(a, b, c, f);
         balvo::test::Testskall skall;
         QPointer<mmArk> vindu;
@@ -84,8 +92,12 @@ private slots:
         QVERIFY(!vindu.isNull());
         QVERIFY(skall.bokser.empty());
         QCOMPARE(vindu->windowTitle(), QStringLiteral("Grafisk løsning"));
-        QCOMPARE(vindu->size(), QSize(462, 344));
-        const QImage bilde = vindu->grab().toImage();
+        QCOMPARE(vindu->bilde()->size(), QSize(462, 344));  // as designed, the caption under it
+        QCOMPARE(vindu->krysning()->text(), krysning);
+        QCOMPARE(vindu->krysning()->geometry().top(), 344);
+        QCOMPARE(vindu->accessibleDescription(), krysning);
+        QCOMPARE(vindu->bilde()->accessibleDescription(), krysning);
+        const QImage bilde = vindu->bilde()->grab().toImage();
         QVERIFY(farge_naer(bilde, x, y, true));
         QVERIFY(farge_naer(bilde, x, y, false));
         // Mathematical y = -9 at x = 9: neither curve comes near.
@@ -104,7 +116,7 @@ private slots:
         balvo::visgraf(ark, vindu, skall, nullptr);
         QCOMPARE(vindu.data(), foerste);
         QCOMPARE(vindu->oppgave().teller[5], 4);
-        QVERIFY(farge_naer(vindu->grab().toImage(), 2, 4, false));
+        QVERIFY(farge_naer(vindu->bilde()->grab().toImage(), 2, 4, false));
         vindu->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(vindu.isNull());
@@ -113,11 +125,22 @@ private slots:
         delete vindu.data();
     }
 
+    void teksten_foelger_spraaket() {
+        mmArk vindu(likning(1, 0, 0, 4));
+        balvo::ui::spraak().bytt("en");
+        QCOMPARE(vindu.krysning()->text(), QStringLiteral("The curves cross at x = −2 and x = 2"));
+        QCOMPARE(vindu.accessibleDescription(), vindu.krysning()->text());
+        balvo::ui::spraak().bytt("nb");
+        QCOMPARE(vindu.krysning()->text(),
+                 QStringLiteral("Kurvene krysser hverandre i x = −2 og x = 2"));
+    }
+
     void bildet_skalerer_med_vinduet() {
         const balvo::Ark ark = likning(1, 0, 0, 4);
         mmArk vindu(ark);
-        vindu.resize(924, 688);
-        const QImage bilde = vindu.grab().toImage();
+        vindu.resize(924, 688 + vindu.krysning()->sizeHint().height());
+        vindu.layout()->activate();
+        const QImage bilde = vindu.bilde()->grab().toImage();
         QCOMPARE(bilde.size(), QSize(924, 688));
         QVERIFY(farge_naer(bilde, 2, 4, true));
         QVERIFY(farge_naer(bilde, -2, 4, false));

@@ -94,12 +94,13 @@ private slots:
                                                    "Vanskegrad:",  "Løyste oppgåver:",
                                                    "Trekk frå...", "Utfør",
                                                    "Val",          "Rediger",
-                                                   "Hjelp",        "Språk"}
+                                                   "Hjelp",        "Vis",
+                                                   "Økt",          "Språk"}
                             << true;
         QTest::newRow("en") << "en"
-                            << QStringList{"New exercise", "Fract.",  "Difficulty:", "Solved:",
-                                           "Subtract...",  "Apply",   "Options",     "Edit",
-                                           "Help",         "Language"}
+                            << QStringList{"New exercise", "Fract.", "Difficulty:", "Solved:",
+                                           "Subtract...",  "Apply",  "Options",     "Edit",
+                                           "Help",         "View",   "Lesson",      "Language"}
                             << false;
     }
     void oppstart() {

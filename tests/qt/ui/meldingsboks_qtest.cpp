@@ -69,6 +69,16 @@ private slots:
         QCOMPARE(balvo::ui::spoersmaalsboks(nullptr, "Advarsel", "Vil du?"), svar);
     }
 
+    void vinduetFaarTastaturetTilbake() {
+        QWidget vindu;
+        vindu.show();
+        vindu.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&vindu));
+        trykkSenere("Nei");
+        balvo::ui::spoersmaalsboks(&vindu, "Advarsel", "Vil du?");
+        QTRY_VERIFY(vindu.isActiveWindow());
+    }
+
     void meldingLukkesMedOk() {
         trykkSenere("OK");
         balvo::ui::meldingsboks(nullptr, "Til etteretning", "Tekst");
