@@ -86,7 +86,6 @@ private:
     void oversett();
     void beskrivrader();
     void velgflater();
-    void tast(Tast t, bool paa);
     void menyvalg(std::string_view navn);
     void hjelpvalg(std::string_view navn);
     void redigervalg(std::string_view navn);

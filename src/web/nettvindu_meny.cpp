@@ -182,7 +182,7 @@ void NettVindu::byggmeny(val linje) {
 
 void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa) {
     if (handling == "tast")
-        return tast(static_cast<Tast>(std::atoi(std::string(navn).c_str())), paa);
+        return arket_.trykk(static_cast<Tast>(std::atoi(std::string(navn).c_str())), paa);
     if (handling == "nyoppgave") return arket_.nyoppgave_Click();
     if (handling == "meny") return menyvalg(navn);
     if (handling == "hjelp") return hjelpvalg(navn);
@@ -192,38 +192,6 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
     if (handling == "spraak") return settspraak(navn);
     if (handling == "egen_ok") return egen_OK_Click();
     if (handling == "lukk") return lukk(std::string(navn).c_str());
-}
-
-void NettVindu::tast(Tast t, bool paa) {
-    if (t >= siffer0 && t < siffer0 + 10) return arket_.siffer_Click(t - siffer0);
-    if (t >= opr0 && t < opr0 + 8) return arket_.opr_Click(t - opr0);
-    switch (t) {
-        case Utfoer:
-            return arket_.Utfoer_Click();
-        case pm:
-            return arket_.pm_Click();
-        case broekstrek:
-            return arket_.broekstrek_Click();
-        case variabel0:
-        case variabel1:
-            return arket_.variabel_Click(t - variabel0);
-        case scrollopp:
-            return arket_.scrollopp_Click();
-        case scrollned:
-            return arket_.scrollned_Click();
-        case strykut:
-            return arket_.strykut_Click();
-        case Check1:
-            return arket_.Check1_Click(paa);
-        case Option1:
-            return arket_.Option1_Click();
-        case Option2:
-            return arket_.Option2_Click();
-        case Option3:
-            return arket_.Option3_Click();
-        default:
-            return;
-    }
 }
 
 void NettVindu::menyvalg(std::string_view navn) {
@@ -282,7 +250,7 @@ void NettVindu::tasthandling(int kode) {
     const Tastevalg& v = tastevalg()[static_cast<std::size_t>(kode)];
     // Exactly a click, and only while the key is usable.
     const auto klikk = [&](Tast t) {
-        if (arket_.taster().test(t)) tast(t, false);
+        if (arket_.taster().test(t)) arket_.trykk(t);
     };
     switch (v.handling) {
         case Tastehandling::knapp:

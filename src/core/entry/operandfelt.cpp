@@ -36,11 +36,6 @@ public:
 
 }  // namespace
 
-Inntasting inntasting(const Ark& ark) {
-    return {ark.regneart,    ark.tellertekst, ark.nevnertekst, ark.minus,
-            ark.nevnermodus, ark.medx,        ark.medx2};
-}
-
 std::string operandtekst(const Inntasting& o) {
     std::string tekst = tr(operasjonsnavn(o.regneart));
     if (!med_operand(o.regneart)) return tekst;

@@ -8,17 +8,9 @@
 
 namespace balvo {
 
-// The operand as the keys have built it so far.
-struct Inntasting {
-    Operasjon regneart = Operasjon::ingen;
-    std::string tellertekst;
-    std::string nevnertekst;
-    bool minus = false;
-    bool nevnermodus = false;
-    bool medx = false;
-    bool medx2 = false;
-};
-Inntasting inntasting(const Ark& ark);
+inline const Inntasting& inntasting(const Ark& ark) {
+    return ark;
+}
 
 // The operand being typed as linear text, as its field shows it: "Trekk fra", "Trekk fra 3/4",
 // "Gang med −2x", "Kvadrer"; every digit as typed, a fraction bar with nothing under it yet as

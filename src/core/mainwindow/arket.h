@@ -55,6 +55,9 @@ public:
     void Utfoer_Click();
     void scrollopp_Click();
     void scrollned_Click();
+    // A key, option or check box of the window by its place in the table: its handler above
+    // (`paa` is the check box's new state).
+    void trykk(Tast t, bool paa = false);
 
     // "Angre": an operand being typed is crossed out as "Stryk ut" does; otherwise the newest
     // line goes, and the sheet, the rows and the keys are as when the line before it was

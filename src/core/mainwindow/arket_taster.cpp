@@ -5,6 +5,38 @@
 
 namespace balvo {
 
+void Arket::trykk(Tast t, bool paa) {
+    if (t >= siffer0 && t < siffer0 + 10) return siffer_Click(t - siffer0);
+    if (t >= opr0 && t < opr0 + 8) return opr_Click(t - opr0);
+    switch (t) {
+        case Utfoer:
+            return Utfoer_Click();
+        case pm:
+            return pm_Click();
+        case broekstrek:
+            return broekstrek_Click();
+        case variabel0:
+        case variabel1:
+            return variabel_Click(t - variabel0);
+        case scrollopp:
+            return scrollopp_Click();
+        case scrollned:
+            return scrollned_Click();
+        case strykut:
+            return strykut_Click();
+        case Check1:
+            return Check1_Click(paa);
+        case Option1:
+            return Option1_Click();
+        case Option2:
+            return Option2_Click();
+        case Option3:
+            return Option3_Click();
+        default:
+            return;
+    }
+}
+
 void Arket::opr_Click(int index) {
     if (index < 0 || index > 7) return;
     // Line 99 is the last the sheet holds: say so here, before the pupil builds an operand.

@@ -28,10 +28,7 @@ Opplesning::Bilde Opplesning::bilde() const {
     b.linjenr = ark.linjenr;
     b.bygger = arket_.bygger_operand();
     // The operand as typed, not as worded, so that another language is no change of it.
-    if (b.bygger)
-        b.operand = std::string(symbol(ark.regneart)) + ' ' + ark.tellertekst + '/' +
-                    ark.nevnertekst + (ark.minus ? "-" : "") + (ark.nevnermodus ? "b" : "") +
-                    (ark.medx ? "x" : "") + (ark.medx2 ? "X" : "");
+    if (b.bygger) b.operand = inntasting(ark);
     b.valgt = ark.regneart != Operasjon::ingen;
     return b;
 }

@@ -63,7 +63,7 @@ private:
         int sistelinje = 0;
         int linjenr = 0;
         bool bygger = false;
-        std::string operand;  // the keys' state, while one is typed
+        Inntasting operand;   // the keys' state, while one is typed
         bool valgt = false;   // an operation is still chosen
     };
     Bilde bilde() const;

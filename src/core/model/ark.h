@@ -27,7 +27,20 @@ constexpr int rotkolonne(Side s) {
     return s == Side::venstre ? 0 : 7;
 }
 
-struct Ark {
+// The operand as the keys have built it so far.
+struct Inntasting {
+    Operasjon regneart = Operasjon::ingen;
+    std::string tellertekst;
+    std::string nevnertekst;
+    bool minus = false;
+    bool nevnermodus = false;
+    bool medx = false;
+    bool medx2 = false;
+    friend bool operator==(const Inntasting&, const Inntasting&) = default;
+};
+
+// The sheet carries the operand being built on the keypad (regneart, tellertekst ...).
+struct Ark : Inntasting {
     // Line n, column j. teller/nevner: columns 1..3 left x², x, constant; 4..6 right.
     // rotteller/rotnevner: 0 left root coefficient, 1..3 left radicand, 4..6 right radicand,
     // 7 the right side's ± root coefficient. A never-written cell reads as 0.
@@ -45,15 +58,6 @@ struct Ark {
     int linjenr = 0;     // current line: the one the next operation applies to
     int sistelinje = 0;  // last line that exists
     int rad = 0;         // visible row 0..4 of the current line
-
-    // The operand being built on the keypad.
-    Operasjon regneart = Operasjon::ingen;
-    std::string tellertekst;
-    std::string nevnertekst;
-    bool minus = false;
-    bool nevnermodus = false;
-    bool medx = false;
-    bool medx2 = false;
 };
 
 // Writes the cleared state into line i: 0 = 0, radicands the constant 1, no operation.

@@ -186,6 +186,20 @@ void paatale(ArketVindu& vindu, const QString& feil) {
                   std::string_view(tekst.constData(), static_cast<std::size_t>(tekst.size())));
 }
 
+// Nothing to save or print before the first exercise: "Etteretning" says so.
+bool oppgave_finnes(ArketVindu& vindu, Tekst uten) {
+    if (vindu.arket().har_oppgave()) return true;
+    vindu.melding(tr(tittel_etteretning), tr(uten));
+    return false;
+}
+
+// A save's outcome: true, or "Påtale" with the reason.
+bool lagret(ArketVindu& vindu, const QString& feil) {
+    if (feil.isEmpty()) return true;
+    paatale(vindu, feil);
+    return false;
+}
+
 // Where the file dialog starts: the pupil's documents, or home.
 QString dokumentmappe() {
     QString mappe = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -213,21 +227,12 @@ void skrivut(ArketVindu& vindu, const Sider& dokument, Tekst navn, const char* m
 }  // namespace
 
 bool lagreark(ArketVindu& vindu, const QString& sti) {
-    if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_lagre));
-        return false;
-    }
-    const QString feil = lagre(vindusdokument(vindu, idag()), sti);
-    if (feil.isEmpty()) return true;
-    paatale(vindu, feil);
-    return false;
+    if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return false;
+    return lagret(vindu, lagre(vindusdokument(vindu, idag()), sti));
 }
 
 void lagresom(ArketVindu& vindu) {
-    if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_lagre));
-        return;
-    }
+    if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return;
     const QString mappe = dokumentmappe();
     const QString pdf = ui::qtr(pdf_filter);
     const QString png = ui::qtr(png_filter);
@@ -242,10 +247,7 @@ void lagresom(ArketVindu& vindu) {
 }
 
 void skrivut(ArketVindu& vindu) {
-    if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_skrive));
-        return;
-    }
+    if (!oppgave_finnes(vindu, ingen_oppgave_skrive)) return;
     skrivut(vindu, vindusdokument(vindu, idag()), standardnavn, "Utskrift");
 }
 
@@ -256,21 +258,12 @@ Oektdokument oektdokument(ArketVindu& vindu, const QString& dato) {
 }
 
 bool lagreoektfil(ArketVindu& vindu, const QString& sti) {
-    if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_lagre));
-        return false;
-    }
-    const QString feil = lagrepdf(oektdokument(vindu, idag()), sti);
-    if (feil.isEmpty()) return true;
-    paatale(vindu, feil);
-    return false;
+    if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return false;
+    return lagret(vindu, lagrepdf(oektdokument(vindu, idag()), sti));
 }
 
 void lagreoekt(ArketVindu& vindu) {
-    if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_lagre));
-        return;
-    }
+    if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return;
     const QString pdf = ui::qtr(pdf_filter);
     QString sti = QFileDialog::getSaveFileName(
         &vindu, menytekst(vindu, "lagreoekt"),
@@ -281,10 +274,7 @@ void lagreoekt(ArketVindu& vindu) {
 }
 
 void skrivutoekt(ArketVindu& vindu) {
-    if (!vindu.arket().har_oppgave()) {
-        vindu.melding(tr(tittel_etteretning), tr(ingen_oppgave_skrive));
-        return;
-    }
+    if (!oppgave_finnes(vindu, ingen_oppgave_skrive)) return;
     skrivut(vindu, oektdokument(vindu, idag()), oektnavn, "skrivutoekt");
 }
 

@@ -118,7 +118,6 @@ private:
     void visvalg();              // the items of "Vis" as the zoom allows
     void byggspraakmeny();
     void trykk(Tast t, bool paa);     // a key, option or check box was chosen
-    void handling(Tast t, bool paa);  // its handler
     void endret();                    // after every action: the texts screen readers have
     void navngietiketter();           // the value labels named with their captions
     // Runs `sett` now and again whenever the language changes.

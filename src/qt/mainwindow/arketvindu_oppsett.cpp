@@ -209,40 +209,8 @@ void ArketVindu::valgstopp() {
 }
 
 void ArketVindu::trykk(Tast t, bool paa) {
-    handling(t, paa);
+    arket_.trykk(t, paa);
     endret();
-}
-
-void ArketVindu::handling(Tast t, bool paa) {
-    if (t >= siffer0 && t < siffer0 + 10) return arket_.siffer_Click(t - siffer0);
-    if (t >= opr0 && t < opr0 + 8) return arket_.opr_Click(t - opr0);
-    switch (t) {
-        case Utfoer:
-            return arket_.Utfoer_Click();
-        case pm:
-            return arket_.pm_Click();
-        case broekstrek:
-            return arket_.broekstrek_Click();
-        case variabel0:
-        case variabel1:
-            return arket_.variabel_Click(t - variabel0);
-        case scrollopp:
-            return arket_.scrollopp_Click();
-        case scrollned:
-            return arket_.scrollned_Click();
-        case strykut:
-            return arket_.strykut_Click();
-        case Check1:
-            return arket_.Check1_Click(paa);
-        case Option1:
-            return arket_.Option1_Click();
-        case Option2:
-            return arket_.Option2_Click();
-        case Option3:
-            return arket_.Option3_Click();
-        default:
-            return;
-    }
 }
 
 void ArketVindu::oversatt(std::function<void()> sett) {
