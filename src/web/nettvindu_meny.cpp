@@ -2,6 +2,9 @@
 #include <emscripten.h>
 
 #include <cctype>
+#include <span>
+#include <string>
+#include <vector>
 
 #include "core/display/lineaertekst.h"
 #include "core/document/sideoppsett.h"
@@ -118,48 +121,39 @@ void NettVindu::byggmeny(val linje) {
         return p;
     };
 
+    // The items of a menu from the core's table, as on the desktop: text, shortcut, separators.
+    const auto punkter = [&](val liste, const char* handling, std::span<const Menypunkt> tabell) {
+        std::vector<val> lagd;
+        for (const Menypunkt& m : tabell) {
+            if (!m.tekst.kilde) {
+                dom::attr(dom::lag("div", liste, {}, "skille"), "role", "separator");
+                continue;
+            }
+            val p = punkt(liste, handling, m.navn, "menuitem");
+            sett(dom::lag("span", p), m.tekst);
+            dom::attr(p, "id", m.navn);
+            if (const std::string s = snarveitekst(m.snarvei); !s.empty()) {
+                dom::tekst(dom::lag("span", p, {}, "snarvei"), s);
+                dom::attr(p, "aria-keyshortcuts", "Control+" + s.substr(5));
+            }
+            lagd.push_back(p);
+        }
+        return lagd;
+    };
+
     // "Valg" keeps its items and their order.
-    val valg = meny("Meny", valgmeny);
-    for (const Menypunkt& m : valgmenyen()) {
-        if (!m.tekst.kilde) {
-            dom::attr(dom::lag("div", valg, {}, "skille"), "role", "separator");
-            continue;
-        }
-        val p = punkt(valg, "meny", m.navn, "menuitem");
-        sett(dom::lag("span", p), m.tekst);
-        dom::attr(p, "id", m.navn);
-        if (const std::string s = snarveitekst(m.snarvei); !s.empty()) {
-            dom::tekst(dom::lag("span", p, {}, "snarvei"), s);
-            dom::attr(p, "aria-keyshortcuts", "Control+" + s.substr(5));
-        }
-    }
-    // "Rediger" after "Valg", from the same table as on the desktop: "Angre", usable while
-    // there is a step to take back, and "Kopier arket".
-    val rediger = meny("Rediger", redigermeny);
-    for (const Menypunkt& m : redigermenyen()) {
-        val p = punkt(rediger, "rediger", m.navn, m.tekst, "menuitem");
-        dom::attr(p, "id", m.navn);
-        if (const std::string s = snarveitekst(m.snarvei); !s.empty()) {
-            dom::tekst(dom::lag("span", p, {}, "snarvei"), s);
-            dom::attr(p, "aria-keyshortcuts", "Control+" + s.substr(5));
-        }
-        if (m.navn == "angre") {
+    punkter(meny("Meny", valgmeny), "meny", valgmenyen());
+    // "Rediger" after "Valg": "Angre", usable while there is a step to take back, and
+    // "Kopier arket".
+    for (val p : punkter(meny("Rediger", redigermeny), "rediger", redigermenyen()))
+        if (p["id"].as<std::string>() == "angre") {
             p.set("disabled", true);
             angrepunkt_ = p;
         }
-    }
-    // The coach's menu, after "Rediger", from the core's table of its items as "Valg" is; its
-    // items are usable while an exercise is on the newest line.
-    val hjelp = meny("Hjelp", hjelpmeny);
-    for (const Menypunkt& m : hjelpmenyen()) {
-        val p = punkt(hjelp, "hjelp", m.navn, "menuitem");
-        sett(dom::lag("span", p), m.tekst);
-        dom::attr(p, "id", m.navn);
+    // The coach's menu, after "Rediger"; its items are usable while an exercise is on the
+    // newest line.
+    for (val p : punkter(meny("Hjelp", hjelpmeny), "hjelp", hjelpmenyen())) {
         p.set("disabled", true);
-        if (const std::string s = snarveitekst(m.snarvei); !s.empty()) {
-            dom::tekst(dom::lag("span", p, {}, "snarvei"), s);
-            dom::attr(p, "aria-keyshortcuts", "Control+" + s.substr(5));
-        }
         hjelpepunkter_.push_back(p);
     }
 
@@ -215,12 +209,13 @@ void NettVindu::hjelpvalg(std::string_view navn) {
 
 int NettVindu::tastekode(std::string_view tast, unsigned endring) const {
     const Tastenavn navn = tastenavn(tast);
-    for (const auto& [meny, kode] : {std::pair{valgmenyen(), menykode}, {hjelpmenyen(), hjelpkode},
+    for (const auto& [meny, kode] : {std::pair{valgmenyen(), menykode},
+                                     {hjelpmenyen(), hjelpkode},
                                      {redigermenyen(), redigerkode}})
         for (std::size_t i = 0; i < meny.size(); ++i)
             // Ctrl+C is the key map's, which leaves text the pupil has selected to the browser.
-            if (meny[i].snarvei != Tastenavn::ingen && meny[i].snarvei == navn &&
-                endring == ctrl && meny[i].navn != "kopier")
+            if (meny[i].snarvei != Tastenavn::ingen && meny[i].snarvei == navn && endring == ctrl &&
+                meny[i].navn != "kopier")
                 return kode + static_cast<int>(i);
     // A character typed is one UTF-8 code point; only single ASCII characters are in the map.
     const Tastevalg* v =
