@@ -63,8 +63,8 @@ private:
         int sistelinje = 0;
         int linjenr = 0;
         bool bygger = false;
-        Inntasting operand;   // the keys' state, while one is typed
-        bool valgt = false;   // an operation is still chosen
+        Inntasting operand;  // the keys' state, while one is typed
+        bool valgt = false;  // an operation is still chosen
     };
     Bilde bilde() const;
     void rull_til(int linje);
