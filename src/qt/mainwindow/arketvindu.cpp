@@ -80,8 +80,7 @@ void ArketVindu::setttaster(const Tastesett& brukbare) {
     if (angre_) angre_->setEnabled(arket_.kan_angre());
     for (QAction* a : {tips_, forslag_})
         if (a) a->setEnabled(arket_.hjelp_brukbar());
-    for (const char* navn : {"lagreoekt", "skrivutoekt"})
-        if (auto* a = findChild<QAction*>(QLatin1String(navn))) a->setEnabled(arket_.har_oppgave());
+    for (QAction* a : oektpunkter_) a->setEnabled(arket_.har_oppgave());
     // A new exercise: its shortest way is found once the line is on screen, not before.
     if (arket_.har_oppgave() && !arket_.korteste_kjent() && !korteste_bestilt_) {
         korteste_bestilt_ = true;
@@ -92,6 +91,7 @@ void ArketVindu::setttaster(const Tastesett& brukbare) {
     }
     // Every handler ends here, after its drawing: the rows' texts for screen readers follow.
     beskrivrader(*this);
+    rader_beskrevet_ = true;
 }
 
 void ArketVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) {
@@ -103,9 +103,14 @@ void ArketVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) 
 
 void ArketVindu::navngietiketter() {
     // A screen reader hears each value with its caption: "Poeng: 3".
-    for (const Verdietikett& v : verdietiketter()) {
-        auto* etikett =
-            findChild<QLabel*>(QLatin1String(v.navn.data(), static_cast<qsizetype>(v.navn.size())));
+    const auto tabell = verdietiketter();
+    if (verdietiketter_.empty())
+        for (const Verdietikett& v : tabell)
+            verdietiketter_.push_back(findChild<QLabel*>(
+                QLatin1String(v.navn.data(), static_cast<qsizetype>(v.navn.size()))));
+    for (std::size_t i = 0; i < tabell.size(); ++i) {
+        const Verdietikett& v = tabell[i];
+        QLabel* etikett = verdietiketter_[i];
         if (etikett)
             etikett->setAccessibleName(
                 QString::fromStdString(etikettnavn(v.ledetekst, etikett->text().toStdString())));
@@ -113,7 +118,8 @@ void ArketVindu::navngietiketter() {
 }
 
 void ArketVindu::endret() {
-    beskrivrader(*this);
+    if (!rader_beskrevet_) beskrivrader(*this);
+    rader_beskrevet_ = false;
     if (arkliste_) arkliste_->endret();
 }
 

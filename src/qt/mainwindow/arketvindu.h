@@ -49,6 +49,7 @@ public:
     // The controls the core's keys name, the worksheet rows and the new-exercise button.
     QAbstractButton* tast(Tast t) const { return taster_.at(static_cast<std::size_t>(t)); }
     ui::Bildeboks* linjeboks(int rad) const { return linjer_.at(static_cast<std::size_t>(rad)); }
+    ui::Bildeboks* feltboks(int rad) const { return opfelter_.at(static_cast<std::size_t>(rad)); }
     QPushButton* nyoppgaveknapp() const { return nyoppgave_; }
     Arkliste* arkliste() const { return arkliste_; }
 
@@ -117,9 +118,9 @@ private:
     void fyllpaanytt();          // the zoom that fills the window, when it is on
     void visvalg();              // the items of "Vis" as the zoom allows
     void byggspraakmeny();
-    void trykk(Tast t, bool paa);     // a key, option or check box was chosen
-    void endret();                    // after every action: the texts screen readers have
-    void navngietiketter();           // the value labels named with their captions
+    void trykk(Tast t, bool paa);  // a key, option or check box was chosen
+    void endret();                 // after every action: the texts screen readers have
+    void navngietiketter();        // the value labels named with their captions
     // Runs `sett` now and again whenever the language changes.
     void oversatt(std::function<void()> sett);
     void oversett();
@@ -142,6 +143,7 @@ private:
 
     std::array<ui::Bildeboks*, 5> linjer_{};
     std::array<ui::Bildeboks*, 5> opfelter_{};
+    bool rader_beskrevet_ = false;           // by the handler that just ended, so endret() need not
     ui::Bildeboks* dumpboks_ = nullptr;      // Linje(7)
     ui::Bildeboks* diagnoseboks_ = nullptr;  // Linje(8)
     QWidget* merke_ = nullptr;               // Pi_R
@@ -153,6 +155,9 @@ private:
     std::array<QAbstractButton*, antall_taster> taster_{};
     QPushButton* nyoppgave_ = nullptr;
     QAction* angre_ = nullptr;
+    std::vector<QAction*> oektpunkter_;
+    std::vector<QLabel*> verdietiketter_;  // beside the table's value labels, found once  // "Lagre
+                                           // økta som...", "Skriv ut økta..."
     Arkliste* arkliste_ = nullptr;
     QAction* tips_ = nullptr;
     QAction* forslag_ = nullptr;

@@ -82,6 +82,7 @@ void ArketVindu::byggoektmeny() {
         oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
         a->setObjectName(QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size())));
         a->setEnabled(false);
+        oektpunkter_.push_back(a);
         connect(
             a, &QAction::triggered, this,
             p.navn == "lagreoekt" ? &ArketVindu::Lagreoekt_Click : &ArketVindu::Skrivutoekt_Click);

@@ -124,7 +124,9 @@ void Arkliste::dekk(const std::array<QWidget*, 5>& rader, const std::array<QWidg
     for (QWidget* w : rader_) w->installEventFilter(this);
     for (QWidget* w : felter_) w->installEventFilter(this);
     tilpass();
-    raise();
+    // Beneath the rows while it draws nothing, so that repainting a row never paints it too;
+    // above them while it has the keyboard and marks the line in focus.
+    lower();
 }
 
 void Arkliste::tilpass() {
@@ -171,7 +173,9 @@ void Arkliste::glem() {
 
 void Arkliste::endret() {
     const int i = opplesning_.endring();
-    update();
+    // The focus mark is drawn only while the worksheet has the keyboard; otherwise the rows
+    // under this widget need no painting for it.
+    if (hasFocus()) update();
     if (i < 0) return;
     glem();
     // Nobody listening: the keyboard stays where the pupil put it.
@@ -228,6 +232,7 @@ void Arkliste::keyPressEvent(QKeyEvent* hendelse) {
 
 void Arkliste::focusInEvent(QFocusEvent* hendelse) {
     QWidget::focusInEvent(hendelse);
+    raise();
     update();
     // Qt tells of the list itself once this returns; the line in focus is told after that.
     QMetaObject::invokeMethod(this, &Arkliste::meldfokus, Qt::QueuedConnection);
@@ -237,6 +242,7 @@ void Arkliste::focusOutEvent(QFocusEvent* hendelse) {
     QWidget::focusOutEvent(hendelse);
     meldt_ = 0;
     update();
+    lower();
 }
 
 void Arkliste::paintEvent(QPaintEvent*) {

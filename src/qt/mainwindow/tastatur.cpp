@@ -1,5 +1,7 @@
 #include "qt/mainwindow/tastatur.h"
 
+#include <QAccessible>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
@@ -199,7 +201,9 @@ void navngitaster(ArketVindu& vindu) {
 
 void beskrivrader(ArketVindu& vindu) {
     const Arket& arket = vindu.arket();
-    const Opplesning* leser = vindu.arkliste() ? &vindu.arkliste()->opplesning() : nullptr;
+    // The boxes' names are a screen reader's alone: worded only while one listens.
+    const Opplesning* leser =
+        vindu.arkliste() && QAccessible::isActive() ? &vindu.arkliste()->opplesning() : nullptr;
     for (int rad = 0; rad < 5; ++rad) {
         ui::Bildeboks* boks = vindu.linjeboks(rad);
         const int linje = radlinje(arket.ark(), rad, arket.har_oppgave());
@@ -208,8 +212,7 @@ void beskrivrader(ArketVindu& vindu) {
         if (!leser) continue;
         // The boxes themselves are named as the worksheet's list names their lines.
         boks->setAccessibleName(QString::fromStdString(leser->radnavn(rad)));
-        if (auto* felt = vindu.findChild<ui::Bildeboks*>(QStringLiteral("opfelt_%1").arg(rad)))
-            felt->setAccessibleName(QString::fromStdString(leser->feltnavn(rad)));
+        vindu.feltboks(rad)->setAccessibleName(QString::fromStdString(leser->feltnavn(rad)));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
+#include <QtMath>
 
 #include "qt/ui/felles.h"
 
@@ -204,10 +205,28 @@ void Tast::paintEvent(QPaintEvent*) {
     valg.icon = QIcon();
     valg.text.clear();
     maler.drawComplexControl(QStyle::CC_ToolButton, valg);
-    const QRectF sted = flatested();
-    maler.translate(sted.topLeft());
-    maler.scale(zoom_, zoom_);
-    tegnflate(maler, bilde_, siffer_, isEnabled() ? QColor(Qt::black) : graa_blekk(*this));
+    // The face is drawn once at this zoom, density, ink and language and kept, one for the
+    // usable key and one for the grey, so that a keypad repainted after every click only
+    // copies it.
+    Flatekart& k = kart_[isEnabled() ? 1 : 0];
+    const QColor blekk = isEnabled() ? QColor(Qt::black) : graa_blekk(*this);
+    const qreal tetthet = devicePixelRatioF();
+    // The perform key's face is a word.
+    const QString ord = bilde_ == Tastebilde::utfoer ? qtr(utfoertekst) : QString();
+    if (k.kart.isNull() || k.zoom != zoom_ || k.kart.devicePixelRatio() != tetthet ||
+        k.blekk != blekk.rgba() || k.ord != ord) {
+        const QSizeF stoerrelse = QSizeF(flatestoerrelse(bilde_)) * zoom_ * tetthet;
+        QPixmap kart(qCeil(stoerrelse.width()), qCeil(stoerrelse.height()));
+        kart.setDevicePixelRatio(tetthet);
+        kart.fill(Qt::transparent);
+        QPainter flate(&kart);
+        flate.scale(zoom_, zoom_);
+        tegnflate(flate, bilde_, siffer_, blekk);
+        flate.end();
+        k = {kart, zoom_, blekk.rgba(), ord};
+    }
+    const QPixmap& kart = k.kart;
+    maler.drawPixmap(flatested().topLeft(), kart);
 }
 
 Tast* lagtast(QWidget* flate, const QString& navn, const QRect& sted, Tastebilde bilde,

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QToolButton>
+#include <array>
 
 #include "core/mainwindow/utforming.h"
 
@@ -42,6 +43,14 @@ private:
     Tastebilde bilde_;
     int siffer_;
     double zoom_ = 1;
+    // The face as last drawn, greyed and usable, and what it was drawn for.
+    struct Flatekart {
+        QPixmap kart;
+        double zoom = 0;
+        QRgb blekk = 0;
+        QString ord;
+    };
+    std::array<Flatekart, 2> kart_;
 };
 
 // A key of the window at a place, with its face and tooltip (none if empty), never taking the
