@@ -118,9 +118,9 @@ private:
     emscripten::val loeste_ = emscripten::val::undefined();
     emscripten::val steg_ = emscripten::val::undefined();
     emscripten::val proeve_ = emscripten::val::undefined();
-    std::vector<emscripten::val> hjelpepunkter_;  // "Tips", "Løsningsforslag"
+    std::vector<emscripten::val> hjelpepunkter_;                 // "Tips", "Løsningsforslag"
     emscripten::val angrepunkt_ = emscripten::val::undefined();  // "Angre"
-    bool veileder_klar_ = false;                  // the coach's table is built
+    bool veileder_klar_ = false;                                 // the coach's table is built
     emscripten::val merke_ = emscripten::val::undefined();
     emscripten::val dump_ = emscripten::val::undefined();
     emscripten::val diagnose_ = emscripten::val::undefined();

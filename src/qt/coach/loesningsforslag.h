@@ -44,7 +44,8 @@ protected:
 private:
     void oversett();
 
-    std::optional<Veiledning> veiledning_;  // the way shown, shown again in another language or zoom
+    std::optional<Veiledning>
+        veiledning_;  // the way shown, shown again in another language or zoom
     QLabel* overskrift_ = nullptr;
     QPushButton* kopier_ = nullptr;
     QPushButton* lukk_ = nullptr;

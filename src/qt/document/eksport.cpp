@@ -265,9 +265,9 @@ bool lagreoektfil(ArketVindu& vindu, const QString& sti) {
 void lagreoekt(ArketVindu& vindu) {
     if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return;
     const QString pdf = ui::qtr(pdf_filter);
-    QString sti = QFileDialog::getSaveFileName(
-        &vindu, menytekst(vindu, "lagreoekt"),
-        QDir(dokumentmappe()).filePath(ui::qtr(oektnavn)), pdf);
+    QString sti =
+        QFileDialog::getSaveFileName(&vindu, menytekst(vindu, "lagreoekt"),
+                                     QDir(dokumentmappe()).filePath(ui::qtr(oektnavn)), pdf);
     if (sti.isEmpty()) return;
     if (QFileInfo(sti).suffix().isEmpty()) sti += QStringLiteral(".pdf");
     lagreoektfil(vindu, sti);

@@ -15,9 +15,9 @@
 
 #include "core/algebra/regning.h"
 #include "core/display/linjetegner.h"
+#include "core/mainwindow/arket.h"
 #include "eksakt.h"
 #include "elev.h"
-#include "core/mainwindow/arket.h"
 #include "testskall.h"
 
 namespace balvo::test {
