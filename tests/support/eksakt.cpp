@@ -9,74 +9,26 @@ Stort abs128(Stort v) {
     return v < 0 ? -v : v;
 }
 
-Stort gcd128(Stort a, Stort b) {
-    a = abs128(a);
-    b = abs128(b);
-    while (b != 0) {
-        const Stort r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
-// The whole square root of v, or nothing when v is not a perfect square.
-std::optional<Stort> rot128(Stort v) {
-    if (v < 0) return std::nullopt;
-    Stort lav = 0, hoey = Stort{1} << 62;
-    while (lav < hoey) {
-        const Stort midt = lav + (hoey - lav + 1) / 2;
-        if (midt <= v / midt) {
-            lav = midt;
-        } else {
-            hoey = midt - 1;
-        }
-    }
-    if (lav * lav != v) return std::nullopt;
-    return lav;
-}
-
 std::optional<Broek> celle(Celle t, Celle n) {
     return broek(t, n);
 }
 
 }  // namespace
 
-std::optional<Broek> broek(Stort t, Stort n) {
-    if (n == 0) return std::nullopt;
-    // The most negative value cannot be negated; results that large are never needed.
-    const Stort grense = Stort{1} << 120;
-    if (t > grense || t < -grense || n > grense || n < -grense) return std::nullopt;
-    if (n < 0) {
-        t = -t;
-        n = -n;
-    }
-    const Stort g = gcd128(t, n);
-    return Broek{t / g, n / g};
-}
-
 std::optional<Broek> operator+(Broek a, Broek b) {
-    Stort x = 0, y = 0, s = 0, n = 0;
-    if (__builtin_mul_overflow(a.t, b.n, &x) || __builtin_mul_overflow(b.t, a.n, &y) ||
-        __builtin_add_overflow(x, y, &s) || __builtin_mul_overflow(a.n, b.n, &n))
-        return std::nullopt;
-    return broek(s, n);
+    return veileder::sum(a, b);
 }
 
 std::optional<Broek> operator-(Broek a, Broek b) {
-    return a + Broek{-b.t, b.n};
+    return veileder::differanse(a, b);
 }
 
 std::optional<Broek> operator*(Broek a, Broek b) {
-    Stort t = 0, n = 0;
-    if (__builtin_mul_overflow(a.t, b.t, &t) || __builtin_mul_overflow(a.n, b.n, &n))
-        return std::nullopt;
-    return broek(t, n);
+    return veileder::produkt(a, b);
 }
 
 std::optional<Broek> operator/(Broek a, Broek b) {
-    if (b.t == 0) return std::nullopt;
-    return a * Broek{b.n, b.t};  // the product brings the sign to the numerator
+    return veileder::kvotient(a, b);
 }
 
 std::string tekst(Broek b) {
@@ -170,9 +122,9 @@ std::vector<Broek> kandidater(const Ark& ark, int n) {
     if (!ac4) return ut;
     const auto d = *b2 - *ac4;
     if (!d) return ut;
-    const auto rt = rot128(d->t), rn = rot128(d->n);
-    if (!rt || !rn) return ut;
-    const Broek s{*rt, *rn};
+    const auto rot = veileder::rasjonal_rot(*d);
+    if (!rot) return ut;
+    const Broek s = *rot;
     const auto a2 = a * Broek{2, 1};
     if (!a2) return ut;
     for (const Broek fortegn : {Broek{1, 1}, Broek{-1, 1}}) {
@@ -191,8 +143,7 @@ std::string sjekk_broek(const char* tabell, int j, Celle t, Celle nv) {
     const std::string hvor = std::string(tabell) + " column " + std::to_string(j) + ": " +
                              std::to_string(t) + "/" + std::to_string(nv);
     if (nv <= 0) return hvor + " has a denominator that is not positive";
-    const auto g = gcd128(t, nv);
-    if (t == 0 ? nv != 1 : g != 1) return hvor + " is not in lowest terms";
+    if (broek(t, nv) != Broek{t, nv}) return hvor + " is not in lowest terms";
     return {};
 }
 

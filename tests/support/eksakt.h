@@ -6,21 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "core/coach/verdi.h"
 #include "core/model/ark.h"
 
 namespace balvo::test {
 
-__extension__ typedef __int128 Stort;
-
-// A fraction in lowest terms with a positive denominator.
-struct Broek {
-    Stort t = 0;
-    Stort n = 1;
-    friend bool operator==(const Broek&, const Broek&) = default;
-};
+// The coach's exact fraction: in lowest terms with a positive denominator, 128 bits, every
+// step checked.
+using veileder::Broek;
+using veileder::broek;
+using veileder::Stort;
 
 // Each gives nothing when a step would overflow 128 bits or divide by zero.
-std::optional<Broek> broek(Stort t, Stort n);
 std::optional<Broek> operator+(Broek a, Broek b);
 std::optional<Broek> operator-(Broek a, Broek b);
 std::optional<Broek> operator*(Broek a, Broek b);
