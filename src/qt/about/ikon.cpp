@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "qt/ui/felles.h"
+
 namespace balvo {
 namespace {
 
@@ -71,12 +73,7 @@ public:
 }  // namespace
 
 QPixmap balvobilde(qreal pikselforhold) {
-    QPixmap bilde(ikonstoerrelse * pikselforhold);
-    bilde.setDevicePixelRatio(pikselforhold);
-    bilde.fill(Qt::transparent);
-    QPainter p(&bilde);
-    tegnbalvo(p);
-    return bilde;
+    return ui::tegnetkart(ikonstoerrelse, pikselforhold, tegnbalvo);
 }
 
 QIcon balvoikon() {

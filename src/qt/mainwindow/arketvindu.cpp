@@ -89,9 +89,9 @@ void ArketVindu::setttaster(const Tastesett& brukbare) {
             arket_.korteste();
         });
     }
-    // Every handler ends here, after its drawing: the rows' texts for screen readers follow.
+    // Every handler of the worksheet ends here, after its drawing: the rows' texts for screen
+    // readers follow, once.
     beskrivrader(*this);
-    rader_beskrevet_ = true;
 }
 
 void ArketVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) {
@@ -118,8 +118,6 @@ void ArketVindu::navngietiketter() {
 }
 
 void ArketVindu::endret() {
-    if (!rader_beskrevet_) beskrivrader(*this);
-    rader_beskrevet_ = false;
     if (arkliste_) arkliste_->endret();
 }
 

@@ -119,7 +119,7 @@ private:
     void visvalg();              // the items of "Vis" as the zoom allows
     void byggspraakmeny();
     void trykk(Tast t, bool paa);  // a key, option or check box was chosen
-    void endret();                 // after every action: the texts screen readers have
+    void endret();                 // after every action: the worksheet list tells the change
     void navngietiketter();        // the value labels named with their captions
     // Runs `sett` now and again whenever the language changes.
     void oversatt(std::function<void()> sett);
@@ -143,7 +143,6 @@ private:
 
     std::array<ui::Bildeboks*, 5> linjer_{};
     std::array<ui::Bildeboks*, 5> opfelter_{};
-    bool rader_beskrevet_ = false;           // by the handler that just ended, so endret() need not
     ui::Bildeboks* dumpboks_ = nullptr;      // Linje(7)
     ui::Bildeboks* diagnoseboks_ = nullptr;  // Linje(8)
     QWidget* merke_ = nullptr;               // Pi_R

@@ -1,6 +1,8 @@
 #include "qt/ui/felles.h"
 
 #include <QCoreApplication>
+#include <QPainter>
+#include <QtMath>
 
 namespace balvo::ui {
 
@@ -28,6 +30,15 @@ QFont skrift(const Skrift& s, double zoom) {
 QString qtr(const Tekst& tekst) {
     if (!tekst.kilde) return {};
     return QCoreApplication::translate(tekst.kontekst, tekst.kilde);
+}
+
+QPixmap tegnetkart(QSizeF stoerrelse, qreal tetthet, const std::function<void(QPainter&)>& tegn) {
+    QPixmap kart(qCeil(stoerrelse.width() * tetthet), qCeil(stoerrelse.height() * tetthet));
+    kart.setDevicePixelRatio(tetthet);
+    kart.fill(Qt::transparent);
+    QPainter maler(&kart);
+    tegn(maler);
+    return kart;
 }
 
 }  // namespace balvo::ui

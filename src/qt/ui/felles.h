@@ -3,10 +3,12 @@
 // stand-ins, and the units of the design (twips for positions, points for drawing).
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QStringList>
+#include <functional>
 
 #include "core/mainwindow/utforming.h"
 #include "core/mainwindow/zoom.h"
@@ -54,5 +56,9 @@ inline QColor qfarge(const Farge& f) {
 
 // A text of the core's catalogue in the pupil's language.
 QString qtr(const Tekst& tekst);
+
+// A transparent picture `stoerrelse` device-independent pixels large (rounded up) at a pixel
+// density, drawn by `tegn` in device-independent pixels.
+QPixmap tegnetkart(QSizeF stoerrelse, qreal tetthet, const std::function<void(QPainter&)>& tegn);
 
 }  // namespace balvo::ui

@@ -215,18 +215,14 @@ void Tast::paintEvent(QPaintEvent*) {
     const QString ord = bilde_ == Tastebilde::utfoer ? qtr(utfoertekst) : QString();
     if (k.kart.isNull() || k.zoom != zoom_ || k.kart.devicePixelRatio() != tetthet ||
         k.blekk != blekk.rgba() || k.ord != ord) {
-        const QSizeF stoerrelse = QSizeF(flatestoerrelse(bilde_)) * zoom_ * tetthet;
-        QPixmap kart(qCeil(stoerrelse.width()), qCeil(stoerrelse.height()));
-        kart.setDevicePixelRatio(tetthet);
-        kart.fill(Qt::transparent);
-        QPainter flate(&kart);
-        flate.scale(zoom_, zoom_);
-        tegnflate(flate, bilde_, siffer_, blekk);
-        flate.end();
+        const auto kart =
+            tegnetkart(QSizeF(flatestoerrelse(bilde_)) * zoom_, tetthet, [&](QPainter& flate) {
+                flate.scale(zoom_, zoom_);
+                tegnflate(flate, bilde_, siffer_, blekk);
+            });
         k = {kart, zoom_, blekk.rgba(), ord};
     }
-    const QPixmap& kart = k.kart;
-    maler.drawPixmap(flatested().topLeft(), kart);
+    maler.drawPixmap(flatested().topLeft(), k.kart);
 }
 
 Tast* lagtast(QWidget* flate, const QString& navn, const QRect& sted, Tastebilde bilde,
@@ -263,12 +259,7 @@ void tegnmerke(QPainter& maler) {
 }
 
 QPixmap loestmerke(qreal tetthet) {
-    QPixmap kart(merkestoerrelse * tetthet);
-    kart.setDevicePixelRatio(tetthet);
-    kart.fill(Qt::transparent);
-    QPainter maler(&kart);
-    tegnmerke(maler);
-    return kart;
+    return tegnetkart(merkestoerrelse, tetthet, tegnmerke);
 }
 
 Merkeflate::Merkeflate(QWidget* forelder) : QWidget(forelder) {
