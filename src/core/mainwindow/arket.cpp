@@ -58,7 +58,7 @@ void Arket::ryddopp() {
     ++oppgavenr_;
     oppgave_scoret_ = false;
     korteste_.reset();
-    tips_brukt_ = forslag_brukt_ = steg_tatt_ = 0;
+    tips_brukt_ = forslag_brukt_ = angret_ = 0;
     settmodus(Modus::ryddopp);
     for (int k = 0; k < 5; ++k) {
         visning_.toemrad(k);

@@ -104,7 +104,7 @@ public:
     // (undone ones included).
     int tips_brukt() const { return tips_brukt_; }
     int forslag_brukt() const { return forslag_brukt_; }
-    int steg_tatt() const { return steg_tatt_; }
+    int steg_tatt() const { return ark_.sistelinje + angret_; }
 
     // The lesson record: every exercise started in this run, the one on the sheet last, as it
     // stands now. The coach's shortest way of an exercise left before it was known is found
@@ -164,13 +164,12 @@ private:
     std::optional<Modus> siste_modus_;  // the last mode before the pupil scrolled back
     Visning::Tilstand start_;           // the window when line 0 was drawn
     std::vector<Angrepunkt> angre_;     // one for each line after line 0
-    int angret_ = 0;
+    int angret_ = 0;                    // steps taken back in this exercise
 
     Grense grense_;
     std::optional<std::optional<int>> korteste_;  // found for the exercise on the sheet
     int tips_brukt_ = 0;
     int forslag_brukt_ = 0;
-    int steg_tatt_ = 0;
     std::optional<Vurdering> vurdering_;
 
     // The lesson record: the exercises left behind, and what is known of the one on the sheet

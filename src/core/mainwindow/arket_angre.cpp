@@ -27,7 +27,6 @@ void Arket::linje_naadd() {
     if (ark_.sistelinje == 0) {
         start_ = visning_.tilstand();
         angre_.clear();
-        angret_ = 0;
     } else {
         angre_.back().naadd = visning_.tilstand();
     }

@@ -12,7 +12,7 @@ Loggpost Arket::post_naa() const {
     Loggpost p;
     p.egen = egen_;
     p.nivaa = startnivaa_;
-    p.steg = steg_tatt_;
+    p.steg = steg_tatt();
     p.korteste_kjent = korteste_.has_value();
     if (korteste_) p.korteste = *korteste_;
     p.tips = tips_brukt_;

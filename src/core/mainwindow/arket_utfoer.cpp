@@ -100,7 +100,6 @@ void Arket::Utfoer_Click() {
 
     ark_.linjenr = L + 1;
     ark_.sistelinje += 1;
-    ++steg_tatt_;
     if (ark_.rad < 4) ark_.rad += 1;
     const int n = ark_.linjenr;
     forkort(ark_, n);

@@ -41,7 +41,7 @@ std::optional<int> Arket::korteste() {
 void Arket::vurder() {
     // The steps the pupil took from the exercise to the solved line: those on the sheet and
     // every one taken back with "Angre".
-    vurdering_ = Vurdering{steg_tatt_, korteste(), Tilstand::fra(ark_, 0),
+    vurdering_ = Vurdering{steg_tatt(), korteste(), Tilstand::fra(ark_, 0),
                            Tilstand::fra(ark_, ark_.linjenr)};
     loest_linje_ = vurdering_->linje;
     visvurdering();
