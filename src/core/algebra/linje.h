@@ -18,6 +18,7 @@ struct Linje {
 
     static Linje fra(const Ark& ark, int n);
     void til(Ark& ark, int n) const;
+    bool operator==(const Linje&) const = default;
     bool eksakt() const;  // every cell within eksakt_grense
     // Root coefficient 0/1 and radicand 0x² + 0x + 1 on one side.
     void fjernrot(Side side);

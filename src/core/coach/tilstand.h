@@ -6,31 +6,21 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/algebra/linje.h"
 #include "core/model/ark.h"
 
 namespace balvo {
 
-struct Tilstand {
-    std::array<Celle, antall_kolonner> teller{};
-    std::array<Celle, antall_kolonner> nevner{};
-    std::array<Celle, antall_kolonner> rotteller{};
-    std::array<Celle, antall_kolonner> rotnevner{};
-
+struct Tilstand : algebra::Linje {
     bool operator==(const Tilstand&) const = default;
 
     static Tilstand fra(const Ark& ark, int n) {
-        Tilstand s{ark.teller[n], ark.nevner[n], ark.rotteller[n], ark.rotnevner[n]};
+        Tilstand s{algebra::Linje::fra(ark, n)};
         for (int j : {0, 7}) {
             s.teller[j] = 0;
             s.nevner[j] = 1;
         }
         return s;
-    }
-    void til(Ark& ark, int n) const {
-        ark.teller[n] = teller;
-        ark.nevner[n] = nevner;
-        ark.rotteller[n] = rotteller;
-        ark.rotnevner[n] = rotnevner;
     }
 };
 

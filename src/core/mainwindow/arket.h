@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/algebra/linje.h"
 #include "core/coach/veileder.h"
 #include "core/mainwindow/oektlogg.h"
 #include "core/mainwindow/skall.h"
@@ -128,9 +129,9 @@ private:
         int potens = 0;
     };
     struct Angrepunkt {
-        Post foer;   // the record of line L before the step
-        Post neste;  // the record of line L+1 before the step
-        std::array<std::array<Celle, antall_kolonner>, 4> linje{};  // line L+1's cells before
+        Post foer;                // the record of line L before the step
+        Post neste;               // the record of line L+1 before the step
+        algebra::Linje linje;     // line L+1's cells before the step
         Visning::Tilstand naadd;  // the window when line L+1 was reached
     };
     Post post(int n) const;

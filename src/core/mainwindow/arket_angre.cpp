@@ -42,10 +42,7 @@ void Arket::angre() {
     const Angrepunkt a = angre_.back();
     angre_.pop_back();
     ++angret_;
-    ark_.teller[N] = a.linje[0];
-    ark_.nevner[N] = a.linje[1];
-    ark_.rotteller[N] = a.linje[2];
-    ark_.rotnevner[N] = a.linje[3];
+    a.linje.til(ark_, N);
     sett_post(N, a.neste);
     sett_post(N - 1, a.foer);
     ark_.sistelinje = ark_.linjenr = N - 1;

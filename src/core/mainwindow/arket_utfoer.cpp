@@ -54,11 +54,7 @@ void Arket::Utfoer_Click() {
     }
 
     // Undo puts back the record and the next line as they were before a step that succeeds.
-    Angrepunkt angre{
-        post(L),
-        post(L + 1),
-        {ark_.teller[L + 1], ark_.nevner[L + 1], ark_.rotteller[L + 1], ark_.rotnevner[L + 1]},
-        {}};
+    Angrepunkt angre{post(L), post(L + 1), algebra::Linje::fra(ark_, L + 1), {}};
     ark_.linjeopr[L] = ark_.regneart;
     ark_.linjeteller[L] = ark_.minus ? -*p : *p;
     ark_.linjenevner[L] = *q;
