@@ -50,22 +50,29 @@ void Dokument::tegn(QPainter& maler, const Dokumentside& side, int nr, int antal
         maler.setPen(QPen(QColor(160, 160, 160), 0.5));
         maler.drawLine(QPointF(oprkant - 8, start), QPointF(oprkant - 8, y - mellomrom));
     }
-    if (antall > 0) {
-        maler.setPen(Qt::black);
-        maler.setFont(punktfont(maler, 9));
-        maler.drawText(QRectF(0, bunn - 12, bredde, 12), Qt::AlignHCenter | Qt::AlignBottom,
-                       QStringLiteral("%1 / %2").arg(nr).arg(antall));
-    }
+    if (antall > 0) tegnsidetall(maler, bredde, bunn, nr, antall);
     maler.restore();
 }
 
-void Dokument::tegntopp(QPainter& maler) const {
+void tegntittel(QPainter& maler, double bredde, const QString& tittel, const QString& dato) {
     maler.setPen(Qt::black);
     maler.setFont(punktfont(maler, 18, true));
-    maler.drawText(QRectF(0, 0, bredde, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                   topp_.tittel.isEmpty() ? QString::fromUtf8(ui::programnavn) : topp_.tittel);
+    maler.drawText(QRectF(0, 0, bredde, 24), Qt::AlignLeft | Qt::AlignVCenter, tittel);
     maler.setFont(punktfont(maler, 10));
-    maler.drawText(QRectF(0, 0, bredde, 24), Qt::AlignRight | Qt::AlignVCenter, topp_.dato);
+    maler.drawText(QRectF(0, 0, bredde, 24), Qt::AlignRight | Qt::AlignVCenter, dato);
+}
+
+void tegnsidetall(QPainter& maler, double bredde, double bunn, int nr, int antall) {
+    maler.setPen(Qt::black);
+    maler.setFont(punktfont(maler, 9));
+    maler.drawText(QRectF(0, bunn - 12, bredde, 12), Qt::AlignHCenter | Qt::AlignBottom,
+                   QStringLiteral("%1 / %2").arg(nr).arg(antall));
+}
+
+void Dokument::tegntopp(QPainter& maler) const {
+    tegntittel(maler, bredde,
+               topp_.tittel.isEmpty() ? QString::fromUtf8(ui::programnavn) : topp_.tittel,
+               topp_.dato);
 
     double x = 0;
     for (const auto& [ledetekst, verdi] : topp_.verdier) {

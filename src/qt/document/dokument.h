@@ -22,6 +22,12 @@ struct Topptekst {
     QString tittel;
 };
 
+// The first page's head: the title at the left in large bold type, the date at the right,
+// `bredde` points wide.
+void tegntittel(QPainter& maler, double bredde, const QString& tittel, const QString& dato);
+// The page's number "nr / antall" centred at the foot of an area `bunn` points tall.
+void tegnsidetall(QPainter& maler, double bredde, double bunn, int nr, int antall);
+
 // A document of pages for printers, PDF: how many pages a printable area holds, and each page
 // painted onto a painter whose unit is the point, origin at the area's top left, its number
 // "nr / antall" at the foot.

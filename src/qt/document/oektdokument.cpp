@@ -144,10 +144,7 @@ void Oektdokument::tegnside(QPainter& maler, double hoeyde, int nr, int antall) 
     if (i < p.oversikt.size()) {
         maler.save();
         tegnoversikt(maler, p.oversikt[i], i == 0);
-        maler.setPen(Qt::black);
-        maler.setFont(punktfont(maler, 9));
-        maler.drawText(QRectF(0, hoeyde - 12, bredde, 12), Qt::AlignHCenter | Qt::AlignBottom,
-                       QStringLiteral("%1 / %2").arg(nr).arg(antall));
+        tegnsidetall(maler, bredde, hoeyde, nr, antall);
         maler.restore();
         return;
     }
@@ -159,12 +156,7 @@ void Oektdokument::tegnoversikt(QPainter& maler, const Radutvalg& rader, bool fo
     double y = 0;
     if (forste) {
         // As the worksheet's first page: the program and the date, then what this is.
-        maler.setPen(Qt::black);
-        maler.setFont(punktfont(maler, 18, true));
-        maler.drawText(QRectF(0, 0, bredde, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                       QString::fromUtf8(ui::programnavn));
-        maler.setFont(punktfont(maler, 10));
-        maler.drawText(QRectF(0, 0, bredde, 24), Qt::AlignRight | Qt::AlignVCenter, dato_);
+        tegntittel(maler, bredde, QString::fromUtf8(ui::programnavn), dato_);
         maler.setFont(punktfont(maler, 10.5, true));
         maler.drawText(QRectF(0, 30, bredde, 16), Qt::AlignLeft | Qt::AlignVCenter,
                        QString::fromStdString(tr(oekt_tittel)));
