@@ -37,7 +37,6 @@ using emscripten::val;
 
 namespace {
 
-constexpr std::string_view programnavn = "Balvo 2.0";
 constexpr Tekst lukktekst = BALVO_TR("Nett", "Lukk");
 
 int lag = 10;  // the stacking order of the secondary windows: the last one shown on top

@@ -15,9 +15,6 @@ using emscripten::val;
 
 namespace {
 
-// The program's name: the page's title and the default title of a box.
-constexpr std::string_view programnavn = "Balvo 2.0";
-
 // The design's client area in pixels at 96 dpi.
 constexpr double designbredde = klientflate.bredde / 15.0;
 constexpr double designhoeyde = klientflate.hoeyde / 15.0;

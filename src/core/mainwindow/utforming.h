@@ -10,6 +10,10 @@
 
 namespace balvo {
 
+// The program's name: window caption, application name, the default title of a box and the
+// documents' header, in both shells.
+inline constexpr char programnavn[] = "Balvo 2.0";
+
 // A rectangle in twips (1/1440 inch; 15 to a pixel at 96 dpi).
 struct Twips {
     int venstre = 0, topp = 0, bredde = 0, hoeyde = 0;

@@ -16,8 +16,7 @@
 
 namespace balvo::ui {
 
-// The program's name: window caption, application name and the default title of a box.
-inline constexpr char programnavn[] = "Balvo 2.0";
+using ::balvo::programnavn;
 
 // Logical pixels per point at 96 dpi, the unit of the window's layout.
 inline constexpr double piksler_per_punkt = 4.0 / 3.0;
