@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message boxes, the own-equation window, the graph window, the About box and the print.
 #include <emscripten.h>
 
@@ -210,7 +211,7 @@ void NettVindu::egen_OK_Click() {
     const Egnesvar svar = arket_.egne(tekster);
     if (!svar.ok) {
         // The refused box is chosen again, the worksheet untouched.
-        melding(tr(tittel_paatale), svar.melding);
+        melding(oversettelse(tittel_paatale), svar.melding);
         val boks = dom::finn(("koeff_" + std::to_string(svar.boks)).c_str());
         boks.call<void>("focus");
         boks.call<void>("select");
@@ -233,7 +234,7 @@ void NettVindu::bygggraf() {
 
 void NettVindu::mmPapir_Click() {
     if (venstreledd(arket_.ark(), 0) == 0 && hoeyreledd(arket_.ark(), 0) == 0) {
-        melding("", tr(ingen_likning));
+        melding("", oversettelse(ingen_likning));
         return;
     }
     val vindu = dom::finn("mmArk");
@@ -401,12 +402,12 @@ void NettVindu::kopierforslag() {
 
 // --- The print ---------------------------------------------------------------------------
 
-void NettVindu::forbered_utskrift() {
+void NettVindu::forberedutskrift() {
     using namespace sideoppsett;
     val side = dom::finn("utskrift");
     side.set("innerHTML", "");
     if (!arket_.har_oppgave()) {
-        dom::tekst(dom::lag("p", side), tr(ingen_oppgave_skrive));
+        dom::tekst(dom::lag("p", side), oversettelse(ingen_oppgave_skrive));
         return;
     }
     // The header: the program, the date, and the three captions with their values.
@@ -425,7 +426,7 @@ void NettVindu::forbered_utskrift() {
          {std::pair{"Label1", "Nivaa"}, std::pair{"Label2", "Loeste"},
           std::pair{"Label3", "Poeng"}}) {
         for (const Kontroll& k : hovedvinduet())
-            if (k.navn == ledetekst) dom::tekst(dom::lag("b", verdier), tr(k.tekst));
+            if (k.navn == ledetekst) dom::tekst(dom::lag("b", verdier), oversettelse(k.tekst));
         dom::tekst(dom::lag("span", verdier), dom::finn(verdi)["textContent"].as<std::string>());
     }
 

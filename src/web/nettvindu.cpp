@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/nettvindu.h"
 
 #include <emscripten.h>
@@ -63,7 +64,7 @@ void NettVindu::start() {
     const std::string valgt = lokalt("balvo.spraak");
     katalog_ = std::make_unique<NettKatalog>(valgt.empty() ? spraak_fra_lokale(nettleserspraak())
                                                            : kjent_spraak(valgt));
-    installer_katalog(katalog_.get());
+    installerkatalog(katalog_.get());
     dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
     dom::dokument().set("title", std::string(programnavn));
     if (const std::string z = lokalt("balvo.zoom"); !z.empty()) zoom_ = z;
@@ -89,7 +90,7 @@ void NettVindu::start() {
 
 void NettVindu::sett(val e, const Tekst& t, const char* attributt) {
     tekster_.push_back({e, t, attributt});
-    const std::string s = tr(t);
+    const std::string s = oversettelse(t);
     if (attributt) {
         dom::attr(e, attributt, s);
     } else {
@@ -321,7 +322,7 @@ bool NettVindu::etterarbeid_venter() const {
 
 void NettVindu::etterarbeid() {
     if (!veileder_klar_) {
-        forbered_veileder();
+        forberedveileder();
         veileder_klar_ = true;
     }
     arket_.korteste();
@@ -337,7 +338,7 @@ bool NettVindu::spoersmaal(std::string_view tittel, std::string_view tekst) {
 
 void NettVindu::oversett() {
     for (const auto& m : tekster_) {
-        const std::string s = tr(m.tekst);
+        const std::string s = oversettelse(m.tekst);
         if (m.attributt) {
             dom::attr(m.element, m.attributt, s);
         } else {

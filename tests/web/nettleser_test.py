@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The web edition in a real browser: headless Chromium against the built folder, served on
 localhost. Works exercises by clicking and by the keyboard, checks the worksheet's lines (as
 the live region reads them), the score, the refusals, the own-equation dialog, the canvas
