@@ -14,6 +14,7 @@
 
 #include "core/graph/graf.h"
 #include "core/mainwindow/arket.h"
+#include "core/mainwindow/opplesning.h"
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
 #include "core/mainwindow/utforming.h"
@@ -107,6 +108,8 @@ private:
 
     Klokketilfeldig tilfeldig_;
     Arket arket_{*this, tilfeldig_};
+    // The words a screen reader hears, the same as on the desktop.
+    Opplesning leser_{arket_};
     std::unique_ptr<NettKatalog> katalog_;
 
     std::array<Lerretsboks, 5> linjer_;
