@@ -13,7 +13,8 @@ program=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tra
 nett=(emscripten python3 "${program[@]}")
 # The browser tests: headless Chromium and WebKitGTK's MiniBrowser (on a virtual X display),
 # driven by Selenium.
-nettleser=(chromium chromium-driver python3-selenium webkit2gtk-driver libwebkit2gtk-4.1-0 xvfb)
+nettleser=(chromium chromium-driver python3-selenium webkit2gtk-driver libwebkit2gtk-4.1-0 xvfb
+           python3-pil python3-numpy)
 jobber=$(nproc)
 
 # The web edition into build-web/nett (the preset points emscripten's tools at Debian's node
