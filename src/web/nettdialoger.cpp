@@ -415,18 +415,22 @@ void NettVindu::kopierforslag() {
 
 namespace {
 
+// Today's date in the pupil's language: "8. desember 2026".
+std::string dato(std::string_view spraak) {
+    val format = val::object();
+    format.set("day", "numeric");
+    format.set("month", "long");
+    format.set("year", "numeric");
+    return val::global("Date").new_().call<std::string>("toLocaleDateString", std::string(spraak),
+                                                        format);
+}
+
 // The header of a printed page: a title, the date, and captions with their values.
 void skrivtopp(val side, std::string_view tittel, std::string_view spraak,
                const std::vector<std::pair<std::string, std::string>>& verdier) {
     val topp = dom::lag("header", side);
     dom::tekst(dom::lag("h1", topp), tittel);
-    val dato = val::global("Date").new_();
-    val format = val::object();
-    format.set("day", "numeric");
-    format.set("month", "long");
-    format.set("year", "numeric");
-    dom::tekst(dom::lag("span", topp, {}, "dato"),
-               dato.call<std::string>("toLocaleDateString", std::string(spraak), format));
+    dom::tekst(dom::lag("span", topp, {}, "dato"), dato(spraak));
     val rad = dom::lag("p", topp, {}, "verdier");
     for (const auto& [ledetekst, verdi] : verdier) {
         dom::tekst(dom::lag("b", rad), ledetekst);
@@ -567,6 +571,9 @@ void NettVindu::lagrebilde() {
     const std::string stor = Lerretsflate::css("Arial", 18 * tetthet, false);
     const std::string liten = Lerretsflate::css("Arial", 10 * tetthet, false);
     lerret.tekst(stor, programnavn, 0, lerret.stigning(stor), "#000000");
+    const std::string idag = dato(katalog_->spraak());
+    lerret.tekst(liten, idag, bredde * tetthet - lerret.bredde(liten, idag), lerret.stigning(liten),
+                 "#000000");
     std::string verdier;
     for (const auto& [tekst, verdi] : {std::pair{"Label1", "Nivaa"}, std::pair{"Label2", "Loeste"},
                                        std::pair{"Label3", "Poeng"}})
@@ -592,13 +599,13 @@ void NettVindu::lagrebilde() {
         felt.settskala(tetthet);
         vislinjeopr(ark, n, 1, felt);
         ctx.call<void>("drawImage", opr, val(oprkant * tetthet), val(y * tetthet));
-        if (merke.x >= 0) {
-            // The solved marker: the line underlined and a red R after it.
-            const std::string r = Lerretsflate::css("Arial", 14 * tetthet, false);
-            lerret.strek(0, (y + radhoeyde - 3) * tetthet, merke.x * tetthet,
-                         (y + radhoeyde - 3) * tetthet, tetthet, "#ff0000");
-            lerret.tekst(r, "R", (merke.x + 2) * tetthet, (y + 8) * tetthet + lerret.stigning(r),
-                         "#ff0000");
+        if (merke.x >= 0 && merke_["complete"].as<bool>()) {
+            // The solved marker, the picture the window shows (the line is underlined by the
+            // typesetter).
+            const double w = merkemaal.bredde / piksler_per_punkt,
+                         h = merkemaal.hoeyde / piksler_per_punkt;
+            ctx.call<void>("drawImage", merke_, val(std::min(merke.x, oprkant - 10 - w) * tetthet),
+                           val(y * tetthet), val(w * tetthet), val(h * tetthet));
         }
     }
     val lenke = dom::lag("a", val::undefined());
