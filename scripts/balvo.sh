@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up for a Debian 12 machine: installs what is missing, builds, then either starts the
 # program ("run"), serves the web edition on http://localhost:8000 ("web") or runs every test
 # ("test").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A canvas's 2D context as the drawing surfaces' Lerret.
 #include <emscripten/val.h>

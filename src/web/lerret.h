@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few operations of a browser canvas that the drawing surfaces use, in device pixels: a
 // font is a CSS font text ("italic 26.67px 'Liberation Serif'"), a colour a CSS colour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The typesetters' drawing surface over a browser canvas. The core draws in points, text by
 // the top-left corner of its cell; this surface keeps every operation in a display list and

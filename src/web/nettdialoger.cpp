@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message boxes, the own-equation window, the graph window, the About box and the print.
 #include <emscripten.h>
 
@@ -211,7 +212,7 @@ void NettVindu::egen_OK_Click() {
     const Egnesvar svar = arket_.egne(tekster);
     if (!svar.ok) {
         // The refused box is chosen again, the worksheet untouched.
-        melding(tr(tittel_paatale), svar.melding);
+        melding(oversettelse(tittel_paatale), svar.melding);
         val boks = dom::finn(("koeff_" + std::to_string(svar.boks)).c_str());
         boks.call<void>("focus");
         boks.call<void>("select");
@@ -240,7 +241,7 @@ void NettVindu::bygggraf() {
 
 void NettVindu::mmPapir_Click() {
     if (venstreledd(arket_.ark(), 0) == 0 && hoeyreledd(arket_.ark(), 0) == 0) {
-        melding("", tr(ingen_likning));
+        melding("", oversettelse(ingen_likning));
         return;
     }
     val vindu = dom::finn("mmArk");
@@ -480,7 +481,7 @@ void skrivlinjer(val side, const Ark& ark) {
 // A caption of the main window by the control's name.
 std::string ledetekst(std::string_view navn) {
     for (const Kontroll& k : hovedvinduet())
-        if (k.navn == navn) return tr(k.tekst);
+        if (k.navn == navn) return oversettelse(k.tekst);
     return {};
 }
 
@@ -488,13 +489,13 @@ constexpr Tekst bildenavn = BALVO_TR("Nett", "likning.png");
 
 }  // namespace
 
-void NettVindu::forbered_utskrift() {
+void NettVindu::forberedutskrift() {
     val side = dom::finn("utskrift");
     // The lesson record fills the print itself.
     if (side["dataset"]["oekt"].isString()) return;
     side.set("innerHTML", "");
     if (!arket_.har_oppgave()) {
-        dom::tekst(dom::lag("p", side), tr(ingen_oppgave_skrive));
+        dom::tekst(dom::lag("p", side), oversettelse(ingen_oppgave_skrive));
         return;
     }
     std::vector<std::pair<std::string, std::string>> verdier;
@@ -507,7 +508,7 @@ void NettVindu::forbered_utskrift() {
 
 void NettVindu::skrivoekt() {
     if (!arket_.har_oppgave()) {
-        melding(tr(tittel_etteretning), tr(ingen_oppgave_skrive));
+        melding(oversettelse(tittel_etteretning), oversettelse(ingen_oppgave_skrive));
         return;
     }
     using namespace sideoppsett;
@@ -518,7 +519,7 @@ void NettVindu::skrivoekt() {
     // The first page: the lesson's exercises in a table, the sums last.
     val oversikt = dom::lag("section", side, {}, "oektside");
     skrivtopp(oversikt, programnavn, katalog_->spraak(), {});
-    dom::tekst(dom::lag("h2", oversikt), tr(oekt_tittel));
+    dom::tekst(dom::lag("h2", oversikt), oversettelse(oekt_tittel));
     val tabell = dom::lag("table", oversikt, "oekttabell");
     val kolonner = dom::lag("colgroup", tabell);
     for (double b : oektbredder) dom::stil(dom::lag("col", kolonner), "width", pt(b));
@@ -540,9 +541,9 @@ void NettVindu::skrivoekt() {
     for (std::size_t i = 0; i < logg.size(); ++i) {
         const Loggpost& p = logg[i];
         val del = dom::lag("section", side, {}, "oektoppgave");
-        skrivtopp(del, tr(oppgave_tittel, {std::to_string(i + 1)}), katalog_->spraak(),
+        skrivtopp(del, oversettelse(oppgave_tittel, {std::to_string(i + 1)}), katalog_->spraak(),
                   {{ledetekst("Label1"), std::to_string(p.nivaa)},
-                   {tr(stegledetekst), stegrad(p.steg, p.korteste)},
+                   {oversettelse(stegledetekst), stegrad(p.steg, p.korteste)},
                    {ledetekst("Label3"), std::to_string(p.poeng)}});
         if (p.ark) skrivlinjer(del, *p.ark);
     }
@@ -553,7 +554,7 @@ void NettVindu::skrivoekt() {
 
 void NettVindu::lagrebilde() {
     if (!arket_.har_oppgave()) {
-        melding(tr(tittel_etteretning), tr(ingen_oppgave_lagre));
+        melding(oversettelse(tittel_etteretning), oversettelse(ingen_oppgave_lagre));
         return;
     }
     using namespace sideoppsett;
@@ -609,7 +610,7 @@ void NettVindu::lagrebilde() {
         }
     }
     val lenke = dom::lag("a", val::undefined());
-    dom::attr(lenke, "download", tr(bildenavn));
+    dom::attr(lenke, "download", oversettelse(bildenavn));
     dom::attr(lenke, "href", bilde.call<std::string>("toDataURL", val("image/png")));
     lenke.call<void>("click");
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/nettvindu.h"
 
 #include <emscripten.h>
@@ -65,7 +66,7 @@ void NettVindu::start() {
     const std::string valgt = lokalt("balvo.spraak");
     katalog_ = std::make_unique<NettKatalog>(valgt.empty() ? spraak_fra_lokale(nettleserspraak())
                                                            : kjent_spraak(valgt));
-    installer_katalog(katalog_.get());
+    installerkatalog(katalog_.get());
     dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
     dom::dokument().set("title", std::string(programnavn));
     if (const std::string z = lokalt("balvo.zoom"); !z.empty()) zoom_ = z;
@@ -198,7 +199,7 @@ void NettVindu::navngi() {
 
 void NettVindu::sett(val e, const Tekst& t, const char* attributt) {
     tekster_.push_back({e, t, attributt});
-    const std::string s = tr(t);
+    const std::string s = oversettelse(t);
     if (attributt) {
         dom::attr(e, attributt, s);
     } else {
@@ -371,13 +372,11 @@ void NettVindu::setttaster(const Tastesett& brukbare) {
 }
 
 void NettVindu::beskrivrader() {
-    const Arket& a = arket_;
     val p = rader_["firstElementChild"];
     for (int rad = 0; rad < 5; ++rad, p = p["nextElementSibling"]) {
-        const int n = radlinje(a.ark(), rad, a.har_oppgave());
-        std::string t = n < 0 ? std::string() : likningstekst(a.ark(), n);
-        // Only a row that changed is written, so that a screen reader reads the new line and
-        // not the whole sheet again.
+        // Worded as the desktop's screen reader hears the row: "Linje 2: 2x = 4".
+        std::string t = leser_.radnavn(rad);
+        // Only a row that changed is written.
         if (t == radtekst_[static_cast<std::size_t>(rad)]) continue;
         dom::tekst(p, t);
         radtekst_[static_cast<std::size_t>(rad)] = std::move(t);
@@ -431,7 +430,7 @@ bool NettVindu::etterarbeid_venter() const {
 
 void NettVindu::etterarbeid() {
     if (!veileder_klar_) {
-        forbered_veileder();
+        forberedveileder();
         veileder_klar_ = true;
     }
     arket_.korteste();
@@ -447,7 +446,7 @@ bool NettVindu::spoersmaal(std::string_view tittel, std::string_view tekst) {
 
 void NettVindu::oversett() {
     for (const auto& m : tekster_) {
-        const std::string s = tr(m.tekst);
+        const std::string s = oversettelse(m.tekst);
         if (m.attributt) {
             dom::attr(m.element, m.attributt, s);
         } else {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window in the browser: every control of the design's table as an element of the
 // page, the worksheet rows and operand fields as canvases that the core's typesetter draws on,
@@ -50,7 +51,7 @@ public:
     // The window's size or pixel density changed: a new scale, and the canvases repainted.
     void tilpass();
     // Fills the print section with the whole worksheet (before the browser prints).
-    void forbered_utskrift();
+    void forberedutskrift();
     // Work left for after the page has been painted: the shortest way of a new exercise, the
     // coach's table. The page asks after each handler and runs it a frame later.
     bool etterarbeid_venter() const;
@@ -118,6 +119,7 @@ private:
 
     Klokketilfeldig tilfeldig_;
     Arket arket_{*this, tilfeldig_};
+    // The words a screen reader hears, the same as on the desktop.
     Opplesning leser_{arket_};
     std::unique_ptr<NettKatalog> katalog_;
 

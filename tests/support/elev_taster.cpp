@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's keys: each press goes to the main window, and the operand the keys build is
 // followed independently so that the operation record can be checked against it.
 #include <optional>

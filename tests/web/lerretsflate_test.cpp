@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web edition's canvas surface draws the busy line with the same sequence of texts, bars
 // and strokes as the recording surface, at every scale; and the catalogue exported from the
 // translation files.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The web edition in a real browser: headless Chromium against the built folder, served on
 localhost. Works exercises by clicking and by the keyboard, checks the worksheet's lines (as
 the live region reads them), the score, the refusals, the own-equation dialog, the canvas
@@ -10,6 +11,7 @@ import functools
 import glob
 import http.server
 import os
+import re
 import shutil
 import sys
 import tempfile
@@ -127,11 +129,16 @@ class Nettleser(unittest.TestCase):
         self.d.execute_async_script(
             "const ferdig = arguments[0]; requestAnimationFrame(() => setTimeout(ferdig, 0));")
 
-    def linjer(self):
+    def opplest(self):
         """The worksheet's rows as the live region reads them (empty rows left out)."""
         tekst = self.d.execute_script(
             "return [...document.querySelectorAll('#linjer p')].map(p => p.textContent)")
         return [t for t in tekst if t]
+
+    def linjer(self):
+        """The equations of the rows the live region reads, without "Oppgave:", "Linje n:" and
+        ", løst" around them."""
+        return [re.sub(r"^(Oppgave|Linje \d+): |, løst$", "", t) for t in self.opplest()]
 
     def verdier(self):
         return tuple(self.e(id).get_attribute("textContent") for id in ("Nivaa", "Loeste", "Poeng"))
@@ -208,6 +215,9 @@ class Nettleser(unittest.TestCase):
         self.assertEqual(self.linjer(), ["2x + 3 = 7", "2x = 4"])
         self.klikk("opr_3", "siffer_2", "Utfoer")
         self.assertEqual(self.linjer(), ["2x + 3 = 7", "2x = 4", "x = 2"])
+        # Worded as the desktop's screen reader names the rows.
+        self.assertEqual(self.opplest(),
+                         ["Oppgave: 2x + 3 = 7", "Linje 1: 2x = 4", "Linje 2: x = 2, løst"])
         self.assertEqual(self.verdier(), ("1", "1", "1"))
         self.assertTrue(self.e("Pi_R").is_displayed())
         # The level of the options counts at the next solved exercise.

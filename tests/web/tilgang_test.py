@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The web edition for a pupil with a screen reader or the keyboard alone, and the teacher's
 lesson record: the Tab order, the menus and windows by keyboard, the announcements of one
 exercise (the table the core test plays too), the accessibility tree as Chromium builds it,
@@ -106,9 +107,10 @@ class Tilgang(unittest.TestCase):
         return self.d.execute_script("return document.getElementById('opplesning').textContent")
 
     def linjer(self):
+        """The rows' equations, without "Oppgave:", "Linje n:" and ", løst" around them."""
         tekst = self.d.execute_script(
             "return [...document.querySelectorAll('#linjer p')].map(p => p.textContent)")
-        return [t for t in tekst if t]
+        return [re.sub(r"^(Oppgave|Linje \d+): |, løst$", "", t) for t in tekst if t]
 
     def egen_med_tastaturet(self, *koeff):
         """"Egen likning" from the keyboard alone: Ctrl+E, each box, Tab, Enter."""

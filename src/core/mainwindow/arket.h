@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's logic: the worksheet, the level, the score and every click handler.
 // Qt-free; it talks to the window through Skall and draws through Tegneflate.
@@ -135,10 +136,10 @@ private:
         Visning::Tilstand naadd;  // the window when line L+1 was reached
     };
     Post post(int n) const;
-    void sett_post(int n, const Post& p);
+    void settpost(int n, const Post& p);
     void vurder();  // the rows "Steg:" and "Prøve:" for a solved line
     void visvurdering();
-    Veiledning veiled_herfra();
+    Veiledning veiledherfra();
 
     // What the rows "Steg:" and "Prøve:" say, kept until the next solved line.
     struct Vurdering {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coach: the hint, the worked solution and the rows "Steg:" and "Prøve:".
 #include "core/coach/veiledertekst.h"
 #include "core/mainwindow/arket.h"
@@ -10,7 +11,7 @@ bool Arket::hjelp_brukbar() const {
 }
 
 // The way from the current line; from line 0 it is also the exercise's shortest.
-Veiledning Arket::veiled_herfra() {
+Veiledning Arket::veiledherfra() {
     Veiledning v = veiled(ark_, ark_.linjenr, grense_);
     if (ark_.linjenr == 0 && !korteste_)
         korteste_ = v.utfall == Utfall::vei ? std::optional<int>(v.lengde()) : std::nullopt;
@@ -20,13 +21,13 @@ Veiledning Arket::veiled_herfra() {
 void Arket::Tips_Click() {
     if (!hjelp_brukbar()) return;
     ++tips_brukt_;
-    skall_.melding(tr(BALVO_TR("Veileder", "Tips")), tipstekst(veiled_herfra()));
+    skall_.melding(oversettelse(BALVO_TR("Veileder", "Tips")), tipstekst(veiledherfra()));
 }
 
 void Arket::Loesningsforslag_Click() {
     if (!hjelp_brukbar()) return;
     ++forslag_brukt_;
-    skall_.visforslag(veiled_herfra());
+    skall_.visforslag(veiledherfra());
 }
 
 std::optional<int> Arket::korteste() {

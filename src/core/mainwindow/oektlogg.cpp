@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindow/oektlogg.h"
 
 #include "core/coach/veiledertekst.h"
@@ -19,13 +20,14 @@ constexpr char ukjent[] = "\u2013";
 
 Oektrad oektoverskrifter() {
     Oektrad rad;
-    for (int k = 0; k < oektkolonner; ++k) rad[static_cast<std::size_t>(k)] = tr(overskrifter[k]);
+    for (int k = 0; k < oektkolonner; ++k)
+        rad[static_cast<std::size_t>(k)] = oversettelse(overskrifter[k]);
     return rad;
 }
 
 Oektrad oektrad(const Loggpost& p, int nr) {
     std::string oppgave = p.ark ? likningstekst(*p.ark, 0) : std::string();
-    if (p.egen) oppgave = tr(BALVO_TR("Okt", "%1 (egen)"), {oppgave});
+    if (p.egen) oppgave = oversettelse(BALVO_TR("Okt", "%1 (egen)"), {oppgave});
     std::string proeve = ukjent;
     if (p.ark && p.loest_linje) proeve = proeverad(Tilstand::fra(*p.ark, 0), *p.loest_linje);
     return {std::to_string(nr),
@@ -35,7 +37,7 @@ Oektrad oektrad(const Loggpost& p, int nr) {
             p.korteste ? std::to_string(*p.korteste) : ukjent,
             std::to_string(p.tips),
             std::to_string(p.forslag),
-            p.loest ? tr(BALVO_TR("Okt", "ja")) : tr(BALVO_TR("Okt", "nei")),
+            p.loest ? oversettelse(BALVO_TR("Okt", "ja")) : oversettelse(BALVO_TR("Okt", "nei")),
             proeve,
             std::to_string(p.poeng)};
 }
@@ -51,13 +53,13 @@ Oektrad oektsum(const std::vector<Loggpost>& logg) {
     }
     const auto n = static_cast<long long>(logg.size());
     return {std::string(),
-            tr(BALVO_TR("Okt", "Sum")),
+            oversettelse(BALVO_TR("Okt", "Sum")),
             std::string(),
             std::to_string(steg),
             std::string(),
             std::to_string(tips),
             std::to_string(forslag),
-            tr(BALVO_TR("Okt", "%1 av %2"), {std::to_string(loeste), std::to_string(n)}),
+            oversettelse(BALVO_TR("Okt", "%1 av %2"), {std::to_string(loeste), std::to_string(n)}),
             std::string(),
             std::to_string(poeng)};
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard's ways through the main window that both shells take: the order Tab visits the
 // controls in, and the shortcuts a browser keeps for itself, which the browser edition answers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard's ways through the main window: the Tab order both shells build, and the
 // shortcuts a browser keeps for itself, given with Alt in the browser edition.
 #include <gtest/gtest.h>
@@ -35,6 +36,8 @@ const Snarvei snarveier[] = {
     {Tastenavn::t, ctrl, true, "Alt+T", "Alt+T"},                      // a new tab: "Tips"
     {Tastenavn::n, ctrl, true, "Alt+N", "Alt+N"},                      // a new window: "Ny oppgave"
     {Tastenavn::p, ctrl | skift, true, "Alt+Shift+P", "Alt+Shift+P"},  // a private window
+    {Tastenavn::n, ctrl | skift, true, "Alt+Shift+N", "Alt+Shift+N"},  // a private window
+    {Tastenavn::t, ctrl | skift, true, "Alt+Shift+T", "Alt+Shift+T"},  // the tab just closed
     {Tastenavn::s, ctrl | skift, false, "Ctrl+Shift+S", "Control+Shift+S"},
     {Tastenavn::p, ctrl, false, "Ctrl+P", "Control+P"},
     {Tastenavn::s, ctrl, false, "Ctrl+S", "Control+S"},
@@ -63,7 +66,7 @@ TEST(Nettsnarvei, EveryShortcutReachesThePageOnceAndNoneIsTheKeypads) {
         EXPECT_FALSE(nettleseren_beholder(t, e));
         EXPECT_TRUE(brukt.insert({t, e}).second) << snarveitekst(t, e) << " twice";
         // Alt alone with a letter is no key of the keypad.
-        EXPECT_EQ(finn_tastevalg(t, e, {}), nullptr) << snarveitekst(t, e);
+        EXPECT_EQ(finntastevalg(t, e, {}), nullptr) << snarveitekst(t, e);
     };
     for (const auto meny :
          {valgmenyen(), redigermenyen(), hjelpmenyen(), vismenyen(), oektmenyen()})
