@@ -256,10 +256,11 @@ void NettVindu::mmPapir_Click() {
 }
 
 void NettVindu::tegngrafen() {
-    const double b = std::ceil(grafbredde_twips / 15.0 * skala_ * tetthet_);
-    const double h = std::ceil(grafhoeyde_twips / 15.0 * skala_ * tetthet_);
+    // Whole device pixels, the box exactly the bitmap (see Lerretsflate::settskala).
+    const double b = std::max(1.0, std::round(grafbredde_twips / 15.0 * skala_ * tetthet_));
+    const double h = std::max(1.0, std::round(grafhoeyde_twips / 15.0 * skala_ * tetthet_));
     Kontekst2d& lerret = *graflerret_.lerret;
-    lerret.stoerrelse(static_cast<int>(b), static_cast<int>(h));
+    lerret.stoerrelse(static_cast<int>(b), static_cast<int>(h), tetthet_);
     Lerretsgraf flate(lerret, b, h, skala_ * tetthet_);
     const Grafoppgave o = *graf_;
     tegngraf(
@@ -372,7 +373,7 @@ void NettVindu::visforslag(const Veiledning& v) {
         b.lerret = std::make_unique<Kontekst2d>(lerret);
         b.flate = std::make_unique<Lerretsflate>(*b.lerret, sted.bredde / 20.0, sted.hoeyde / 20.0,
                                                  farge);
-        b.flate->settskala(k);
+        b.flate->settskala(k, tetthet_);
         forslagsbokser_.push_back(std::move(b));
         return forslagsbokser_.back().flate.get();
     };

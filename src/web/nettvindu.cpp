@@ -333,8 +333,8 @@ void NettVindu::tilpass() {
     dom::stil(dom::dokument()["documentElement"], "--s", std::to_string(skala_));
     const double k = piksler_per_punkt * skala_ * tetthet_;
     for (auto* bokser : {&linjer_, &opfelter_})
-        for (auto& b : *bokser) b.flate->settskala(k);
-    for (auto& b : forslagsbokser_) b.flate->settskala(k);
+        for (auto& b : *bokser) b.flate->settskala(k, tetthet_);
+    for (auto& b : forslagsbokser_) b.flate->settskala(k, tetthet_);
     velgflater();
     if (graf_) tegngrafen();
 }
