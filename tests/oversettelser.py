@@ -7,7 +7,8 @@
 lupdate reads the sources (the BALVO_TR texts of the core and the shells) into copies of
 translations/*.ts, so that a text added without `update_translations` counts as untranslated;
 lrelease must then report every text finished. Each translation keeps its source's placeholders (%1, %2), its
-paragraphs (empty lines) and a letter-spaced emphasis like "i k k e".
+paragraphs (empty lines) and a letter-spaced emphasis like "i k k e". No English text is left
+as its Bokmål source unless it is a number, a symbol or a name.
 """
 import os
 import re
@@ -37,6 +38,20 @@ def feil_i(sti):
                 yield "paragraphs differ: %s -> %r" % (hvor, o.text)
             if SPERRET.search(kilde) and not SPERRET.search(o.text):
                 yield "the spaced-out emphasis is lost: %s -> %r" % (hvor, o.text)
+
+
+# Left as in Bokmål only where there is nothing to translate: numbers, symbols, placeholders,
+# the names of the program and of file formats, and "OK", which every language writes so.
+NAVN = re.compile(r"%\d|\bBalvo\b|\bPDF\b|\bPNG\b|\bx\b|^OK$")
+
+
+def uoversatt_engelsk(sti):
+    """The English texts left identical to their Bokmål source that hold a word."""
+    for kontekst in ET.parse(sti).getroot().iter("context"):
+        for m in kontekst.iter("message"):
+            kilde, o = m.findtext("source") or "", m.findtext("translation") or ""
+            if o == kilde and re.search(r"[^\W\d_]", NAVN.sub("", kilde)):
+                yield "English identical to Bokmål: %s %r" % (kontekst.findtext("name"), kilde)
 
 
 def qt_tr(rot):
@@ -72,6 +87,8 @@ def main(lupdate, lrelease, rot):
                 feil.append("%s: lrelease reports unfinished texts (cmake --build build "
                             "--target update_translations, then translate them)" % fil)
             feil += ["%s: %s" % (fil, f) for f in feil_i(kopi)]
+            if fil == "balvo_en.ts":
+                feil += ["%s: %s" % (fil, f) for f in uoversatt_engelsk(kopi)]
     for f in feil:
         print("FEIL:", f)
     return 1 if feil else 0

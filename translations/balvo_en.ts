@@ -12,7 +12,7 @@
 likningen.
 
 Vil du gjøre det likevel?</source>
-        <translation>Multiplying by zero will destroy
+        <translation>Multiplying by zero would destroy
 the equation.
 
 Do you want to do it anyway?</translation>
@@ -27,13 +27,12 @@ sløres ved å sette prøve eller ved å se på grafisk
 løsning.)
 
 Vil du likevel kvadrere likningen?</source>
-        <translation>x-values that make the two sides of the equation equal
-but with opposite signs are  n o t  solutions.
+        <translation>Values of x that make the two sides of the equation
+equal in size but opposite in sign are  n o t  solutions.
 
-The equation you get by squaring will, however,
-also have such x-values as solutions. (They can be
-revealed by checking or by looking at the graphical
-solution.)
+The equation you get by squaring, however, has such
+values of x as solutions too. (A check, or the graphical
+solution, will show them up.)
 
 Do you still want to square the equation?</translation>
     </message>
@@ -41,7 +40,7 @@ Do you still want to square the equation?</translation>
         <source>Arket er fullt: det har plass til 100 linjer.
 Trykk «Ny oppgave» eller velg «Egen likning» for å begynne på nytt.</source>
         <translation>The worksheet is full: it has room for 100 lines.
-Press “New exercise” or choose “Own equation” to start again.</translation>
+Press “New exercise” or choose “Your own equation” to start again.</translation>
     </message>
     <message>
         <source>Tallet er for stort: teller og nevner kan være høyst 32767.
@@ -52,24 +51,24 @@ Press “Clear” and choose the operation again.</translation>
     <message>
         <source>Løsningen x=0 følger med på
 lasset når du ganger med x.</source>
-        <translation>The solution x=0 comes along
-when you multiply by x.</translation>
+        <translation>Multiplying by x brings in
+x = 0 as an extra solution.</translation>
     </message>
     <message>
         <source>Løsningen x=0
 går nå tapt.</source>
-        <translation>The solution x=0
-is now lost.</translation>
+        <translation>The solution x = 0
+is lost by this step.</translation>
     </message>
     <message>
         <source>Tallene blir for store til at regningen kan gjøres nøyaktig.
 Velg en annen operasjon.</source>
-        <translation>The numbers become too large for the calculation to be done exactly.
+        <translation>The numbers would become too large to work out exactly.
 Choose another operation.</translation>
     </message>
     <message>
         <source>Egen likning</source>
-        <translation>Own equation</translation>
+        <translation>Your own equation</translation>
     </message>
     <message>
         <source>Grafisk løsning</source>
@@ -97,7 +96,7 @@ Choose another operation.</translation>
     </message>
     <message>
         <source>Valg</source>
-        <translation>Options</translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Rediger</source>
@@ -109,7 +108,7 @@ Choose another operation.</translation>
     </message>
     <message>
         <source>Vanskelighetsgrad:</source>
-        <translation>Difficulty:</translation>
+        <translation>Level:</translation>
     </message>
     <message>
         <source>Løste oppgaver:</source>
@@ -137,7 +136,7 @@ Choose another operation.</translation>
     </message>
     <message>
         <source>Brøker</source>
-        <translation>Fract.</translation>
+        <translation>Fractions</translation>
     </message>
     <message>
         <source>Legg til...</source>
@@ -149,7 +148,7 @@ Choose another operation.</translation>
     </message>
     <message>
         <source>Multipliser begge sider med..</source>
-        <translation>Multiply both sides by..</translation>
+        <translation>Multiply both sides by...</translation>
     </message>
     <message>
         <source>Divider begge sider med...</source>
@@ -169,7 +168,7 @@ Choose another operation.</translation>
     </message>
     <message>
         <source>Bytt sider</source>
-        <translation>Swap sides</translation>
+        <translation>Swap the sides</translation>
     </message>
     <message>
         <source>Negativt fortegn</source>
@@ -245,7 +244,7 @@ Choose another operation.</translation>
     </message>
     <message>
         <source>Operanden er strøket ut</source>
-        <translation>The operand is cleared</translation>
+        <translation>The operand has been cleared</translation>
     </message>
     <message>
         <source>Arket</source>
@@ -257,27 +256,27 @@ Choose another operation.</translation>
     </message>
     <message>
         <source>Større</source>
-        <translation>Zoom In</translation>
+        <translation>Zoom in</translation>
     </message>
     <message>
         <source>Mindre</source>
-        <translation>Zoom Out</translation>
+        <translation>Zoom out</translation>
     </message>
     <message>
         <source>Vanlig størrelse</source>
-        <translation>Actual Size</translation>
+        <translation>Actual size</translation>
     </message>
     <message>
         <source>Fyll vinduet</source>
-        <translation>Fill Window</translation>
+        <translation>Fill the window</translation>
     </message>
     <message>
         <source>Lagre økta som...</source>
-        <translation>Save Lesson As...</translation>
+        <translation>Save lesson as...</translation>
     </message>
     <message>
         <source>Skriv ut økta...</source>
-        <translation>Print Lesson...</translation>
+        <translation>Print lesson...</translation>
     </message>
     <message>
         <source>Vis</source>
@@ -403,19 +402,19 @@ Nothing has been saved.</translation>
     </message>
     <message>
         <source>100 %</source>
-        <translation>100 %</translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>125 %</source>
-        <translation>125 %</translation>
+        <translation>125%</translation>
     </message>
     <message>
         <source>150 %</source>
-        <translation>150 %</translation>
+        <translation>150%</translation>
     </message>
     <message>
         <source>200 %</source>
-        <translation>200 %</translation>
+        <translation>200%</translation>
     </message>
     <message>
         <source>Vis</source>
@@ -454,7 +453,7 @@ Nothing has been saved.</translation>
     </message>
     <message>
         <source>Forslag</source>
-        <translation>Solutions</translation>
+        <translation>Worked solutions</translation>
     </message>
     <message>
         <source>Løst</source>
@@ -470,7 +469,7 @@ Nothing has been saved.</translation>
     </message>
     <message>
         <source>%1 (egen)</source>
-        <translation>%1 (own)</translation>
+        <translation>%1 (your own)</translation>
     </message>
     <message>
         <source>ja</source>
@@ -509,7 +508,7 @@ Nothing has been saved.</translation>
     </message>
     <message>
         <source>Gang med</source>
-        <translation>Times</translation>
+        <translation>Multiply by</translation>
     </message>
     <message>
         <source>Del med</source>
@@ -517,7 +516,7 @@ Nothing has been saved.</translation>
     </message>
     <message>
         <source>Trekk kvadratrot</source>
-        <translation>Square root</translation>
+        <translation>Take the square root</translation>
     </message>
     <message>
         <source>Kvadrer</source>
@@ -525,7 +524,7 @@ Nothing has been saved.</translation>
     </message>
     <message>
         <source>Snu fortegn</source>
-        <translation>Change signs</translation>
+        <translation>Change all signs</translation>
     </message>
     <message>
         <source>Bytt side</source>
@@ -552,7 +551,7 @@ Nothing has been saved.</translation>
     </message>
     <message>
         <source>Da er du %1 steg fra løsningen.</source>
-        <translation>Then you are %1 step(s) from the solution.</translation>
+        <translation>Steps left to the solution after this one: %1.</translation>
     </message>
     <message>
         <source>Denne likningen har ingen løsning.</source>
@@ -564,11 +563,11 @@ Nothing has been saved.</translation>
     </message>
     <message>
         <source>Herfra kommer du ikke fram til løsningen av oppgaven.</source>
-        <translation>From here you cannot reach the solution of the exercise.</translation>
+        <translation>From here you cannot get to the solution of the original equation.</translation>
     </message>
     <message>
         <source>Fant ingen kort vei herfra.</source>
-        <translation>No short way found from here.</translation>
+        <translation>No short way was found from here.</translation>
     </message>
     <message>
         <source>%1 (korteste: %2)</source>
@@ -583,24 +582,24 @@ Nothing has been saved.</translation>
         <translation>correct</translation>
     </message>
     <message>
-        <source>%1 passer ikke i oppgaven</source>
-        <translation>not a solution of the exercise: %1</translation>
-    </message>
-    <message>
-        <source>alle tall er løsninger av oppgaven</source>
-        <translation>every number solves the exercise</translation>
-    </message>
-    <message>
-        <source>%1 mangler</source>
-        <translation>missing: %1</translation>
-    </message>
-    <message>
-        <source>stemmer ikke: %1</source>
-        <translation>wrong – %1</translation>
-    </message>
-    <message>
         <source>Tips</source>
         <translation>Hint</translation>
+    </message>
+    <message>
+        <source>stemmer ikke: alle tall er løsninger av oppgaven</source>
+        <translation>wrong: every number is a solution of the original equation</translation>
+    </message>
+    <message>
+        <source>stemmer ikke: %1 passer ikke i oppgaven, %2 mangler</source>
+        <translation>wrong: the original equation is not solved by %1 but is solved by %2</translation>
+    </message>
+    <message>
+        <source>stemmer ikke: %1 passer ikke i oppgaven</source>
+        <translation>wrong: the original equation is not solved by %1</translation>
+    </message>
+    <message>
+        <source>stemmer ikke: %1 mangler</source>
+        <translation>wrong: the original equation is also solved by %1</translation>
     </message>
 </context>
 <context>
@@ -723,8 +722,8 @@ have been set up.
 
 The program obediently carries out the calculations that
 follow from the pupil&apos;s choices, whether they lead to the
-goal or not. And there are many roads there, which is in
-itself an important teaching point...</translation>
+goal or not. And there are many ways to get there, which
+is in itself an important teaching point...</translation>
     </message>
     <message>
         <source>&quot;Advarsel:&quot;</source>

@@ -583,24 +583,24 @@ Ingenting er lagra.</translation>
         <translation>stemmer</translation>
     </message>
     <message>
-        <source>%1 passer ikke i oppgaven</source>
-        <translation>%1 passar ikkje i oppgåva</translation>
-    </message>
-    <message>
-        <source>alle tall er løsninger av oppgaven</source>
-        <translation>alle tal er løysingar av oppgåva</translation>
-    </message>
-    <message>
-        <source>%1 mangler</source>
-        <translation>%1 manglar</translation>
-    </message>
-    <message>
-        <source>stemmer ikke: %1</source>
-        <translation>stemmer ikkje: %1</translation>
-    </message>
-    <message>
         <source>Tips</source>
         <translation>Tips</translation>
+    </message>
+    <message>
+        <source>stemmer ikke: alle tall er løsninger av oppgaven</source>
+        <translation>stemmer ikkje: alle tal er løysingar av oppgåva</translation>
+    </message>
+    <message>
+        <source>stemmer ikke: %1 passer ikke i oppgaven, %2 mangler</source>
+        <translation>stemmer ikkje: %1 passar ikkje i oppgåva, %2 manglar</translation>
+    </message>
+    <message>
+        <source>stemmer ikke: %1 passer ikke i oppgaven</source>
+        <translation>stemmer ikkje: %1 passar ikkje i oppgåva</translation>
+    </message>
+    <message>
+        <source>stemmer ikke: %1 mangler</source>
+        <translation>stemmer ikkje: %1 manglar</translation>
     </message>
 </context>
 <context>

@@ -272,7 +272,7 @@ class Nettleser(motorer.Sidetest):
         foer = (self.linjer(), self.verdier(), self.brukbare())
         tabell = oversettelser()
         for sprak, ventet in (("nn", ["Ny oppgåve", "Vanskegrad:", "Løyste oppgåver:"]),
-                              ("en", ["New exercise", "Difficulty:", "Solved:"])):
+                              ("en", ["New exercise", "Level:", "Solved:"])):
             with self.subTest(sprak):
                 self.d.execute_script("window.__kall = []")
                 self.meny("Spraak", sprak)

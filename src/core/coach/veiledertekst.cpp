@@ -105,16 +105,19 @@ std::string proeverad(const Tilstand& oppgavelinje, const Tilstand& loest_linje)
         if (oppgave.art != Art::alle && !inneholder(oppgave, v)) passer_ikke.push_back(v);
     for (const auto& v : oppgave.verdier)
         if (!inneholder(linje, v)) mangler.push_back(v);
-    std::string feil;
-    const auto legg = [&](const std::string& s) { feil += (feil.empty() ? "" : ", ") + s; };
-    if (!passer_ikke.empty())
-        legg(oversettelse(BALVO_TR("Veileder", "%1 passer ikke i oppgaven"),
-                          {verdiliste(passer_ikke)}));
+    // Each case is one whole sentence, so that every language can build it as its grammar
+    // wants. An exercise that every number solves has no values a line could miss.
     if (oppgave.art == Art::alle)
-        legg(oversettelse(BALVO_TR("Veileder", "alle tall er løsninger av oppgaven")));
-    if (!mangler.empty())
-        legg(oversettelse(BALVO_TR("Veileder", "%1 mangler"), {verdiliste(mangler)}));
-    return oversettelse(BALVO_TR("Veileder", "stemmer ikke: %1"), {feil});
+        return oversettelse(
+            BALVO_TR("Veileder", "stemmer ikke: alle tall er løsninger av oppgaven"));
+    if (!passer_ikke.empty() && !mangler.empty())
+        return oversettelse(
+            BALVO_TR("Veileder", "stemmer ikke: %1 passer ikke i oppgaven, %2 mangler"),
+            {verdiliste(passer_ikke), verdiliste(mangler)});
+    if (!passer_ikke.empty())
+        return oversettelse(BALVO_TR("Veileder", "stemmer ikke: %1 passer ikke i oppgaven"),
+                            {verdiliste(passer_ikke)});
+    return oversettelse(BALVO_TR("Veileder", "stemmer ikke: %1 mangler"), {verdiliste(mangler)});
 }
 
 std::unique_ptr<Ark> veiark(const Veiledning& v) {

@@ -186,6 +186,7 @@ void ArketVindu::changeEvent(QEvent* hendelse) {
 
 void ArketVindu::oversett() {
     for (const auto& sett : oversettere_) sett();
+    gibreddeettertekst();
     navngitaster(*this);
     // The operand fields name their operations in words; the worksheet itself stays as it is.
     arket_.tegnpaanytt();

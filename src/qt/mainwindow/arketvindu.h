@@ -117,6 +117,7 @@ private:
     void byggoektmeny();
     void brukzoom(double zoom);  // every control, font and drawing at this zoom
     void fyllpaanytt();          // the zoom that fills the window, when it is on
+    void gibreddeettertekst();   // an option whose caption would be cut grows to the right
     void visvalg();              // the items of "Vis" as the zoom allows
     void byggspraakmeny();
     void trykk(Tast t, bool paa);  // a key, option or check box was chosen

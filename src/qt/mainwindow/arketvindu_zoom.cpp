@@ -3,11 +3,14 @@
 // control's place, size and font is computed from the design's table at the zoom, the rows
 // and operand fields are typeset again at the new size from the worksheet, and the key faces,
 // the marker and the rules are drawn at it.
+#include <QAbstractButton>
 #include <QEvent>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <functional>
 
 #include "core/mainwindow/tastekart.h"
@@ -170,10 +173,31 @@ void ArketVindu::brukzoom(double zoom) {
         if (k->tekst.kilde || k->art == Kontrollart::etikett)
             w->setFont(ui::skrift(k->skrift, zoom));
     }
+    gibreddeettertekst();
     // The rows and fields typeset again at the new size, the marker placed, "Prøve:" fitted.
     arket_.tegnpaanytt();
     flate_->setUpdatesEnabled(true);
     if (loesningsforslag_) loesningsforslag_->settzoom(zoom);
+}
+
+// The design's options are as wide as their Bokmål captions need; a translation that would
+// be cut (English "Fractions") widens its option to the right, into the frame's free room.
+// A caption that fits keeps the design's width, so Bokmål is exactly as designed.
+void ArketVindu::gibreddeettertekst() {
+    for (const auto& [k, w] : kontroller_) {
+        if (k->art != Kontrollart::valg && k->art != Kontrollart::avkrysning) continue;
+        auto* b = static_cast<QAbstractButton*>(w);
+        const QRect design = rektangel(skaler(k->sted, zoom_));
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        opt.rect = QRect(QPoint(0, 0), design.size());
+        opt.text = b->text();
+        const auto del = k->art == Kontrollart::valg ? QStyle::SE_RadioButtonContents
+                                                     : QStyle::SE_CheckBoxContents;
+        const int plass = b->style()->subElementRect(del, &opt, b).width();
+        const int trengs = b->fontMetrics().horizontalAdvance(b->text());
+        b->setGeometry(design.adjusted(0, 0, std::max(0, trengs - plass), 0));
+    }
 }
 
 }  // namespace balvo

@@ -10,6 +10,8 @@
 #include <QStyleOptionButton>
 #include <QtTest>
 
+#include "core/entry/operandfelt.h"
+#include "core/model/ark.h"
 #include "qt/ui/spraak.h"
 #include "qt/ui/tasteflate.h"
 #include "vindustest.h"
@@ -115,7 +117,7 @@ private slots:
             bool fet;
         } rader[] = {
             {"nyoppgave", "Ny oppgave", "Ny oppgåve", "New exercise", "MS Sans Serif", 13.5, false},
-            {"Label1", "Vanskelighetsgrad:", "Vanskegrad:", "Difficulty:", "MS Sans Serif", 9.75,
+            {"Label1", "Vanskelighetsgrad:", "Vanskegrad:", "Level:", "MS Sans Serif", 9.75,
              true},
             {"Nivaa", "1", "1", "1", "Arial", 14.25, true},
             {"Label2", "Løste oppgaver:", "Løyste oppgåver:", "Solved:", "MS Sans Serif", 9.75,
@@ -132,7 +134,7 @@ private slots:
             {"Option3", "Både x² og x", "Både x² og x", "x² and x", "MS Sans Serif", 8.25, false},
             {"Option2", "Kun x²", "Berre x²", "Only x²", "MS Sans Serif", 8.25, false},
             {"Option1", "Kun x", "Berre x", "Only x", "MS Sans Serif", 8.25, false},
-            {"Check1", "Brøker", "Brøkar", "Fract.", "MS Sans Serif", 8.25, false},
+            {"Check1", "Brøker", "Brøkar", "Fractions", "MS Sans Serif", 8.25, false},
         };
         for (const char* spraak : {"nb", "nn", "en"})
             for (const auto& r : rader)
@@ -203,11 +205,24 @@ private slots:
         balvo::ui::Bildeboks* felt = boks("opfelt_1");
         felt->settfontnavn("Times New Roman");
         felt->settstoerrelse(20);
+        // Each name with the widest operand the keypad can make, −32767/32766x², as the
+        // worksheet draws it beside a line: it ends inside the field.
         for (int i = 0; i < 8; ++i) {
             const balvo::Operasjon op = balvo::oprtast(i);
+            balvo::Ark ark;
+            ark.linjeopr[0] = op;
+            ark.linjeteller[0] = -32767;
+            ark.linjenevner[0] = 32766;
+            ark.linjepotens[0] = 2;
             const std::string navn = balvo::oversettelse(balvo::operasjonsnavn(op));
-            const double operand = balvo::med_operand(op) ? 4 + 8 + 4 + 16 + 4 + 10 : 0;
-            QVERIFY2(felt->tekstbredde(navn) + operand <= felt->width() * 0.75, navn.c_str());
+            // A name without an operand leaves the pen where it began.
+            const double slutt = balvo::med_operand(op) ? balvo::vislinjeopr(ark, 0, 1, *felt)
+                                                        : felt->tekstbredde(navn);
+            QVERIFY2(slutt >= felt->tekstbredde(navn), navn.c_str());
+            QVERIFY2(
+                slutt <= felt->width() - 4,
+                qPrintable(
+                    QString("%1: %2 > %3").arg(navn.c_str()).arg(slutt).arg(felt->width() - 4)));
         }
         vindu->egendef_Click();
         vindu->om_Click();

@@ -99,9 +99,9 @@ private slots:
                                                    "Økt",          "Språk"}
                             << true;
         QTest::newRow("en") << "en"
-                            << QStringList{"New exercise", "Fract.", "Difficulty:", "Solved:",
-                                           "Subtract...",  "Apply",  "Options",     "Edit",
-                                           "Help",         "View",   "Lesson",      "Language"}
+                            << QStringList{"New exercise", "Fractions", "Level:", "Solved:",
+                                           "Subtract...",  "Apply",     "File",   "Edit",
+                                           "Help",         "View",      "Lesson", "Language"}
                             << false;
     }
     void oppstart() {
@@ -129,14 +129,13 @@ private slots:
                                            "Trekk frå...",      "2 (kortaste: 2)", "stemmer",
                                            "Likninga er løyst."}
                             << "Skriv eiga likning";
-        QTest::newRow("en") << "en"
-                            << QStringList{"Subtract 3",
-                                           "Divide by 2",
-                                           "Times 5",
-                                           "Subtract...",
-                                           "2 (shortest: 2)",
-                                           "correct",
-                                           "The equation is solved."}
+        QTest::newRow("en") << "en" << QStringList{"Subtract 3",
+                                                   "Divide by 2",
+                                                   "Multiply by 5",
+                                                   "Subtract...",
+                                                   "2 (shortest: 2)",
+                                                   "correct",
+                                                   "The equation is solved."}
                             << "Write your own equation";
     }
     void byttMidtIOppgaven() {
