@@ -19,6 +19,10 @@ namespace balvo::nett {
 
 // CSS pixels per point: the layout's 96 dpi.
 inline constexpr double piksler_per_punkt = 4.0 / 3.0;
+// The largest canvas bitmap every browser the pupils use allocates: pixels in all, and along
+// one side.
+inline constexpr double stoerste_flate = 4096.0 * 4096.0;
+inline constexpr double stoerste_side = 8192.0;
 
 // The web font standing in for a font of the design: Times New Roman → Liberation Serif,
 // MS Sans Serif and Arial → Liberation Sans.

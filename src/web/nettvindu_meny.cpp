@@ -37,12 +37,6 @@ constexpr Zoomvalg zoomvalg[] = {
 };
 constexpr Tekst vismeny = BALVO_TR("Nett", "Vis");
 
-void lagre(const char* nokkel, std::string_view verdi) {
-    val lager = val::global("localStorage");
-    if (!lager.isUndefined() && !lager.isNull())
-        lager.call<void>("setItem", val(nokkel), val(std::string(verdi)));
-}
-
 Tastenavn tastenavn(std::string_view tast) {
     if (tast.size() == 1) {
         switch (std::tolower(static_cast<unsigned char>(tast[0]))) {
@@ -269,7 +263,7 @@ void NettVindu::kopier() {
 void NettVindu::settzoom(std::string_view zoom) {
     for (const Zoomvalg& z : zoomvalg)
         if (z.navn == zoom) zoom_ = zoom;
-    lagre("balvo.zoom", zoom_);
+    dom::behold("balvo.zoom", zoom_);
     val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=zoom]"));
     for (int i = 0; i < punkter["length"].as<int>(); ++i) {
         val p = punkter[i];
@@ -283,7 +277,7 @@ void NettVindu::settspraak(std::string_view spraak) {
     auto ny = std::make_unique<NettKatalog>(spraak);
     installerkatalog(ny.get());
     katalog_ = std::move(ny);
-    lagre("balvo.spraak", katalog_->spraak());
+    dom::behold("balvo.spraak", katalog_->spraak());
     dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
     oversett();
     velgflater();

@@ -7,6 +7,8 @@ a Chromebook and a tablet held across and upright. Each device gets a fresh brow
 """
 import io
 import itertools
+import os
+import time
 import unittest
 
 import numpy
@@ -74,6 +76,66 @@ class Enheter(unittest.TestCase):
             self.assertEqual(png_stoerrelse(d.get_screenshot_as_png()),
                              (bredde * tetthet, hoeyde * tetthet))
 
+# The first drawn line and the main thread after it: "Ny oppgave" pressed as soon as the page
+# is ready; the time of the first text on the top row (from the start of navigation); then,
+# for 1.5 seconds, a chain of zero timeouts whose longest gap is the longest task that held
+# the main thread (WebKit has no long-task entries, so both engines are measured alike).
+FART = """{
+window.__fart = {};
+const f = window.__fart;
+const tekst = CanvasRenderingContext2D.prototype.fillText;
+CanvasRenderingContext2D.prototype.fillText = function (...a) {
+    if (f.linje === undefined && this.canvas.id === 'Linje_0') {
+        f.linje = performance.now();
+        let forrige = f.linje, lengst = 0;
+        const tikk = () => {
+            const naa = performance.now();
+            lengst = Math.max(lengst, naa - forrige);
+            forrige = naa;
+            if (naa - f.linje < 1500) setTimeout(tikk, 0); else f.lengst = lengst;
+        };
+        setTimeout(tikk, 0);
+    }
+    return tekst.apply(this, a);
+};
+document.addEventListener('balvo-klar', () => document.getElementById('nyoppgave').click());
+}"""
+# The targets: the first line within 200 ms (the median of five fresh browsers) and no task
+# longer than 50 ms after it. Timed on a quiet machine (BALVO_FART=1, scripts/fart.sh); in the
+# test command, run beside other builds on shared cores, the test holds the bound that still
+# tells a coach's table built on the page (450-800 ms) from the page's own work.
+MAALT = os.environ.get("BALVO_FART") == "1"
+FOERSTE_LINJE_MS = 200 if MAALT else None
+LENGSTE_OPPGAVE_MS = 50 if MAALT else 250
+
+
+class Fart(unittest.TestCase):
+    """Fast to become usable: the first drawn line soon after the page is opened, and the main
+    thread free after it (no long task that would keep a tap waiting)."""
+
+    def test_foerste_linje_og_ingen_lang_oppgave(self):
+        tjener = motorer.Tjener(motorer.MAPPE)
+        tjener.forhaand = [FART]
+        linjer, lengste = [], []
+        try:
+            for _ in range(5):
+                d = motorer.start(motorer.MOTOR, 1, 1366, 768)
+                try:
+                    d.get(tjener.adresse)
+                    motorer.vent(lambda: d.execute_script("return window.__fart.lengst") is not None)
+                    f = d.execute_script("return window.__fart")
+                    linjer.append(f["linje"])
+                    lengste.append(f["lengst"])
+                finally:
+                    motorer.stopp(d)
+        finally:
+            tjener.stopp()
+        print("\n%s: first line %s ms, longest task after it %s ms" % (
+            motorer.MOTOR, [round(t) for t in linjer], [round(t) for t in lengste]))
+        if FOERSTE_LINJE_MS:
+            self.assertLessEqual(sorted(linjer)[2], FOERSTE_LINJE_MS)
+        self.assertLessEqual(max(lengste), LENGSTE_OPPGAVE_MS)
+
 
 class Blekk(motorer.Sidetest):
     """Every sign sharp: a busy worksheet (minus, plus, ±, fraction bars, the root sign, x²,
@@ -93,7 +155,18 @@ class Blekk(motorer.Sidetest):
         self.assertEqual(self.verdier()[1], "1")  # the last line is solved: its underline
 
     def sjekk_blekk(self, navn):
-        """Fails for each bar or stroke without dark ink under it on the page."""
+        """Fails for each bar or stroke without dark ink under it on the page. The browser may
+        show a repaint a frame or two after the script has drawn it: the screenshot is taken
+        again a few times before a missing bar counts."""
+        for _ in range(4):
+            feil = self.finn_blekkfeil()
+            if not feil:
+                return
+            time.sleep(0.25)
+        self.maxDiff = None
+        self.assertEqual(feil, [], navn)
+
+    def finn_blekkfeil(self):
         opptak, bokser, tetthet = self.d.execute_script(
             "const b = {};"
             "for (const c of document.querySelectorAll('canvas[id]')) {"
@@ -140,8 +213,7 @@ class Blekk(motorer.Sidetest):
             if lyse:
                 feil.append("%s %s: %d of %d points without ink" % (o[0], o[1:], lyse,
                                                                     len(punkter)))
-        self.maxDiff = None
-        self.assertEqual(feil, [], navn)
+        return feil
 
     def test_hvert_tegn_er_skarpt(self):
         self.travel_ark()
@@ -151,6 +223,7 @@ class Blekk(motorer.Sidetest):
             with self.subTest(skala=bredde / 634):
                 self.d.execute_script("window.__blekk = []")
                 motorer.sett_stoerrelse(self.d, bredde, self.HOEYDE)
+                self.vent(lambda: self.d.execute_script("return window.__blekk.length") > 20)
                 self.rolig()
                 self.sjekk_blekk("skala %.2f" % (bredde / 634))
         with self.subTest(skala="Vis 125 %"):

@@ -8,9 +8,12 @@
         document.getElementById('ingenwasm').hidden = false;
         return;
     }
-    if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-        navigator.serviceWorker.register('sw.js').catch(function () {});
-    }
+    // Offline after the first visit where the browser allows it; without, the page works on.
+    try {
+        if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+            navigator.serviceWorker.register('sw.js').catch(function () {});
+        }
+    } catch (e) { /* no service worker */ }
 
     // The canvases measure text: the web fonts must be there before the first line is set.
     const fonter = Promise.all([
@@ -117,6 +120,14 @@
             }).catch(feil);
         },
         onAbort: feil,
+        // What is kept between visits; a browser that keeps nothing (private browsing: every
+        // use of localStorage throws) gives nothing back and keeps nothing, silently.
+        hent: function (nokkel) {
+            try { return localStorage.getItem(nokkel); } catch (e) { return null; }
+        },
+        behold: function (nokkel, verdi) {
+            try { localStorage.setItem(nokkel, verdi); } catch (e) { /* not kept */ }
+        },
     };
     const skript = document.createElement('script');
     skript.src = 'balvo.js';
