@@ -4,6 +4,21 @@
 (function () {
     'use strict';
 
+    // The page's own texts in the language the program will speak: the one chosen before, or
+    // the browser's (the build wrote their translations beside them).
+    (function () {
+        let valgt = null;
+        try { valgt = localStorage.getItem('balvo.spraak'); } catch (e) { /* none kept */ }
+        const lokale = valgt || (navigator.languages && navigator.languages[0]) ||
+                       navigator.language || '';
+        const sprak = lokale.split(/[_\-.@]/)[0].toLowerCase();
+        if (sprak !== 'nn' && sprak !== 'en') return;
+        document.documentElement.lang = sprak;
+        document.querySelectorAll('[data-tekst]').forEach(function (e) {
+            if (e.dataset[sprak]) e.textContent = e.dataset[sprak];
+        });
+    })();
+
     if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
         document.getElementById('ingenwasm').hidden = false;
         return;
