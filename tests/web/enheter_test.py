@@ -102,11 +102,11 @@ document.addEventListener('balvo-klar', () => document.getElementById('nyoppgave
 }"""
 # The targets: the first line within 200 ms (the median of five fresh browsers) and no task
 # longer than 50 ms after it. Timed on a quiet machine (BALVO_FART=1, scripts/fart.sh); in the
-# test command, run beside other builds on shared cores, the test holds the bound that still
+# test command, run beside other builds on shared cores, the test holds a bound that still
 # tells a coach's table built on the page (450-800 ms) from the page's own work.
 MAALT = os.environ.get("BALVO_FART") == "1"
 FOERSTE_LINJE_MS = 200 if MAALT else None
-LENGSTE_OPPGAVE_MS = 50 if MAALT else 250
+LENGSTE_OPPGAVE_MS = 50 if MAALT else 300
 
 
 class Fart(unittest.TestCase):
@@ -234,6 +234,66 @@ class Blekk(motorer.Sidetest):
 
 class BlekkTetthet2(Blekk):
     TETTHET = 2
+
+
+class Fingre(motorer.Sidetest):
+    """On a tablet (1024 x 768, ratio 2): a tap is a click, pressing long selects nothing, the
+    menus are a finger high on a touch screen, and a zoom larger than the screen scrolls."""
+
+    TETTHET = 2
+    BREDDE, HOEYDE = 1024, 768
+
+    def test_kontrollene_er_for_fingre(self):
+        # Every control, but the own-equation boxes, whose text the pupil may select.
+        feil = self.d.execute_script(
+            "return [...document.querySelectorAll('button, input, label, canvas')]"
+            ".map(e => [e.id || e.className, getComputedStyle(e)])"
+            ".filter(([n, s]) => s.touchAction !== 'manipulation' ||"
+            "  ((s.userSelect || s.webkitUserSelect) !== 'none' && !n.startsWith('koeff_')))"
+            ".map(([n]) => n)")
+        self.assertEqual(feil, [])
+
+    def test_trykk_med_fingeren(self):
+        if self.motor != "chromium":
+            self.skipTest("touch is emulated by Chromium only")
+        self.d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                               {"enabled": True, "maxTouchPoints": 5})
+        self.d.execute_cdp_cmd("Emulation.setEmitTouchEventsForMouse", {"enabled": True})
+        self.last(tom=True)
+        self.assertTrue(self.d.execute_script("return matchMedia('(pointer: coarse)').matches"))
+
+        def trykk(id):
+            x, y = self.d.execute_script(
+                "const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                "return [r.left + r.width / 2, r.top + r.height / 2]", id)
+            for art in ("touchStart", "touchEnd"):
+                self.d.execute_cdp_cmd("Input.dispatchTouchEvent", {
+                    "type": art, "touchPoints": [] if art == "touchEnd" else [{"x": x, "y": y}]})
+            self.rolig()
+
+        trykk("nyoppgave")
+        self.vent(lambda: len(self.linjer()) == 1)
+        trykk("opr_0")
+        self.assertIn("siffer_1", self.brukbare())
+        # The menus and their items are at least 44 CSS pixels high.
+        trykk("Meny")
+        hoeyder = self.d.execute_script(
+            "return [...document.querySelectorAll('.menyknapp, #Meny + .menyliste .menypunkt')]"
+            ".map(e => e.getBoundingClientRect().height)")
+        self.assertGreater(len(hoeyder), 5)
+        self.assertGreaterEqual(min(hoeyder), 44)
+
+    def test_stor_zoom_ruller(self):
+        self.meny("Vis", "2")
+        self.assertGreater(self.d.execute_script(
+            "return document.scrollingElement.scrollHeight"), self.HOEYDE)
+        # The perform key, below the screen's edge, is reached by scrolling.
+        self.egen("0", "2", "0", "0", "0", "4")
+        self.d.execute_script("document.getElementById('opr_3').scrollIntoView()")
+        self.klikk("opr_3", "siffer_2")
+        self.d.execute_script("document.getElementById('Utfoer').scrollIntoView()")
+        self.klikk("Utfoer")
+        self.assertEqual(self.linjer()[-1], "x = 2")
 
 
 if __name__ == "__main__":
