@@ -46,6 +46,26 @@ def png_stoerrelse(png):
     return int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big")
 
 
+class Ikon(unittest.TestCase):
+    def test_ikonet_fyller_ruten(self):
+        """Every icon the manifest names is the size it says, and its picture reaches nearly
+        from edge to edge (not a small picture in a corner)."""
+        import json
+        with open(os.path.join(motorer.MAPPE, "manifest.webmanifest"), encoding="utf-8") as f:
+            ikoner = json.load(f)["icons"]
+        self.assertGreaterEqual(len(ikoner), 2)
+        for ikon in ikoner:
+            with self.subTest(ikon["src"]):
+                bilde = Image.open(os.path.join(motorer.MAPPE, ikon["src"])).convert("L")
+                b, h = bilde.size
+                self.assertEqual("%dx%d" % (b, h), ikon["sizes"])
+                venstre, topp, hoeyre, bunn = Image.eval(bilde, lambda v: 255 - v).getbbox()
+                self.assertGreaterEqual((hoeyre - venstre) / b, 0.85)
+                self.assertGreaterEqual((bunn - topp) / h, 0.75)
+                # Centred: the margins left and right differ by at most a pixel or two.
+                self.assertLessEqual(abs(venstre - (b - hoeyre)), 2)
+
+
 class Enheter(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
