@@ -571,8 +571,9 @@ void NettVindu::lagrebilde() {
     const double hoeyde = topphoeyde + radsteg * linjer + 8;
     val bilde = dom::lag("canvas", val::undefined());
     Kontekst2d lerret(bilde);
+    // Off the page: no box to size (0).
     lerret.stoerrelse(static_cast<int>(std::ceil(bredde * tetthet)),
-                      static_cast<int>(std::ceil(hoeyde * tetthet)));
+                      static_cast<int>(std::ceil(hoeyde * tetthet)), 0);
     lerret.fyll(0, 0, bredde * tetthet, hoeyde * tetthet, "#ffffff");
     const std::string stor = Lerretsflate::css("Arial", 18 * tetthet, false);
     const std::string liten = Lerretsflate::css("Arial", 10 * tetthet, false);

@@ -12,7 +12,6 @@ Each test runs in every engine of MOTORER; a driver is made by its function.
 import base64
 import os
 import re
-import shutil
 import struct
 import subprocess
 import sys
@@ -25,13 +24,14 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import motorer  # noqa: E402
 import nettleser_test  # noqa: E402
 
 ROT = nettleser_test.ROT
 MAPPE = None
 MINUS = "\u2212"
-# The engines the tests run in, each a function of a profile folder that gives a driver.
-MOTORER = {"chromium": nettleser_test.nettleser}
+# The engines the tests run in (the accessibility tree and the print are Chromium's CDP).
+MOTORER = {"chromium": lambda: motorer.start("chromium", 1, 1366, 900)}
 
 
 def tabell():
@@ -55,15 +55,13 @@ class Tilgang(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.tjener = nettleser_test.Tjener(MAPPE)
-        cls.profil = tempfile.mkdtemp(prefix="balvo-tilgang-")
-        cls.d = MOTORER[cls.motor](cls.profil)
+        cls.tjener = motorer.Tjener(MAPPE)
+        cls.d = MOTORER[cls.motor]()
 
     @classmethod
     def tearDownClass(cls):
-        cls.d.quit()
+        motorer.stopp(cls.d)
         cls.tjener.stopp()
-        shutil.rmtree(cls.profil, ignore_errors=True)
 
     def setUp(self):
         self.d.get(self.tjener.adresse)
