@@ -63,4 +63,5 @@ for a in r["audits"].values():
     if a.get("score") is not None and a["score"] < 1 and a.get("scoreDisplayMode") == "binary":
         print("  not passed: " + a["title"])
 PY
+[ -n "${LIGHTHOUSE_JSON:-}" ] && cp "$ut" "$LIGHTHOUSE_JSON"
 rm -f "$ut"
