@@ -204,6 +204,12 @@ TEST(Lerretsflaten, TynnStrekBlirEnPikselOmSinMidtlinje) {
     EXPECT_EQ(c.d, 1);
     EXPECT_EQ(c.b, 24);  // its centre line, 18.375 points, is 24.5 pixels down
     EXPECT_EQ(c.a, std::round(4 * 4.0 / 3.0));
+    // A stroke at a third of a pixel to the point (the browser zoomed far out): still one
+    // whole pixel wide, on a pixel's middle.
+    flate.settskala(1.0 / 3.0);
+    flate.strek(3, 0, 3, 30);
+    EXPECT_EQ(lerret.kall.back().e, 1);
+    EXPECT_EQ(lerret.kall.back().a, 1.5);
 }
 
 TEST(Grovtabell, PakketOgPakketUtErDenSamme) {
