@@ -70,7 +70,7 @@ class Frakoblet(motorer.Sidetest):
     def test_frakoblet_og_ny_utgave(self):
         # The first visit keeps every file; the service worker then answers the page.
         self.vent(lambda: self.d.execute_script(
-            "return !!(navigator.serviceWorker && navigator.serviceWorker.controller)"), tid=20)
+            "return !!(navigator.serviceWorker && navigator.serviceWorker.controller)"), tid=30)
         gammel = self.d.execute_script("return caches.keys()")
         self.assertEqual(len(gammel), 1)
         # Offline: the page starts and works from what was kept.
@@ -93,7 +93,7 @@ class Frakoblet(motorer.Sidetest):
         self.tjener.erstatt["/index.html"] = self.tjener.erstatt["/"]
         self.last()
         self.vent(lambda: self.d.execute_script("return caches.keys()") == ["balvo-nyutgave"],
-                  tid=20)
+                  tid=30)
         self.tjener.nett = False
         self.last()
         self.assertEqual(self.d.execute_script(
