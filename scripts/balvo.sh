@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 program=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
          libgl-dev fonts-liberation)
 # The web edition: emscripten, and the desktop's pieces that draw the key faces for it.
-nett=(emscripten python3 "${program[@]}")
+nett=(emscripten python3 python3-fonttools python3-brotli "${program[@]}")
 # The browser tests: headless Chromium and WebKitGTK's MiniBrowser (on a virtual X display),
 # driven by Selenium.
 nettleser=(chromium chromium-driver python3-selenium webkit2gtk-driver libwebkit2gtk-4.1-0 xvfb

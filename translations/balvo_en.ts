@@ -765,4 +765,19 @@ is in itself an important teaching point...</translation>
         <translation>The curves are the same</translation>
     </message>
 </context>
+<context>
+    <name>Side</name>
+    <message>
+        <source>Denne nettleseren kan ikke kjøre Balvo: den mangler WebAssembly.</source>
+        <translation>This browser cannot run Balvo: it lacks WebAssembly.</translation>
+    </message>
+    <message>
+        <source>Bruk en nyere utgave av Chrome, Edge, Firefox eller Safari.</source>
+        <translation>Use a newer version of Chrome, Edge, Firefox or Safari.</translation>
+    </message>
+    <message>
+        <source>Balvo kunne ikke startes. Last inn siden på nytt.</source>
+        <translation>Balvo could not be started. Reload the page.</translation>
+    </message>
+</context>
 </TS>

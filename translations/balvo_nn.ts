@@ -766,4 +766,19 @@ viktig pedagogisk poeng...</translation>
         <translation>Kurvene er like</translation>
     </message>
 </context>
+<context>
+    <name>Side</name>
+    <message>
+        <source>Denne nettleseren kan ikke kjøre Balvo: den mangler WebAssembly.</source>
+        <translation>Denne nettlesaren kan ikkje køyre Balvo: han manglar WebAssembly.</translation>
+    </message>
+    <message>
+        <source>Bruk en nyere utgave av Chrome, Edge, Firefox eller Safari.</source>
+        <translation>Bruk ei nyare utgåve av Chrome, Edge, Firefox eller Safari.</translation>
+    </message>
+    <message>
+        <source>Balvo kunne ikke startes. Last inn siden på nytt.</source>
+        <translation>Balvo kunne ikkje startast. Last inn sida på nytt.</translation>
+    </message>
+</context>
 </TS>

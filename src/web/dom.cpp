@@ -7,6 +7,16 @@
 
 namespace balvo::nett::dom {
 
+std::string hent(const char* nokkel) {
+    // The page's own helper (oppstart.js) catches what the browser throws.
+    val v = val::module_property("hent")(val(nokkel));
+    return v.isString() ? v.as<std::string>() : std::string();
+}
+
+void behold(const char* nokkel, std::string_view verdi) {
+    val::module_property("behold")(val(nokkel), val(std::string(verdi)));
+}
+
 val dokument() {
     return val::global("document");
 }

@@ -23,6 +23,12 @@ void stil(val e, const char* egenskap, std::string_view verdi);
 void tekst(val e, std::string_view t);
 void skjul(val e, bool skjult);
 
+// What the browser keeps between visits (localStorage): the text kept under `nokkel`, empty
+// when there is none or the browser keeps nothing (private browsing throws on every use), and
+// keeping one, silently not when refused.
+std::string hent(const char* nokkel);
+void behold(const char* nokkel, std::string_view verdi);
+
 // A length of the design in the page's scale: "calc(var(--s) * 8px)".
 std::string px(double piksler);
 // A place of the design in twips as left, top, width and height in the page's scale.

@@ -25,10 +25,14 @@ public:
 
 private:
     void font(const std::string& f);
+    // The context to measure in with the font set: the canvas's own, or a shared one when the
+    // browser gave this canvas none (out of memory); undefined when there is none at all.
+    emscripten::val maal(const std::string& f);
     void farge(const char* egenskap, const std::string& f);
 
     emscripten::val lerret_;
     emscripten::val ctx_;
+    bool har_;  // the browser gave the canvas a context; without one nothing is drawn
     // What the context holds already: setting a font costs the browser a parse.
     std::string font_, fyllfarge_, strekfarge_;
 };

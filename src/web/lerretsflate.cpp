@@ -30,10 +30,19 @@ void Lerretsflate::settskala(double skala, double tetthet) {
     k_ = skala;
     // Rounded, not rounded up: a bitmap a pixel larger than its box would be scaled down by
     // the browser, and a bar one pixel high would fade or vanish.
-    const auto piksler = [this](double punkter) {
-        return std::max(1, static_cast<int>(std::lround(punkter * k_)));
-    };
-    lerret_.stoerrelse(piksler(bredde_), piksler(hoeyde_), tetthet);
+    const auto piksler = [this](double punkter) { return std::max(1.0, std::round(punkter * k_)); };
+    // A bitmap larger than browsers allocate (tablets refuse about 16 million pixels) would
+    // stay blank: it is drawn smaller instead and the browser enlarges it into its box.
+    const double flate = piksler(bredde_) * piksler(hoeyde_);
+    const double side = std::max(piksler(bredde_), piksler(hoeyde_));
+    const double mindre =
+        std::min({1.0, 0.995 * std::sqrt(stoerste_flate / flate), stoerste_side / side});
+    if (mindre < 1) {
+        k_ *= mindre;
+        tetthet *= mindre;
+    }
+    lerret_.stoerrelse(static_cast<int>(piksler(bredde_)), static_cast<int>(piksler(hoeyde_)),
+                       tetthet);
     for (const auto& op : liste()) tegn(op);
 }
 

@@ -16,6 +16,11 @@
 
 namespace balvo::nett {
 
+// The largest canvas bitmap every browser the pupils use allocates: pixels in all, and along
+// one side.
+inline constexpr double stoerste_flate = 4096.0 * 4096.0;
+inline constexpr double stoerste_side = 8192.0;
+
 // A CSS colour.
 std::string cssfarge(const Farge& farge);
 

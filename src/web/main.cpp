@@ -3,6 +3,8 @@
 // a message box are called through ccall with async, since the core waits for the answer.
 #include <emscripten.h>
 
+#include "core/coach/grovbilde.h"
+#include "web/grovtabell.h"
 #include "web/nettvindu.h"
 
 namespace {
@@ -17,6 +19,9 @@ extern "C" {
 // first measurement of a text is already right.
 EMSCRIPTEN_KEEPALIVE void balvo_start() {
     if (vindu) return;
+    // The coach's table as the build computed it: the page never builds it itself.
+    balvo::veileder::bruk_grovtabell(balvo::nett::pakk_ut_grovtabell(
+        {balvo::nett::grovtabell_par, balvo::nett::grovtabell_antall}));
     vindu = new balvo::nett::NettVindu;
     vindu->start();
 }

@@ -257,11 +257,15 @@ void NettVindu::mmPapir_Click() {
 
 void NettVindu::tegngrafen() {
     // Whole device pixels, the box exactly the bitmap (see Lerretsflate::settskala).
-    const double b = std::max(1.0, std::round(grafbredde_twips / 15.0 * skala_ * tetthet_));
-    const double h = std::max(1.0, std::round(grafhoeyde_twips / 15.0 * skala_ * tetthet_));
+    // A bitmap too large for the browser is drawn smaller and enlarged into its box.
+    const double bb = grafbredde_twips / 15.0 * skala_, hh = grafhoeyde_twips / 15.0 * skala_;
+    const double tetthet =
+        std::min({tetthet_, 0.995 * std::sqrt(stoerste_flate / (bb * hh)), stoerste_side / bb});
+    const double b = std::max(1.0, std::round(bb * tetthet));
+    const double h = std::max(1.0, std::round(hh * tetthet));
     Kontekst2d& lerret = *graflerret_.lerret;
-    lerret.stoerrelse(static_cast<int>(b), static_cast<int>(h), tetthet_);
-    Lerretsgraf flate(lerret, b, h, skala_ * tetthet_);
+    lerret.stoerrelse(static_cast<int>(b), static_cast<int>(h), tetthet);
+    Lerretsgraf flate(lerret, b, h, skala_ * tetthet);
     const Grafoppgave o = *graf_;
     tegngraf(
         flate, [&o](double x) { return sideverdi(o, x, Side::venstre); },
@@ -568,6 +572,7 @@ void NettVindu::lagrebilde() {
     const double hoeyde = topphoeyde + radsteg * linjer + 8;
     val bilde = dom::lag("canvas", val::undefined());
     Kontekst2d lerret(bilde);
+    // Off the page: no box to size (0).
     lerret.stoerrelse(static_cast<int>(std::ceil(bredde * tetthet)),
                       static_cast<int>(std::ceil(hoeyde * tetthet)), 0);
     lerret.fyll(0, 0, bredde * tetthet, hoeyde * tetthet, "#ffffff");

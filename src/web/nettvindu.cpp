@@ -39,13 +39,6 @@ val lagboks(const Kontroll& k, val forelder, Lerretsboks& boks) {
     return lerret;
 }
 
-std::string lokalt(const char* nokkel) {
-    val lager = val::global("localStorage");
-    if (lager.isUndefined() || lager.isNull()) return {};
-    val v = lager.call<val>("getItem", val(nokkel));
-    return v.isString() ? v.as<std::string>() : std::string();
-}
-
 // The language the browser asks pages for first ("nn-NO", "en-US"), empty when none.
 std::string nettleserspraak() {
     val nav = val::global("navigator");
@@ -63,13 +56,13 @@ NettVindu::NettVindu() = default;
 void NettVindu::start() {
     // Only the language and the zoom are kept between visits. The first visit follows the
     // browser's language, as the desktop's first run follows the system's.
-    const std::string valgt = lokalt("balvo.spraak");
+    const std::string valgt = dom::hent("balvo.spraak");
     katalog_ = std::make_unique<NettKatalog>(valgt.empty() ? spraak_fra_lokale(nettleserspraak())
                                                            : kjent_spraak(valgt));
     installerkatalog(katalog_.get());
     dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
     dom::dokument().set("title", std::string(programnavn));
-    if (const std::string z = lokalt("balvo.zoom"); !z.empty()) zoom_ = z;
+    if (const std::string z = dom::hent("balvo.zoom"); !z.empty()) zoom_ = z;
 
     val app = dom::finn("app");
     byggmeny(dom::lag("div", app, "menylinje"));

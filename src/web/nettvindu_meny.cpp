@@ -60,12 +60,6 @@ constexpr Zoomvalg zoomvalg[] = {
 constexpr Tekst vismeny = BALVO_TR("Nett", "Vis");
 constexpr Tekst menylinjenavn = BALVO_TR("Nett", "Menylinje");
 
-void lagre(const char* nokkel, std::string_view verdi) {
-    val lager = val::global("localStorage");
-    if (!lager.isUndefined() && !lager.isNull())
-        lager.call<void>("setItem", val(nokkel), val(std::string(verdi)));
-}
-
 Tastenavn tastenavn(std::string_view tast) {
     if (tast.size() == 1) {
         switch (std::tolower(static_cast<unsigned char>(tast[0]))) {
@@ -318,7 +312,7 @@ void NettVindu::settzoom(std::string_view zoom) {
     // A step of the menu, or a factor between 50 % and 400 % from the keyboard.
     const double faktor = std::atof(std::string(zoom).c_str());
     if (zoom == "fyll" || (faktor >= minste_zoom && faktor <= stoerste_zoom)) zoom_ = zoom;
-    lagre("balvo.zoom", zoom_);
+    dom::behold("balvo.zoom", zoom_);
     val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=zoom]"));
     for (int i = 0; i < punkter["length"].as<int>(); ++i) {
         val p = punkter[i];
@@ -332,7 +326,7 @@ void NettVindu::settspraak(std::string_view spraak) {
     auto ny = std::make_unique<NettKatalog>(spraak);
     installerkatalog(ny.get());
     katalog_ = std::move(ny);
-    lagre("balvo.spraak", katalog_->spraak());
+    dom::behold("balvo.spraak", katalog_->spraak());
     dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
     oversett();
     navngi();

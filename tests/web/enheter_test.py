@@ -7,6 +7,8 @@ a Chromebook and a tablet held across and upright. Each device gets a fresh brow
 """
 import io
 import itertools
+import os
+import time
 import unittest
 
 import numpy
@@ -44,6 +46,26 @@ def png_stoerrelse(png):
     return int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big")
 
 
+class Ikon(unittest.TestCase):
+    def test_ikonet_fyller_ruten(self):
+        """Every icon the manifest names is the size it says, and its picture reaches nearly
+        from edge to edge (not a small picture in a corner)."""
+        import json
+        with open(os.path.join(motorer.MAPPE, "manifest.webmanifest"), encoding="utf-8") as f:
+            ikoner = json.load(f)["icons"]
+        self.assertGreaterEqual(len(ikoner), 2)
+        for ikon in ikoner:
+            with self.subTest(ikon["src"]):
+                bilde = Image.open(os.path.join(motorer.MAPPE, ikon["src"])).convert("L")
+                b, h = bilde.size
+                self.assertEqual("%dx%d" % (b, h), ikon["sizes"])
+                venstre, topp, hoeyre, bunn = Image.eval(bilde, lambda v: 255 - v).getbbox()
+                self.assertGreaterEqual((hoeyre - venstre) / b, 0.85)
+                self.assertGreaterEqual((bunn - topp) / h, 0.75)
+                # Centred: the margins left and right differ by at most a pixel or two.
+                self.assertLessEqual(abs(venstre - (b - hoeyre)), 2)
+
+
 class Enheter(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -74,6 +96,66 @@ class Enheter(unittest.TestCase):
             self.assertEqual(png_stoerrelse(d.get_screenshot_as_png()),
                              (bredde * tetthet, hoeyde * tetthet))
 
+# The first drawn line and the main thread after it: "Ny oppgave" pressed as soon as the page
+# is ready; the time of the first text on the top row (from the start of navigation); then,
+# for 1.5 seconds, a chain of zero timeouts whose longest gap is the longest task that held
+# the main thread (WebKit has no long-task entries, so both engines are measured alike).
+FART = """{
+window.__fart = {};
+const f = window.__fart;
+const tekst = CanvasRenderingContext2D.prototype.fillText;
+CanvasRenderingContext2D.prototype.fillText = function (...a) {
+    if (f.linje === undefined && this.canvas.id === 'Linje_0') {
+        f.linje = performance.now();
+        let forrige = f.linje, lengst = 0;
+        const tikk = () => {
+            const naa = performance.now();
+            lengst = Math.max(lengst, naa - forrige);
+            forrige = naa;
+            if (naa - f.linje < 1500) setTimeout(tikk, 0); else f.lengst = lengst;
+        };
+        setTimeout(tikk, 0);
+    }
+    return tekst.apply(this, a);
+};
+document.addEventListener('balvo-klar', () => document.getElementById('nyoppgave').click());
+}"""
+# The targets: the first line within 200 ms (the median of five fresh browsers) and no task
+# longer than 50 ms after it. Timed on a quiet machine (BALVO_FART=1, scripts/fart.sh); in the
+# test command, run beside other builds on shared cores, the test holds a bound that still
+# tells a coach's table built on the page (450-800 ms) from the page's own work.
+MAALT = os.environ.get("BALVO_FART") == "1"
+FOERSTE_LINJE_MS = 200 if MAALT else None
+LENGSTE_OPPGAVE_MS = 50 if MAALT else 300
+
+
+class Fart(unittest.TestCase):
+    """Fast to become usable: the first drawn line soon after the page is opened, and the main
+    thread free after it (no long task that would keep a tap waiting)."""
+
+    def test_foerste_linje_og_ingen_lang_oppgave(self):
+        tjener = motorer.Tjener(motorer.MAPPE)
+        tjener.forhaand = [FART]
+        linjer, lengste = [], []
+        try:
+            for _ in range(5):
+                d = motorer.start(motorer.MOTOR, 1, 1366, 768)
+                try:
+                    d.get(tjener.adresse)
+                    motorer.vent(lambda: d.execute_script("return window.__fart.lengst") is not None)
+                    f = d.execute_script("return window.__fart")
+                    linjer.append(f["linje"])
+                    lengste.append(f["lengst"])
+                finally:
+                    motorer.stopp(d)
+        finally:
+            tjener.stopp()
+        print("\n%s: first line %s ms, longest task after it %s ms" % (
+            motorer.MOTOR, [round(t) for t in linjer], [round(t) for t in lengste]))
+        if FOERSTE_LINJE_MS:
+            self.assertLessEqual(sorted(linjer)[2], FOERSTE_LINJE_MS)
+        self.assertLessEqual(max(lengste), LENGSTE_OPPGAVE_MS)
+
 
 class Blekk(motorer.Sidetest):
     """Every sign sharp: a busy worksheet (minus, plus, ±, fraction bars, the root sign, x²,
@@ -93,7 +175,18 @@ class Blekk(motorer.Sidetest):
         self.assertEqual(self.verdier()[1], "1")  # the last line is solved: its underline
 
     def sjekk_blekk(self, navn):
-        """Fails for each bar or stroke without dark ink under it on the page."""
+        """Fails for each bar or stroke without dark ink under it on the page. The browser may
+        show a repaint a frame or two after the script has drawn it: the screenshot is taken
+        again a few times before a missing bar counts."""
+        for _ in range(4):
+            feil = self.finn_blekkfeil()
+            if not feil:
+                return
+            time.sleep(0.25)
+        self.maxDiff = None
+        self.assertEqual(feil, [], navn)
+
+    def finn_blekkfeil(self):
         opptak, bokser, tetthet = self.d.execute_script(
             "const b = {};"
             "for (const c of document.querySelectorAll('canvas[id]')) {"
@@ -140,8 +233,7 @@ class Blekk(motorer.Sidetest):
             if lyse:
                 feil.append("%s %s: %d of %d points without ink" % (o[0], o[1:], lyse,
                                                                     len(punkter)))
-        self.maxDiff = None
-        self.assertEqual(feil, [], navn)
+        return feil
 
     def test_hvert_tegn_er_skarpt(self):
         self.travel_ark()
@@ -151,6 +243,7 @@ class Blekk(motorer.Sidetest):
             with self.subTest(skala=bredde / 634):
                 self.d.execute_script("window.__blekk = []")
                 motorer.sett_stoerrelse(self.d, bredde, self.HOEYDE)
+                self.vent(lambda: self.d.execute_script("return window.__blekk.length") > 20)
                 self.rolig()
                 self.sjekk_blekk("skala %.2f" % (bredde / 634))
         with self.subTest(skala="Vis 125 %"):
@@ -161,6 +254,66 @@ class Blekk(motorer.Sidetest):
 
 class BlekkTetthet2(Blekk):
     TETTHET = 2
+
+
+class Fingre(motorer.Sidetest):
+    """On a tablet (1024 x 768, ratio 2): a tap is a click, pressing long selects nothing, the
+    menus are a finger high on a touch screen, and a zoom larger than the screen scrolls."""
+
+    TETTHET = 2
+    BREDDE, HOEYDE = 1024, 768
+
+    def test_kontrollene_er_for_fingre(self):
+        # Every control, but the own-equation boxes, whose text the pupil may select.
+        feil = self.d.execute_script(
+            "return [...document.querySelectorAll('button, input, label, canvas')]"
+            ".map(e => [e.id || e.className, getComputedStyle(e)])"
+            ".filter(([n, s]) => s.touchAction !== 'manipulation' ||"
+            "  ((s.userSelect || s.webkitUserSelect) !== 'none' && !n.startsWith('koeff_')))"
+            ".map(([n]) => n)")
+        self.assertEqual(feil, [])
+
+    def test_trykk_med_fingeren(self):
+        if self.motor != "chromium":
+            self.skipTest("touch is emulated by Chromium only")
+        self.d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                               {"enabled": True, "maxTouchPoints": 5})
+        self.d.execute_cdp_cmd("Emulation.setEmitTouchEventsForMouse", {"enabled": True})
+        self.last(tom=True)
+        self.assertTrue(self.d.execute_script("return matchMedia('(pointer: coarse)').matches"))
+
+        def trykk(id):
+            x, y = self.d.execute_script(
+                "const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                "return [r.left + r.width / 2, r.top + r.height / 2]", id)
+            for art in ("touchStart", "touchEnd"):
+                self.d.execute_cdp_cmd("Input.dispatchTouchEvent", {
+                    "type": art, "touchPoints": [] if art == "touchEnd" else [{"x": x, "y": y}]})
+            self.rolig()
+
+        trykk("nyoppgave")
+        self.vent(lambda: len(self.linjer()) == 1)
+        trykk("opr_0")
+        self.assertIn("siffer_1", self.brukbare())
+        # The menus and their items are at least 44 CSS pixels high.
+        trykk("Meny")
+        hoeyder = self.d.execute_script(
+            "return [...document.querySelectorAll('.menyknapp, #Meny + .menyliste .menypunkt')]"
+            ".map(e => e.getBoundingClientRect().height)")
+        self.assertGreater(len(hoeyder), 5)
+        self.assertGreaterEqual(min(hoeyder), 44)
+
+    def test_stor_zoom_ruller(self):
+        self.meny("Vis", "2")
+        self.assertGreater(self.d.execute_script(
+            "return document.scrollingElement.scrollHeight"), self.HOEYDE)
+        # The perform key, below the screen's edge, is reached by scrolling.
+        self.egen("0", "2", "0", "0", "0", "4")
+        self.d.execute_script("document.getElementById('opr_3').scrollIntoView()")
+        self.klikk("opr_3", "siffer_2")
+        self.d.execute_script("document.getElementById('Utfoer').scrollIntoView()")
+        self.klikk("Utfoer")
+        self.assertEqual(self.linjer()[-1], "x = 2")
 
 
 if __name__ == "__main__":

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "../../bench/travel_linje.h"
+#include "core/coach/grovbilde.h"
 #include "core/display/linjetegner.h"
 #include "opptaksflate.h"
+#include "web/grovtabell.h"
 #include "web/lerretsflate.h"
 #include "web/nettkatalog.h"
 
@@ -162,6 +164,37 @@ TEST(Lerretsflaten, BildetErBoksensStoerrelseIHelePiksler) {
 INSTANTIATE_TEST_SUITE_P(Skalaer, Lerretsflaten,
                          ::testing::Values(1.0, 2.0, 4.0 / 3.0, 8.0 / 3.0, 2.15));
 
+TEST(Lerretsflaten, ForStortBildeTegnesMindreIDenSammeBoksen) {
+    // {width, height in points, device pixels per point}: a bitmap past the browsers' limits is
+    // drawn smaller; its box on the page stays the layout's (bitmap / ratio), the drawing
+    // fills the bitmap in the same proportions.
+    const struct {
+        double bredde, hoeyde, k;
+    } tabell[] = {{305.25, 36.75, 4.0 / 3 * 4 * 3},
+                  {470, 300, 4.0 / 3 * 4 * 3},
+                  {20000, 10, 1},
+                  {3000, 3000, 2}};
+    for (const auto& r : tabell) {
+        SCOPED_TRACE(r.bredde);
+        Opptakslerret lerret;
+        Lerretsflate flate(lerret, r.bredde, r.hoeyde, balvo::svart);
+        const double tetthet = r.k / (4.0 / 3);
+        flate.settskala(r.k, tetthet);
+        const Kall c = lerret.kall.back();
+        EXPECT_LE(c.a * c.b, balvo::nett::stoerste_flate);
+        EXPECT_LE(std::max(c.a, c.b), balvo::nett::stoerste_side);
+        const bool for_stort =
+            std::round(r.bredde * r.k) * std::round(r.hoeyde * r.k) > balvo::nett::stoerste_flate ||
+            std::round(r.bredde * r.k) > balvo::nett::stoerste_side;
+        EXPECT_EQ(flate.skala() < r.k, for_stort);
+        EXPECT_NEAR(c.a / c.c, r.bredde * r.k / tetthet, 1);  // the box, in CSS pixels
+        EXPECT_NEAR(c.b / c.c, r.hoeyde * r.k / tetthet, 1);
+        EXPECT_NEAR(c.a, r.bredde * flate.skala(), 0.5);
+        flate.rektangel(0, 0, r.bredde, r.hoeyde);
+        EXPECT_NEAR(lerret.kall.back().c, c.a, 1);  // the whole box filled
+    }
+}
+
 TEST(Lerretsflaten, TynnStrekBlirEnPikselOmSinMidtlinje) {
     Opptakslerret lerret;
     Lerretsflate flate(lerret, 100, 36.75, balvo::svart);
@@ -171,6 +204,25 @@ TEST(Lerretsflaten, TynnStrekBlirEnPikselOmSinMidtlinje) {
     EXPECT_EQ(c.d, 1);
     EXPECT_EQ(c.b, 24);  // its centre line, 18.375 points, is 24.5 pixels down
     EXPECT_EQ(c.a, std::round(4 * 4.0 / 3.0));
+    // A stroke at a third of a pixel to the point (the browser zoomed far out): still one
+    // whole pixel wide, on a pixel's middle.
+    flate.settskala(1.0 / 3.0);
+    flate.strek(3, 0, 3, 30);
+    EXPECT_EQ(lerret.kall.back().e, 1);
+    EXPECT_EQ(lerret.kall.back().a, 1.5);
+}
+
+TEST(Grovtabell, PakketOgPakketUtErDenSamme) {
+    // The table the web edition gets from its build is the one the coach builds, place by
+    // place; the places with a way are few.
+    const auto tabell = balvo::veileder::bygg_grovtabell();
+    const auto par = balvo::nett::pakk_grovtabell(tabell);
+    EXPECT_LT(par.size(), tabell.size() / 100);
+    EXPECT_EQ(balvo::nett::pakk_ut_grovtabell(par), tabell);
+    // A place outside the table: not this build's table, none given.
+    const std::uint32_t fremmed[] = {
+        3u << 8 | 2, static_cast<std::uint32_t>(balvo::veileder::antall_grove) << 8};
+    EXPECT_TRUE(balvo::nett::pakk_ut_grovtabell(fremmed).empty());
 }
 
 TEST(Nettkatalog, OversetterFerdigeTekster) {

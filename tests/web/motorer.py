@@ -60,6 +60,7 @@ class Tjener:
         tjener = self
         self.forhaand = []
         self.nett = True
+        self.erstatt = {}  # path: contents sent instead of the folder's file (a new build)
 
         class Handler(http.server.SimpleHTTPRequestHandler):
             def log_message(self, *args):
@@ -73,6 +74,9 @@ class Tjener:
                 sti = self.path.split("?", 1)[0]
                 if sti == "/__forhaand.js":
                     return self.send(";\n".join(tjener.forhaand).encode(), "text/javascript")
+                if sti in tjener.erstatt:
+                    art = "text/html" if sti.endswith(("/", ".html")) else "text/javascript"
+                    return self.send(tjener.erstatt[sti], art)
                 if sti in ("/", "/index.html"):
                     with open(os.path.join(mappe, "index.html"), "rb") as f:
                         side = f.read()

@@ -329,10 +329,20 @@ class Nettleser(motorer.Sidetest):
             "return document.querySelectorAll('#utskrift img.merke').length"), 1)
 
     def test_uten_webassembly(self):
-        self.tjener.forhaand.append("delete window.WebAssembly")
-        self.d.get(self.tjener.adresse)
-        self.vent(lambda: self.e("ingenwasm").is_displayed())
-        self.assertIn("WebAssembly", self.e("ingenwasm").text)
+        """The message in the browser's language, from the translation files."""
+        tabell = oversettelser()
+        kilde = ("Side", "Denne nettleseren kan ikke kjøre Balvo: den mangler WebAssembly.")
+        for sprak, ventet in (("nb-NO", kilde[1]), ("nn-NO", tabell["nn"][kilde]),
+                              ("en-GB", tabell["en"][kilde])):
+            with self.subTest(sprak):
+                self.tjener.forhaand = [
+                    "delete window.WebAssembly",
+                    "Object.defineProperty(navigator, 'languages', {get: () => ['%s']})" % sprak]
+                self.d.get(self.tjener.adresse)
+                self.vent(lambda: self.e("ingenwasm").is_displayed())
+                self.assertIn(ventet, self.e("ingenwasm").text)
+                self.assertEqual(self.d.execute_script("return document.documentElement.lang"),
+                                 sprak[:2])
 
 
 if __name__ == "__main__":

@@ -324,8 +324,27 @@ Grov grovbilde(const Tilstand& s, Mengdesvar mengde) {
     return g;
 }
 
+namespace {
+
+std::vector<std::uint8_t>& tabellen() {
+    static std::vector<std::uint8_t> tabell;
+    return tabell;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> bygg_grovtabell() {
+    return byggtabell();
+}
+
+void bruk_grovtabell(std::vector<std::uint8_t> tabell) {
+    if (tabell.size() == static_cast<std::size_t>(antall_grove) && tabellen().empty())
+        tabellen() = std::move(tabell);
+}
+
 int grov_avstand(const Grov& g) {
-    static const std::vector<std::uint8_t> tabell = byggtabell();
+    auto& tabell = tabellen();
+    if (tabell.empty()) tabell = byggtabell();
     if (!g.gyldig()) return 0;  // cannot happen for a real line; 0 never cuts a way off
     return tabell[static_cast<std::size_t>(g.indeks())];
 }

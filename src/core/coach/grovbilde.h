@@ -10,6 +10,7 @@
 // the coach takes moves the coarse picture along one of the moves counted there (which are
 // more than the real ones), so the distance there is never more than the real one.
 #include <cstdint>
+#include <vector>
 
 #include "core/coach/tilstand.h"
 
@@ -50,6 +51,13 @@ Grov fra_indeks(int indeks);
 Grov grovbilde(const Tilstand& linje, Mengdesvar mengde);
 // The distance in the coarse picture to a solved line.
 int grov_avstand(const Grov& g);
+
+// The table of those distances, indexed by Grov::indeks (ingen_vei where there is none). It is
+// built on first use; a build may instead compute it beforehand and hand it over before the
+// first question (the web edition does, so that the page never waits for it). A table of the
+// wrong size, or one given after the table is in use, is ignored.
+std::vector<std::uint8_t> bygg_grovtabell();
+void bruk_grovtabell(std::vector<std::uint8_t> tabell);
 
 }  // namespace veileder
 }  // namespace balvo

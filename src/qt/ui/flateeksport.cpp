@@ -46,14 +46,17 @@ bool flate(const QDir& mappe, balvo::Tasteflate f, int siffer, const QString& na
     return ok;
 }
 
-// The program's picture centred on a square, for the app's icon.
+// The program's picture filling a square (a small margin left), for the app's icon. The
+// picture is drawn at the icon's own pixels, not enlarged.
 bool appikon(const QDir& mappe, int side) {
     QImage bilde(side, side, QImage::Format_ARGB32_Premultiplied);
     bilde.fill(Qt::white);
-    const qreal skala = side * 0.8 / balvo::ikonstoerrelse.width();
+    const qreal skala = side * 0.92 / balvo::ikonstoerrelse.width();
     const QPixmap ikon = balvo::balvobilde(skala);
+    const QSizeF maal = QSizeF(balvo::ikonstoerrelse) * skala;
     QPainter maler(&bilde);
-    maler.drawPixmap(QPointF((side - ikon.width()) / 2.0, (side - ikon.height()) / 2.0), ikon);
+    maler.drawPixmap(QRectF(QPointF((side - maal.width()) / 2, (side - maal.height()) / 2), maal),
+                     ikon, QRectF(ikon.rect()));
     maler.end();
     return lagre(bilde, mappe, QStringLiteral("app_%1.png").arg(side));
 }

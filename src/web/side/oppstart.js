@@ -4,13 +4,31 @@
 (function () {
     'use strict';
 
+    // The page's own texts in the language the program will speak: the one chosen before, or
+    // the browser's (the build wrote their translations beside them).
+    (function () {
+        let valgt = null;
+        try { valgt = localStorage.getItem('balvo.spraak'); } catch (e) { /* none kept */ }
+        const lokale = valgt || (navigator.languages && navigator.languages[0]) ||
+                       navigator.language || '';
+        const sprak = lokale.split(/[_\-.@]/)[0].toLowerCase();
+        if (sprak !== 'nn' && sprak !== 'en') return;
+        document.documentElement.lang = sprak;
+        document.querySelectorAll('[data-tekst]').forEach(function (e) {
+            if (e.dataset[sprak]) e.textContent = e.dataset[sprak];
+        });
+    })();
+
     if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
         document.getElementById('ingenwasm').hidden = false;
         return;
     }
-    if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-        navigator.serviceWorker.register('sw.js').catch(function () {});
-    }
+    // Offline after the first visit where the browser allows it; without, the page works on.
+    try {
+        if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+            navigator.serviceWorker.register('sw.js').catch(function () {});
+        }
+    } catch (e) { /* no service worker */ }
 
     // The canvases measure text: the web fonts must be there before the first line is set.
     const fonter = Promise.all([
@@ -255,6 +273,14 @@
             }).catch(feil);
         },
         onAbort: feil,
+        // What is kept between visits; a browser that keeps nothing (private browsing: every
+        // use of localStorage throws) gives nothing back and keeps nothing, silently.
+        hent: function (nokkel) {
+            try { return localStorage.getItem(nokkel); } catch (e) { return null; }
+        },
+        behold: function (nokkel, verdi) {
+            try { localStorage.setItem(nokkel, verdi); } catch (e) { /* not kept */ }
+        },
     };
     const skript = document.createElement('script');
     skript.src = 'balvo.js';
