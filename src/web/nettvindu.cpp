@@ -85,6 +85,7 @@ void NettVindu::start() {
 
     tilpass();
     arket_.Form_Load();
+    if (lokalt("balvo.avstand") == "1") settavstand(true);
 }
 
 void NettVindu::sett(val e, const Tekst& t, const char* attributt) {
@@ -129,6 +130,8 @@ void NettVindu::byggkontroller(val flate) {
                 if (k.navn == "Loeste") loeste_ = e;
                 if (k.navn == "Steg") steg_ = e;
                 if (k.navn == "Proeve") proeve_ = e;
+                if (k.navn == "Avstand") avstand_ = e;
+                if (k.navn == "Label6") avstandledd_ = e;
                 if (k.ombryt) dom::stil(e, "white-space", "normal");
                 break;
             case Kontrollart::ramme: {
@@ -206,6 +209,8 @@ void NettVindu::byggkontroller(val flate) {
     dom::stil(merke_, "width", dom::px(merkemaal.bredde));
     dom::stil(merke_, "height", dom::px(merkemaal.hoeyde));
     dom::skjul(merke_, true);
+    dom::skjul(avstand_, true);
+    dom::skjul(avstandledd_, true);
 }
 
 void NettVindu::tilpass() {
@@ -303,16 +308,28 @@ void NettVindu::skjulmerke() {
     dom::skjul(merke_, true);
 }
 
+namespace {
+
+// A text too long for its lines is written a little smaller rather than run over.
+void tilpass_skrift(val e, double punkter) {
+    const Skrift design{Skriftfamilie::arial, punkter, false};
+    dom::skrift(e, design);
+    for (double p = design.punkter - 0.5;
+         p >= 8 && e["scrollHeight"].as<int>() > e["clientHeight"].as<int>(); p -= 0.5)
+        dom::skrift(e, {design.familie, p, false});
+}
+
+}  // namespace
+
 void NettVindu::visvurdering(std::string_view steg, std::string_view proeve) {
     dom::tekst(steg_, steg);
     dom::tekst(proeve_, proeve);
-    // A verdict too long for its lines is written a little smaller rather than run over.
-    const Skrift design{Skriftfamilie::arial, 12, false};
-    dom::skrift(proeve_, design);
-    for (double punkter = design.punkter - 0.5;
-         punkter >= 8 && proeve_["scrollHeight"].as<int>() > proeve_["clientHeight"].as<int>();
-         punkter -= 0.5)
-        dom::skrift(proeve_, {design.familie, punkter, false});
+    tilpass_skrift(proeve_, 12);
+}
+
+void NettVindu::visavstand(std::string_view tekst) {
+    dom::tekst(avstand_, tekst);
+    tilpass_skrift(avstand_, 9.75);
 }
 
 bool NettVindu::etterarbeid_venter() const {

@@ -61,7 +61,10 @@ void Arket::ryddopp() {
     tips_brukt_ = forslag_brukt_ = angret_ = 0;
     tips_nivaa_ = {};
     ikke_naermere_ = ikke_naermere_paa_rad_ = gjentatte_ = 0;
-    if (!avstandsdeler_.empty()) visavstand({});
+    if (stegvurdering_) {
+        stegvurdering_.reset();
+        visavstand();
+    }
     settmodus(Modus::ryddopp);
     for (int k = 0; k < 5; ++k) {
         visning_.toemrad(k);

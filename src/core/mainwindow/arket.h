@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/algebra/linje.h"
+#include "core/coach/avstand.h"
 #include "core/coach/veileder.h"
 #include "core/mainwindow/oektlogg.h"
 #include "core/mainwindow/skall.h"
@@ -158,7 +159,7 @@ private:
     Veiledning veiled_linje(int n);  // the coach's answer for line n, kept for the next step
     // After "Utfør" wrote line n from line `foer`: the repeated line, and the row "Avstand:".
     void vurder_steg(const Tilstand& foer, int n);
-    void visavstand(std::vector<std::string> deler);
+    void visavstand();  // the row "Avstand:" from the last step's verdict, in today's language
 
     // What the rows "Steg:" and "Prøve:" say, kept until the next solved line.
     struct Vurdering {
@@ -198,6 +199,8 @@ private:
     std::array<int, 3> tips_nivaa_{};
     bool avstand_ = false;
     std::vector<std::string> avstandsdeler_;
+    std::optional<Stegvurdering> stegvurdering_;  // the last step's, while the row speaks of it
+    bool tilby_tips_ = false;
     int ikke_naermere_ = 0;
     int ikke_naermere_paa_rad_ = 0;
     int gjentatte_ = 0;

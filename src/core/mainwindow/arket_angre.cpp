@@ -55,7 +55,10 @@ void Arket::angre() {
     visning_.sett(ark_, angre_.empty() ? start_ : angre_.back().naadd);
     // The row "Avstand:" spoke of the line taken back.
     ikke_naermere_paa_rad_ = 0;
-    if (!avstandsdeler_.empty()) visavstand({});
+    if (stegvurdering_) {
+        stegvurdering_.reset();
+        visavstand();
+    }
     // The keys as after the line was reached; an exercise still scores only once.
     setttaster(Modus::utfoert);
 }

@@ -53,11 +53,13 @@ void Arket::Tips_Click() {
 void Arket::settavstand(bool paa) {
     avstand_ = paa;
     ikke_naermere_paa_rad_ = 0;
-    visavstand({});
+    stegvurdering_.reset();
+    visavstand();
 }
 
-void Arket::visavstand(std::vector<std::string> deler) {
-    avstandsdeler_ = std::move(deler);
+void Arket::visavstand() {
+    avstandsdeler_ = stegvurdering_ ? balvo::avstandsdeler(*stegvurdering_, tilby_tips_)
+                                    : std::vector<std::string>{};
     skall_.visavstand(radtekst(avstandsdeler_));
 }
 
@@ -82,8 +84,9 @@ void Arket::vurder_steg(const Tilstand& foer, int n) {
     }
     // Offered, never forced: after two steps in a row that brought the pupil no closer, or a
     // line the worksheet had already.
-    const bool tilby = !v.loest() && (ikke_naermere_paa_rad_ >= 2 || gjentatt >= 0);
-    visavstand(balvo::avstandsdeler(v, tilby));
+    tilby_tips_ = !v.loest() && (ikke_naermere_paa_rad_ >= 2 || gjentatt >= 0);
+    stegvurdering_ = std::move(v);
+    visavstand();
 }
 
 void Arket::Loesningsforslag_Click() {
@@ -119,6 +122,7 @@ void Arket::visvurdering() {
 void Arket::tegnpaanytt() {
     visning_.tegnpaanytt(ark_);
     visvurdering();
+    if (avstand_) visavstand();
 }
 
 }  // namespace balvo

@@ -93,6 +93,8 @@ std::string Opplesning::beskrivelse(int n) const {
     if (arket_.bygger_operand()) return tr(nestesteg, {operandtekst(inntasting(ark))});
     if (stroeket_) return tr(stroeket_ut);
     if (loest(ark, n)) return etikettnavn(poengtekst, std::to_string(arket_.poeng()));
+    // The row "Avstand:", while it is on, heard right after the new line.
+    if (arket_.avstand()) return setning(arket_.avstandsdeler());
     return {};
 }
 

@@ -25,6 +25,7 @@ namespace {
 
 constexpr char zoomnokkel[] = "zoom";
 constexpr char fyllnokkel[] = "fyll";
+constexpr char avstandnokkel[] = "avstand";
 
 std::unique_ptr<QSettings> innstillinger() {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
@@ -40,7 +41,13 @@ void husk_zoom(ArketVindu& vindu) {
         const double zoom = lagret->value(QLatin1String(zoomnokkel), 1.0).toDouble(&tall);
         vindu.settzoom(tall ? zoom : 1.0);
         vindu.settfyll(lagret->value(QLatin1String(fyllnokkel), false).toBool());
+        vindu.settavstand(lagret->value(QLatin1String(avstandnokkel), false).toBool());
     }
+    QObject::connect(&vindu, &ArketVindu::avstandValgt, &vindu, [](bool paa) {
+        const auto lagret = innstillinger();
+        lagret->setValue(QLatin1String(avstandnokkel), paa);
+        lagret->sync();
+    });
     QObject::connect(&vindu, &ArketVindu::zoomValgt, &vindu, [](double zoom, bool fyll) {
         const auto lagret = innstillinger();
         lagret->setValue(QLatin1String(zoomnokkel), zoom);
