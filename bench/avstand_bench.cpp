@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The row "Avstand:" asks the coach after every step. 1,000 generated exercises at each of the
 // six levels, drawn with a fixed seed, are each worked by a random pupil for up to 8 steps
 // (any step the keypad leaves usable, as the coach would try it); after each step the question

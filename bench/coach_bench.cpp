@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coach's question "the shortest way from line 0" for 1,000 generated exercises at each
 // of the six levels, drawn with a fixed seed: every question is timed on its own, and the
 // counters give the median and the worst time, how many questions ran past the budget (the
@@ -102,7 +103,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     const auto start = Klokke::now();
-    balvo::forbered_veileder();
+    balvo::forberedveileder();
     std::printf("coach: lower-bound table built in %.1f ms\n",
                 std::chrono::duration<double, std::milli>(Klokke::now() - start).count());
     benchmark::RunSpecifiedBenchmarks();

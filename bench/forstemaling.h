@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ends the program once a window has been painted for the first time: the moment start-up
 // is over for the pupil. Shared by the start-up program and its bare-window floor.

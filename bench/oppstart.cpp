@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the program as the pupil sees it: the application, the translations of Qt's
 // own dialogs and the main window shown maximized; ends after the window's first paint.
 #include <QApplication>
@@ -8,11 +9,11 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    balvo::forbered_programmet();
+    balvo::forberedprogrammet();
     balvo::ArketVindu vindu;
     Forstemaling vakt;
     vindu.installEventFilter(&vakt);
-    balvo::husk_zoom(vindu);
-    balvo::vis_maksimert(vindu);
+    balvo::huskzoom(vindu);
+    balvo::vismaksimert(vindu);
     return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one step of the engine: regnut writes the next line and forkort reduces it,
 // for each of the eight operations, on exercise-sized numbers and on numbers near 2^53.
 // The sweep at the end shows that reducing grows with the digits of a denominator, not with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typesetting one busy worksheet line: fractions, x², a radical on the left and a ± radical
 // on the right. On the recording surface this is the typesetter's own cost; on a drawing
 // box it adds measuring text and painting each piece into the box's retained image.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: a bare Qt program showing an empty main window maximized, ended
 // after its first paint exactly as the program's start-up measurement is. With "--tekst" the
 // window shows one line of text, which is what it costs Qt to bring up its fonts at all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The busy line the typesetting benchmarks draw: fractions, x², radicals on both sides, ±.
 #include "core/model/ark.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole "Utfør" click on the main window, offscreen: the click on the real key, the next
 // line computed, rows 1..4 and the operand fields typeset again, and all five rows and five
 // operand fields repainted. Beside it the floor: a bare repaint of the same ten boxes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom of the main window as the pupil meets it: from 100 % to 200 % and back, each
 // with every control placed, every font set, the rows and operand fields typeset again and
 // the whole window painted; and the whole window painted at 400 %. The window is as large as

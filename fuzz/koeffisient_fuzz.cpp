@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The own-equation boxes under a fuzzer: any text is read without a crash, a text is accepted
 // exactly when a strict reading of it is a whole number or a fraction within 32 bits, an
 // accepted value reads back the same when written out again, and `egne` on six texts takes
@@ -75,7 +76,7 @@ bool gyldig_utf8(std::string_view s) {
 }
 
 void en_boks(std::string_view tekst, int boks) {
-    const auto svar = balvo::les_koeffisient(tekst, boks);
+    const auto svar = balvo::leskoeffisient(tekst, boks);
     const auto fasit = streng(tekst);
     if (svar.ok != fasit.has_value()) feil(svar.ok ? "accepted a wrong text" : "refused", tekst);
     if (!svar.ok) {

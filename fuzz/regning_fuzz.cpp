@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic under a fuzzer: bytes make a worksheet line and an operation record, then
 // regnut and forkort compute the next line and the renderer draws both. Any line, however
 // wild, gives no crash and no undefined behaviour; a line of the kind the program itself makes

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing the program with its menu entry and icon, and the Debian package (cpack -G DEB).
 if(NOT BALVO_QT)
   return()

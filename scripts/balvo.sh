@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up for a Debian 12 machine: installs what is missing, builds, then either starts the
 # program ("run"), serves the web edition on http://localhost:8000 ("web") or runs every test
 # ("test").
@@ -11,8 +12,10 @@ program=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tra
          libgl-dev fonts-liberation)
 # The web edition: emscripten, and the desktop's pieces that draw the key faces for it.
 nett=(emscripten python3 "${program[@]}")
-# The browser test: headless Chromium driven by Selenium.
-nettleser=(chromium chromium-driver python3-selenium)
+# The browser tests: headless Chromium and WebKitGTK's MiniBrowser (on a virtual X display),
+# driven by Selenium.
+nettleser=(chromium chromium-driver python3-selenium webkit2gtk-driver libwebkit2gtk-4.1-0 xvfb
+           python3-pil python3-numpy)
 jobber=$(nproc)
 
 # The web edition into build-web/nett (the preset points emscripten's tools at Debian's node
@@ -56,7 +59,7 @@ test)
     cmake --build --preset asan -j"$jobber"
     ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         ctest --test-dir build-asan --output-on-failure -j"$jobber" 2>&1 | tee -a "$logg"
-    # The web edition, in headless Chromium.
+    # The web edition, in Chromium and in WebKit.
     bygg_nett
     ctest --test-dir build-web --output-on-failure 2>&1 | tee -a "$logg"
     antall=$(grep -oE 'tests failed out of [0-9]+' "$logg" | awk '{s += $NF} END {print s + 0}')

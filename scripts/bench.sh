@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Performance of Balvo against its floors: the engine per operation, typesetting a line, a
 # whole "Utfør" click with repaint, the zoom (100 % to 200 % and back, a repaint at 400 %)
 # against one frame at 60 Hz, and start-up time and peak memory against a bare Qt window with

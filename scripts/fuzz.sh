@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the own-equation boxes and the arithmetic with libFuzzer, under AddressSanitizer and
 # UndefinedBehaviorSanitizer (Debian's clang). Usage: scripts/fuzz.sh [seconds per target]
 # (600 when not given). The corpus grows in build-fuzz/korpus/<target>; a finding is saved as

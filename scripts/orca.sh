@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Hear Balvo as a blind pupil does. Starts a virtual screen (Xvfb), the accessibility bus, the
 # screen reader Orca with its speech off and its debug log on, and the program; plays a session
 # of keys (xdotool key names) one by one; and prints what Orca said, one line each.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the set-up scripts: installs those of the given Debian packages that are missing.
 installer_mangler() {
     local mangler=() p sudo=""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
 #include "qt/mainwindow/arketvindu.h"
@@ -5,9 +6,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    balvo::forbered_programmet();
+    balvo::forberedprogrammet();
     balvo::ArketVindu vindu;
-    balvo::husk_zoom(vindu);
-    balvo::vis_maksimert(vindu);
+    balvo::huskzoom(vindu);
+    balvo::vismaksimert(vindu);
     return QApplication::exec();
 }

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The house rules that the compiler does not check: the core includes nothing of Qt or of the
 # shells, and no folder of the core includes a folder that includes it back.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built program into a temporary root and checks the program, its menu entry and
 # its icon are there; then, where cpack and dpkg-deb exist, builds the Debian package and
 # checks that it unpacks to the same files and declares its dependencies.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every text of the catalogue has a finished translation in both translation files.
 
     oversettelser.py LUPDATE LRELEASE SOURCE_ROOT
@@ -39,8 +40,8 @@ def feil_i(sti):
 
 
 def qt_tr(rot):
-    """Qt's tr("...") in the sources: lupdate here reads BALVO_TR only (the core's tr() shares
-    the name), so such a text would never reach the translation files."""
+    """Qt's tr("...") in the sources: every text is named by BALVO_TR, so that the core and both
+    shells share one catalogue; Qt's tr() would file it under a class of its own."""
     for mappe, _, filer in os.walk(os.path.join(rot, "src")):
         for f in filer:
             if f.endswith((".cpp", ".h")):
@@ -60,7 +61,7 @@ def main(lupdate, lrelease, rot):
             if ET.parse(kopi).getroot().get("language") != sprak:
                 feil.append("%s: the language is not %s" % (fil, sprak))
             subprocess.run([lupdate, "-silent", "-tr-function-alias",
-                            "QT_TRANSLATE_NOOP+=BALVO_TR,tr=trUtf8", "-locations", "none",
+                            "QT_TRANSLATE_NOOP+=BALVO_TR", "-locations", "none",
                             "-no-obsolete"]
                            + [os.path.join(rot, "src", d) for d in ("core", "qt", "web")]
                            + ["-ts", kopi], check=True)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small helpers for building the page from C++: elements, attributes, styles, and places and
 // fonts of the design in the page's scale (the CSS variable --s, set from the window's size).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A canvas's 2D context as the drawing surfaces' Lerret.
 #include <emscripten/val.h>
@@ -10,7 +11,7 @@ class Kontekst2d final : public Lerret {
 public:
     explicit Kontekst2d(emscripten::val lerret);
 
-    void stoerrelse(int bredde, int hoeyde) override;
+    void stoerrelse(int bredde, int hoeyde, double tetthet) override;
     void toem() override;
     double bredde(const std::string& font, std::string_view tekst) override;
     double stigning(const std::string& font) override;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the service worker: every file of the folder NETT to keep, and a version made from
 # their contents, so that a changed file reaches the browsers that have the program installed.
 file(GLOB_RECURSE filer RELATIVE ${NETT} ${NETT}/*)

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Exports the translations of Qt Linguist files (.ts) as a C++ table for the web edition.
 
     lagtekster.py OUT.cpp [FILE.ts ...]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The typesetters' drawing surface over a browser canvas. The core draws in points, text by
 // the top-left corner of its cell; this surface keeps every operation in a display list and
@@ -31,8 +32,11 @@ public:
     Lerretsflate(Lerret& lerret, double bredde, double hoeyde, Farge forgrunn);
 
     // Device pixels per point: 4/3 × the page's scale × the screen's pixel ratio. Resizes the
-    // backing store and repaints the display list.
-    void settskala(double skala);
+    // backing store to the box's size in whole device pixels and repaints the display list.
+    // With `tetthet`, the screen's pixel ratio, the canvas's box is made exactly that many
+    // device pixels (within half a pixel of the layout's box), so the browser never scales the
+    // picture; without it the page sizes the box (the print).
+    void settskala(double skala, double tetthet = 0);
     double skala() const { return k_; }
     double bredde() const { return bredde_; }
 
@@ -43,6 +47,8 @@ public:
     void settkursiv(bool kursiv) override { kursiv_ = kursiv; }
     double tekstbredde(std::string_view tekst) const override;
     void skriv(double x, double y, std::string_view tekst) override;
+    // One pixel at 96 dpi scaled with the page, rounded to whole device pixels (at least one)
+    // and laid on them, so that a vertical or level stroke is solid, never a grey blur.
     void strek(double x1, double y1, double x2, double y2) override;
     // Drawn on whole device pixels; a bar thinner than a pixel is widened about its centre
     // line to one pixel, so that it shows as one solid line at every density.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web edition's entry points, called from the page (oppstart.js). Handlers that may show
 // a message box are called through ccall with async, since the core waits for the answer.
 #include <emscripten.h>
@@ -37,7 +38,7 @@ EMSCRIPTEN_KEEPALIVE void balvo_tilpass() {
 }
 
 EMSCRIPTEN_KEEPALIVE void balvo_utskrift() {
-    if (vindu) vindu->forbered_utskrift();
+    if (vindu) vindu->forberedutskrift();
 }
 
 EMSCRIPTEN_KEEPALIVE int balvo_etterarbeid_venter() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message boxes, the own-equation window, the graph window, the About box and the print.
 #include <emscripten.h>
 
@@ -210,7 +211,7 @@ void NettVindu::egen_OK_Click() {
     const Egnesvar svar = arket_.egne(tekster);
     if (!svar.ok) {
         // The refused box is chosen again, the worksheet untouched.
-        melding(tr(tittel_paatale), svar.melding);
+        melding(oversettelse(tittel_paatale), svar.melding);
         val boks = dom::finn(("koeff_" + std::to_string(svar.boks)).c_str());
         boks.call<void>("focus");
         boks.call<void>("select");
@@ -233,7 +234,7 @@ void NettVindu::bygggraf() {
 
 void NettVindu::mmPapir_Click() {
     if (venstreledd(arket_.ark(), 0) == 0 && hoeyreledd(arket_.ark(), 0) == 0) {
-        melding("", tr(ingen_likning));
+        melding("", oversettelse(ingen_likning));
         return;
     }
     val vindu = dom::finn("mmArk");
@@ -246,10 +247,11 @@ void NettVindu::mmPapir_Click() {
 }
 
 void NettVindu::tegngrafen() {
-    const double b = std::ceil(grafbredde_twips / 15.0 * skala_ * tetthet_);
-    const double h = std::ceil(grafhoeyde_twips / 15.0 * skala_ * tetthet_);
+    // Whole device pixels, the box exactly the bitmap (see Lerretsflate::settskala).
+    const double b = std::max(1.0, std::round(grafbredde_twips / 15.0 * skala_ * tetthet_));
+    const double h = std::max(1.0, std::round(grafhoeyde_twips / 15.0 * skala_ * tetthet_));
     Kontekst2d& lerret = *graflerret_.lerret;
-    lerret.stoerrelse(static_cast<int>(b), static_cast<int>(h));
+    lerret.stoerrelse(static_cast<int>(b), static_cast<int>(h), tetthet_);
     Lerretsgraf flate(lerret, b, h, skala_ * tetthet_);
     const Grafoppgave o = *graf_;
     tegngraf(
@@ -362,7 +364,7 @@ void NettVindu::visforslag(const Veiledning& v) {
         b.lerret = std::make_unique<Kontekst2d>(lerret);
         b.flate = std::make_unique<Lerretsflate>(*b.lerret, sted.bredde / 20.0, sted.hoeyde / 20.0,
                                                  farge);
-        b.flate->settskala(k);
+        b.flate->settskala(k, tetthet_);
         forslagsbokser_.push_back(std::move(b));
         return forslagsbokser_.back().flate.get();
     };
@@ -401,12 +403,12 @@ void NettVindu::kopierforslag() {
 
 // --- The print ---------------------------------------------------------------------------
 
-void NettVindu::forbered_utskrift() {
+void NettVindu::forberedutskrift() {
     using namespace sideoppsett;
     val side = dom::finn("utskrift");
     side.set("innerHTML", "");
     if (!arket_.har_oppgave()) {
-        dom::tekst(dom::lag("p", side), tr(ingen_oppgave_skrive));
+        dom::tekst(dom::lag("p", side), oversettelse(ingen_oppgave_skrive));
         return;
     }
     // The header: the program, the date, and the three captions with their values.
@@ -425,7 +427,7 @@ void NettVindu::forbered_utskrift() {
          {std::pair{"Label1", "Nivaa"}, std::pair{"Label2", "Loeste"},
           std::pair{"Label3", "Poeng"}}) {
         for (const Kontroll& k : hovedvinduet())
-            if (k.navn == ledetekst) dom::tekst(dom::lag("b", verdier), tr(k.tekst));
+            if (k.navn == ledetekst) dom::tekst(dom::lag("b", verdier), oversettelse(k.tekst));
         dom::tekst(dom::lag("span", verdier), dom::finn(verdi)["textContent"].as<std::string>());
     }
 

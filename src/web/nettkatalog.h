@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogue of the web edition: the translations exported at build time from the
 // translation files (translations/*.ts), for the language the pupil chose (core/tekst/spraak.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/nettvindu.h"
 
 #include <emscripten.h>
@@ -63,7 +64,7 @@ void NettVindu::start() {
     const std::string valgt = lokalt("balvo.spraak");
     katalog_ = std::make_unique<NettKatalog>(valgt.empty() ? spraak_fra_lokale(nettleserspraak())
                                                            : kjent_spraak(valgt));
-    installer_katalog(katalog_.get());
+    installerkatalog(katalog_.get());
     dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
     dom::dokument().set("title", std::string(programnavn));
     if (const std::string z = lokalt("balvo.zoom"); !z.empty()) zoom_ = z;
@@ -90,7 +91,7 @@ void NettVindu::start() {
 
 void NettVindu::sett(val e, const Tekst& t, const char* attributt) {
     tekster_.push_back({e, t, attributt});
-    const std::string s = tr(t);
+    const std::string s = oversettelse(t);
     if (attributt) {
         dom::attr(e, attributt, s);
     } else {
@@ -229,8 +230,8 @@ void NettVindu::tilpass() {
     dom::stil(dom::dokument()["documentElement"], "--s", std::to_string(skala_));
     const double k = piksler_per_punkt * skala_ * tetthet_;
     for (auto* bokser : {&linjer_, &opfelter_})
-        for (auto& b : *bokser) b.flate->settskala(k);
-    for (auto& b : forslagsbokser_) b.flate->settskala(k);
+        for (auto& b : *bokser) b.flate->settskala(k, tetthet_);
+    for (auto& b : forslagsbokser_) b.flate->settskala(k, tetthet_);
     velgflater();
     if (graf_) tegngrafen();
 }
@@ -268,11 +269,10 @@ void NettVindu::setttaster(const Tastesett& brukbare) {
 }
 
 void NettVindu::beskrivrader() {
-    const Arket& a = arket_;
     val p = rader_["firstElementChild"];
     for (int rad = 0; rad < 5; ++rad, p = p["nextElementSibling"]) {
-        const int n = radlinje(a.ark(), rad, a.har_oppgave());
-        std::string t = n < 0 ? std::string() : likningstekst(a.ark(), n);
+        // Worded as the desktop's screen reader hears the row: "Linje 2: 2x = 4".
+        std::string t = leser_.radnavn(rad);
         // Only a row that changed is written, so that a screen reader reads the new line and
         // not the whole sheet again.
         if (t == radtekst_[static_cast<std::size_t>(rad)]) continue;
@@ -311,7 +311,7 @@ void NettVindu::skjulmerke() {
 namespace {
 
 // A text too long for its lines is written a little smaller rather than run over.
-void tilpass_skrift(val e, double punkter) {
+void tilpassskrift(val e, double punkter) {
     const Skrift design{Skriftfamilie::arial, punkter, false};
     dom::skrift(e, design);
     for (double p = design.punkter - 0.5;
@@ -324,12 +324,12 @@ void tilpass_skrift(val e, double punkter) {
 void NettVindu::visvurdering(std::string_view steg, std::string_view proeve) {
     dom::tekst(steg_, steg);
     dom::tekst(proeve_, proeve);
-    tilpass_skrift(proeve_, 12);
+    tilpassskrift(proeve_, 12);
 }
 
 void NettVindu::visavstand(std::string_view tekst) {
     dom::tekst(avstand_, tekst);
-    tilpass_skrift(avstand_, 9.75);
+    tilpassskrift(avstand_, 9.75);
 }
 
 bool NettVindu::etterarbeid_venter() const {
@@ -338,7 +338,7 @@ bool NettVindu::etterarbeid_venter() const {
 
 void NettVindu::etterarbeid() {
     if (!veileder_klar_) {
-        forbered_veileder();
+        forberedveileder();
         veileder_klar_ = true;
     }
     arket_.korteste();
@@ -354,7 +354,7 @@ bool NettVindu::spoersmaal(std::string_view tittel, std::string_view tekst) {
 
 void NettVindu::oversett() {
     for (const auto& m : tekster_) {
-        const std::string s = tr(m.tekst);
+        const std::string s = oversettelse(m.tekst);
         if (m.attributt) {
             dom::attr(m.element, m.attributt, s);
         } else {

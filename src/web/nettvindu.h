@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window in the browser: every control of the design's table as an element of the
 // page, the worksheet rows and operand fields as canvases that the core's typesetter draws on,
@@ -13,6 +14,7 @@
 
 #include "core/graph/graf.h"
 #include "core/mainwindow/arket.h"
+#include "core/mainwindow/opplesning.h"
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
 #include "core/mainwindow/utforming.h"
@@ -44,7 +46,7 @@ public:
     // The window's size or pixel density changed: a new scale, and the canvases repainted.
     void tilpass();
     // Fills the print section with the whole worksheet (before the browser prints).
-    void forbered_utskrift();
+    void forberedutskrift();
     // Work left for after the page has been painted: the shortest way of a new exercise, the
     // coach's table. The page asks after each handler and runs it a frame later.
     bool etterarbeid_venter() const;
@@ -108,6 +110,8 @@ private:
 
     Klokketilfeldig tilfeldig_;
     Arket arket_{*this, tilfeldig_};
+    // The words a screen reader hears, the same as on the desktop.
+    Opplesning leser_{arket_};
     std::unique_ptr<NettKatalog> katalog_;
 
     std::array<Lerretsboks, 5> linjer_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menus, the keyboard, the scale, the language, printing and copying.
 #include <emscripten.h>
 
@@ -239,8 +240,7 @@ int NettVindu::tastekode(std::string_view tast, unsigned endring) const {
                 meny[i].navn != "kopier")
                 return kode + static_cast<int>(i);
     // A character typed is one UTF-8 code point; only single ASCII characters are in the map.
-    const Tastevalg* v =
-        finn_tastevalg(navn, endring, tast.size() == 1 ? tast : std::string_view());
+    const Tastevalg* v = finntastevalg(navn, endring, tast.size() == 1 ? tast : std::string_view());
     if (!v) return -1;
     if (v->handling == Tastehandling::kopier) {
         // Text the pupil has selected (in the About box, say) is copied as the browser does.
@@ -302,7 +302,7 @@ void NettVindu::settzoom(std::string_view zoom) {
 
 void NettVindu::settspraak(std::string_view spraak) {
     auto ny = std::make_unique<NettKatalog>(spraak);
-    installer_katalog(ny.get());
+    installerkatalog(ny.get());
     katalog_ = std::move(ny);
     lagre("balvo.spraak", katalog_->spraak());
     dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
@@ -322,10 +322,10 @@ void NettVindu::settspraak(std::string_view spraak) {
 
 void NettVindu::skrivut() {
     if (!arket_.har_oppgave()) {
-        melding(tr(tittel_etteretning), tr(ingen_oppgave_skrive));
+        melding(oversettelse(tittel_etteretning), oversettelse(ingen_oppgave_skrive));
         return;
     }
-    forbered_utskrift();
+    forberedutskrift();
     val::global("window").call<void>("print");
 }
 

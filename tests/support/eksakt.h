@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact checks on worksheet lines for the randomized sessions and the fuzz targets: the normal
 // form of a line, and exact rational values of its sides at chosen points, in 128 bits with

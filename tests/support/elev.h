@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A random pupil for the reliability tests: one seeded session at the main window that presses
 // only usable keys, answers the warnings at random, types own equations (now and then a wrong

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules checked after every step of a random pupil.
 #include <algorithm>
 #include <cmath>

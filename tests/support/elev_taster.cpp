@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's keys: each press goes to the main window, and the operand the keys build is
 // followed independently so that the operation record can be checked against it.
 #include <optional>
@@ -144,7 +145,8 @@ void Elev::utfoer() {
         // The row "Avstand:" is empty exactly on a solved line with the exercise's solutions.
         if (arket_.avstand())
             krev(skall_.avstandsrad.empty() ==
-                     (loest(a, L + 1) && skall_.proeverad == tr(BALVO_TR("Veileder", "stemmer"))),
+                     (loest(a, L + 1) &&
+                      skall_.proeverad == oversettelse(BALVO_TR("Veileder", "stemmer"))),
                  "the row Avstand says «" + skall_.avstandsrad + "» after line " +
                      std::to_string(L + 1));
         return;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Expected drawing elements, compared with a recording box to the hundredth of a point.
 #include <gtest/gtest.h>

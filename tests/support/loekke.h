@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers for whole sessions through the main window's logic: a window with a scripted
 // shell, keys pressed by their faces (refusing a key the pupil could not press), exact

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing box that records every operation, with fixed text widths so that positions can
 // be checked to the hundredth of a point: a text is 0.5 × font size wide per character.

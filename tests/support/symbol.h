@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Operations and entry modes written in the tests as the program's designers named them:
 // "+", "-", "*", ":", "r", "k", "+/-", "bytt" (any other text is no operation), and the mode

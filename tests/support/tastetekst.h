@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The usable keys in a compact notation, so that a row of a key table reads at a glance.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's surroundings for tests: recording boxes, scripted Yes/No answers,
 // recorded messages, keys, captions, marker and diagnostics; and a queue of exact draws.

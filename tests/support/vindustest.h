@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window opened for a widget test (a fixed size, shown, on screen), with the ways
 // the tests reach its controls by name, read them and click them as a pupil could.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box "Om Balvo 2.0" as designed: its texts and the places of its controls, in twips
 // of its client area. Both shells build it from here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdint>
 #include <numeric>
 
@@ -8,7 +9,7 @@ namespace {
 
 // Lowest terms by the greatest common divisor. A denominator of 1 or less is left alone:
 // that also keeps a never-written fraction (0/0) from being divided by zero.
-void forkort_broek(Celle& teller, Celle& nevner) {
+void forkortbroek(Celle& teller, Celle& nevner) {
     if (nevner <= 1) return;
     // The magnitude as unsigned, so that even the most negative numerator has one.
     const auto storrelse = teller < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(teller)
@@ -22,8 +23,8 @@ void forkort_broek(Celle& teller, Celle& nevner) {
 
 void forkort(Ark& ark, int n) {
     if (n < 0 || n > siste_linje) return;
-    for (int j = 1; j <= 6; ++j) forkort_broek(ark.teller[n][j], ark.nevner[n][j]);
-    for (int j : {0, 7}) forkort_broek(ark.rotteller[n][j], ark.rotnevner[n][j]);
+    for (int j = 1; j <= 6; ++j) forkortbroek(ark.teller[n][j], ark.nevner[n][j]);
+    for (int j : {0, 7}) forkortbroek(ark.rotteller[n][j], ark.rotnevner[n][j]);
 }
 
 }  // namespace balvo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Internals of the arithmetic: a line held apart from the worksheet while it is computed,
 // checked arithmetic that remembers any overflow, and exact whole square roots.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arithmetic of the worksheet: the next line from the current one and its operation,
 // lowest terms, term masks, the perfect-square test and the diagnostic trace.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/algebra/linje.h"
 #include "core/algebra/regning.h"
 
@@ -24,7 +25,7 @@ void legg_til(Linje& ny, Celle s, const Operand& op, Regner& r) {
 }
 
 // Every term one degree up (opp) or down; the root parts stay where they are.
-void flytt_grad(Linje& ny, bool opp) {
+void flyttgrad(Linje& ny, bool opp) {
     for (int o : {0, 3}) {
         if (opp) {
             ny.teller[o + 1] = ny.teller[o + 2];
@@ -59,7 +60,7 @@ void gang(const Linje& gammel, Linje& ny, const Operand& op, Regner& r) {
         ny.fjernrot(Side::venstre);
         ny.fjernrot(Side::hoeyre);
     }
-    if (op.potens == 1) flytt_grad(ny, true);
+    if (op.potens == 1) flyttgrad(ny, true);
 }
 
 void del(const Linje& gammel, Linje& ny, const Operand& op, Regner& r) {
@@ -77,7 +78,7 @@ void del(const Linje& gammel, Linje& ny, const Operand& op, Regner& r) {
         ny.rotteller[j] = r.gange(gammel.rotteller[j], op.q);
         ny.rotnevner[j] = r.gange(gammel.rotnevner[j], op.p);
     }
-    if (op.potens == 1) flytt_grad(ny, false);
+    if (op.potens == 1) flyttgrad(ny, false);
     for (int j : {0, 7}) {
         if (ny.rotnevner[j] < 0) {
             ny.rotteller[j] = r.motsatt(ny.rotteller[j]);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/coach/avstand.h"
 
 #include <algorithm>
@@ -50,35 +51,38 @@ std::vector<std::string> avstandsdeler(const Stegvurdering& v, bool tilby_tips) 
     if (v.loest()) return deler;
     const Loesningsendring& e = v.endring;
     if (!e.mistet.empty())
-        deler.push_back(tr(e.mistet.size() == 1
-                               ? BALVO_TR("Veileder", "Dette steget mistet løsningen %1")
-                               : BALVO_TR("Veileder", "Dette steget mistet løsningene %1"),
-                           {verdiliste(e.mistet)}));
+        deler.push_back(oversettelse(
+            e.mistet.size() == 1 ? BALVO_TR("Veileder", "Dette steget mistet løsningen %1")
+                                 : BALVO_TR("Veileder", "Dette steget mistet løsningene %1"),
+            {verdiliste(e.mistet)}));
     if (!e.ekstra.empty())
-        deler.push_back(tr(e.ekstra.size() == 1
-                               ? BALVO_TR("Veileder", "Dette steget ga en ekstra løsning %1")
-                               : BALVO_TR("Veileder", "Dette steget ga ekstra løsninger %1"),
-                           {verdiliste(e.ekstra)}));
+        deler.push_back(oversettelse(
+            e.ekstra.size() == 1 ? BALVO_TR("Veileder", "Dette steget ga en ekstra løsning %1")
+                                 : BALVO_TR("Veileder", "Dette steget ga ekstra løsninger %1"),
+            {verdiliste(e.ekstra)}));
     if (e.alle_tall)
-        deler.push_back(tr(BALVO_TR("Veileder", "Etter dette steget er alle tall løsninger")));
+        deler.push_back(
+            oversettelse(BALVO_TR("Veileder", "Etter dette steget er alle tall løsninger")));
     if (v.gjentatt == 0)
-        deler.push_back(tr(BALVO_TR("Veileder", "Denne linjen hadde du før (oppgaven)")));
+        deler.push_back(oversettelse(BALVO_TR("Veileder", "Denne linjen hadde du før (oppgaven)")));
     else if (v.gjentatt > 0)
-        deler.push_back(tr(BALVO_TR("Veileder", "Denne linjen hadde du før (linje %1)"),
-                           {std::to_string(v.gjentatt)}));
+        deler.push_back(oversettelse(BALVO_TR("Veileder", "Denne linjen hadde du før (linje %1)"),
+                                     {std::to_string(v.gjentatt)}));
 
     if (v.etter.utfall == Utfall::vei) {
         const std::string igjen = std::to_string(v.etter.lengde());
         if (v.ikke_naermere())
-            deler.push_back(tr(BALVO_TR("Veileder", "Ikke nærmere: %1 steg igjen (før: %2)"),
-                               {igjen, std::to_string(v.foer.lengde())}));
+            deler.push_back(
+                oversettelse(BALVO_TR("Veileder", "Ikke nærmere: %1 steg igjen (før: %2)"),
+                             {igjen, std::to_string(v.foer.lengde())}));
         else
-            deler.push_back(tr(BALVO_TR("Veileder", "%1 steg igjen"), {igjen}));
+            deler.push_back(oversettelse(BALVO_TR("Veileder", "%1 steg igjen"), {igjen}));
     } else {
         // Why there is no way: the hint's own words.
         deler.push_back(tipstekst(v.etter));
     }
-    if (tilby_tips) deler.push_back(tr(BALVO_TR("Veileder", "Trenger du et tips? Trykk Ctrl+T.")));
+    if (tilby_tips)
+        deler.push_back(oversettelse(BALVO_TR("Veileder", "Trenger du et tips? Trykk Ctrl+T.")));
     return deler;
 }
 

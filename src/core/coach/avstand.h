@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A quiet word after each step: from the coach's exact answers for the line before and the new
 // line, how far the pupil still is, whether the step brought the pupil closer, which solutions

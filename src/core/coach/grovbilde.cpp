@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/coach/grovbilde.h"
 
 #include <utility>
@@ -18,7 +19,7 @@ struct Utkast {
 
 // Calls hver for every filled-in picture until it returns true; returns whether it did.
 template <typename F>
-bool fyll_ut(const Utkast& u, F&& hver) {
+bool fyllut(const Utkast& u, F&& hver) {
     const int like_fast = u.g.like & ~u.like_fri;
     for (int l = u.like_fri;; l = (l - 1) & u.like_fri) {
         for (int en = 0; en < (u.en_fri ? 4 : 1); ++en) {
@@ -105,7 +106,7 @@ void etterfoelgere(const Grov& g, F&& hver) {
             u.en_fri = b == 2;
             u.en2_fri = b == 4;
             u.mengde_fri = ukjent;
-            return fyll_ut(u, hver);
+            return fyllut(u, hver);
         };
         const int v = g.venstre & ~b, h = g.hoeyre & ~b;
         if ((g.like & b) != 0) {
@@ -119,7 +120,7 @@ void etterfoelgere(const Grov& g, F&& hver) {
         Utkast u{g};
         u.en_fri = u.en2_fri = true;
         u.mengde_fri = ukjent;
-        if (fyll_ut(u, hver)) return;
+        if (fyllut(u, hver)) return;
     }
     // Swapping sides: the right root is ±, the left one is not.
     {
@@ -129,7 +130,7 @@ void etterfoelgere(const Grov& g, F&& hver) {
         std::swap(u.g.en2_v, u.g.en2_h);
         std::swap(u.g.rot_v, u.g.rot_h);
         u.mengde_fri = ukjent || g.rot_v != 0 || g.rot_h != 0;
-        if (fyll_ut(u, hver)) return;
+        if (fyllut(u, hver)) return;
     }
     const bool uten_rot = g.rot_v == 0 && g.rot_h == 0;
     // Multiplying by x: every term one degree up.
@@ -142,7 +143,7 @@ void etterfoelgere(const Grov& g, F&& hver) {
         u.g.en2_h = g.en_h;
         u.en_fri = true;
         etter_x(u, g.mengde, (g.like & 1) != 0, true);
-        if (fyll_ut(u, hver)) return;
+        if (fyllut(u, hver)) return;
     }
     // Dividing by x: every term one degree down.
     if (uten_rot && (g.venstre & 1) == 0 && (g.hoeyre & 1) == 0) {
@@ -154,7 +155,7 @@ void etterfoelgere(const Grov& g, F&& hver) {
         u.g.en_h = g.en2_h;
         u.g.en2_v = u.g.en2_h = false;
         etter_x(u, g.mengde, true, (g.like & 2) != 0);
-        if (fyll_ut(u, hver)) return;
+        if (fyllut(u, hver)) return;
     }
     // The square root of both sides. Two sides under their roots keep the columns of the
     // line as radicands, with coefficient 1 on both.
@@ -167,7 +168,7 @@ void etterfoelgere(const Grov& g, F&& hver) {
                 u.g.koefflik = true;
                 u.like_fri = 7;
                 u.mengde_fri = true;
-                return fyll_ut(u, hver);
+                return fyllut(u, hver);
             });
         });
         if (stopp) return;
@@ -186,14 +187,14 @@ void etterfoelgere(const Grov& g, F&& hver) {
                     u.like_fri = 0;
                 }
                 u.en_fri = u.en2_fri = u.mengde_fri = true;
-                return fyll_ut(u, hver);
+                return fyllut(u, hver);
             });
         });
     }
 }
 
 // Distances to a solved picture: breadth first backwards along the moves, reversed once.
-std::vector<std::uint8_t> bygg_tabell() {
+std::vector<std::uint8_t> byggtabell() {
     std::vector<std::uint8_t> avstand(antall_grove, ingen_vei);
     std::vector<int> gyldige;
     for (int i = 0; i < antall_grove; ++i)
@@ -324,7 +325,7 @@ Grov grovbilde(const Tilstand& s, Mengdesvar mengde) {
 }
 
 int grov_avstand(const Grov& g) {
-    static const std::vector<std::uint8_t> tabell = bygg_tabell();
+    static const std::vector<std::uint8_t> tabell = byggtabell();
     if (!g.gyldig()) return 0;  // cannot happen for a real line; 0 never cuts a way off
     return tabell[static_cast<std::size_t>(g.indeks())];
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A lower bound on the number of steps from a line to a solved line with the exercise's
 // solutions, so that the search can leave out lines that cannot lie on a way of the length it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One step of the keypad as the coach takes it, the steps it tries from a line, and a scratch
 // worksheet on which a step is carried out by the engine exactly as "Utfør" does.

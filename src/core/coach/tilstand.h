@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One worksheet line held apart from the worksheet: what the coach searches over. Columns 0
 // and 7 of teller/nevner carry nothing and are always 0/1 here, so that two lines that read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/coach/tips.h"
 
 #include "core/coach/veiledertekst.h"
@@ -146,38 +147,41 @@ std::string arttekst(const Tilstand& foer, const Steg& steg, const Tilstand& ett
         case Operasjon::legg_til:
         case Operasjon::trekk_fra:
             if (steg.potens == 2)
-                return tr(legg ? BALVO_TR("Veileder", "Legg til et ledd med x².")
-                               : BALVO_TR("Veileder", "Trekk fra et ledd med x²."));
+                return oversettelse(legg ? BALVO_TR("Veileder", "Legg til et ledd med x².")
+                                         : BALVO_TR("Veileder", "Trekk fra et ledd med x²."));
             if (steg.potens == 1)
-                return tr(legg ? BALVO_TR("Veileder", "Legg til et ledd med x.")
-                               : BALVO_TR("Veileder", "Trekk fra et ledd med x."));
-            return tr(legg ? BALVO_TR("Veileder", "Legg til et tall.")
-                           : BALVO_TR("Veileder", "Trekk fra et tall."));
+                return oversettelse(legg ? BALVO_TR("Veileder", "Legg til et ledd med x.")
+                                         : BALVO_TR("Veileder", "Trekk fra et ledd med x."));
+            return oversettelse(legg ? BALVO_TR("Veileder", "Legg til et tall.")
+                                     : BALVO_TR("Veileder", "Trekk fra et tall."));
         case Operasjon::gang:
         case Operasjon::del: {
             const bool gang = steg.operasjon == Operasjon::gang;
             if (steg.potens > 0)
-                return tr(gang ? BALVO_TR("Veileder", "Multipliser med x.")
-                               : BALVO_TR("Veileder", "Del med x."));
+                return oversettelse(gang ? BALVO_TR("Veileder", "Multipliser med x.")
+                                         : BALVO_TR("Veileder", "Del med x."));
             switch (skaleringsmaal(foer, etter)) {
                 case Maal::broeker:
-                    return tr(BALVO_TR("Veileder", "Multipliser med fellesnevneren."));
+                    return oversettelse(BALVO_TR("Veileder", "Multipliser med fellesnevneren."));
                 case Maal::en_foran_x:
-                    return tr(gang ? BALVO_TR("Veileder",
-                                              "Multipliser med det omvendte av tallet foran x.")
-                                   : BALVO_TR("Veileder", "Del med tallet foran x."));
+                    return oversettelse(
+                        gang ? BALVO_TR("Veileder",
+                                        "Multipliser med det omvendte av tallet foran x.")
+                             : BALVO_TR("Veileder", "Del med tallet foran x."));
                 case Maal::en_foran_x2:
-                    return tr(gang ? BALVO_TR("Veileder",
-                                              "Multipliser med det omvendte av tallet foran x².")
-                                   : BALVO_TR("Veileder", "Del med tallet foran x²."));
+                    return oversettelse(
+                        gang ? BALVO_TR("Veileder",
+                                        "Multipliser med det omvendte av tallet foran x².")
+                             : BALVO_TR("Veileder", "Del med tallet foran x²."));
                 case Maal::en_foran_rot:
-                    return tr(gang ? BALVO_TR("Veileder",
-                                              "Multipliser med det omvendte av tallet foran "
-                                              "rottegnet.")
-                                   : BALVO_TR("Veileder", "Del med tallet foran rottegnet."));
+                    return oversettelse(
+                        gang ? BALVO_TR("Veileder",
+                                        "Multipliser med det omvendte av tallet foran "
+                                        "rottegnet.")
+                             : BALVO_TR("Veileder", "Del med tallet foran rottegnet."));
                 default:
-                    return tr(gang ? BALVO_TR("Veileder", "Multipliser med et tall.")
-                                   : BALVO_TR("Veileder", "Del med et tall."));
+                    return oversettelse(gang ? BALVO_TR("Veileder", "Multipliser med et tall.")
+                                             : BALVO_TR("Veileder", "Del med et tall."));
             }
         }
         default:
@@ -191,8 +195,8 @@ std::string tipstekst(const Veiledning& v, int nivaa) {
     const Tilstand& foer = v.linjer[0];
     const Tilstand& etter = v.linjer[1];
     const Steg& steg = v.steg.front();
-    if (nivaa <= 1) return tr(maaltekst(stegmaal(foer, steg, etter)));
-    return tr(BALVO_TR("Veileder", "Neste steg: %1"), {arttekst(foer, steg, etter)});
+    if (nivaa <= 1) return oversettelse(maaltekst(stegmaal(foer, steg, etter)));
+    return oversettelse(BALVO_TR("Veileder", "Neste steg: %1"), {arttekst(foer, steg, etter)});
 }
 
 }  // namespace balvo

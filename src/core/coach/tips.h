@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hint in three levels, so that the pupil can stop as soon as the idea comes: first the aim
 // of the next step of the shortest way, in words with no number and no operation in it; then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/coach/veileder.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ public:
     }
 
     // Node `i` holds a line not seen before.
-    void legg_til(std::size_t i, std::uint64_t h) {
+    void leggtil(std::size_t i, std::uint64_t h) {
         if (2 * (antall_ + 1) > plass_.size()) voks();
         plasser(Plass{static_cast<std::uint32_t>(i + 1), static_cast<std::uint32_t>(h >> 32)}, h);
         ++antall_;
@@ -120,7 +121,7 @@ public:
         noder_.clear();
         Sett sett(noder_);
         noder_.push_back(Node{start, -1, {}, start_mengde});
-        sett.legg_til(0, hash(start));
+        sett.leggtil(0, hash(start));
         std::size_t lag_start = 0, lag_slutt = 1;
         for (int g = 0; g < lengde && lag_start < lag_slutt; ++g) {
             for (std::size_t i = lag_start; i < lag_slutt; ++i) {
@@ -140,7 +141,7 @@ public:
                     if (grense == ingen_vei || g + 1 + grense > lengde) continue;
                     const bool loest = kladd_.loest();
                     noder_.push_back(Node{*ny, static_cast<std::int32_t>(i), steg, mengde});
-                    sett.legg_til(noder_.size() - 1, h);
+                    sett.leggtil(noder_.size() - 1, h);
                     if (grense == 0 && loest &&
                         veileder::samme(veileder::linjemengde(*ny), maal_)) {
                         funnet_ = noder_.size() - 1;
@@ -181,7 +182,7 @@ private:
 
 }  // namespace
 
-void forbered_veileder() {
+void forberedveileder() {
     nedre_grense(Tilstand{}, Mengdesvar::samme);
 }
 

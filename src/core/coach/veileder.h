@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tactic coach: the shortest way from a worksheet line to a solved line that has exactly
 // the real solutions of the exercise, using only the steps the keypad offers and the program's
@@ -42,7 +43,7 @@ veileder::Loesningsmengde oppgavemengde(const Ark& ark);
 
 // Builds the lower bound's table (some tens of milliseconds, once per run) now, so that the
 // first question need not wait for it.
-void forbered_veileder();
+void forberedveileder();
 
 // What the coach finds from line n of the worksheet (0 <= n <= 99), whose line 0 is the
 // exercise. The worksheet is only read.

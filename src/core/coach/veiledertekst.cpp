@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/coach/veiledertekst.h"
 
 #include <algorithm>
@@ -29,14 +30,15 @@ std::string verdiliste(const std::vector<veileder::Verdi>& verdier) {
             const auto& w = verdier[j];
             if (!brukt[j] && w.c == v.c && w.m == v.m && w.s == -v.s) brukt[j] = par = true;
         }
-        const std::string x = tr(BALVO_TR("Veileder", "x = %1"), {veileder::verditekst(v, par)});
-        ut = ut.empty() ? x : tr(BALVO_TR("Veileder", "%1 og %2"), {ut, x});
+        const std::string x =
+            oversettelse(BALVO_TR("Veileder", "x = %1"), {veileder::verditekst(v, par)});
+        ut = ut.empty() ? x : oversettelse(BALVO_TR("Veileder", "%1 og %2"), {ut, x});
     }
     return ut;
 }
 
 std::string stegtekst(const Steg& steg) {
-    std::string tekst = tr(operasjonsnavn(steg.operasjon));
+    std::string tekst = oversettelse(operasjonsnavn(steg.operasjon));
     if (!med_operand(steg.operasjon)) return tekst;
     tekst += ' ';
     if (steg.teller < 0) tekst += '-';
@@ -56,42 +58,44 @@ std::string stegtekst(const Steg& steg) {
 std::string tipstekst(const Veiledning& v) {
     switch (v.utfall) {
         case Utfall::vei:
-            if (v.steg.empty()) return tr(BALVO_TR("Veileder", "Likningen er løst."));
-            return tr(BALVO_TR("Veileder", "Neste steg: %1"), {stegtekst(v.steg.front())}) + "\n" +
-                   tr(BALVO_TR("Veileder", "Da er du %1 steg fra løsningen."),
-                      {std::to_string(v.lengde())});
+            if (v.steg.empty()) return oversettelse(BALVO_TR("Veileder", "Likningen er løst."));
+            return oversettelse(BALVO_TR("Veileder", "Neste steg: %1"),
+                                {stegtekst(v.steg.front())}) +
+                   "\n" +
+                   oversettelse(BALVO_TR("Veileder", "Da er du %1 steg fra løsningen."),
+                                {std::to_string(v.lengde())});
         case Utfall::ingen_loesning:
-            return tr(BALVO_TR("Veileder", "Denne likningen har ingen løsning."));
+            return oversettelse(BALVO_TR("Veileder", "Denne likningen har ingen løsning."));
         case Utfall::alle_tall:
-            return tr(BALVO_TR("Veileder", "Alle tall er løsninger av denne likningen."));
+            return oversettelse(BALVO_TR("Veileder", "Alle tall er løsninger av denne likningen."));
         case Utfall::ikke_fram:
-            return tr(
+            return oversettelse(
                 BALVO_TR("Veileder", "Herfra kommer du ikke fram til løsningen av oppgaven."));
         case Utfall::ingen_kort_vei:
             break;
     }
-    return tr(BALVO_TR("Veileder", "Fant ingen kort vei herfra."));
+    return oversettelse(BALVO_TR("Veileder", "Fant ingen kort vei herfra."));
 }
 
 std::string forslagstekst(const Veiledning& v) {
     if (v.utfall == Utfall::vei && !v.steg.empty())
-        return tr(BALVO_TR("Veileder", "Da er du %1 steg fra løsningen."),
-                  {std::to_string(v.lengde())});
+        return oversettelse(BALVO_TR("Veileder", "Da er du %1 steg fra løsningen."),
+                            {std::to_string(v.lengde())});
     return tipstekst(v);
 }
 
 std::string stegrad(int brukt, std::optional<int> korteste) {
     if (!korteste) return std::to_string(brukt);
-    return tr(BALVO_TR("Veileder", "%1 (korteste: %2)"),
-              {std::to_string(brukt), std::to_string(*korteste)});
+    return oversettelse(BALVO_TR("Veileder", "%1 (korteste: %2)"),
+                        {std::to_string(brukt), std::to_string(*korteste)});
 }
 
 std::string proeverad(const Tilstand& oppgavelinje, const Tilstand& loest_linje) {
     const Loesningsmengde oppgave = veileder::linjemengde(oppgavelinje);
     const Loesningsmengde linje = veileder::linjemengde(loest_linje);
     if (oppgave.art == Art::ukjent || linje.art == Art::ukjent)
-        return tr(BALVO_TR("Veileder", "kan ikke avgjøres"));
-    if (veileder::samme(oppgave, linje)) return tr(BALVO_TR("Veileder", "stemmer"));
+        return oversettelse(BALVO_TR("Veileder", "kan ikke avgjøres"));
+    if (veileder::samme(oppgave, linje)) return oversettelse(BALVO_TR("Veileder", "stemmer"));
 
     // A solved line has finitely many values: each is checked in the exercise, and each of
     // the exercise's solutions is looked for among them.
@@ -103,11 +107,13 @@ std::string proeverad(const Tilstand& oppgavelinje, const Tilstand& loest_linje)
     std::string feil;
     const auto legg = [&](const std::string& s) { feil += (feil.empty() ? "" : ", ") + s; };
     if (!passer_ikke.empty())
-        legg(tr(BALVO_TR("Veileder", "%1 passer ikke i oppgaven"), {verdiliste(passer_ikke)}));
+        legg(oversettelse(BALVO_TR("Veileder", "%1 passer ikke i oppgaven"),
+                          {verdiliste(passer_ikke)}));
     if (oppgave.art == Art::alle)
-        legg(tr(BALVO_TR("Veileder", "alle tall er løsninger av oppgaven")));
-    if (!mangler.empty()) legg(tr(BALVO_TR("Veileder", "%1 mangler"), {verdiliste(mangler)}));
-    return tr(BALVO_TR("Veileder", "stemmer ikke: %1"), {feil});
+        legg(oversettelse(BALVO_TR("Veileder", "alle tall er løsninger av oppgaven")));
+    if (!mangler.empty())
+        legg(oversettelse(BALVO_TR("Veileder", "%1 mangler"), {verdiliste(mangler)}));
+    return oversettelse(BALVO_TR("Veileder", "stemmer ikke: %1"), {feil});
 }
 
 std::unique_ptr<Ark> veiark(const Veiledning& v) {

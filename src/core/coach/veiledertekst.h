@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the coach says: a step in the operand field's words, the hint, the rows "Steg:" and
 // "Prøve:" of the main window, and a way written out as a worksheet of its own, so that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/coach/verdi.h"
 
 #include <algorithm>
@@ -75,7 +76,7 @@ std::optional<Verdi> motsatt(const Verdi& v) {
 }
 
 // a + b where the sum still has one root: one of them rational, or both the same root.
-std::optional<Verdi> legg_sammen(const Verdi& a, const Verdi& b) {
+std::optional<Verdi> leggsammen(const Verdi& a, const Verdi& b) {
     const auto c = sum(a.c, b.c);
     if (!c) return std::nullopt;
     if (a.s == 0) return verdi(*c, b.s, b.m);
@@ -106,7 +107,7 @@ Mengde en(const Verdi& v) {
     return {Art::verdier, {v}};
 }
 
-void legg_til_verdi(std::vector<Verdi>& ut, const Verdi& v) {
+void leggtilverdi(std::vector<Verdi>& ut, const Verdi& v) {
     if (std::find(ut.begin(), ut.end(), v) == ut.end()) ut.push_back(v);
 }
 
@@ -116,7 +117,7 @@ Mengde union_av(const Mengde& a, const Mengde& b) {
     if (a.art == Art::ingen) return b;
     if (b.art == Art::ingen) return a;
     Mengde u{Art::verdier, a.verdier};
-    for (const Verdi& v : b.verdier) legg_til_verdi(u.verdier, v);
+    for (const Verdi& v : b.verdier) leggtilverdi(u.verdier, v);
     return u;
 }
 
@@ -277,13 +278,13 @@ Loesningsmengde linjemengde(const Tilstand& s) {
     if ((venstre.finnes && !venstre.verdi) || (hoeyre.finnes && !hoeyre.verdi)) return ukjent();
 
     auto K = std::optional<Verdi>{Verdi{C, 0, Broek{}}};
-    if (venstre.finnes) K = legg_sammen(*K, *venstre.verdi);
+    if (venstre.finnes) K = leggsammen(*K, *venstre.verdi);
     if (!K) return ukjent();
     if (!hoeyre.finnes) return loes(A, B, *K);
     // P + L = Q ± R: either sign.
-    const auto minusR = motsatt(*hoeyre.verdi);
-    const auto K1 = minusR ? legg_sammen(*K, *minusR) : std::nullopt;
-    const auto K2 = legg_sammen(*K, *hoeyre.verdi);
+    const auto minus_r = motsatt(*hoeyre.verdi);
+    const auto K1 = minus_r ? leggsammen(*K, *minus_r) : std::nullopt;
+    const auto K2 = leggsammen(*K, *hoeyre.verdi);
     if (!K1 || !K2) return ukjent();
     return union_av(loes(A, B, *K1), loes(A, B, *K2));
 }

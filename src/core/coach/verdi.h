@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact real numbers c + s·√m (c and m rational, m > 0 and not the square of a rational,
 // s = −1, 0 or +1) and the real solution sets of worksheet lines. Everything is computed in

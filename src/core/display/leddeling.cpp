@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/display/leddeling.h"
 
 #include <cstdint>
@@ -47,7 +48,7 @@ bool radikand_finnes(const Ark& ark, int linje, Side side) {
     return !(t[j + 2] == 1 && ark.rotnevner[linje][j + 2] == 1);
 }
 
-Sideledd del_side(const Ark& ark, int linje, Side side) {
+Sideledd delside(const Ark& ark, int linje, Side side) {
     Sideledd s;
     if (linje < 0 || linje > siste_linje) return s;
     gruppe(s.ledd, ark.teller, ark.nevner, linje, forskyvning(side) + 1);
@@ -76,7 +77,7 @@ Sideledd del_side(const Ark& ark, int linje, Side side) {
     return s;
 }
 
-Operanddel del_operand(const Ark& ark, int n) {
+Operanddel deloperand(const Ark& ark, int n) {
     Operanddel o;
     if (n < 0 || n > siste_linje) return o;
     o.operasjon = ark.linjeopr[n];

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A worksheet line split into its signed terms by the typesetting rules, and an operation
 // record split into the pieces of its operand. Which sign stands before a term, whether its
@@ -38,7 +39,7 @@ struct Sideledd {
 };
 
 // One side of line `linje` (0..99).
-Sideledd del_side(const Ark& ark, int linje, Side side);
+Sideledd delside(const Ark& ark, int linje, Side side);
 
 // Whether the radicand of one side is drawn: not when it is 0 or exactly the constant 1.
 bool radikand_finnes(const Ark& ark, int linje, Side side);
@@ -58,6 +59,6 @@ struct Operanddel {
 };
 
 // The operation recorded for line n; operasjon ingen when there is none.
-Operanddel del_operand(const Ark& ark, int n);
+Operanddel deloperand(const Ark& ark, int n);
 
 }  // namespace balvo

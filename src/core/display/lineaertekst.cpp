@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linear text writes what the term splitter decided, piece by piece, so that what a screen
 // reader says is what is drawn.
 #include "core/display/lineaertekst.h"
@@ -86,12 +87,12 @@ std::string side(const Sideledd& s) {
 
 std::string likningstekst(const Ark& ark, int n) {
     if (n < 0 || n > siste_linje) return {};
-    return side(del_side(ark, n, Side::venstre)) + " = " + side(del_side(ark, n, Side::hoeyre));
+    return side(delside(ark, n, Side::venstre)) + " = " + side(delside(ark, n, Side::hoeyre));
 }
 
 std::string operasjonstekst(const Ark& ark, int n) {
-    const Operanddel o = del_operand(ark, n);
-    std::string tekst = tr(operasjonsnavn(o.operasjon));
+    const Operanddel o = deloperand(ark, n);
+    std::string tekst = oversettelse(operasjonsnavn(o.operasjon));
     if (!med_operand(o.operasjon)) return tekst;
     // As the operand field draws it: a 1 in front of x is left out, −1 keeps its digit.
     tekst += ' ';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A worksheet line spelled out as linear text, with the same signs and coefficients as the
 // typesetter draws: for screen readers, the clipboard and anything that cannot show strokes.

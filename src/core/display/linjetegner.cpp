@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typesets a worksheet line the way it would be written on paper: numbers, x and the exponent
 // as text, signs, bars, the equals sign and radicals as strokes, rebuilt from the numbers on
 // every call. What is written comes from the term splitter; this file decides only where.
@@ -138,9 +139,9 @@ double tegnlinje(const Ark& ark, int linje, int boks, Tegneflate& flate, Merke& 
     flate.toem();
     if (linje < 0 || linje > siste_linje) return s.p();
 
-    s.side(del_side(ark, linje, Side::venstre));
+    s.side(delside(ark, linje, Side::venstre));
     s.likhetstegn();
-    s.side(del_side(ark, linje, Side::hoeyre));
+    s.side(delside(ark, linje, Side::hoeyre));
 
     if (loest(ark, linje)) {
         s.understrek();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Typesetting of one worksheet line as an equation, and the font and width helpers that the
 // operand fields share.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pen that the equation rows and the operand fields both draw with: it walks from left to
 // right along one box, and draws a whole number, a fraction, the letter x and the exponent 2 at

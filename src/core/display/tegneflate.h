@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing box as the typesetters see it: a retained surface measured in points, origin at
 // the top left, y downwards. Text is placed by the top-left corner of its cell.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page layout of the worksheet document ("Lagre som", "Utskrift"): a header on the first
 // page, then the lines one under the other with their operations beside them, broken into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operand fields: the operation in words followed by its operand as a small formula,
 // either as the pupil is typing it or as it was recorded for a worksheet line.
 #include "core/entry/operandfelt.h"
@@ -22,7 +23,7 @@ public:
         settskrift(Boksfamilie::operasjon, f_, Skriftart::heltall);
         if (op == Operasjon::ingen) return false;
         // In the pupil's language: the field is drawn again when the language changes.
-        const std::string navn = tr(balvo::operasjonsnavn(op));
+        const std::string navn = oversettelse(balvo::operasjonsnavn(op));
         f_.skriv(0, m_ - 12, navn);
         if (med_operand(op)) x_ = f_.tekstbredde(navn);
         return med_operand(op);
@@ -37,7 +38,7 @@ public:
 }  // namespace
 
 std::string operandtekst(const Inntasting& o) {
-    std::string tekst = tr(operasjonsnavn(o.regneart));
+    std::string tekst = oversettelse(operasjonsnavn(o.regneart));
     if (!med_operand(o.regneart)) return tekst;
     const bool x = o.medx || o.medx2;
     std::string tall = o.tellertekst;
@@ -76,7 +77,7 @@ double vislinjeopr(const Ark& ark, int n, int k, Tegneflate& felt) {
     felt.toem();
     // Once the sheet has scrolled, the exercise row's field stays empty.
     if (n < 0 || n > siste_linje || (k == 0 && n > 4)) return penn.p();
-    const Operanddel o = del_operand(ark, n);
+    const Operanddel o = deloperand(ark, n);
     if (!penn.operasjonsnavn(o.operasjon)) return penn.p();
     if (o.minus) penn.minustegn(4 + 8);
     if (!o.nevner.empty()) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operand fields beside the worksheet rows: the operand being typed, and the operation
 // recorded for a line, in words with the operand as a small formula.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys the entry state machine switches, and the pure rule that decides which of them
 // a mode leaves usable on the current line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/graph/graf.h"
 
 #include <algorithm>
@@ -94,9 +95,9 @@ std::string krysningstekst(const Grafoppgave& oppgave) {
     veileder::Loesningsmengde mengde = oppgavemengde(*ark);
     switch (mengde.art) {
         case Art::ingen:
-            return tr(krysser_ikke);
+            return oversettelse(krysser_ikke);
         case Art::alle:
-            return tr(er_like);
+            return oversettelse(er_like);
         case Art::ukjent:
             return {};
         case Art::verdier:
@@ -109,12 +110,12 @@ std::string krysningstekst(const Grafoppgave& oppgave) {
         if (i == 0) {
             steder = sted;
         } else if (i + 1 == mengde.verdier.size()) {
-            steder = tr(og, {steder, sted});
+            steder = oversettelse(og, {steder, sted});
         } else {
             steder += ", " + sted;
         }
     }
-    return tr(krysser_i, {steder});
+    return oversettelse(krysser_i, {steder});
 }
 
 }  // namespace balvo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture of the graph window: grid, labels, axes and the two sides of the exercise as
 // curves, drawn in the window's user coordinates onto any surface that can take them.

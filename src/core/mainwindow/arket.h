@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's logic: the worksheet, the level, the score and every click handler.
 // Qt-free; it talks to the window through Skall and draws through Tegneflate.
@@ -152,13 +153,13 @@ private:
         Visning::Tilstand naadd;  // the window when line L+1 was reached
     };
     Post post(int n) const;
-    void sett_post(int n, const Post& p);
+    void settpost(int n, const Post& p);
     void vurder();  // the rows "Steg:" and "Prøve:" for a solved line
     void visvurdering();
-    Veiledning veiled_herfra();
-    Veiledning veiled_linje(int n);  // the coach's answer for line n, kept for the next step
+    Veiledning veiledherfra();
+    Veiledning veiledlinje(int n);  // the coach's answer for line n, kept for the next step
     // After "Utfør" wrote line n from line `foer`: the repeated line, and the row "Avstand:".
-    void vurder_steg(const Tilstand& foer, int n);
+    void vurdersteg(const Tilstand& foer, int n);
     void visavstand();  // the row "Avstand:" from the last step's verdict, in today's language
 
     // What the rows "Steg:" and "Prøve:" say, kept until the next solved line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Angre": the newest step taken back.
 #include "core/mainwindow/arket.h"
 
@@ -7,7 +8,7 @@ Arket::Post Arket::post(int n) const {
     return {ark_.linjeopr[n], ark_.linjeteller[n], ark_.linjenevner[n], ark_.linjepotens[n]};
 }
 
-void Arket::sett_post(int n, const Post& p) {
+void Arket::settpost(int n, const Post& p) {
     ark_.linjeopr[n] = p.opr;
     ark_.linjeteller[n] = p.teller;
     ark_.linjenevner[n] = p.nevner;
@@ -43,8 +44,8 @@ void Arket::angre() {
     angre_.pop_back();
     ++angret_;
     a.linje.til(ark_, N);
-    sett_post(N, a.neste);
-    sett_post(N - 1, a.foer);
+    settpost(N, a.neste);
+    settpost(N - 1, a.foer);
     ark_.sistelinje = ark_.linjenr = N - 1;
     ark_.rad = std::min(N - 1, 4);
     // The undone step's operand goes with it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The own equation typed in the dialog, and the value of a side for the graph.
 #include <array>
 
@@ -14,7 +15,7 @@ Egnesvar Arket::egne(const std::array<std::string, 6>& koeff) {
     // worksheet, score and counters as they were.
     std::array<Koeffisient, 6> verdier{};
     for (int k = 0; k < 6; ++k) {
-        auto tolkning = les_koeffisient(koeff[static_cast<std::size_t>(k)], k);
+        auto tolkning = leskoeffisient(koeff[static_cast<std::size_t>(k)], k);
         if (!tolkning.ok) return {false, k, std::move(tolkning.melding)};
         verdier[static_cast<std::size_t>(k)] = tolkning.verdi;
     }

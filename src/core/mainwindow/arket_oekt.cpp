@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson record: what each exercise of this run was and how it went.
 #include "core/mainwindow/arket.h"
 

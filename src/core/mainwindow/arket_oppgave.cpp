@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Ny oppgave": a random equation of the chosen type on line 0.
 #include <algorithm>
 #include <cmath>
@@ -11,13 +12,13 @@ namespace {
 
 // floor(12r − 4): −4..7, each equally likely. Clamped so that a source straying outside
 // [0, 1) cannot put anything else on the sheet.
-Celle trekk_teller(Tilfeldig& t) {
+Celle trekkteller(Tilfeldig& t) {
     const double v = std::floor(12.0 * t.neste() - 4.0);
     return static_cast<Celle>(std::clamp(v, -4.0, 7.0));
 }
 
 // floor(7r) with 1 in place of 0: 1..6, the 1 twice as likely.
-Celle trekk_nevner(Tilfeldig& t) {
+Celle trekknevner(Tilfeldig& t) {
     const double v = std::clamp(std::floor(7.0 * t.neste()), 0.0, 6.0);
     return v == 0.0 ? 1 : static_cast<Celle>(v);
 }
@@ -49,8 +50,8 @@ void Arket::nyoppgave_Click() {
     ryddopp();
     tilfeldig_.seed_fra_klokka();
     for (int j = 1; j <= 6; ++j) {
-        ark_.teller[0][j] = trekk_teller(tilfeldig_);
-        ark_.nevner[0][j] = trekk_nevner(tilfeldig_);
+        ark_.teller[0][j] = trekkteller(tilfeldig_);
+        ark_.nevner[0][j] = trekknevner(tilfeldig_);
     }
     if (!broeker_)
         for (int j = 1; j <= 6; ++j) ark_.nevner[0][j] = 1;

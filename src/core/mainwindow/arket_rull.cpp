@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scrolling rows 1..4 over the worksheet, one line at a time.
 #include "core/display/linjetegner.h"
 #include "core/entry/operandfelt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keypad: choosing an operation and building its operand.
 #include "core/entry/operandfelt.h"
 #include "core/mainwindow/arket.h"
@@ -41,7 +42,7 @@ void Arket::opr_Click(int index) {
     if (index < 0 || index > 7) return;
     // Line 99 is the last the sheet holds: say so here, before the pupil builds an operand.
     if (ark_.linjenr >= siste_linje) {
-        skall_.melding(tr(tittel_paatale), tr(tekst::arket_fullt));
+        skall_.melding(oversettelse(tittel_paatale), oversettelse(tekst::arket_fullt));
         return;
     }
     ark_.regneart = oprtast(index);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The messages of the solving loop (keypad, perform), each written once as a catalogue text.
 #include "core/tekst/katalog.h"

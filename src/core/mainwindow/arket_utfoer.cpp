@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Utfør": the chosen operation carried out on the newest line.
 #include <optional>
 #include <string>
@@ -36,7 +37,7 @@ void Arket::Utfoer_Click() {
     // or without an operation.
     if (ark_.regneart == Operasjon::ingen || L != ark_.sistelinje) return;
     if (L >= siste_linje) {
-        skall_.melding(tr(tittel_paatale), tr(tekst::arket_fullt));
+        skall_.melding(oversettelse(tittel_paatale), oversettelse(tekst::arket_fullt));
         return;
     }
 
@@ -51,7 +52,7 @@ void Arket::Utfoer_Click() {
     const auto q =
         ark_.nevnertekst.empty() ? std::optional<Celle>{1} : operandtall(ark_.nevnertekst);
     if (!p || !q) {
-        skall_.melding(tr(tittel_paatale), tr(tekst::for_stort_tall));
+        skall_.melding(oversettelse(tittel_paatale), oversettelse(tekst::for_stort_tall));
         return;
     }
 
@@ -69,32 +70,32 @@ void Arket::Utfoer_Click() {
     // a division by zero.
     const bool null_deler = ark_.linjeopr[L] == Operasjon::del && ark_.linjeteller[L] == 0;
     if (null_deler || ark_.linjenevner[L] == 0) {
-        skall_.melding(tr(tittel_paatale), tr(tekst::dele_med_null));
+        skall_.melding(oversettelse(tittel_paatale), oversettelse(tekst::dele_med_null));
         settmodus(Modus::utfoert);
         return;
     }
     if (ark_.linjeopr[L] == Operasjon::gang && ark_.linjeteller[L] == 0 &&
-        !skall_.spoersmaal(tr(tittel_advarsel), tr(tekst::gange_med_null))) {
+        !skall_.spoersmaal(oversettelse(tittel_advarsel), oversettelse(tekst::gange_med_null))) {
         settmodus(Modus::utfoert);
         return;
     }
     // With a ± root on the right, squaring only undoes a square root.
     if (ark_.linjeopr[L] == Operasjon::kvadrer && ark_.rotteller[L][7] == 0 &&
-        !skall_.spoersmaal(tr(tittel_advarsel), tr(tekst::kvadrering))) {
+        !skall_.spoersmaal(oversettelse(tittel_advarsel), oversettelse(tekst::kvadrering))) {
         settmodus(Modus::utfoert);
         return;
     }
     const Regneresultat resultat = regnut(ark_, L);
     if (resultat.status == Regnestatus::ikke_eksakt) {
-        skall_.melding(tr(tittel_paatale), tr(tekst::ikke_eksakt));
+        skall_.melding(oversettelse(tittel_paatale), oversettelse(tekst::ikke_eksakt));
         settmodus(Modus::utfoert);
         return;
     }
     // The pupil is told, and cannot cancel, when x = 0 comes along or is lost.
     if (resultat.etteretning == Etteretning::gange_med_x) {
-        skall_.melding(tr(tittel_etteretning), tr(tekst::etteretning_gange_x));
+        skall_.melding(oversettelse(tittel_etteretning), oversettelse(tekst::etteretning_gange_x));
     } else if (resultat.etteretning == Etteretning::dele_med_x) {
-        skall_.melding(tr(tittel_etteretning), tr(tekst::etteretning_dele_x));
+        skall_.melding(oversettelse(tittel_etteretning), oversettelse(tekst::etteretning_dele_x));
     }
 
     ark_.linjenr = L + 1;
@@ -108,8 +109,8 @@ void Arket::Utfoer_Click() {
     if (ark_.linjeopr[L] == Operasjon::rot && foer.teller[4] != 0) {
         const Loesningsendring e = loesningsendring(foer, Tilstand::fra(ark_, n));
         if (!e.mistet.empty())
-            skall_.melding(tr(tittel_etteretning),
-                           tr(tekst::etteretning_rot_hoeyre, {verdiliste(e.mistet)}));
+            skall_.melding(oversettelse(tittel_etteretning),
+                           oversettelse(tekst::etteretning_rot_hoeyre, {verdiliste(e.mistet)}));
     }
     const auto dump = linjedump(ark_, n);
     skall_.diagnostikk(Diagnoseboks::dump, {dump[0], dump[1]});
@@ -129,7 +130,7 @@ void Arket::Utfoer_Click() {
     angre_.push_back(std::move(angre));
     linje_naadd();
     if (loest(ark_, n)) vurder();
-    vurder_steg(foer, n);
+    vurdersteg(foer, n);
     skall_.diagnostikk(Diagnoseboks::etter_operasjon, {diagnoselinje(ark_, n)});
 }
 

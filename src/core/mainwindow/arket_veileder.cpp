@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coach: the hint, the worked solution and the rows "Steg:", "Prøve:" and "Avstand:".
 #include <algorithm>
 
@@ -14,8 +15,8 @@ bool Arket::hjelp_brukbar() const {
 }
 
 // The way from the current line; from line 0 it is also the exercise's shortest.
-Veiledning Arket::veiled_herfra() {
-    Veiledning v = veiled_linje(ark_.linjenr);
+Veiledning Arket::veiledherfra() {
+    Veiledning v = veiledlinje(ark_.linjenr);
     if (ark_.linjenr == 0 && !korteste_)
         korteste_ = v.utfall == Utfall::vei ? std::optional<int>(v.lengde()) : std::nullopt;
     return v;
@@ -23,7 +24,7 @@ Veiledning Arket::veiled_herfra() {
 
 // The answer is the same for the same line of the same exercise: "Tips" pressed again, or the
 // row "Avstand:" asking for the line before after the next step, need not search again.
-Veiledning Arket::veiled_linje(int n) {
+Veiledning Arket::veiledlinje(int n) {
     const Tilstand linje = Tilstand::fra(ark_, n);
     if (sist_veiledet_ && sist_veiledet_oppgave_ == oppgavenr_ &&
         sist_veiledet_->linjer.front() == linje)
@@ -47,7 +48,8 @@ void Arket::Tips_Click() {
                   static_cast<std::uint64_t>(angret_)};
     ++tips_brukt_;
     ++tips_nivaa_[static_cast<std::size_t>(tipsnivaa_ - 1)];
-    skall_.melding(tr(BALVO_TR("Veileder", "Tips")), tipstekst(veiled_herfra(), tipsnivaa_));
+    skall_.melding(oversettelse(BALVO_TR("Veileder", "Tips")),
+                   tipstekst(veiledherfra(), tipsnivaa_));
 }
 
 void Arket::settavstand(bool paa) {
@@ -63,7 +65,7 @@ void Arket::visavstand() {
     skall_.visavstand(radtekst(avstandsdeler_));
 }
 
-void Arket::vurder_steg(const Tilstand& foer, int n) {
+void Arket::vurdersteg(const Tilstand& foer, int n) {
     const Tilstand ny = Tilstand::fra(ark_, n);
     int gjentatt = -1;
     for (int i = 0; i < n && gjentatt < 0; ++i)
@@ -72,8 +74,8 @@ void Arket::vurder_steg(const Tilstand& foer, int n) {
     if (!avstand_) return;
 
     Stegvurdering v;
-    v.foer = veiled_linje(n - 1);
-    v.etter = veiled_linje(n);
+    v.foer = veiledlinje(n - 1);
+    v.etter = veiledlinje(n);
     v.endring = loesningsendring(foer, ny);
     v.gjentatt = gjentatt;
     if (v.ikke_naermere()) {
@@ -92,7 +94,7 @@ void Arket::vurder_steg(const Tilstand& foer, int n) {
 void Arket::Loesningsforslag_Click() {
     if (!hjelp_brukbar()) return;
     ++forslag_brukt_;
-    skall_.visforslag(veiled_herfra());
+    skall_.visforslag(veiledherfra());
 }
 
 std::optional<int> Arket::korteste() {

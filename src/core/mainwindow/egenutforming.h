@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog "Skriv egen likning" as designed: six coefficient boxes, each in a drawn outline,
 // the pictures between them and the two buttons, in twips of the dialog's client area. Both

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindow/koeffisient.h"
 
 #include <array>
@@ -56,7 +57,7 @@ std::string sitat(std::string_view t) {
         s = t.substr(0, n);
         s += "…";
     }
-    return tr(sitattegn, {s});
+    return oversettelse(sitattegn, {s});
 }
 
 enum class Feil { ingen, form, stoerrelse };
@@ -87,17 +88,17 @@ Feil heltall(std::string_view t, Celle& verdi) {
 }
 
 Koeffisienttolkning avslag(int boks, const std::string& grunn) {
-    return {false, {}, tr(feil_i_ruta, {boksnavn(boks), grunn})};
+    return {false, {}, oversettelse(feil_i_ruta, {boksnavn(boks), grunn})};
 }
 
 }  // namespace
 
 std::string boksnavn(int boks) {
-    if (boks < 0 || boks >= static_cast<int>(boksnavnene.size())) return tr(ukjent_boks);
-    return tr(boksnavnene[static_cast<std::size_t>(boks)]);
+    if (boks < 0 || boks >= static_cast<int>(boksnavnene.size())) return oversettelse(ukjent_boks);
+    return oversettelse(boksnavnene[static_cast<std::size_t>(boks)]);
 }
 
-Koeffisienttolkning les_koeffisient(std::string_view tekst, int boks) {
+Koeffisienttolkning leskoeffisient(std::string_view tekst, int boks) {
     const std::string_view t = trim(tekst);
     if (t.empty()) return {true, {0, 1}, {}};
 
@@ -112,10 +113,12 @@ Koeffisienttolkning les_koeffisient(std::string_view tekst, int boks) {
     const Feil ft = heltall(tellerdel, k.teller);
     const Feil fn = heltall(nevnerdel, k.nevner);
     // A malformed part (a second "/" lands in the denominator text) outweighs a large number.
-    if (ft == Feil::form || fn == Feil::form) return avslag(boks, tr(ikke_tall, {sitat(t)}));
+    if (ft == Feil::form || fn == Feil::form)
+        return avslag(boks, oversettelse(ikke_tall, {sitat(t)}));
     if (ft != Feil::ingen || fn != Feil::ingen)
-        return avslag(boks, tr(for_stort, {sitat(ft != Feil::ingen ? tellerdel : nevnerdel)}));
-    if (k.nevner == 0) return avslag(boks, tr(null_nevner));
+        return avslag(boks,
+                      oversettelse(for_stort, {sitat(ft != Feil::ingen ? tellerdel : nevnerdel)}));
+    if (k.nevner == 0) return avslag(boks, oversettelse(null_nevner));
     if (k.nevner < 0) {
         // Every later line has a positive denominator; line 0 keeps the same rule.
         k.teller = -k.teller;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading one coefficient box of the own-equation dialog: a whole number or a fraction of two
 // whole numbers, or a refusal that tells the pupil which box is wrong and why.
@@ -26,6 +27,6 @@ std::string boksnavn(int boks);
 // Surrounding spaces are ignored and an empty box counts as 0. Accepted: an optional sign and
 // digits, or two such numbers around one "/", each inside the 32-bit signed range; the
 // denominator not zero.
-Koeffisienttolkning les_koeffisient(std::string_view tekst, int boks);
+Koeffisienttolkning leskoeffisient(std::string_view tekst, int boks);
 
 }  // namespace balvo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modal message boxes as the core asks for them; the shell shows them, tests script them.
 #include <string_view>
@@ -6,7 +7,7 @@
 
 namespace balvo {
 
-// Titles of the three kinds of box; the caller hands the box tr() of them.
+// Titles of the three kinds of box; the caller hands the box oversettelse() of them.
 inline constexpr Tekst tittel_paatale = BALVO_TR("Melding", "Påtale");
 inline constexpr Tekst tittel_advarsel = BALVO_TR("Melding", "Advarsel");
 inline constexpr Tekst tittel_etteretning = BALVO_TR("Melding", "Til etteretning");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindow/oektlogg.h"
 
 #include "core/coach/veiledertekst.h"
@@ -24,13 +25,14 @@ constexpr char ukjent[] = "\u2013";
 
 Oektrad oektoverskrifter() {
     Oektrad rad;
-    for (int k = 0; k < oektkolonner; ++k) rad[static_cast<std::size_t>(k)] = tr(overskrifter[k]);
+    for (int k = 0; k < oektkolonner; ++k)
+        rad[static_cast<std::size_t>(k)] = oversettelse(overskrifter[k]);
     return rad;
 }
 
 Oektrad oektrad(const Loggpost& p, int nr) {
     std::string oppgave = p.ark ? likningstekst(*p.ark, 0) : std::string();
-    if (p.egen) oppgave = tr(BALVO_TR("Okt", "%1 (egen)"), {oppgave});
+    if (p.egen) oppgave = oversettelse(BALVO_TR("Okt", "%1 (egen)"), {oppgave});
     std::string proeve = ukjent;
     if (p.ark && p.loest_linje) proeve = proeverad(Tilstand::fra(*p.ark, 0), *p.loest_linje);
     return {std::to_string(nr),
@@ -42,7 +44,7 @@ Oektrad oektrad(const Loggpost& p, int nr) {
             std::to_string(p.ikke_naermere),
             std::to_string(p.gjentatt),
             std::to_string(p.forslag),
-            p.loest ? tr(BALVO_TR("Okt", "ja")) : tr(BALVO_TR("Okt", "nei")),
+            p.loest ? oversettelse(BALVO_TR("Okt", "ja")) : oversettelse(BALVO_TR("Okt", "nei")),
             proeve,
             std::to_string(p.poeng)};
 }
@@ -61,7 +63,7 @@ Oektrad oektsum(const std::vector<Loggpost>& logg) {
     }
     const auto n = static_cast<long long>(logg.size());
     return {std::string(),
-            tr(BALVO_TR("Okt", "Sum")),
+            oversettelse(BALVO_TR("Okt", "Sum")),
             std::string(),
             std::to_string(steg),
             std::string(),
@@ -69,7 +71,7 @@ Oektrad oektsum(const std::vector<Loggpost>& logg) {
             std::to_string(ikke_naermere),
             std::to_string(gjentatt),
             std::to_string(forslag),
-            tr(BALVO_TR("Okt", "%1 av %2"), {std::to_string(loeste), std::to_string(n)}),
+            oversettelse(BALVO_TR("Okt", "%1 av %2"), {std::to_string(loeste), std::to_string(n)}),
             std::string(),
             std::to_string(poeng)};
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lesson record: every exercise started in this run, generated or typed, with what the
 // teacher wants to see of it afterwards. Kept in memory for this run only; nothing is written

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindow/opplesning.h"
 
 #include <algorithm>
@@ -61,9 +62,9 @@ Leseelement Opplesning::element(int i) const {
     const Ark& ark = arket_.ark();
     if (er_operand(i)) return {operandtekst(inntasting(ark)), {}};
     const std::string likning = likningstekst(ark, n);
-    std::string navn =
-        n == 0 ? tr(oppgavenavn, {likning}) : tr(linjenavn, {std::to_string(n), likning});
-    if (loest(ark, n)) navn = tr(loestnavn, {navn});
+    std::string navn = n == 0 ? oversettelse(oppgavenavn, {likning})
+                              : oversettelse(linjenavn, {std::to_string(n), likning});
+    if (loest(ark, n)) navn = oversettelse(loestnavn, {navn});
     return {std::move(navn), beskrivelse(n)};
 }
 
@@ -88,17 +89,17 @@ std::string Opplesning::feltnavn(int k) const {
 
 std::string Opplesning::beskrivelse(int n) const {
     const Ark& ark = arket_.ark();
-    if (n < ark.sistelinje) return tr(nestesteg, {operasjonstekst(ark, n)});
+    if (n < ark.sistelinje) return oversettelse(nestesteg, {operasjonstekst(ark, n)});
     // The newest line: what is being done to it, or what came of it.
-    if (arket_.bygger_operand()) return tr(nestesteg, {operandtekst(inntasting(ark))});
-    if (stroeket_) return tr(stroeket_ut);
+    if (arket_.bygger_operand()) return oversettelse(nestesteg, {operandtekst(inntasting(ark))});
+    if (stroeket_) return oversettelse(stroeket_ut);
     if (loest(ark, n)) return etikettnavn(poengtekst, std::to_string(arket_.poeng()));
     // The row "Avstand:", while it is on, heard right after the new line.
     if (arket_.avstand()) return setning(arket_.avstandsdeler());
     return {};
 }
 
-void Opplesning::rull_til(int n) {
+void Opplesning::rulltil(int n) {
     // Line 0 stands in row 0 for good; rows 1..4 show the four lines up to linjenr.
     if (n < 1) return;
     const Ark& ark = arket_.ark();
@@ -127,7 +128,7 @@ bool Opplesning::flytt(Leseretning retning) {
     maal = std::clamp(maal, 0, n - 1);
     if (maal == fokus_) return false;
     fokus_ = maal;
-    rull_til(linje(maal));
+    rulltil(linje(maal));
     // The scrolling was the pupil's own move, not a change to be told.
     forrige_ = bilde();
     return true;
@@ -165,7 +166,7 @@ int Opplesning::endring() {
 }
 
 std::string etikettnavn(const Tekst& ledetekst, std::string_view verdi) {
-    std::string navn = tr(ledetekst);
+    std::string navn = oversettelse(ledetekst);
     navn += ' ';
     navn += verdi;
     return navn;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader is told about the worksheet: its lines as a list, each named as it
 // reads ("Linje 2: 2x = 2") with the operation applied to it as its description ("neste steg:
@@ -68,7 +69,7 @@ private:
         bool valgt = false;  // an operation is still chosen
     };
     Bilde bilde() const;
-    void rull_til(int linje);
+    void rulltil(int linje);
     std::string beskrivelse(int linje) const;
 
     Arket& arket_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window's logic needs from the window around it. The Qt window implements
 // it; tests implement it with recording surfaces and scripted answers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindow/tastekart.h"
 
 namespace balvo {
@@ -91,7 +92,7 @@ std::span<const Tastevalg> tastevalg() {
     return tabell;
 }
 
-const Tastevalg* finn_tastevalg(Tastenavn tast, unsigned endring, std::string_view tekst) {
+const Tastevalg* finntastevalg(Tastenavn tast, unsigned endring, std::string_view tekst) {
     for (const auto& v : tabell) {
         if (v.tegn != 0) {
             // The character already says whether Shift was needed.
@@ -123,7 +124,7 @@ std::span<const Menypunkt> oektmenyen() {
     return oekt;
 }
 
-const Menypunkt* finn_menypunkt(Tastenavn tast, bool skift, std::string_view tekst) {
+const Menypunkt* finnmenypunkt(Tastenavn tast, bool skift, std::string_view tekst) {
     for (const auto m : menyene) {
         for (const Menypunkt& p : m) {
             // Ctrl with a letter: the key and Shift as given. With a character: the

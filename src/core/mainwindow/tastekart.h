@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard of the main window: which key on the keyboard presses which button, and the
 // shortcuts of the menu "Valg". Each shell names its key events in these terms and looks them
@@ -56,7 +57,7 @@ std::span<const Tastevalg> tastevalg();
 
 // The entry for a key event: its name (Tastenavn::ingen for any other key), the modifiers held
 // and the text it typed (empty when none); nullptr when the key means nothing here.
-const Tastevalg* finn_tastevalg(Tastenavn tast, unsigned endring, std::string_view tekst);
+const Tastevalg* finntastevalg(Tastenavn tast, unsigned endring, std::string_view tekst);
 
 // The menu "Valg" in its order; an item without a caption is a separator.
 struct Menypunkt {
@@ -90,6 +91,6 @@ std::span<const Menypunkt> oektmenyen();
 
 // The menu item of a Ctrl shortcut: the key's name, Shift held, the character typed (empty
 // for none); nullptr when it is no item's.
-const Menypunkt* finn_menypunkt(Tastenavn tast, bool skift, std::string_view tekst);
+const Menypunkt* finnmenypunkt(Tastenavn tast, bool skift, std::string_view tekst);
 
 }  // namespace balvo

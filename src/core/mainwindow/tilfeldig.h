@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The generator's source of chance, passed in so that tests can hand it exact draws.
 #include <chrono>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window as designed: every control with its kind, place and size in twips, caption,
 // tooltip, font and colour. Both shells build the window from this one table, and scale it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window shows of the worksheet: the line in each row, what each operand field holds
 // and where the solved marker stands. Every drawing of the worksheet goes through here, so

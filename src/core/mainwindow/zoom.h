@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The zoom of the main window for projectors and large screens: one factor for every control
 // of the design's table, from 50 % to 400 % in steps of 25 %, or the largest factor at which

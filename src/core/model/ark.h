@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worksheet: four tables of equation lines, the operation record of each line, the
 // position counters and the operand being typed. Plain data.

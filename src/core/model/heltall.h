@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checked whole-number arithmetic for the worksheet cells. A result that cannot be held
 // exactly comes back empty; nothing is ever wrapped, rounded or widened to floating point.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eight operations of the keypad, as the worksheet records them and the engine computes
 // them, with the two ways they are written: the symbol of the diagnostic dumps and the name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/tekst/katalog.h"
 
 namespace balvo {
@@ -7,17 +8,17 @@ const Katalog* installert = nullptr;
 
 }  // namespace
 
-void installer_katalog(const Katalog* katalog) {
+void installerkatalog(const Katalog* katalog) {
     installert = katalog;
 }
 
-std::string tr(const Tekst& tekst) {
+std::string oversettelse(const Tekst& tekst) {
     if (!tekst.kilde) return {};  // no text (an empty entry of a table)
     return installert ? installert->oversett(tekst) : std::string(tekst.kilde);
 }
 
-std::string tr(const Tekst& tekst, std::initializer_list<std::string_view> argumenter) {
-    return fyll(tr(tekst), argumenter);
+std::string oversettelse(const Tekst& tekst, std::initializer_list<std::string_view> argumenter) {
+    return fyll(oversettelse(tekst), argumenter);
 }
 
 std::string fyll(std::string_view mal, std::initializer_list<std::string_view> argumenter) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the core makes for the pupil goes through one catalogue that the shell fills.
 // The core names a text by its context and its Bokmål source, written with BALVO_TR so that
@@ -26,12 +27,12 @@ public:
 
 // The catalogue the shell has installed (none: Bokmål). The shell keeps it alive while it is
 // installed and installs another when the pupil changes language.
-void installer_katalog(const Katalog* katalog);
+void installerkatalog(const Katalog* katalog);
 
 // A text in the pupil's language, with %1, %2 ... replaced by the arguments in order; empty for
 // a Tekst without a source.
-std::string tr(const Tekst& tekst);
-std::string tr(const Tekst& tekst, std::initializer_list<std::string_view> argumenter);
+std::string oversettelse(const Tekst& tekst);
+std::string oversettelse(const Tekst& tekst, std::initializer_list<std::string_view> argumenter);
 
 // %1, %2 ... of a text replaced by the arguments (each placeholder once, left to right).
 std::string fyll(std::string_view mal, std::initializer_list<std::string_view> argumenter);

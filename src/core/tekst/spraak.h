@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's three languages: Bokmål (the source of every text), Nynorsk and English. Both
 // shells offer them in this order in the menu "Språk", each named in its own language so that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's picture: a parabola that rises and falls, crossed by a straight line, on a
 // small piece of squared paper. Drawn in code so that it is sharp at every screen density.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box "Om Balvo 2.0": the program's picture, version and teaching idea.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window "Løsningsforslag": the coach's shortest way from the current line, every line
 // typeset by the program's own line renderer with its operation beside it, as the worksheet

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole worksheet as a document: a header, then every line typeset exactly as on screen
 // with its operation beside it, broken into pages. One painting routine serves the printer,

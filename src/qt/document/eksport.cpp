@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/document/eksport.h"
 
 #include <QAction>
@@ -182,14 +183,14 @@ QString idag() {
 
 void paatale(ArketVindu& vindu, const QString& feil) {
     const QByteArray tekst = feil.toUtf8();
-    vindu.melding(tr(tittel_paatale),
+    vindu.melding(oversettelse(tittel_paatale),
                   std::string_view(tekst.constData(), static_cast<std::size_t>(tekst.size())));
 }
 
 // Nothing to save or print before the first exercise: "Etteretning" says so.
 bool oppgave_finnes(ArketVindu& vindu, Tekst uten) {
     if (vindu.arket().har_oppgave()) return true;
-    vindu.melding(tr(tittel_etteretning), tr(uten));
+    vindu.melding(oversettelse(tittel_etteretning), oversettelse(uten));
     return false;
 }
 
@@ -221,7 +222,7 @@ void skrivut(ArketVindu& vindu, const Sider& dokument, Tekst navn, const char* m
     const bool utvalg = skriver.printRange() == QPrinter::PageRange;
     if (!tegnsider(dokument, skriver, utvalg ? skriver.fromPage() : 0,
                    utvalg ? skriver.toPage() : 0))
-        vindu.melding(tr(tittel_paatale), tr(utskrift_feilet));
+        vindu.melding(oversettelse(tittel_paatale), oversettelse(utskrift_feilet));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving and printing the worksheet: PDF (vector, searchable text), PNG and the printer, all
 // from the one painting routine of Dokument. Files are written whole or not at all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/document/oektdokument.h"
 
 #include <QFontMetricsF>
@@ -129,7 +130,8 @@ Dokument Oektdokument::arkdokument(int oppgave) const {
     const Loggpost& p = logg_.at(static_cast<std::size_t>(oppgave));
     Topptekst topp;
     topp.dato = dato_;
-    topp.tittel = QString::fromStdString(tr(oppgave_tittel, {std::to_string(oppgave + 1)}));
+    topp.tittel =
+        QString::fromStdString(oversettelse(oppgave_tittel, {std::to_string(oppgave + 1)}));
     const QString verdier[] = {QString::number(p.nivaa),
                                QString::fromStdString(stegrad(p.steg, p.korteste)),
                                QString::number(p.poeng)};
@@ -159,7 +161,7 @@ void Oektdokument::tegnoversikt(QPainter& maler, const Radutvalg& rader, bool fo
         tegntittel(maler, bredde, QString::fromUtf8(ui::programnavn), dato_);
         maler.setFont(punktfont(maler, 10.5, true));
         maler.drawText(QRectF(0, 30, bredde, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                       QString::fromStdString(tr(oekt_tittel)));
+                       QString::fromStdString(oversettelse(oekt_tittel)));
         maler.setPen(QPen(Qt::black, 0.75));
         maler.drawLine(QPointF(0, 54), QPointF(bredde, 54));
         y = topphoeyde;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lesson record as a document for the teacher: a first page that sums the lesson up (the
 // date, a table of every exercise with its figures, the sums), then every exercise's worksheet

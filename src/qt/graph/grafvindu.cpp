@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/graph/grafvindu.h"
 
 #include <QEvent>
@@ -128,7 +129,7 @@ void mmArk::changeEvent(QEvent* hendelse) {
 
 void visgraf(const Ark& ark, QPointer<mmArk>& vindu, Meldinger& meldinger, QWidget* eier) {
     if (venstreledd(ark, 0) == 0 && hoeyreledd(ark, 0) == 0) {
-        meldinger.melding("", tr(ingen_likning));
+        meldinger.melding("", oversettelse(ingen_likning));
         return;
     }
     if (!vindu) vindu = new mmArk(ark, eier);

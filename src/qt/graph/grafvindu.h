@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window "Grafisk løsning": both sides of the exercise as a red and a blue curve on a
 // labelled grid, and under it a small caption that says where the curves cross (the picture's

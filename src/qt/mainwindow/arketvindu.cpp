@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/mainwindow/arketvindu.h"
 
 #include <QAbstractButton>
@@ -58,7 +59,7 @@ ArketVindu::ArketVindu(QWidget* forelder) : QMainWindow(forelder) {
     arket_.Form_Load();
     // The coach's table is built while the pupil looks at the empty sheet, well after the
     // window has been drawn.
-    QTimer::singleShot(1000, this, [] { forbered_veileder(); });
+    QTimer::singleShot(1000, this, [] { forberedveileder(); });
 }
 
 Tegneflate& ArketVindu::linje(int boks) {

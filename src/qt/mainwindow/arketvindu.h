@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window on screen: every control of the worksheet, the exercise controls and the
 // keypad, laid out as designed. All decisions are the worksheet logic's (Arket); this window
@@ -84,7 +85,7 @@ public:
     void settavstand(bool paa);
     bool avstand() const { return arket_.avstand(); }
     // The menu "Språk": speaks the language from now on and remembers it for the next run.
-    void velg_spraak(std::string_view kode);
+    void velgspraak(std::string_view kode);
 
     // The menu "Vis": the zoom of the whole window, 1 the design, 0.5 to 4.
     void Stoerre_Click();
@@ -110,9 +111,9 @@ protected:
 
 signals:
     // The pupil chose another zoom: what start-up remembers for the next run.
-    void zoomValgt(double zoom, bool fyll);
+    void zoom_valgt(double zoom, bool fyll);
     // The row "Avstand:" was switched: start-up remembers it for the next run.
-    void avstandValgt(bool paa);
+    void avstand_valgt(bool paa);
 
 private:
     void byggkontroller(QWidget* flate);

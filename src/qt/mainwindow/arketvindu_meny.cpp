@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menus. "Valg": own equation, graph, printing, saving and the About box; "Rediger":
 // undo; "Hjelp": the coach's hint and worked solution; "Vis": the zoom; "Økt": the lesson
 // record; "Språk": the language.
@@ -26,9 +27,9 @@ void fremme(QWidget* vindu) {
 
 }  // namespace
 
-void ArketVindu::velg_spraak(std::string_view kode) {
+void ArketVindu::velgspraak(std::string_view kode) {
     // What the window speaks now is what is remembered: Bokmål if the translation failed.
-    ui::husk_spraak(*ui::innstillinger(), ui::spraak().bytt(kode));
+    ui::huskspraak(*ui::innstillinger(), ui::spraak().bytt(kode));
 }
 
 void ArketVindu::angre_Click() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls, built from the design's table (core/mainwindow/utforming): positions
 // in twips, 15 twips to a pixel, captions and tooltips from the catalogue.
 #include <QActionGroup>
@@ -284,7 +285,7 @@ void ArketVindu::byggmeny() {
             a->setCheckable(true);
             connect(a, &QAction::triggered, this, [this](bool paa) {
                 settavstand(paa);
-                emit avstandValgt(paa);
+                emit avstand_valgt(paa);
             });
             continue;
         }
@@ -317,7 +318,7 @@ void ArketVindu::byggspraakmeny() {
                          QString::fromLatin1(s.kode.data(), static_cast<qsizetype>(s.kode.size())));
         a->setCheckable(true);
         a->setActionGroup(gruppe);
-        connect(a, &QAction::triggered, this, [this, kode = s.kode] { velg_spraak(kode); });
+        connect(a, &QAction::triggered, this, [this, kode = s.kode] { velgspraak(kode); });
         spraakvalg_.emplace_back(s.kode, a);
     }
     oversatt([this] {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu "Vis": the whole window at another size for projectors and large screens. Every
 // control's place, size and font is computed from the design's table at the zoom, the rows
 // and operand fields are typeset again at the new size from the worksheet, and the key faces,
@@ -85,24 +86,24 @@ void ArketVindu::byggvismeny() {
 void ArketVindu::Stoerre_Click() {
     settfyll(false);
     settzoom(stoerre_zoom(zoom_));
-    emit zoomValgt(zoom_, fyll_);
+    emit zoom_valgt(zoom_, fyll_);
 }
 
 void ArketVindu::Mindre_Click() {
     settfyll(false);
     settzoom(mindre_zoom(zoom_));
-    emit zoomValgt(zoom_, fyll_);
+    emit zoom_valgt(zoom_, fyll_);
 }
 
 void ArketVindu::Vanlig_Click() {
     settfyll(false);
     settzoom(1.0);
-    emit zoomValgt(zoom_, fyll_);
+    emit zoom_valgt(zoom_, fyll_);
 }
 
 void ArketVindu::Fyll_Click(bool paa) {
     settfyll(paa);
-    emit zoomValgt(zoom_, fyll_);
+    emit zoom_valgt(zoom_, fyll_);
 }
 
 void ArketVindu::settzoom(double zoom) {
@@ -158,7 +159,7 @@ void ArketVindu::brukzoom(double zoom) {
                 static_cast<ui::Bildeboks*>(w)->settzoom(zoom, k->sted.hoeyde / twips_per_punkt);
                 break;
             case Kontrollart::tast:
-                static_cast<ui::Tast*>(w)->settzoom(zoom);
+                static_cast<ui::Tasteknapp*>(w)->settzoom(zoom);
                 break;
             case Kontrollart::strek:
                 static_cast<QFrame*>(w)->setLineWidth(skaler(1, zoom));

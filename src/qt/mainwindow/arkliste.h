@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worksheet as a place the keyboard can go: a transparent widget over the rows and their
 // operand fields, first in the Tab order. Up, Down, Home and End move through every line of the

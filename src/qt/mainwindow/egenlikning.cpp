@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/mainwindow/egenlikning.h"
 
 #include <QEvent>
@@ -125,7 +126,7 @@ void egenlikning::OK_Click() {
     for (std::size_t k = 0; k < koeff_.size(); ++k) tekster[k] = koeff_[k]->text().toStdString();
     const Egnesvar svar = arket_.egne(tekster);
     if (!svar.ok) {
-        meldinger_.melding(balvo::tr(tittel_paatale), svar.melding);
+        meldinger_.melding(balvo::oversettelse(tittel_paatale), svar.melding);
         QLineEdit* boks = koeff(svar.boks);
         boks->setFocus();
         boks->selectAll();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog "Skriv egen likning": six boxes for a x² + b x + c = d x² + e x + f. OK hands the
 // texts to the worksheet; a refused box keeps the dialog open with that box selected.

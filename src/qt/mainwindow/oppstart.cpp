@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/mainwindow/oppstart.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@
 
 namespace balvo {
 
-void forbered_programmet() {
+void forberedprogrammet() {
     QApplication::setApplicationName(QString::fromUtf8(ui::programnavn));
     // The menus belong to the window, as designed, also on a desktop that would move them to
     // a bar of its own; nor does start-up then ask the session bus for one.
@@ -34,7 +35,7 @@ std::unique_ptr<QSettings> innstillinger() {
 
 }  // namespace
 
-void husk_zoom(ArketVindu& vindu) {
+void huskzoom(ArketVindu& vindu) {
     {
         const auto lagret = innstillinger();
         bool tall = false;
@@ -43,12 +44,12 @@ void husk_zoom(ArketVindu& vindu) {
         vindu.settfyll(lagret->value(QLatin1String(fyllnokkel), false).toBool());
         vindu.settavstand(lagret->value(QLatin1String(avstandnokkel), false).toBool());
     }
-    QObject::connect(&vindu, &ArketVindu::avstandValgt, &vindu, [](bool paa) {
+    QObject::connect(&vindu, &ArketVindu::avstand_valgt, &vindu, [](bool paa) {
         const auto lagret = innstillinger();
         lagret->setValue(QLatin1String(avstandnokkel), paa);
         lagret->sync();
     });
-    QObject::connect(&vindu, &ArketVindu::zoomValgt, &vindu, [](double zoom, bool fyll) {
+    QObject::connect(&vindu, &ArketVindu::zoom_valgt, &vindu, [](double zoom, bool fyll) {
         const auto lagret = innstillinger();
         lagret->setValue(QLatin1String(zoomnokkel), zoom);
         lagret->setValue(QLatin1String(fyllnokkel), fyll);
@@ -56,7 +57,7 @@ void husk_zoom(ArketVindu& vindu) {
     });
 }
 
-void vis_maksimert(ArketVindu& vindu) {
+void vismaksimert(ArketVindu& vindu) {
     // Without a window manager "maximized" is only a wish; the normal size is the screen's
     // free area, so the pupil gets the whole layout either way.
     if (const QScreen* skjerm = QGuiApplication::primaryScreen())

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/mainwindow/tastatur.h"
 
 #include <QAccessible>
@@ -142,8 +143,8 @@ bool Tastatur::trykk(int tast, Qt::KeyboardModifiers mod, const QString& tekst) 
     const unsigned e = endring(mod);
     if ((e & ~skift) == ctrl) {
         const char c = tegn(tast);
-        if (const Menypunkt* m = finn_menypunkt(navn, (e & skift) != 0,
-                                                c ? std::string_view(&c, 1) : std::string_view())) {
+        if (const Menypunkt* m = finnmenypunkt(navn, (e & skift) != 0,
+                                               c ? std::string_view(&c, 1) : std::string_view())) {
             const QLatin1String punkt(m->navn.data(), static_cast<qsizetype>(m->navn.size()));
             if (auto* a = vindu_.findChild<QAction*>(punkt); a && a->isEnabled()) a->trigger();
             return true;
@@ -151,7 +152,7 @@ bool Tastatur::trykk(int tast, Qt::KeyboardModifiers mod, const QString& tekst) 
     }
     const QByteArray skrevet = tekst.toUtf8();
     const Tastevalg* v =
-        finn_tastevalg(navn, e, std::string_view(skrevet.constData(), skrevet.size()));
+        finntastevalg(navn, e, std::string_view(skrevet.constData(), skrevet.size()));
     if (!v) return false;
     switch (v->handling) {
         case Tastehandling::kopier:

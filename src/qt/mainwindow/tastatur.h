@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard and screen readers in the main window: every key of the keypad has a key on
 // the keyboard that acts exactly like a click while the key is usable, every key has an

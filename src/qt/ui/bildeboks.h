@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A retained drawing box: the typesetters draw into it in points, it keeps every operation in
 // a display list and shows the result from an image at the screen's pixel density. The list is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every window of the shell shares: the program's name, the fonts and their Debian
 // stand-ins, and the units of the design (twips for positions, points for drawing).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the pictures the desktop draws in code as PNG files, for the web edition: every key
 // face (the perform key's in each language), the solved marker and the program's picture, each
 // at 1 to 4 times its size so that the browser has a sharp one at any scale; and the program's

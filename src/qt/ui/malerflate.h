@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The typesetters' drawing surface over any QPainter: the screen's images, PDF, printers and
 // PNG all get the same strokes from the same code. The painter's unit is the point, origin at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's modal message boxes: no icon, Norwegian buttons, the program's name as the
 // title when none is given.

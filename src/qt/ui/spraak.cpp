@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/ui/spraak.h"
 
 #include <QCoreApplication>
@@ -33,11 +34,11 @@ QString qs(std::string_view s) {
 }  // namespace
 
 Spraak::Spraak(QObject* eier) : QObject(eier), kode_(bokmaal), mapper_(oversettelsesmapper()) {
-    installer_katalog(&qtkatalog);
+    installerkatalog(&qtkatalog);
 }
 
 Spraak::~Spraak() {
-    installer_katalog(nullptr);
+    installerkatalog(nullptr);
     // Made by the application, it usually goes with it; the translators then go untold.
     if (QCoreApplication::instance()) {
         QCoreApplication::removeTranslator(&egen_);
@@ -113,7 +114,7 @@ QString systemlokale() {
     return spraak.isEmpty() ? system.name() : spraak.first();
 }
 
-void husk_spraak(QSettings& innstillinger, std::string_view kode) {
+void huskspraak(QSettings& innstillinger, std::string_view kode) {
     innstillinger.setValue(QLatin1String(spraaknokkel), qs(kjent_spraak(kode)));
     innstillinger.sync();
 }

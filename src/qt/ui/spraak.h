@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language the program speaks: Balvo's own translation (translations/balvo_<kode>.ts,
 // built into the program and installed beside it), Qt's translation of its own dialogs (file,
@@ -57,6 +58,6 @@ std::string_view startspraak(const QSettings& innstillinger, const QString& syst
 // The system's language for messages, as "nn-NO", "en-GB", "C".
 QString systemlokale();
 // Remembers the pupil's choice for the next run.
-void husk_spraak(QSettings& innstillinger, std::string_view kode);
+void huskspraak(QSettings& innstillinger, std::string_view kode);
 
 }  // namespace balvo::ui

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/ui/tasteflate.h"
 
 #include <QHash>
@@ -175,16 +176,16 @@ QColor graa_blekk(const QWidget& tast) {
 
 }  // namespace
 
-Tast::Tast(QWidget* forelder, Tastebilde bilde, int siffer)
+Tasteknapp::Tasteknapp(QWidget* forelder, Tastebilde bilde, int siffer)
     : QToolButton(forelder), bilde_(bilde), siffer_(siffer) {}
 
-void Tast::settzoom(double zoom) {
+void Tasteknapp::settzoom(double zoom) {
     if (zoom == zoom_) return;
     zoom_ = zoom;
     update();
 }
 
-QRectF Tast::flatested() const {
+QRectF Tasteknapp::flatested() const {
     // Centred as the style centres an icon: on whole pixels, shifted while pressed.
     QStyleOptionToolButton valg;
     initStyleOption(&valg);
@@ -198,7 +199,7 @@ QRectF Tast::flatested() const {
     return QRectF(plass.topLeft(), flate);
 }
 
-void Tast::paintEvent(QPaintEvent*) {
+void Tasteknapp::paintEvent(QPaintEvent*) {
     QStylePainter maler(this);
     QStyleOptionToolButton valg;
     initStyleOption(&valg);
@@ -225,9 +226,9 @@ void Tast::paintEvent(QPaintEvent*) {
     maler.drawPixmap(flatested().topLeft(), k.kart);
 }
 
-Tast* lagtast(QWidget* flate, const QString& navn, const QRect& sted, Tastebilde bilde,
-              const QString& tips, int siffer) {
-    auto* knapp = new Tast(flate, bilde, siffer);
+Tasteknapp* lagtast(QWidget* flate, const QString& navn, const QRect& sted, Tastebilde bilde,
+                    const QString& tips, int siffer) {
+    auto* knapp = new Tasteknapp(flate, bilde, siffer);
     knapp->setObjectName(navn);
     knapp->setGeometry(sted);
     if (!tips.isEmpty()) knapp->setToolTip(tips);

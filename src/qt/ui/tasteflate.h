@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The faces of the keypad keys and the scroll buttons, and the solved marker: small pictures
 // drawn in code whenever they are painted, at the zoom and pixel density in force, so that
@@ -25,10 +26,10 @@ void tegnflate(QPainter& maler, Tastebilde bilde, int siffer = 0,
 
 // A key of the window: a button whose face is drawn when it is painted, in the middle of the
 // button as an icon would sit, `zoom` times its size; grey while the key is not usable.
-class Tast : public QToolButton {
+class Tasteknapp : public QToolButton {
     Q_OBJECT
 public:
-    Tast(QWidget* forelder, Tastebilde bilde, int siffer);
+    Tasteknapp(QWidget* forelder, Tastebilde bilde, int siffer);
     Tastebilde bilde() const { return bilde_; }
     int siffer() const { return siffer_; }
     void settzoom(double zoom);
@@ -55,8 +56,8 @@ private:
 
 // A key of the window at a place, with its face and tooltip (none if empty), never taking the
 // keyboard focus away from the window.
-Tast* lagtast(QWidget* flate, const QString& navn, const QRect& sted, Tastebilde bilde,
-              const QString& tips = {}, int siffer = 0);
+Tasteknapp* lagtast(QWidget* flate, const QString& navn, const QRect& sted, Tastebilde bilde,
+                    const QString& tips = {}, int siffer = 0);
 
 // The solved marker: a red hand-written capital R, 41 × 49 pixels at 100 %, transparent
 // background.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The style of the main window's controls at a zoom: the application's style, with the
 // sizes it draws in pixels (the marks of the option buttons and the check box, the frame

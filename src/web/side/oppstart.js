@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts Balvo in the page: checks for WebAssembly, waits for the fonts and the program, and
 // hands every click and key to it. Everything the program decides happens in balvo.wasm.
 (function () {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random lines without root parts: every equivalence operation keeps exactly the same
 // rational solutions, and forkort leaves every fraction in lowest terms.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lowest terms for every reduced column; zero denominators and extreme values are safe.
 #include <gtest/gtest.h>
 

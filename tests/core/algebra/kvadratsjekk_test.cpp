@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The perfect-square verdicts on either side, the line dump and the diagnostic line.
 #include <gtest/gtest.h>
 

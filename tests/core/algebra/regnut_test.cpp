@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The next line for each operation, cell by cell, and the refusal of inexact results.
 #include <gtest/gtest.h>
 

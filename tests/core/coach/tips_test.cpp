@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint's three levels for a table of lines, one row per aim; what a step does to the
 // solutions, compared exactly; and the distance the row "Avstand:" reports after a step,
 // checked against a breadth-first search of its own.
@@ -113,7 +114,7 @@ TEST_P(Tipsnivaa, AimKindAndExactStep) {
     for (char c : std::string(t.maal)) EXPECT_FALSE(c >= '0' && c <= '9' && c != '1') << t.maal;
     for (Operasjon op : {Operasjon::legg_til, Operasjon::trekk_fra, Operasjon::gang, Operasjon::del,
                          Operasjon::kvadrer, Operasjon::snu, Operasjon::bytt})
-        EXPECT_EQ(std::string(t.maal).find(tr(operasjonsnavn(op))), std::string::npos);
+        EXPECT_EQ(std::string(t.maal).find(oversettelse(operasjonsnavn(op))), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Alle, Tipsnivaa, ::testing::ValuesIn(tipstilfeller),
@@ -263,8 +264,8 @@ TEST(Avstandsrad, TheWordsAfterAStep) {
 
 // The distance to a solved line with the exercise's solutions, by plain breadth-first search
 // over the steps the keypad leaves usable, up to `maks` steps; -1 when none is that short.
-int bredde_foerst(const Tilstand& start, bool start_loest, const veileder::Loesningsmengde& maal,
-                  int maks) {
+int breddesoek(const Tilstand& start, bool start_loest, const veileder::Loesningsmengde& maal,
+               int maks) {
     if (start_loest && veileder::samme(veileder::linjemengde(start), maal)) return 0;
     Kladd kladd;
     std::vector<Steg> kandidater;
@@ -294,7 +295,7 @@ int bredde_foerst(const Tilstand& start, bool start_loest, const veileder::Loesn
     return -1;
 }
 
-std::string veiledertest_tekst(const Veiledning& v) {
+std::string stegene(const Veiledning& v) {
     std::string s;
     for (const Steg& steg : v.steg) s += stegtekst(steg) + " | ";
     return s;
@@ -320,9 +321,9 @@ TEST(Avstandsrad, TheDistanceAgreesWithBreadthFirstSearch) {
         for (int steg = 0; steg < 3; ++steg) {
             s.til(*ark, 1);
             const Veiledning v = veiled(*ark, 1);
-            const int bfs = bredde_foerst(s, loest(*ark, 1), maal, 5);
+            const int bfs = breddesoek(s, loest(*ark, 1), maal, 5);
             if (v.utfall == Utfall::vei && v.lengde() <= 5) {
-                EXPECT_EQ(v.lengde(), bfs) << veiledertest_tekst(v);
+                EXPECT_EQ(v.lengde(), bfs) << stegene(v);
                 ++sjekket;
             } else {
                 EXPECT_EQ(bfs, -1);

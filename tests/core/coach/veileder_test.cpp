@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coach's search: known shortest ways, what it says without one, the words of a step, and
 // the lower bound checked against plain breadth first search and along every step it may take.
 #include <gtest/gtest.h>

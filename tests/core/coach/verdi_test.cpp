@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coach's exact numbers: real solutions of the exercise and of lines with roots, compared
 // as exact surds, and written as the linear text writes numbers.
 #include <gtest/gtest.h>

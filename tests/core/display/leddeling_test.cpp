@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typesetter and the linear text both write a line from the term splitter: on thousands
 // of random lines the words a screen reader hears are the elements drawn, in the same order.
 #include "core/display/leddeling.h"

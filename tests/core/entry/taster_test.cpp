@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys each mode leaves usable, for a few line shapes.
 #include "core/entry/taster.h"
 

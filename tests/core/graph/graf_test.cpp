@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph picture: grid, labels, axes and curves, recorded in user coordinates.
 #include "core/graph/graf.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Angre": the newest step taken back, the sheet, the counters, the rows and the keys as when
 // the line before it was reached; the score stays.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The own equation: reading the six boxes, refusals that keep the worksheet, and f.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coach at the main window: the hint box, the worked solution, and the rows "Steg:" and
 // "Prøve:" after a solved exercise, in whole sessions.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole sessions through the main window's logic: exercise, keypad, Utfør, score.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the level, the reset and the score of the main window's logic.
 #include <gtest/gtest.h>
 

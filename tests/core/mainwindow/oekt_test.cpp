@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson record: every exercise started, with its figures as the teacher reads them, the
 // worksheet as it was left, and the table of the first page broken into pages.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Ny oppgave": the draws, the fix-ups of each equation type, fractions and reseeding.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told: the worksheet's lines as they read, the operand as it is typed,
 // the element each action puts the pupil on, and moving through the lines with the rows
 // scrolling as the scroll keys do.

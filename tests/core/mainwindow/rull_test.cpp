@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Past five lines: rows 1..4 follow the newest line, and the pupil can scroll back.
 #include <gtest/gtest.h>
 

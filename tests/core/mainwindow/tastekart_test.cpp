@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key map both shells share: which key, with which modifiers, presses which button, and
 // the shortcuts of the menu "Valg" in its order.
 #include <gtest/gtest.h>
@@ -62,7 +63,7 @@ class Tastekart : public ::testing::TestWithParam<Rad> {};
 
 TEST_P(Tastekart, TastenTrykkerKnappen) {
     const Rad& r = GetParam();
-    const balvo::Tastevalg* v = balvo::finn_tastevalg(r.tast, r.endring, r.tekst);
+    const balvo::Tastevalg* v = balvo::finntastevalg(r.tast, r.endring, r.tekst);
     if (r.knapp == balvo::antall_taster && r.handling == Tastehandling::knapp) {
         EXPECT_EQ(v, nullptr);
         return;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random pupils: seeded sessions that press only usable keys, answer the warnings
 // at random, type own equations (some of them wrong) and scroll, with the worksheet's rules
 // checked after every step. A failure names its seed and the keys that led there; run it again

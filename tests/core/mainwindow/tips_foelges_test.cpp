@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil who does exactly what each hint says: from generated exercises at every level,
 // typing the step a hint names on the keypad reaches a solved line in exactly the number of
 // steps the first hint announced, the hints counting down by one, the row "Avstand:" counting

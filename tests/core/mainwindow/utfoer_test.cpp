@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What Utfør refuses, and the program's own limits on the keys.
 #include <gtest/gtest.h>
 

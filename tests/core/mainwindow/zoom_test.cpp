@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom: steps of 25 % within 50..400 %, the zoom that fills a window, places from the
 // design's table at every zoom, and the menu "Vis" with its shortcuts.
 #include <gtest/gtest.h>
@@ -100,7 +101,7 @@ TEST(Menysnarveier, EachFindsItsItem) {
     };
     for (const Rad& r : rader) {
         SCOPED_TRACE(std::string(r.tegn) + (r.punkt ? r.punkt : "-"));
-        const Menypunkt* m = finn_menypunkt(r.tast, r.skift, r.tegn);
+        const Menypunkt* m = finnmenypunkt(r.tast, r.skift, r.tegn);
         if (!r.punkt) {
             EXPECT_EQ(m, nullptr);
         } else {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's texts: Bokmål without a catalogue, the installed catalogue's answer with one, and
 // the arguments put in place.
 #include "core/tekst/katalog.h"
@@ -35,13 +36,13 @@ public:
 
 TEST(Katalog, TheInstalledCatalogueAnswers) {
     const Tekst tekst = BALVO_TR("Prøve", "tekst %1");
-    EXPECT_EQ(tr(tekst, {"1"}), "tekst 1");
+    EXPECT_EQ(oversettelse(tekst, {"1"}), "tekst 1");
     Store store;
-    installer_katalog(&store);
-    EXPECT_EQ(tr(tekst, {"1"}), "TEKST 1");
-    EXPECT_EQ(tr(BALVO_TR("Annet", "Ny oppgave")), "Ny oppgave");
-    installer_katalog(nullptr);
-    EXPECT_EQ(tr(tekst), "tekst %1");
+    installerkatalog(&store);
+    EXPECT_EQ(oversettelse(tekst, {"1"}), "TEKST 1");
+    EXPECT_EQ(oversettelse(BALVO_TR("Annet", "Ny oppgave")), "Ny oppgave");
+    installerkatalog(nullptr);
+    EXPECT_EQ(oversettelse(tekst), "tekst %1");
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three languages: which one a system locale or a remembered code gives, and that every
 // text the pupil meets on the worksheet is asked of the catalogue: box titles and texts, the
 // own equation's refusals, the operand fields and the clipboard.
@@ -36,9 +37,9 @@ class Katalogtekster : public test::Oekt {
 protected:
     void SetUp() override {
         Oekt::SetUp();
-        installer_katalog(&merket);
+        installerkatalog(&merket);
     }
-    void TearDown() override { installer_katalog(nullptr); }
+    void TearDown() override { installerkatalog(nullptr); }
     Merket merket;
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: captions word for word, the paragraphs, positions, OK.
 #include <QLabel>
 #include <QPointer>

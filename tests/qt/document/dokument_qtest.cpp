@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet as a document: pages, the text a PDF reader finds, the PNG, printing a page
 // range, and a save that fails without leaving a file.
 #include <QImageReader>

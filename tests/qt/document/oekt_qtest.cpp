@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson record as a PDF: the first page lists every exercise with its figures, each
 // exercise's worksheet follows from a page of its own, the pages add up; the menu "Økt" saves
 // it safely and writes nothing before the pupil asks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph window: nothing to draw, the curves where they cross and the caption that says
 // where, the snapshot and scaling.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as laid out: every control's place and size, captions (in each language,
 // none clipped), tooltips, fonts and colours, read from the real window.
 #include <QAbstractButton>
@@ -204,7 +205,7 @@ private slots:
         felt->settstoerrelse(20);
         for (int i = 0; i < 8; ++i) {
             const balvo::Operasjon op = balvo::oprtast(i);
-            const std::string navn = balvo::tr(balvo::operasjonsnavn(op));
+            const std::string navn = balvo::oversettelse(balvo::operasjonsnavn(op));
             const double operand = balvo::med_operand(op) ? 4 + 8 + 4 + 16 + 4 + 10 : 0;
             QVERIFY2(felt->tekstbredde(navn) + operand <= felt->width() * 0.75, navn.c_str());
         }
@@ -263,7 +264,7 @@ private slots:
     void tasterHarBildeOgTips() {
         QFETCH(QString, navn);
         QFETCH(QString, tips);
-        auto* tast = qobject_cast<balvo::ui::Tast*>(finn(navn));
+        auto* tast = qobject_cast<balvo::ui::Tasteknapp*>(finn(navn));
         QVERIFY(tast);
         QCOMPARE(tast->toolTip(), tips);
         QVERIFY(tast->text().isEmpty());  // the face is a picture, not a caption

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window at work: the state after start-up, the level through the real option
 // buttons, the keys the logic switches, the solved marker and the diagnostic log.
 #include <QAbstractButton>

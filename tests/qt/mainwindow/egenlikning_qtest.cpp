@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog "Skriv egen likning" on a real worksheet with a test shell.
 #include <QLineEdit>
 #include <QPointer>

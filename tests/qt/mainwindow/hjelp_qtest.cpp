@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu "Hjelp" on the real window: where it stands, when its items are usable, the hint
 // box from Ctrl+T, the window "Løsningsforslag", and the rows "Steg:" and "Prøve:" after a
 // solved exercise.

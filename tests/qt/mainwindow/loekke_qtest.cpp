@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One exercise solved by clicking the real keys of the main window; the labels follow.
 #include <QAbstractButton>
 #include <QLabel>

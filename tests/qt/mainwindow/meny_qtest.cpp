@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu items that open the secondary windows: one window each, brought up again when
 // chosen twice; the graph's refusal when there is no equation.
 #include <QAction>

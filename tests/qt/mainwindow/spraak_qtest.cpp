@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The languages in the real window: the start in each (and exactly today's window when nothing
 // is chosen and the locale is Bokmål or unknown), a switch in the middle of an exercise, the
 // remembered choice, and translations that are missing or broken.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in the main window drives a whole exercise; keys act only while usable; the
 // screen-reader names and row texts; copying the sheet; saving and printing without an
 // exercise, and a save that fails.

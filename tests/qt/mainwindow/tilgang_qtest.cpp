@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A blind pupil at the main window: what a screen reader receives while an exercise is worked
 // by keyboard alone, the worksheet's elements and the Tab order, the equation types under a
 // screen reader's toggle, and a window that looks the same while the worksheet lacks the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window zoomed (menu "Vis"): every control from the table at the zoom, fonts with
 // it, the rows typeset again with their strokes at the zoomed coordinates, the marker with
 // them; "Fyll vinduet" following the window; the shortcuts; the zoom remembered.
@@ -73,14 +74,14 @@ private slots:
                          std::abs(z.height() - 2 * r.height()) <= 1,
                      qPrintable(navn));
             if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w))
-                if (!qobject_cast<balvo::ui::Tast*>(w))
+                if (!qobject_cast<balvo::ui::Tasteknapp*>(w))
                     QCOMPARE(w->font().pointSizeF(), 2 * punkter[navn]);
         }
         QCOMPARE(finn("Pi_R")->size(), QSize(82, 98));
         QCOMPARE(qobject_cast<QFrame*>(finn("ramme"))->lineWidth(), 4);
         QCOMPARE(qobject_cast<QFrame*>(finn("Line3"))->lineWidth(), 2);
         QCOMPARE(boks("Linje_1")->hoeyde(), 36.75);  // the typesetter lays out as at 100 %
-        QCOMPARE(qobject_cast<balvo::ui::Tast*>(finn("opr_0"))->zoom(), 2.0);
+        QCOMPARE(qobject_cast<balvo::ui::Tasteknapp*>(finn("opr_0"))->zoom(), 2.0);
 
         for (double z : {1.25, 3.5, 0.5, 1.75, 1.0}) vindu->settzoom(z);
         for (const auto& [navn, r] : vanlig) {
@@ -215,7 +216,7 @@ private slots:
         const QString fil = hjem.filePath("balvo/balvo.conf");
         {
             ArketVindu v;
-            balvo::husk_zoom(v);
+            balvo::huskzoom(v);
             QCOMPARE(v.zoom(), 1.0);
             v.Stoerre_Click();
             v.Stoerre_Click();
@@ -225,7 +226,7 @@ private slots:
         QCOMPARE(lagret.value("fyll").toBool(), false);
         {
             ArketVindu v;
-            balvo::husk_zoom(v);
+            balvo::huskzoom(v);
             QCOMPARE(v.zoom(), 1.5);
             QCOMPARE(v.arket().nivaa(), 1);  // the level and the sheet start as designed
             QVERIFY(!v.arket().har_oppgave());
@@ -234,7 +235,7 @@ private slots:
             lagret.setValue("zoom", verdi);
             lagret.sync();
             ArketVindu v;
-            balvo::husk_zoom(v);
+            balvo::huskzoom(v);
             QCOMPARE(v.zoom(), zoom);
         }
     }

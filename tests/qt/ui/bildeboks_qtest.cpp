@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing box: bars, text anchoring, fonts, and that the retained picture and its display
 // list give the same pixels wherever they are replayed.
 #include <QFontInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes: title, text with line breaks, Norwegian buttons, and the answer returned.
 #include <QMessageBox>
 #include <QPushButton>

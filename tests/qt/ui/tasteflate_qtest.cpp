@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key faces and the solved marker are pictures drawn in code when they are painted: at any
 // density and zoom, on the key as an icon would sit, grey on a key that is not usable.
 #include <QPainter>
@@ -104,7 +105,7 @@ private slots:
         QSize stoerrelse[2];
         const double zoomer[] = {1, 3};
         for (int i = 0; i < 2; ++i) {
-            balvo::ui::Tast knapp(nullptr, Tastebilde(bilde), 0);
+            balvo::ui::Tasteknapp knapp(nullptr, Tastebilde(bilde), 0);
             knapp.resize(tast * zoomer[i]);
             knapp.settzoom(zoomer[i]);
             ved[i] = blekk(knapp.grab().toImage(), 110);
@@ -125,7 +126,7 @@ private slots:
 
     // A key that is not usable shows its face grey, as the style greys out an icon.
     void ubrukbarTastErGraa() {
-        balvo::ui::Tast knapp(nullptr, Tastebilde::pluss, 0);
+        balvo::ui::Tasteknapp knapp(nullptr, Tastebilde::pluss, 0);
         knapp.resize(25, 25);
         const QRect paa = blekk(knapp.grab().toImage(), 60);
         knapp.setEnabled(false);
