@@ -23,7 +23,7 @@ inline constexpr double bunnhoeyde = 22;  // the page number
 // The columns' widths (Nr., Oppgave, Nivå, Steg, Korteste, Tips 1/2/3, Ikke nærmere, Gjentatt,
 // Forslag, Løst, Prøve, Poeng) fill the page's width; a text too long for its column runs onto
 // more lines.
-inline constexpr std::array<double, 12> oektbredder{22, 96, 28, 30, 44, 40, 42, 42, 40, 28, 66, 32};
+inline constexpr std::array<double, 12> oektbredder{22, 82, 28, 30, 44, 40, 48, 42, 40, 36, 62, 36};
 inline constexpr double tabellskrift = 9;  // points
 inline constexpr double cellekant = 3;     // between a cell's text and its rules
 }  // namespace sideoppsett
