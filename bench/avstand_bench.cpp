@@ -111,7 +111,7 @@ BENCHMARK(avstand_etter_hvert_steg)
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    balvo::forbered_veileder();
+    balvo::forberedveileder();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
