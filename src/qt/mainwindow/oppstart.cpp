@@ -41,7 +41,10 @@ void huskzoom(ArketVindu& vindu) {
         bool tall = false;
         const double zoom = lagret->value(QLatin1String(zoomnokkel), 1.0).toDouble(&tall);
         vindu.settzoom(tall ? zoom : 1.0);
-        vindu.settfyll(lagret->value(QLatin1String(fyllnokkel), false).toBool());
+        // The first run fills the window, as the design filled the screens it was drawn for;
+        // "Vanlig størrelse" gives 100 %, and whatever is chosen is remembered from then on.
+        const bool foerste = !lagret->contains(QLatin1String(zoomnokkel));
+        vindu.settfyll(lagret->value(QLatin1String(fyllnokkel), foerste).toBool());
         vindu.settavstand(lagret->value(QLatin1String(avstandnokkel), false).toBool());
     }
     QObject::connect(&vindu, &ArketVindu::avstand_valgt, &vindu, [](bool paa) {
