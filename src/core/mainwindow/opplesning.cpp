@@ -101,7 +101,7 @@ std::string Opplesning::beskrivelse(int n) const {
     if (stroeket_) return oversettelse(stroeket_ut);
     if (loest(ark, n)) return etikettnavn(poengtekst, std::to_string(arket_.poeng()));
     // The row "Avstand:", while it is on, heard right after the new line.
-    if (arket_.avstand()) return setning(arket_.avstandsdeler());
+    if (arket_.avstand()) return balvo::setning(arket_.avstandsdeler());
     return {};
 }
 
