@@ -507,9 +507,10 @@ void NettVindu::forberedutskrift() {
     skrivlinjer(side, arket_.ark());
 }
 
-void NettVindu::skrivoekt() {
+void NettVindu::skrivoekt(std::string_view navn) {
     if (!arket_.har_oppgave()) {
-        melding(oversettelse(tittel_etteretning), oversettelse(ingen_oppgave_skrive));
+        melding(oversettelse(tittel_etteretning),
+                oversettelse(navn == "lagreoekt" ? ingen_oppgave_lagre : ingen_oppgave_skrive));
         return;
     }
     using namespace sideoppsett;

@@ -111,9 +111,14 @@ class Tilgang(motorer.Sidetest):
         self.assertEqual(self.d.execute_script(
             "return document.querySelectorAll('[aria-live]:not([aria-live=off]), [role=status]"
             ":not([aria-live=off])').length"), 1)
+        # A key pressed from the keyboard that can no longer be pressed hands the focus to the
+        # worksheet, whose line in focus says the change.
         self.d.execute_script("document.getElementById('opr_1').focus()")
         self.trykk(Keys.SPACE)
-        sagt = [self.sagt()]
+        self.assertEqual(self.fokus(), "arkliste")
+        sagt = [self.d.execute_script(
+            "const l = document.getElementById('arkliste');"
+            "return document.getElementById(l.getAttribute('aria-activedescendant')).textContent")]
         self.d.execute_script("document.activeElement.blur()")
         for taster, _ in rader[2:]:
             for t in taster.split():
@@ -270,6 +275,10 @@ class Tilgang(motorer.Sidetest):
     def test_oekta_skrives_ut(self):
         """A lesson of two exercises: the summary page and a page for each worksheet."""
         self.d.execute_script("window.print = () => {}")
+        self.d.execute_script("document.getElementById('lagreoekt').click()")
+        self.rolig()
+        self.assertEqual(self.melding()[1], "Det er ingen oppgave å lagre ennå.")
+        self.svar("ok")
         self.egen_med_tastaturet("0", "2", "3", "0", "0", "7")
         self.d.execute_script("document.activeElement.blur()")
         self.trykk("-", "3", Keys.ENTER, ":", "2", Keys.ENTER)
