@@ -286,6 +286,20 @@ Choose another operation.</translation>
         <source>Økt</source>
         <translation>Lesson</translation>
     </message>
+    <message>
+        <source>Løsningen %1 går nå tapt: ± kan bare stå på høyre side.
+Bytt sider først, så får du med begge løsningene.</source>
+        <translation>The solution %1 is now lost: ± can only stand on the right side.
+Swap sides first, then you keep both solutions.</translation>
+    </message>
+    <message>
+        <source>Avstand etter hvert steg</source>
+        <translation>Distance after each step</translation>
+    </message>
+    <message>
+        <source>Avstand:</source>
+        <translation>Distance:</translation>
+    </message>
 </context>
 <context>
     <name>Dokument</name>
@@ -448,10 +462,6 @@ Nothing has been saved.</translation>
         <translation>Shortest</translation>
     </message>
     <message>
-        <source>Tips</source>
-        <translation>Hints</translation>
-    </message>
-    <message>
         <source>Forslag</source>
         <translation>Worked solutions</translation>
     </message>
@@ -495,6 +505,18 @@ Nothing has been saved.</translation>
         <source>Oppgave %1</source>
         <translation>Exercise %1</translation>
     </message>
+    <message>
+        <source>Tips 1/2/3</source>
+        <translation>Hints 1/2/3</translation>
+    </message>
+    <message>
+        <source>Ikke nærmere</source>
+        <translation>No closer</translation>
+    </message>
+    <message>
+        <source>Gjentatt</source>
+        <translation>Repeated</translation>
+    </message>
 </context>
 <context>
     <name>Operasjon</name>
@@ -529,6 +551,21 @@ Nothing has been saved.</translation>
     <message>
         <source>Bytt side</source>
         <translation>Swap sides</translation>
+    </message>
+</context>
+<context>
+    <name>Side</name>
+    <message>
+        <source>Denne nettleseren kan ikke kjøre Balvo: den mangler WebAssembly.</source>
+        <translation>This browser cannot run Balvo: it lacks WebAssembly.</translation>
+    </message>
+    <message>
+        <source>Bruk en nyere utgave av Chrome, Edge, Firefox eller Safari.</source>
+        <translation>Use a newer version of Chrome, Edge, Firefox or Safari.</translation>
+    </message>
+    <message>
+        <source>Balvo kunne ikke startes. Last inn siden på nytt.</source>
+        <translation>Balvo could not be started. Reload the page.</translation>
     </message>
 </context>
 <context>
@@ -600,6 +637,166 @@ Nothing has been saved.</translation>
     <message>
         <source>stemmer ikke: %1 mangler</source>
         <translation>wrong: the original equation is also solved by %1</translation>
+    </message>
+    <message>
+        <source>Dette steget mistet løsningen %1</source>
+        <translation>This step lost the solution %1</translation>
+    </message>
+    <message>
+        <source>Dette steget mistet løsningene %1</source>
+        <translation>This step lost the solutions %1</translation>
+    </message>
+    <message>
+        <source>Dette steget ga en ekstra løsning %1</source>
+        <translation>This step gave an extra solution %1</translation>
+    </message>
+    <message>
+        <source>Dette steget ga ekstra løsninger %1</source>
+        <translation>This step gave extra solutions %1</translation>
+    </message>
+    <message>
+        <source>Etter dette steget er alle tall løsninger</source>
+        <translation>After this step every number is a solution</translation>
+    </message>
+    <message>
+        <source>Denne linjen hadde du før (oppgaven)</source>
+        <translation>You had this line before (the exercise)</translation>
+    </message>
+    <message>
+        <source>Denne linjen hadde du før (linje %1)</source>
+        <translation>You had this line before (line %1)</translation>
+    </message>
+    <message>
+        <source>Ikke nærmere: %1 steg igjen (før: %2)</source>
+        <translation>No closer: %1 step(s) left (before: %2)</translation>
+    </message>
+    <message>
+        <source>%1 steg igjen</source>
+        <translation>%1 step(s) left</translation>
+    </message>
+    <message>
+        <source>Trenger du et tips? Trykk Ctrl+T.</source>
+        <translation>Need a hint? Press Ctrl+T.</translation>
+    </message>
+    <message>
+        <source>Samle x-leddene på den ene siden.</source>
+        <translation>Collect the x terms on one side.</translation>
+    </message>
+    <message>
+        <source>Få leddet med x alene.</source>
+        <translation>Get the x term on its own.</translation>
+    </message>
+    <message>
+        <source>Få x² alene, så kan du trekke kvadratroten.</source>
+        <translation>Get x² on its own, then you can take the square root.</translation>
+    </message>
+    <message>
+        <source>Fullfør kvadratet.</source>
+        <translation>Complete the square.</translation>
+    </message>
+    <message>
+        <source>Gjør tallet foran x til 1.</source>
+        <translation>Make the number in front of x equal to 1.</translation>
+    </message>
+    <message>
+        <source>Gjør tallet foran x² til 1.</source>
+        <translation>Make the number in front of x² equal to 1.</translation>
+    </message>
+    <message>
+        <source>Gjør tallet foran rottegnet til 1.</source>
+        <translation>Make the number in front of the root sign equal to 1.</translation>
+    </message>
+    <message>
+        <source>Bli kvitt brøkene.</source>
+        <translation>Get rid of the fractions.</translation>
+    </message>
+    <message>
+        <source>Få et positivt tall foran x.</source>
+        <translation>Get a positive number in front of x.</translation>
+    </message>
+    <message>
+        <source>Få x over på venstre side.</source>
+        <translation>Get x over to the left side.</translation>
+    </message>
+    <message>
+        <source>Bli kvitt x².</source>
+        <translation>Get rid of x².</translation>
+    </message>
+    <message>
+        <source>Bli kvitt rottegnet.</source>
+        <translation>Get rid of the root sign.</translation>
+    </message>
+    <message>
+        <source>Kom ett steg nærmere løsningen.</source>
+        <translation>Get one step closer to the solution.</translation>
+    </message>
+    <message>
+        <source>Legg til et ledd med x².</source>
+        <translation>Add a term with x².</translation>
+    </message>
+    <message>
+        <source>Trekk fra et ledd med x².</source>
+        <translation>Subtract a term with x².</translation>
+    </message>
+    <message>
+        <source>Legg til et ledd med x.</source>
+        <translation>Add a term with x.</translation>
+    </message>
+    <message>
+        <source>Trekk fra et ledd med x.</source>
+        <translation>Subtract a term with x.</translation>
+    </message>
+    <message>
+        <source>Legg til et tall.</source>
+        <translation>Add a number.</translation>
+    </message>
+    <message>
+        <source>Trekk fra et tall.</source>
+        <translation>Subtract a number.</translation>
+    </message>
+    <message>
+        <source>Multipliser med x.</source>
+        <translation>Multiply by x.</translation>
+    </message>
+    <message>
+        <source>Del med x.</source>
+        <translation>Divide by x.</translation>
+    </message>
+    <message>
+        <source>Multipliser med fellesnevneren.</source>
+        <translation>Multiply by the common denominator.</translation>
+    </message>
+    <message>
+        <source>Multipliser med det omvendte av tallet foran x.</source>
+        <translation>Multiply by the reciprocal of the number in front of x.</translation>
+    </message>
+    <message>
+        <source>Del med tallet foran x.</source>
+        <translation>Divide by the number in front of x.</translation>
+    </message>
+    <message>
+        <source>Multipliser med det omvendte av tallet foran x².</source>
+        <translation>Multiply by the reciprocal of the number in front of x².</translation>
+    </message>
+    <message>
+        <source>Del med tallet foran x².</source>
+        <translation>Divide by the number in front of x².</translation>
+    </message>
+    <message>
+        <source>Multipliser med det omvendte av tallet foran rottegnet.</source>
+        <translation>Multiply by the reciprocal of the number in front of the root sign.</translation>
+    </message>
+    <message>
+        <source>Del med tallet foran rottegnet.</source>
+        <translation>Divide by the number in front of the root sign.</translation>
+    </message>
+    <message>
+        <source>Multipliser med et tall.</source>
+        <translation>Multiply by a number.</translation>
+    </message>
+    <message>
+        <source>Del med et tall.</source>
+        <translation>Divide by a number.</translation>
     </message>
 </context>
 <context>
@@ -763,21 +960,6 @@ is in itself an important teaching point...</translation>
     <message>
         <source>Kurvene er like</source>
         <translation>The curves are the same</translation>
-    </message>
-</context>
-<context>
-    <name>Side</name>
-    <message>
-        <source>Denne nettleseren kan ikke kjøre Balvo: den mangler WebAssembly.</source>
-        <translation>This browser cannot run Balvo: it lacks WebAssembly.</translation>
-    </message>
-    <message>
-        <source>Bruk en nyere utgave av Chrome, Edge, Firefox eller Safari.</source>
-        <translation>Use a newer version of Chrome, Edge, Firefox or Safari.</translation>
-    </message>
-    <message>
-        <source>Balvo kunne ikke startes. Last inn siden på nytt.</source>
-        <translation>Balvo could not be started. Reload the page.</translation>
     </message>
 </context>
 </TS>

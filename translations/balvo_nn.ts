@@ -287,6 +287,20 @@ Vel ein annan operasjon.</translation>
         <source>Økt</source>
         <translation>Økt</translation>
     </message>
+    <message>
+        <source>Løsningen %1 går nå tapt: ± kan bare stå på høyre side.
+Bytt sider først, så får du med begge løsningene.</source>
+        <translation>Løysinga %1 går no tapt: ± kan berre stå på høgre side.
+Byt sider først, så får du med begge løysingane.</translation>
+    </message>
+    <message>
+        <source>Avstand etter hvert steg</source>
+        <translation>Avstand etter kvart steg</translation>
+    </message>
+    <message>
+        <source>Avstand:</source>
+        <translation>Avstand:</translation>
+    </message>
 </context>
 <context>
     <name>Dokument</name>
@@ -449,10 +463,6 @@ Ingenting er lagra.</translation>
         <translation>Kortaste</translation>
     </message>
     <message>
-        <source>Tips</source>
-        <translation>Tips</translation>
-    </message>
-    <message>
         <source>Forslag</source>
         <translation>Forslag</translation>
     </message>
@@ -496,6 +506,18 @@ Ingenting er lagra.</translation>
         <source>Oppgave %1</source>
         <translation>Oppgåve %1</translation>
     </message>
+    <message>
+        <source>Tips 1/2/3</source>
+        <translation>Tips 1/2/3</translation>
+    </message>
+    <message>
+        <source>Ikke nærmere</source>
+        <translation>Ikkje nærare</translation>
+    </message>
+    <message>
+        <source>Gjentatt</source>
+        <translation>Gjenteke</translation>
+    </message>
 </context>
 <context>
     <name>Operasjon</name>
@@ -530,6 +552,21 @@ Ingenting er lagra.</translation>
     <message>
         <source>Bytt side</source>
         <translation>Byt side</translation>
+    </message>
+</context>
+<context>
+    <name>Side</name>
+    <message>
+        <source>Denne nettleseren kan ikke kjøre Balvo: den mangler WebAssembly.</source>
+        <translation>Denne nettlesaren kan ikkje køyre Balvo: han manglar WebAssembly.</translation>
+    </message>
+    <message>
+        <source>Bruk en nyere utgave av Chrome, Edge, Firefox eller Safari.</source>
+        <translation>Bruk ei nyare utgåve av Chrome, Edge, Firefox eller Safari.</translation>
+    </message>
+    <message>
+        <source>Balvo kunne ikke startes. Last inn siden på nytt.</source>
+        <translation>Balvo kunne ikkje startast. Last inn sida på nytt.</translation>
     </message>
 </context>
 <context>
@@ -601,6 +638,166 @@ Ingenting er lagra.</translation>
     <message>
         <source>stemmer ikke: %1 mangler</source>
         <translation>stemmer ikkje: %1 manglar</translation>
+    </message>
+    <message>
+        <source>Dette steget mistet løsningen %1</source>
+        <translation>Dette steget mista løysinga %1</translation>
+    </message>
+    <message>
+        <source>Dette steget mistet løsningene %1</source>
+        <translation>Dette steget mista løysingane %1</translation>
+    </message>
+    <message>
+        <source>Dette steget ga en ekstra løsning %1</source>
+        <translation>Dette steget gav ei ekstra løysing %1</translation>
+    </message>
+    <message>
+        <source>Dette steget ga ekstra løsninger %1</source>
+        <translation>Dette steget gav ekstra løysingar %1</translation>
+    </message>
+    <message>
+        <source>Etter dette steget er alle tall løsninger</source>
+        <translation>Etter dette steget er alle tal løysingar</translation>
+    </message>
+    <message>
+        <source>Denne linjen hadde du før (oppgaven)</source>
+        <translation>Denne linja hadde du før (oppgåva)</translation>
+    </message>
+    <message>
+        <source>Denne linjen hadde du før (linje %1)</source>
+        <translation>Denne linja hadde du før (linje %1)</translation>
+    </message>
+    <message>
+        <source>Ikke nærmere: %1 steg igjen (før: %2)</source>
+        <translation>Ikkje nærare: %1 steg att (før: %2)</translation>
+    </message>
+    <message>
+        <source>%1 steg igjen</source>
+        <translation>%1 steg att</translation>
+    </message>
+    <message>
+        <source>Trenger du et tips? Trykk Ctrl+T.</source>
+        <translation>Treng du eit tips? Trykk Ctrl+T.</translation>
+    </message>
+    <message>
+        <source>Samle x-leddene på den ene siden.</source>
+        <translation>Samle x-ledda på den eine sida.</translation>
+    </message>
+    <message>
+        <source>Få leddet med x alene.</source>
+        <translation>Få leddet med x åleine.</translation>
+    </message>
+    <message>
+        <source>Få x² alene, så kan du trekke kvadratroten.</source>
+        <translation>Få x² åleine, så kan du trekkje ut kvadratrota.</translation>
+    </message>
+    <message>
+        <source>Fullfør kvadratet.</source>
+        <translation>Fullfør kvadratet.</translation>
+    </message>
+    <message>
+        <source>Gjør tallet foran x til 1.</source>
+        <translation>Gjer talet framfor x til 1.</translation>
+    </message>
+    <message>
+        <source>Gjør tallet foran x² til 1.</source>
+        <translation>Gjer talet framfor x² til 1.</translation>
+    </message>
+    <message>
+        <source>Gjør tallet foran rottegnet til 1.</source>
+        <translation>Gjer talet framfor rotteiknet til 1.</translation>
+    </message>
+    <message>
+        <source>Bli kvitt brøkene.</source>
+        <translation>Bli kvitt brøkane.</translation>
+    </message>
+    <message>
+        <source>Få et positivt tall foran x.</source>
+        <translation>Få eit positivt tal framfor x.</translation>
+    </message>
+    <message>
+        <source>Få x over på venstre side.</source>
+        <translation>Få x over på venstre side.</translation>
+    </message>
+    <message>
+        <source>Bli kvitt x².</source>
+        <translation>Bli kvitt x².</translation>
+    </message>
+    <message>
+        <source>Bli kvitt rottegnet.</source>
+        <translation>Bli kvitt rotteiknet.</translation>
+    </message>
+    <message>
+        <source>Kom ett steg nærmere løsningen.</source>
+        <translation>Kom eitt steg nærare løysinga.</translation>
+    </message>
+    <message>
+        <source>Legg til et ledd med x².</source>
+        <translation>Legg til eit ledd med x².</translation>
+    </message>
+    <message>
+        <source>Trekk fra et ledd med x².</source>
+        <translation>Trekk frå eit ledd med x².</translation>
+    </message>
+    <message>
+        <source>Legg til et ledd med x.</source>
+        <translation>Legg til eit ledd med x.</translation>
+    </message>
+    <message>
+        <source>Trekk fra et ledd med x.</source>
+        <translation>Trekk frå eit ledd med x.</translation>
+    </message>
+    <message>
+        <source>Legg til et tall.</source>
+        <translation>Legg til eit tal.</translation>
+    </message>
+    <message>
+        <source>Trekk fra et tall.</source>
+        <translation>Trekk frå eit tal.</translation>
+    </message>
+    <message>
+        <source>Multipliser med x.</source>
+        <translation>Multipliser med x.</translation>
+    </message>
+    <message>
+        <source>Del med x.</source>
+        <translation>Del med x.</translation>
+    </message>
+    <message>
+        <source>Multipliser med fellesnevneren.</source>
+        <translation>Multipliser med fellesnemnaren.</translation>
+    </message>
+    <message>
+        <source>Multipliser med det omvendte av tallet foran x.</source>
+        <translation>Multipliser med det omvende av talet framfor x.</translation>
+    </message>
+    <message>
+        <source>Del med tallet foran x.</source>
+        <translation>Del med talet framfor x.</translation>
+    </message>
+    <message>
+        <source>Multipliser med det omvendte av tallet foran x².</source>
+        <translation>Multipliser med det omvende av talet framfor x².</translation>
+    </message>
+    <message>
+        <source>Del med tallet foran x².</source>
+        <translation>Del med talet framfor x².</translation>
+    </message>
+    <message>
+        <source>Multipliser med det omvendte av tallet foran rottegnet.</source>
+        <translation>Multipliser med det omvende av talet framfor rotteiknet.</translation>
+    </message>
+    <message>
+        <source>Del med tallet foran rottegnet.</source>
+        <translation>Del med talet framfor rotteiknet.</translation>
+    </message>
+    <message>
+        <source>Multipliser med et tall.</source>
+        <translation>Multipliser med eit tal.</translation>
+    </message>
+    <message>
+        <source>Del med et tall.</source>
+        <translation>Del med eit tal.</translation>
     </message>
 </context>
 <context>
@@ -764,21 +961,6 @@ viktig pedagogisk poeng...</translation>
     <message>
         <source>Kurvene er like</source>
         <translation>Kurvene er like</translation>
-    </message>
-</context>
-<context>
-    <name>Side</name>
-    <message>
-        <source>Denne nettleseren kan ikke kjøre Balvo: den mangler WebAssembly.</source>
-        <translation>Denne nettlesaren kan ikkje køyre Balvo: han manglar WebAssembly.</translation>
-    </message>
-    <message>
-        <source>Bruk en nyere utgave av Chrome, Edge, Firefox eller Safari.</source>
-        <translation>Bruk ei nyare utgåve av Chrome, Edge, Firefox eller Safari.</translation>
-    </message>
-    <message>
-        <source>Balvo kunne ikke startes. Last inn siden på nytt.</source>
-        <translation>Balvo kunne ikkje startast. Last inn sida på nytt.</translation>
     </message>
 </context>
 </TS>

@@ -88,6 +88,7 @@ void NettVindu::start() {
 
     tilpass();
     arket_.Form_Load();
+    if (lokalt("balvo.avstand") == "1") settavstand(true);
     navngi();
     endret();
 }
@@ -232,6 +233,8 @@ void NettVindu::byggkontroller(val flate) {
                 if (k.navn == "Loeste") loeste_ = e;
                 if (k.navn == "Steg") steg_ = e;
                 if (k.navn == "Proeve") proeve_ = e;
+                if (k.navn == "Avstand") avstand_ = e;
+                if (k.navn == "Label6") avstandledd_ = e;
                 if (k.ombryt) dom::stil(e, "white-space", "normal");
                 break;
             case Kontrollart::ramme: {
@@ -308,6 +311,8 @@ void NettVindu::byggkontroller(val flate) {
     dom::stil(merke_, "width", dom::px(merkemaal.bredde));
     dom::stil(merke_, "height", dom::px(merkemaal.hoeyde));
     dom::skjul(merke_, true);
+    dom::skjul(avstand_, true);
+    dom::skjul(avstandledd_, true);
 }
 
 void NettVindu::tilpass() {
@@ -412,17 +417,30 @@ void NettVindu::skjulmerke() {
     dom::skjul(merke_, true);
 }
 
+namespace {
+
+// A text too long for its lines is written a little smaller rather than run over.
+void tilpassskrift(val e, double punkter) {
+    const Skrift design{Skriftfamilie::arial, punkter, false};
+    dom::skrift(e, design);
+    for (double p = design.punkter - 0.5;
+         p >= 8 && e["scrollHeight"].as<int>() > e["clientHeight"].as<int>(); p -= 0.5)
+        dom::skrift(e, {design.familie, p, false});
+}
+
+}  // namespace
+
 void NettVindu::visvurdering(std::string_view steg, std::string_view proeve) {
     dom::tekst(steg_, steg);
     dom::tekst(proeve_, proeve);
     navngi();
-    // A verdict too long for its lines is written a little smaller rather than run over.
-    const Skrift design{Skriftfamilie::arial, 12, false};
-    dom::skrift(proeve_, design);
-    for (double punkter = design.punkter - 0.5;
-         punkter >= 8 && proeve_["scrollHeight"].as<int>() > proeve_["clientHeight"].as<int>();
-         punkter -= 0.5)
-        dom::skrift(proeve_, {design.familie, punkter, false});
+    tilpassskrift(proeve_, 12);
+}
+
+void NettVindu::visavstand(std::string_view tekst) {
+    dom::tekst(avstand_, tekst);
+    tilpassskrift(avstand_, 9.75);
+    navngi();
 }
 
 bool NettVindu::etterarbeid_venter() const {

@@ -69,6 +69,7 @@ public:
     void vismerke(double venstre, double topp) override;
     void skjulmerke() override;
     void visvurdering(std::string_view steg, std::string_view proeve) override;
+    void visavstand(std::string_view tekst) override;
     void visforslag(const Veiledning& veiledning) override;
 
 private:
@@ -106,6 +107,7 @@ private:
     void skrivut();
     void kopier();
     void settzoom(std::string_view zoom);
+    void settavstand(bool paa);  // the row "Avstand:" shown or not, and remembered
     void settspraak(std::string_view spraak);
     void tegngrafen();
     // Shows a box and waits for the pupil's answer: true for "Ja".
@@ -134,9 +136,12 @@ private:
     emscripten::val loeste_ = emscripten::val::undefined();
     emscripten::val steg_ = emscripten::val::undefined();
     emscripten::val proeve_ = emscripten::val::undefined();
-    std::vector<emscripten::val> hjelpepunkter_;                 // "Tips", "Løsningsforslag"
-    emscripten::val angrepunkt_ = emscripten::val::undefined();  // "Angre"
-    bool veileder_klar_ = false;                                 // the coach's table is built
+    emscripten::val avstand_ = emscripten::val::undefined();
+    emscripten::val avstandledd_ = emscripten::val::undefined();   // its caption
+    emscripten::val avstandpunkt_ = emscripten::val::undefined();  // "Avstand etter hvert steg"
+    std::vector<emscripten::val> hjelpepunkter_;                   // "Tips", "Løsningsforslag"
+    emscripten::val angrepunkt_ = emscripten::val::undefined();    // "Angre"
+    bool veileder_klar_ = false;                                   // the coach's table is built
     emscripten::val merke_ = emscripten::val::undefined();
     emscripten::val dump_ = emscripten::val::undefined();
     emscripten::val diagnose_ = emscripten::val::undefined();

@@ -13,6 +13,7 @@
 #include "core/document/sideoppsett.h"
 #include "core/mainwindow/tastaturvei.h"
 #include "core/mainwindow/tastekart.h"
+#include "core/mainwindow/utforming.h"
 #include "core/mainwindow/zoom.h"
 #include "web/dom.h"
 #include "web/nettvindu.h"
@@ -171,6 +172,13 @@ void NettVindu::byggmeny(val linje) {
     // The coach's menu, after "Rediger"; its items are usable while an exercise is on the
     // newest line.
     for (val p : punkter(meny("Hjelp", hjelpmeny), "hjelp", hjelpmenyen())) {
+        if (p["id"].as<std::string>() == "avstand") {
+            // "Avstand etter hvert steg": on or off, usable at any time.
+            dom::attr(p, "role", "menuitemcheckbox");
+            dom::attr(p, "aria-checked", "false");
+            avstandpunkt_ = p;
+            continue;
+        }
         p.set("disabled", true);
         hjelpepunkter_.push_back(p);
     }
@@ -192,6 +200,15 @@ void NettVindu::byggmeny(val linje) {
         dom::attr(navn, "lang", s.kode);
         dom::attr(p, "aria-checked", s.kode == katalog_->spraak() ? "true" : "false");
     }
+}
+
+void NettVindu::settavstand(bool paa) {
+    arket_.settavstand(paa);
+    dom::skjul(avstand_, !paa);
+    dom::skjul(avstandledd_, !paa);
+    dom::plasser(proeve_, proevested(paa));
+    dom::attr(avstandpunkt_, "aria-checked", paa ? "true" : "false");
+    arket_.tegnpaanytt();
 }
 
 void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa) {
@@ -226,6 +243,10 @@ void NettVindu::redigervalg(std::string_view navn) {
 }
 
 void NettVindu::hjelpvalg(std::string_view navn) {
+    if (navn == "avstand") {
+        settavstand(!arket_.avstand());
+        return lagre("balvo.avstand", arket_.avstand() ? "1" : "0");
+    }
     if (navn == "tips") return arket_.Tips_Click();
     if (navn == "loesningsforslag") return arket_.Loesningsforslag_Click();
 }

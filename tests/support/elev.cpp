@@ -68,6 +68,8 @@ Elev::Elev(std::uint64_t froe, Tall& tall)
       arket_(skall_, tilfeldig_) {
     // A small budget keeps thousands of sessions quick; the answers are the coach's own.
     arket_.settgrense(Grense{8, 1500});
+    // Every other pupil works with the row "Avstand:" on.
+    arket_.settavstand(froe % 2 == 1);
 }
 
 int Elev::heltall(int lav, int hoey) {
@@ -137,7 +139,8 @@ int Elev::velg() {
         legg(egen, 0.03);
     }
     if (arket_.kan_angre()) legg(angre_tast, lang_ ? 0.2 : 0.4);
-    legg(tips, 0.05);
+    // A pupil who took a hint on this line often asks for the next level.
+    legg(tips, arket_.tipsnivaa() == 1 || arket_.tipsnivaa() == 2 ? 1.0 : 0.05);
     legg(forslag, 0.02);
     double sum = 0;
     for (const auto& [tast, vekt] : valg) sum += vekt;

@@ -142,6 +142,13 @@ void Elev::utfoer() {
                  std::string(symbol(a.linjeopr[L])) + " " + std::to_string(a.linjeteller[L]) + "/" +
                  std::to_string(a.linjenevner[L]) + " power " + std::to_string(a.linjepotens[L]));
         if (feil_.empty()) sjekk_utfoert(foer, L);
+        // The row "Avstand:" is empty exactly on a solved line with the exercise's solutions.
+        if (arket_.avstand())
+            krev(skall_.avstandsrad.empty() ==
+                     (loest(a, L + 1) &&
+                      skall_.proeverad == oversettelse(BALVO_TR("Veileder", "stemmer"))),
+                 "the row Avstand says «" + skall_.avstandsrad + "» after line " +
+                     std::to_string(L + 1));
         return;
     }
     krev(a.linjenr == foer.linjenr && a.sistelinje == foer.sistelinje && a.rad == foer.rad,
@@ -188,20 +195,30 @@ void Elev::hjelp(int handling) {
             "the worked solution does not start from the current line");
         return;
     }
-    // "Neste steg: ..." and "Da er du N steg fra løsningen.", or one of the reasons for none.
+    // Level 3: "Neste steg: ..." and "Da er du N steg fra løsningen."; level 2: "Neste steg: "
+    // and the kind of step, without a number; level 1: the aim, without a number but the 1 of
+    // "Gjør tallet foran x til 1."; at every level one of the reasons for none.
     const Boks& b = skall_.bokser.back();
+    const int nivaa = arket_.tipsnivaa();
     const std::string foerste = b.tekst.substr(0, b.tekst.find('\n'));
     bool kjent = false;
-    for (int n = 1; n <= 8 && foerste.rfind("Neste steg: ", 0) == 0; ++n)
+    const bool neste = foerste.rfind("Neste steg: ", 0) == 0;
+    for (int n = 1; n <= 8 && neste && nivaa == 3; ++n)
         kjent = kjent ||
                 b.tekst == foerste + "\nDa er du " + std::to_string(n) + " steg fra løsningen.";
+    const bool uten_tall = b.tekst.find_first_of("023456789") == std::string::npos &&
+                           b.tekst.find('\n') == std::string::npos;
+    kjent = kjent || (nivaa == 2 && neste && uten_tall) || (nivaa == 1 && !neste && uten_tall);
     for (const char* t :
          {"Likningen er løst.", "Denne likningen har ingen løsning.",
           "Alle tall er løsninger av denne likningen.",
           "Herfra kommer du ikke fram til løsningen av oppgaven.", "Fant ingen kort vei herfra."})
         kjent = kjent || b.tekst == t;
-    krev(kjent && b.tittel == "Tips", "the box «" + b.tittel + "» says «" + b.tekst + "»");
-    ++tall_.tips[foerste.rfind("Neste steg: ", 0) == 0 ? "neste steg" : "«" + foerste + "»"];
+    krev(kjent && b.tittel == "Tips",
+         "the box «" + b.tittel + "» says «" + b.tekst + "» at level " + std::to_string(nivaa));
+    ++tall_.tips[nivaa == 1 && !neste ? "nivå 1"
+                 : neste              ? "nivå " + std::to_string(nivaa)
+                                      : "«" + foerste + "»"];
 }
 
 }  // namespace balvo::test

@@ -33,6 +33,7 @@ public:
         stegrad = steg;
         proeverad = proeve;
     }
+    void visavstand(std::string_view tekst) override { avstandsrad = tekst; }
     void visforslag(const Veiledning& v) override { forslag.push_back(v); }
     void melding(std::string_view tittel, std::string_view tekst) override;
     bool spoersmaal(std::string_view tittel, std::string_view tekst) override;
@@ -44,6 +45,7 @@ public:
     Tastesett taster;
     // Captions as the labels show them.
     std::string nivaa_tekst = "1", poeng_tekst, loeste_tekst;
+    std::string avstandsrad;   // the row "Avstand:" as shown
     std::vector<Boks> bokser;  // every box shown, in order
     std::deque<bool> svar;     // answers to Yes/No questions; an empty queue answers No
     bool merke_synlig = false;

@@ -17,7 +17,8 @@ bool inneholder(const Loesningsmengde& m, const veileder::Verdi& v) {
     return std::find(m.verdier.begin(), m.verdier.end(), v) != m.verdier.end();
 }
 
-// "x = 2", "x = 1 og x = −3", and a pair c ± k√w as one: "x = −1 ± √5".
+}  // namespace
+
 std::string verdiliste(const std::vector<veileder::Verdi>& verdier) {
     std::string ut;
     std::vector<bool> brukt(verdier.size(), false);
@@ -35,8 +36,6 @@ std::string verdiliste(const std::vector<veileder::Verdi>& verdier) {
     }
     return ut;
 }
-
-}  // namespace
 
 std::string stegtekst(const Steg& steg) {
     std::string tekst = oversettelse(operasjonsnavn(steg.operasjon));

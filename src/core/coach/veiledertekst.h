@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/coach/veileder.h"
 
@@ -15,6 +16,10 @@ namespace balvo {
 // name and the operand as the operand field draws them, a minus as "-", a fraction as p/q
 // (in brackets before x, as the linear text writes it).
 std::string stegtekst(const Steg& steg);
+
+// Values as the pupil reads them: "x = 2", "x = 1 og x = −3", and a pair c ± k√w as one:
+// "x = −1 ± √5".
+std::string verdiliste(const std::vector<veileder::Verdi>& verdier);
 
 // The hint box: "Neste steg: ..." and "Da er du N steg fra løsningen.", or one line saying
 // why there is no next step.

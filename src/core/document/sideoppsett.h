@@ -20,9 +20,10 @@ inline constexpr double topphoeyde = 64;
 inline constexpr double bunnhoeyde = 22;  // the page number
 
 // The lesson's first page: a table of its exercises under the header, a row of sums last.
-// The columns' widths (Nr., Oppgave, Nivå, Steg, Korteste, Tips, Forslag, Løst, Prøve, Poeng)
-// fill the page's width; a text too long for its column runs onto more lines.
-inline constexpr std::array<double, 10> oektbredder{24, 144, 32, 34, 48, 32, 46, 38, 78, 34};
+// The columns' widths (Nr., Oppgave, Nivå, Steg, Korteste, Tips 1/2/3, Ikke nærmere, Gjentatt,
+// Forslag, Løst, Prøve, Poeng) fill the page's width; a text too long for its column runs onto
+// more lines.
+inline constexpr std::array<double, 12> oektbredder{22, 82, 28, 30, 44, 40, 48, 42, 40, 36, 62, 36};
 inline constexpr double tabellskrift = 9;  // points
 inline constexpr double cellekant = 3;     // between a cell's text and its rules
 }  // namespace sideoppsett

@@ -60,6 +60,12 @@ void Arket::ryddopp() {
     oppgave_scoret_ = false;
     korteste_.reset();
     tips_brukt_ = forslag_brukt_ = angret_ = 0;
+    tips_nivaa_ = {};
+    ikke_naermere_ = ikke_naermere_paa_rad_ = gjentatte_ = 0;
+    if (stegvurdering_) {
+        stegvurdering_.reset();
+        visavstand();
+    }
     settmodus(Modus::ryddopp);
     for (int k = 0; k < 5; ++k) {
         visning_.toemrad(k);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/algebra/linje.h"
+#include "core/coach/avstand.h"
 #include "core/coach/veileder.h"
 #include "core/mainwindow/oektlogg.h"
 #include "core/mainwindow/skall.h"
@@ -78,6 +79,17 @@ public:
     std::optional<int> korteste();
     bool korteste_kjent() const { return korteste_.has_value(); }
     void settgrense(const Grense& grense) { grense_ = grense; }
+    // The level of the hint shown last on this line, 1..3; 0 before the first on it.
+    int tipsnivaa() const;
+
+    // The row "Avstand:" (menu "Hjelp", "Avstand etter hvert steg"): while it is on, every
+    // "Utfør" has the coach say how far the new line is from the solution. Off: the coach
+    // stays quiet and the row is empty.
+    void settavstand(bool paa);
+    bool avstand() const { return avstand_; }
+    // The row's parts after the last step, as avstandsdeler makes them; empty when there is
+    // nothing to say.
+    const std::vector<std::string>& avstandsdeler() const { return avstandsdeler_; }
 
     // Switches the keys for a mode; in "utført" it then scores a solved line (poengsum).
     void settmodus(Modus modus);
@@ -106,6 +118,11 @@ public:
     // (undone ones included).
     int tips_brukt() const { return tips_brukt_; }
     int forslag_brukt() const { return forslag_brukt_; }
+    // Hints at level 1, 2 and 3; steps that brought the pupil no closer (counted while the row
+    // "Avstand:" is on); lines the worksheet had already.
+    const std::array<int, 3>& tips_nivaa() const { return tips_nivaa_; }
+    int ikke_naermere() const { return ikke_naermere_; }
+    int gjentatte() const { return gjentatte_; }
     int steg_tatt() const { return ark_.sistelinje + angret_; }
 
     // The lesson record: every exercise started in this run, the one on the sheet last, as it
@@ -140,6 +157,10 @@ private:
     void vurder();  // the rows "Steg:" and "Prøve:" for a solved line
     void visvurdering();
     Veiledning veiledherfra();
+    Veiledning veiledlinje(int n);  // the coach's answer for line n, kept for the next step
+    // After "Utfør" wrote line n from line `foer`: the repeated line, and the row "Avstand:".
+    void vurdersteg(const Tilstand& foer, int n);
+    void visavstand();  // the row "Avstand:" from the last step's verdict, in today's language
 
     // What the rows "Steg:" and "Prøve:" say, kept until the next solved line.
     struct Vurdering {
@@ -173,6 +194,19 @@ private:
     int tips_brukt_ = 0;
     int forslag_brukt_ = 0;
     std::optional<Vurdering> vurdering_;
+    // The hint's level and the line it was given on (exercise, newest line, steps taken back).
+    int tipsnivaa_ = 0;
+    std::array<std::uint64_t, 3> tipsplass_{};
+    std::array<int, 3> tips_nivaa_{};
+    bool avstand_ = false;
+    std::vector<std::string> avstandsdeler_;
+    std::optional<Stegvurdering> stegvurdering_;  // the last step's, while the row speaks of it
+    bool tilby_tips_ = false;
+    int ikke_naermere_ = 0;
+    int ikke_naermere_paa_rad_ = 0;
+    int gjentatte_ = 0;
+    std::optional<Veiledning> sist_veiledet_;  // the coach's last answer, for this exercise
+    std::uint64_t sist_veiledet_oppgave_ = 0;
 
     // The lesson record: the exercises left behind, and what is known of the one on the sheet
     // beyond the counters above.

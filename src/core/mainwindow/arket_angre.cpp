@@ -54,6 +54,12 @@ void Arket::angre() {
     ark_.nevnertekst.clear();
     ark_.minus = ark_.nevnermodus = ark_.medx = ark_.medx2 = false;
     visning_.sett(ark_, angre_.empty() ? start_ : angre_.back().naadd);
+    // The row "Avstand:" spoke of the line taken back.
+    ikke_naermere_paa_rad_ = 0;
+    if (stegvurdering_) {
+        stegvurdering_.reset();
+        visavstand();
+    }
     // The keys as after the line was reached; an exercise still scores only once.
     setttaster(Modus::utfoert);
 }

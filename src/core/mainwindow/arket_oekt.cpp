@@ -17,6 +17,9 @@ Loggpost Arket::post_naa() const {
     p.korteste_kjent = korteste_.has_value();
     if (korteste_) p.korteste = *korteste_;
     p.tips = tips_brukt_;
+    p.tips_nivaa = tips_nivaa_;
+    p.ikke_naermere = ikke_naermere_;
+    p.gjentatt = gjentatte_;
     p.forslag = forslag_brukt_;
     p.loest = oppgave_scoret_;
     p.loest_linje = loest_linje_;

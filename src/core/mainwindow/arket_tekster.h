@@ -36,6 +36,11 @@ inline constexpr Tekst for_stort_tall =
 inline constexpr Tekst etteretning_gange_x =
     BALVO_TR("Arket", "Løsningen x=0 følger med på\nlasset når du ganger med x.");
 inline constexpr Tekst etteretning_dele_x = BALVO_TR("Arket", "Løsningen x=0\ngår nå tapt.");
+// The square root of x² standing on the right side: the ± can stand only on the right.
+inline constexpr Tekst etteretning_rot_hoeyre =
+    BALVO_TR("Arket",
+             "Løsningen %1 går nå tapt: ± kan bare stå på høyre side.\n"
+             "Bytt sider først, så får du med begge løsningene.");
 
 inline constexpr Tekst ikke_eksakt =
     BALVO_TR("Arket",

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/algebra/regning.h"
+#include "core/coach/avstand.h"
+#include "core/coach/veiledertekst.h"
 #include "core/display/linjetegner.h"
 #include "core/entry/operandfelt.h"
 #include "core/mainwindow/arket.h"
@@ -54,6 +56,7 @@ void Arket::Utfoer_Click() {
         return;
     }
 
+    const Tilstand foer = Tilstand::fra(ark_, L);
     // Undo puts back the record and the next line as they were before a step that succeeds.
     Angrepunkt angre{post(L), post(L + 1), algebra::Linje::fra(ark_, L + 1), {}};
     ark_.linjeopr[L] = ark_.regneart;
@@ -100,6 +103,15 @@ void Arket::Utfoer_Click() {
     if (ark_.rad < 4) ark_.rad += 1;
     const int n = ark_.linjenr;
     forkort(ark_, n);
+    // The root of x² on the right side is written without ±, which only the right side can
+    // carry: the negative solution is lost, and the pupil is told so at once, with the way
+    // round it.
+    if (ark_.linjeopr[L] == Operasjon::rot && foer.teller[4] != 0) {
+        const Loesningsendring e = loesningsendring(foer, Tilstand::fra(ark_, n));
+        if (!e.mistet.empty())
+            skall_.melding(oversettelse(tittel_etteretning),
+                           oversettelse(tekst::etteretning_rot_hoeyre, {verdiliste(e.mistet)}));
+    }
     const auto dump = linjedump(ark_, n);
     skall_.diagnostikk(Diagnoseboks::dump, {dump[0], dump[1]});
 
@@ -118,6 +130,7 @@ void Arket::Utfoer_Click() {
     angre_.push_back(std::move(angre));
     linje_naadd();
     if (loest(ark_, n)) vurder();
+    vurdersteg(foer, n);
     skall_.diagnostikk(Diagnoseboks::etter_operasjon, {diagnoselinje(ark_, n)});
 }
 

@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The coach: the hint, the worked solution and the rows "Steg:" and "Prøve:".
+// The coach: the hint, the worked solution and the rows "Steg:", "Prøve:" and "Avstand:".
+#include <algorithm>
+
+#include "core/coach/avstand.h"
+#include "core/coach/tips.h"
 #include "core/coach/veiledertekst.h"
 #include "core/mainwindow/arket.h"
 #include "core/tekst/katalog.h"
@@ -12,16 +16,79 @@ bool Arket::hjelp_brukbar() const {
 
 // The way from the current line; from line 0 it is also the exercise's shortest.
 Veiledning Arket::veiledherfra() {
-    Veiledning v = veiled(ark_, ark_.linjenr, grense_);
+    Veiledning v = veiledlinje(ark_.linjenr);
     if (ark_.linjenr == 0 && !korteste_)
         korteste_ = v.utfall == Utfall::vei ? std::optional<int>(v.lengde()) : std::nullopt;
     return v;
 }
 
+// The answer is the same for the same line of the same exercise: "Tips" pressed again, or the
+// row "Avstand:" asking for the line before after the next step, need not search again.
+Veiledning Arket::veiledlinje(int n) {
+    const Tilstand linje = Tilstand::fra(ark_, n);
+    if (sist_veiledet_ && sist_veiledet_oppgave_ == oppgavenr_ &&
+        sist_veiledet_->linjer.front() == linje)
+        return *sist_veiledet_;
+    sist_veiledet_ = veiled(ark_, n, grense_);
+    sist_veiledet_oppgave_ = oppgavenr_;
+    return *sist_veiledet_;
+}
+
+int Arket::tipsnivaa() const {
+    const std::array<std::uint64_t, 3> her{oppgavenr_, static_cast<std::uint64_t>(ark_.sistelinje),
+                                           static_cast<std::uint64_t>(angret_)};
+    return tipsplass_ == her ? tipsnivaa_ : 0;
+}
+
 void Arket::Tips_Click() {
     if (!hjelp_brukbar()) return;
+    // Again on the same line: one level further; a new line starts at the aim.
+    tipsnivaa_ = std::min(tipsnivaa() + 1, 3);
+    tipsplass_ = {oppgavenr_, static_cast<std::uint64_t>(ark_.sistelinje),
+                  static_cast<std::uint64_t>(angret_)};
     ++tips_brukt_;
-    skall_.melding(oversettelse(BALVO_TR("Veileder", "Tips")), tipstekst(veiledherfra()));
+    ++tips_nivaa_[static_cast<std::size_t>(tipsnivaa_ - 1)];
+    skall_.melding(oversettelse(BALVO_TR("Veileder", "Tips")),
+                   tipstekst(veiledherfra(), tipsnivaa_));
+}
+
+void Arket::settavstand(bool paa) {
+    avstand_ = paa;
+    ikke_naermere_paa_rad_ = 0;
+    stegvurdering_.reset();
+    visavstand();
+}
+
+void Arket::visavstand() {
+    avstandsdeler_ = stegvurdering_ ? balvo::avstandsdeler(*stegvurdering_, tilby_tips_)
+                                    : std::vector<std::string>{};
+    skall_.visavstand(radtekst(avstandsdeler_));
+}
+
+void Arket::vurdersteg(const Tilstand& foer, int n) {
+    const Tilstand ny = Tilstand::fra(ark_, n);
+    int gjentatt = -1;
+    for (int i = 0; i < n && gjentatt < 0; ++i)
+        if (Tilstand::fra(ark_, i) == ny) gjentatt = i;
+    if (gjentatt >= 0) ++gjentatte_;
+    if (!avstand_) return;
+
+    Stegvurdering v;
+    v.foer = veiledlinje(n - 1);
+    v.etter = veiledlinje(n);
+    v.endring = loesningsendring(foer, ny);
+    v.gjentatt = gjentatt;
+    if (v.ikke_naermere()) {
+        ++ikke_naermere_;
+        ++ikke_naermere_paa_rad_;
+    } else {
+        ikke_naermere_paa_rad_ = 0;
+    }
+    // Offered, never forced: after two steps in a row that brought the pupil no closer, or a
+    // line the worksheet had already.
+    tilby_tips_ = !v.loest() && (ikke_naermere_paa_rad_ >= 2 || gjentatt >= 0);
+    stegvurdering_ = std::move(v);
+    visavstand();
 }
 
 void Arket::Loesningsforslag_Click() {
@@ -57,6 +124,7 @@ void Arket::visvurdering() {
 void Arket::tegnpaanytt() {
     visning_.tegnpaanytt(ark_);
     visvurdering();
+    if (avstand_) visavstand();
 }
 
 }  // namespace balvo

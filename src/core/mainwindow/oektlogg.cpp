@@ -8,10 +8,15 @@ namespace balvo {
 namespace {
 
 constexpr Tekst overskrifter[oektkolonner] = {
-    BALVO_TR("Okt", "Nr."),     BALVO_TR("Okt", "Oppgave"),  BALVO_TR("Okt", "Nivå"),
-    BALVO_TR("Okt", "Steg"),    BALVO_TR("Okt", "Korteste"), BALVO_TR("Okt", "Tips"),
-    BALVO_TR("Okt", "Forslag"), BALVO_TR("Okt", "Løst"),     BALVO_TR("Okt", "Prøve"),
-    BALVO_TR("Okt", "Poeng")};
+    BALVO_TR("Okt", "Nr."),          BALVO_TR("Okt", "Oppgave"),  BALVO_TR("Okt", "Nivå"),
+    BALVO_TR("Okt", "Steg"),         BALVO_TR("Okt", "Korteste"), BALVO_TR("Okt", "Tips 1/2/3"),
+    BALVO_TR("Okt", "Ikke nærmere"), BALVO_TR("Okt", "Gjentatt"), BALVO_TR("Okt", "Forslag"),
+    BALVO_TR("Okt", "Løst"),         BALVO_TR("Okt", "Prøve"),    BALVO_TR("Okt", "Poeng")};
+
+// The hints at each level: "2/1/0".
+std::string nivaaer(const std::array<long long, 3>& n) {
+    return std::to_string(n[0]) + "/" + std::to_string(n[1]) + "/" + std::to_string(n[2]);
+}
 
 // What is not known, or has no value: the coach found no short way, nothing was checked.
 constexpr char ukjent[] = "\u2013";
@@ -35,7 +40,9 @@ Oektrad oektrad(const Loggpost& p, int nr) {
             std::to_string(p.nivaa),
             std::to_string(p.steg),
             p.korteste ? std::to_string(*p.korteste) : ukjent,
-            std::to_string(p.tips),
+            nivaaer({p.tips_nivaa[0], p.tips_nivaa[1], p.tips_nivaa[2]}),
+            std::to_string(p.ikke_naermere),
+            std::to_string(p.gjentatt),
             std::to_string(p.forslag),
             p.loest ? oversettelse(BALVO_TR("Okt", "ja")) : oversettelse(BALVO_TR("Okt", "nei")),
             proeve,
@@ -43,10 +50,13 @@ Oektrad oektrad(const Loggpost& p, int nr) {
 }
 
 Oektrad oektsum(const std::vector<Loggpost>& logg) {
-    long long steg = 0, tips = 0, forslag = 0, loeste = 0, poeng = 0;
+    long long steg = 0, ikke_naermere = 0, gjentatt = 0, forslag = 0, loeste = 0, poeng = 0;
+    std::array<long long, 3> tips{};
     for (const Loggpost& p : logg) {
         steg += p.steg;
-        tips += p.tips;
+        for (std::size_t i = 0; i < 3; ++i) tips[i] += p.tips_nivaa[i];
+        ikke_naermere += p.ikke_naermere;
+        gjentatt += p.gjentatt;
         forslag += p.forslag;
         loeste += p.loest ? 1 : 0;
         poeng += p.poeng;
@@ -57,7 +67,9 @@ Oektrad oektsum(const std::vector<Loggpost>& logg) {
             std::string(),
             std::to_string(steg),
             std::string(),
-            std::to_string(tips),
+            nivaaer(tips),
+            std::to_string(ikke_naermere),
+            std::to_string(gjentatt),
             std::to_string(forslag),
             oversettelse(BALVO_TR("Okt", "%1 av %2"), {std::to_string(loeste), std::to_string(n)}),
             std::string(),

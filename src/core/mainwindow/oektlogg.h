@@ -21,26 +21,31 @@ struct Loggpost {
     int nivaa = 1;      // the level shown when it was started
     int steg = 0;       // steps performed, those taken back with "Angre" included
     bool korteste_kjent = false;
-    std::optional<int> korteste;  // the coach's shortest way from line 0; none: no short way
-    int tips = 0;                 // "Tips" asked for
-    int forslag = 0;              // "Løsningsforslag" shown
-    bool loest = false;           // it scored
+    std::optional<int> korteste;      // the coach's shortest way from line 0; none: no short way
+    int tips = 0;                     // "Tips" asked for
+    std::array<int, 3> tips_nivaa{};  // of them, at level 1, 2 and 3
+    int ikke_naermere = 0;            // steps that brought the pupil no closer
+    int gjentatt = 0;                 // lines the worksheet had already
+    int forslag = 0;                  // "Løsningsforslag" shown
+    bool loest = false;               // it scored
     std::optional<Tilstand> loest_linje;  // the last solved line reached, for "Prøve:"
     std::int64_t poeng = 0;               // the points it gave
     std::shared_ptr<const Ark> ark;       // its worksheet as it was left
 };
 
 // The table of the lesson's first page: one row per exercise and a row of sums.
-inline constexpr int oektkolonner = 10;
+inline constexpr int oektkolonner = 12;
 using Oektrad = std::array<std::string, oektkolonner>;
 
-// The column headings: "Nr.", "Oppgave", "Nivå", "Steg", "Korteste", "Tips", "Forslag", "Løst",
-// "Prøve", "Poeng".
+// The column headings: "Nr.", "Oppgave", "Nivå", "Steg", "Korteste", "Tips 1/2/3",
+// "Ikke nærmere", "Gjentatt", "Forslag", "Løst", "Prøve", "Poeng".
 Oektrad oektoverskrifter();
 // An exercise's row: its number (from 1), line 0 as text ("(egen)" after an own equation),
-// the figures, "ja"/"nei", the check of its solved line, "–" for what is not known.
+// the figures (the hints per level as "2/1/0"), "ja"/"nei", the check of its solved line, "–"
+// for what is not known.
 Oektrad oektrad(const Loggpost& post, int nr);
-// The sums: steps, hints, worked solutions, "2 av 3" solved, points.
+// The sums: steps, hints per level, steps no closer, repeated lines, worked solutions, "2 av 3"
+// solved, points.
 Oektrad oektsum(const std::vector<Loggpost>& logg);
 
 // The heading of the first page and of each exercise's pages.

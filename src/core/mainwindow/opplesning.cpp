@@ -100,6 +100,8 @@ std::string Opplesning::beskrivelse(int n) const {
     if (arket_.bygger_operand()) return oversettelse(nestesteg, {operandtekst(inntasting(ark))});
     if (stroeket_) return oversettelse(stroeket_ut);
     if (loest(ark, n)) return etikettnavn(poengtekst, std::to_string(arket_.poeng()));
+    // The row "Avstand:", while it is on, heard right after the new line.
+    if (arket_.avstand()) return balvo::setning(arket_.avstandsdeler());
     return {};
 }
 

@@ -2,7 +2,8 @@
 #pragma once
 // What a screen reader is told about the worksheet: its lines as a list, each named as it
 // reads ("Linje 2: 2x = 2") with the operation applied to it as its description ("neste steg:
-// Del med 2"), the operand being typed as the list's last element, and the element the pupil
+// Del med 2", or on the newest line the row "Avstand:" while it is on: "1 steg igjen."), the
+// operand being typed as the list's last element, and the element the pupil
 // is on. Every change the pupil makes puts the pupil on the element that tells it, so that a
 // screen reader says it at once. The shells raise the events; the words are made here.
 #include <cstdint>

@@ -29,6 +29,8 @@ public:
     virtual void tilforgrunnen() = 0;  // bring the main window to the front
     // The rows "Steg:" and "Prøve:" under "Poeng:", after a solved line.
     virtual void visvurdering(std::string_view steg, std::string_view proeve) = 0;
+    // The row "Avstand:" under "Prøve:", while it is on: the coach's word after the last step.
+    virtual void visavstand(std::string_view tekst) = 0;
     // The window "Løsningsforslag": the way from the current line, or why there is none.
     virtual void visforslag(const Veiledning& veiledning) = 0;
 };

@@ -66,6 +66,8 @@ constexpr Menypunkt rediger[] = {
 constexpr Menypunkt hjelp[] = {
     {"tips", BALVO_TR("Arket", "Tips"), N::t},
     {"loesningsforslag", BALVO_TR("Arket", "Løsningsforslag"), N::l},
+    {"hjelpmellomrom"},
+    {"avstand", BALVO_TR("Arket", "Avstand etter hvert steg"), N::ingen, false, {}, true},
 };
 
 // Ctrl++ on keyboards with a key of its own for +, Ctrl+= where + is Shift and =.

@@ -89,6 +89,9 @@ constexpr std::array kontroller{
     etikett("Steg", {3270, 5040, 3240, 285}, ingen, arial(12)),
     etikett("Label5", {2400, 5400, 825, 255}, proeveledetekst, sans(9.75, true)),
     ombrytende(etikett("Proeve", {3270, 5400, 3240, 870}, ingen, arial(12))),
+    // The row "Avstand:" under "Prøve:", shown only while it is on (menu "Hjelp").
+    etikett("Label6", {2400, 5760, 825, 255}, avstandledetekst, sans(9.75, true)),
+    ombrytende(etikett("Avstand", {3270, 5760, 3240, 510}, ingen, arial(9.75))),
     Kontroll{"Frame1",
              A::ramme,
              {120, 4410, 1695, 1845},
@@ -155,14 +158,26 @@ std::span<const Kontroll> hovedvinduet() {
 }
 
 std::span<const Verdietikett> verdietiketter() {
-    static constexpr std::array<Verdietikett, 5> etiketter{{
+    static constexpr std::array<Verdietikett, 6> etiketter{{
         {"Nivaa", nivaatekst},
         {"Loeste", loestetekst},
         {"Poeng", poengtekst},
         {"Steg", stegledetekst},
         {"Proeve", proeveledetekst},
+        {"Avstand", avstandledetekst},
     }};
     return etiketter;
+}
+
+bool bare_med_avstand(std::string_view navn) {
+    return navn == "Label6" || navn == "Avstand";
+}
+
+Twips proevested(bool med_avstand) {
+    if (med_avstand) return {3270, 5400, 3240, 360};
+    for (const Kontroll& k : kontroller)
+        if (k.navn == "Proeve") return k.sted;
+    return {};
 }
 
 }  // namespace balvo

@@ -108,6 +108,14 @@ inline constexpr Tekst loestetekst = BALVO_TR("Arket", "Løste oppgaver:");
 inline constexpr Tekst poengtekst = BALVO_TR("Arket", "Poeng:");
 inline constexpr Tekst stegledetekst = BALVO_TR("Arket", "Steg:");
 inline constexpr Tekst proeveledetekst = BALVO_TR("Arket", "Prøve:");
+inline constexpr Tekst avstandledetekst = BALVO_TR("Arket", "Avstand:");
+
+// The row "Avstand:" (its caption "Label6" and its value "Avstand") is shown only while the
+// choice "Avstand etter hvert steg" is on; the window is otherwise as designed. While it is
+// shown, "Prøve:" keeps one line of its own above it, its text made smaller as it needs.
+bool bare_med_avstand(std::string_view navn);
+// The place of "Prøve:"'s value: as designed, or its one line above the row "Avstand:".
+Twips proevested(bool med_avstand);
 
 // A label showing a value, named by the control's name, and the caption beside it.
 struct Verdietikett {

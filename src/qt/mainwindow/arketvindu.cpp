@@ -11,6 +11,8 @@
 #include <QWidget>
 
 #include "core/mainwindow/opplesning.h"
+#include "core/mainwindow/utforming.h"
+#include "core/mainwindow/zoom.h"
 #include "qt/coach/loesningsforslag.h"
 #include "qt/mainwindow/arkliste.h"
 #include "qt/mainwindow/egenlikning.h"
@@ -148,16 +150,40 @@ void ArketVindu::tilforgrunnen() {
 void ArketVindu::visvurdering(std::string_view steg, std::string_view proeve) {
     steg_->setText(qtekst(steg));
     proeve_->setText(qtekst(proeve));
-    // A verdict too long for its lines is written a little smaller rather than cut off.
-    QFont f = ui::skrift(QStringLiteral("Arial"), 12 * zoom_);
+    tilpass(proeve_, 12);
+    navngietiketter();
+}
+
+void ArketVindu::tilpass(QLabel* etikett, double punkter) {
+    // A text too long for its lines is written a little smaller rather than cut off.
+    QFont f = ui::skrift(QStringLiteral("Arial"), punkter * zoom_);
     const auto for_lang = [&] {
         return QFontMetrics(f)
-                   .boundingRect(proeve_->contentsRect(), Qt::TextWordWrap, proeve_->text())
-                   .height() > proeve_->contentsRect().height();
+                   .boundingRect(etikett->contentsRect(), Qt::TextWordWrap, etikett->text())
+                   .height() > etikett->contentsRect().height();
     };
     while (for_lang() && f.pointSizeF() > 8 * zoom_) f.setPointSizeF(f.pointSizeF() - 0.5 * zoom_);
-    proeve_->setFont(f);
+    etikett->setFont(f);
+}
+
+void ArketVindu::visavstand(std::string_view tekst) {
+    avstand_->setText(qtekst(tekst));
+    tilpass(avstand_, 9.75);
     navngietiketter();
+}
+
+void ArketVindu::settavstand(bool paa) {
+    if (avstandvalg_) avstandvalg_->setChecked(paa);
+    arket_.settavstand(paa);
+    avstand_->setVisible(paa);
+    avstandledd_->setVisible(paa);
+    plasserproeve();
+    arket_.tegnpaanytt();
+}
+
+void ArketVindu::plasserproeve() {
+    const Piksler p = skaler(proevested(arket_.avstand()), zoom_);
+    proeve_->setGeometry(p.venstre, p.topp, p.bredde, p.hoeyde);
 }
 
 void ArketVindu::visforslag(const Veiledning& veiledning) {

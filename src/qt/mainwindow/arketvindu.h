@@ -62,6 +62,7 @@ public:
     void diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) override;
     void tilforgrunnen() override;
     void visvurdering(std::string_view steg, std::string_view proeve) override;
+    void visavstand(std::string_view tekst) override;
     void visforslag(const Veiledning& veiledning) override;
     void melding(std::string_view tittel, std::string_view tekst) override;
     bool spoersmaal(std::string_view tittel, std::string_view tekst) override;
@@ -79,6 +80,10 @@ public:
     // The menu "Hjelp".
     void Tips_Click();
     void Loesningsforslag_Click();
+    // "Avstand etter hvert steg": the row "Avstand:" shown under "Prøve:", or the window as
+    // designed.
+    void settavstand(bool paa);
+    bool avstand() const { return arket_.avstand(); }
     // The menu "Språk": speaks the language from now on and remembers it for the next run.
     void velgspraak(std::string_view kode);
 
@@ -107,6 +112,8 @@ protected:
 signals:
     // The pupil chose another zoom: what start-up remembers for the next run.
     void zoom_valgt(double zoom, bool fyll);
+    // The row "Avstand:" was switched: start-up remembers it for the next run.
+    void avstand_valgt(bool paa);
 
 private:
     void byggkontroller(QWidget* flate);
@@ -123,6 +130,8 @@ private:
     void trykk(Tast t, bool paa);  // a key, option or check box was chosen
     void endret();                 // after every action: the worksheet list tells the change
     void navngietiketter();        // the value labels named with their captions
+    void plasserproeve();          // "Prøve:" as the row "Avstand:" leaves room for it
+    void tilpass(QLabel* etikett, double punkter);  // a text too long made smaller
     // Runs `sett` now and again whenever the language changes.
     void oversatt(std::function<void()> sett);
     void oversett();
@@ -153,6 +162,9 @@ private:
     QLabel* loeste_ = nullptr;
     QLabel* steg_ = nullptr;
     QLabel* proeve_ = nullptr;
+    QLabel* avstand_ = nullptr;
+    QLabel* avstandledd_ = nullptr;  // its caption "Avstand:"
+    QAction* avstandvalg_ = nullptr;
     std::array<QAbstractButton*, antall_taster> taster_{};
     QPushButton* nyoppgave_ = nullptr;
     QAction* angre_ = nullptr;

@@ -92,6 +92,8 @@ void ArketVindu::byggkontroller(QWidget* flate) {
                 if (k.navn == "Loeste") loeste_ = l;
                 if (k.navn == "Steg") steg_ = l;
                 if (k.navn == "Proeve") proeve_ = l;
+                if (k.navn == "Avstand") avstand_ = l;
+                if (k.navn == "Label6") avstandledd_ = l;
                 if (k.ombryt) {
                     l->setWordWrap(true);
                     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -144,6 +146,8 @@ void ArketVindu::byggkontroller(QWidget* flate) {
 
     dumpboks_->hide();
     diagnoseboks_->hide();
+    avstand_->hide();
+    avstandledd_->hide();
     merke_->resize(ui::merkestoerrelse);
     merke_->hide();
     oversatt([m = merke_] { m->setAccessibleName(ui::qtr(loestmerkenavn)); });
@@ -258,9 +262,25 @@ void ArketVindu::byggmeny() {
     hjelp->setObjectName(QStringLiteral("Hjelp"));
     oversatt([hjelp] { hjelp->setTitle(ui::qtr(hjelpmeny)); });
     for (const Menypunkt& p : hjelpmenyen()) {
+        const QString navn =
+            QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size()));
+        if (!p.tekst.kilde) {
+            hjelp->addSeparator()->setObjectName(navn);
+            continue;
+        }
         QAction* a = hjelp->addAction(QString());
-        a->setObjectName(QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size())));
+        a->setObjectName(navn);
         oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
+        if (p.avkrysbar) {
+            // "Avstand etter hvert steg", usable at any time.
+            avstandvalg_ = a;
+            a->setCheckable(true);
+            connect(a, &QAction::triggered, this, [this](bool paa) {
+                settavstand(paa);
+                emit avstand_valgt(paa);
+            });
+            continue;
+        }
         a->setEnabled(false);
         if (p.navn == "tips") {
             tips_ = a;

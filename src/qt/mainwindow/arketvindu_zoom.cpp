@@ -173,6 +173,7 @@ void ArketVindu::brukzoom(double zoom) {
         if (k->tekst.kilde || k->art == Kontrollart::etikett)
             w->setFont(ui::skrift(k->skrift, zoom));
     }
+    plasserproeve();
     gibreddeettertekst();
     // The rows and fields typeset again at the new size, the marker placed, "Prøve:" fitted.
     arket_.tegnpaanytt();

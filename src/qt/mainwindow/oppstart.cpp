@@ -26,6 +26,7 @@ namespace {
 
 constexpr char zoomnokkel[] = "zoom";
 constexpr char fyllnokkel[] = "fyll";
+constexpr char avstandnokkel[] = "avstand";
 
 std::unique_ptr<QSettings> innstillinger() {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
@@ -44,7 +45,13 @@ void huskzoom(ArketVindu& vindu) {
         // "Vanlig størrelse" gives 100 %, and whatever is chosen is remembered from then on.
         const bool foerste = !lagret->contains(QLatin1String(zoomnokkel));
         vindu.settfyll(lagret->value(QLatin1String(fyllnokkel), foerste).toBool());
+        vindu.settavstand(lagret->value(QLatin1String(avstandnokkel), false).toBool());
     }
+    QObject::connect(&vindu, &ArketVindu::avstand_valgt, &vindu, [](bool paa) {
+        const auto lagret = innstillinger();
+        lagret->setValue(QLatin1String(avstandnokkel), paa);
+        lagret->sync();
+    });
     QObject::connect(&vindu, &ArketVindu::zoom_valgt, &vindu, [](double zoom, bool fyll) {
         const auto lagret = innstillinger();
         lagret->setValue(QLatin1String(zoomnokkel), zoom);

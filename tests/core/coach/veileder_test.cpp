@@ -277,5 +277,51 @@ TEST(NedreGrense, NoStepLowersItByMoreThanOne) {
     EXPECT_GT(kanter, 10000);
 }
 
+// Ways back through squaring and roots, which random walks seldom take: from a line that lost
+// a solution, and from roots of x on both sides, the lower bound cuts off no shorter way
+// than plain breadth-first search finds.
+TEST(NedreGrense, WaysBackThroughSquaringAndRootsAreKept) {
+    struct Tilfelle {
+        const char* navn;
+        Likning oppgave;
+        std::vector<Steg> steg;  // taken from the exercise, or
+        Likning linje;           // the line written by hand when there are none
+        int lengde;
+    };
+    const Steg rot{Operasjon::rot, 1, 1, 0};
+    const Tilfelle tilfeller[] = {
+        {"x_er_2_av_x2_er_4",
+         {hele(1, 0, 0), hele(0, 0, 4)},
+         {},
+         {hele(0, 1, 0), hele(0, 0, 2)},
+         2},
+        {"3_er_x_av_9_er_x2", {hele(0, 0, 9), hele(1, 0, 0)}, {rot}, {}, 3},
+        {"roetter_paa_begge_sider", {hele(1, 1, 0), hele(0, 3, 4)}, {rot}, {}, 5},
+    };
+    Kladd kladd;
+    for (const auto& t : tilfeller) {
+        auto ark = nytt_ark();
+        skriv(*ark, 0, t.oppgave);
+        Tilstand s = Tilstand::fra(*ark, 0);
+        for (const Steg& steg : t.steg) s = kladd.utfoer(s, steg).value();
+        if (t.steg.empty()) {
+            skriv(*ark, 1, t.linje);
+            s = Tilstand::fra(*ark, 1);
+        }
+        s.til(*ark, 1);
+        const Veiledning v = veiled(*ark, 1);
+        EXPECT_EQ(v.utfall, Utfall::vei) << t.navn;
+        EXPECT_EQ(v.lengde(), t.lengde) << t.navn << ": " << veitekst(v);
+        const Veiledning w = veiled(*ark, 1, Grense{t.lengde, 100000000, false});
+        EXPECT_EQ(w.lengde(), t.lengde) << t.navn << ": " << veitekst(w);
+    }
+}
+
+TEST(Verdier, TheSignOfAFraction) {
+    EXPECT_EQ(veileder::fortegn({0, 1}), 0);
+    EXPECT_EQ(veileder::fortegn({-3, 2}), -1);
+    EXPECT_EQ(veileder::fortegn({5, 1}), 1);
+}
+
 }  // namespace
 }  // namespace balvo::test

@@ -3,6 +3,9 @@
 // "Prøve:" after a solved exercise, in whole sessions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "core/coach/veiledertekst.h"
 #include "loekke.h"
 
@@ -25,22 +28,118 @@ protected:
     }
 };
 
-TEST_F(Hjelp, TipsNamesTheNextStepAndChangesNothing) {
+TEST_F(Hjelp, TipsClimbsThreeLevelsOnALineAndChangesNothing) {
     oppgave({0, 2, 3, 0, 0, 5});
     trykk("- 3");  // half-typed: the hint leaves it as it is
     const std::string foer = bilde();
-    arket.Tips_Click();
-    EXPECT_EQ(siste_boks(), "Tips: Neste steg: Trekk fra 3\nDa er du 2 steg fra løsningen.");
+    const char* trekk_fra_3[] = {"Tips: Få leddet med x alene.",
+                                 "Tips: Neste steg: Trekk fra et tall.",
+                                 "Tips: Neste steg: Trekk fra 3\nDa er du 2 steg fra løsningen.",
+                                 "Tips: Neste steg: Trekk fra 3\nDa er du 2 steg fra løsningen."};
+    for (int i = 0; i < 4; ++i) {
+        arket.Tips_Click();
+        EXPECT_EQ(siste_boks(), trekk_fra_3[i]);
+        EXPECT_EQ(arket.tipsnivaa(), std::min(i + 1, 3));
+    }
     EXPECT_EQ(bilde(), foer);
-    trykk("U");
+    trykk("U");  // a new line starts at the aim again
+    EXPECT_EQ(arket.tipsnivaa(), 0);
     arket.Tips_Click();
-    EXPECT_EQ(siste_boks(), "Tips: Neste steg: Del med 2\nDa er du 1 steg fra løsningen.");
-    trykk(": 2 U");
+    EXPECT_EQ(siste_boks(), "Tips: Gjør tallet foran x til 1.");
+    arket.Tips_Click();
+    EXPECT_EQ(siste_boks(), "Tips: Neste steg: Del med tallet foran x.");
+    trykk("A");  // so does the line undone to
+    arket.Tips_Click();
+    EXPECT_EQ(siste_boks(), "Tips: Få leddet med x alene.");
+    trykk("- 3 U : 2 U");
     arket.Tips_Click();
     EXPECT_EQ(siste_boks(), "Tips: Likningen er løst.");
-    EXPECT_EQ(arket.tips_brukt(), 3);
+    EXPECT_EQ(arket.tips_brukt(), 8);
+    EXPECT_EQ(arket.tips_nivaa(), (std::array<int, 3>{4, 2, 2}));
     arket.nyoppgave_Click();
     EXPECT_EQ(arket.tips_brukt(), 0);  // counted per exercise
+    EXPECT_EQ(arket.tips_nivaa(), (std::array<int, 3>{}));
+}
+
+TEST_F(Hjelp, TheRowAvstandAfterEveryStep) {
+    arket.settavstand(true);
+    oppgave({0, 2, 3, 0, 0, 5});  // 2x + 3 = 5
+    struct Steg {
+        const char* taster;
+        const char* rad;
+        int ikke_naermere;
+    };
+    const Steg oekt[] = {
+        {"+ 1 U", "Ikke nærmere: 2 steg igjen (før: 2)", 1},  // 2x + 4 = 6
+        {"- 1 U",
+         "Denne linjen hadde du før (oppgaven). Ikke nærmere: 2 steg igjen (før: 2). Trenger du "
+         "et tips? Trykk Ctrl+T.",
+         2},
+        {"- 3 U", "1 steg igjen", 2},                         // 2x = 2
+        {"* 2 U", "Ikke nærmere: 1 steg igjen (før: 1)", 3},  // 4x = 4
+        {"* x U",  // 4x² = 4x: dividing by x again is the shortest way back
+         "Dette steget ga en ekstra løsning x = 0. Ikke nærmere: 2 steg igjen (før: 1). Trenger "
+         "du et tips? Trykk Ctrl+T.",
+         4},
+        {"A", "", 4},
+        {"± U", "Ikke nærmere: 1 steg igjen (før: 1)", 5},  // −4x = −4, the run begun again
+        {"± U",
+         "Denne linjen hadde du før (linje 4). Ikke nærmere: 1 steg igjen (før: 1). Trenger du et "
+         "tips? Trykk Ctrl+T.",
+         6},
+        {": 4 U", "", 6},
+    };
+    for (const auto& s : oekt) {
+        trykk(s.taster);
+        EXPECT_EQ(skall.avstandsrad, s.rad) << s.taster;
+        EXPECT_EQ(arket.ikke_naermere(), s.ikke_naermere) << s.taster;
+    }
+    EXPECT_EQ(arket.gjentatte(), 2);
+    EXPECT_EQ(skall.proeverad, "stemmer");
+    EXPECT_EQ(skall.stegrad, "8 (korteste: 2)");
+    // Taken back, the row is empty; off, it stays empty and the coach is not asked.
+    trykk("A");
+    EXPECT_EQ(skall.avstandsrad, "");
+    arket.settavstand(false);
+    trykk("+ 1 U");
+    EXPECT_EQ(skall.avstandsrad, "");
+    EXPECT_EQ(arket.ikke_naermere(), 6);
+}
+
+TEST_F(Hjelp, TheRowNamesSolutionsLostAndGained) {
+    arket.settavstand(true);
+    skall.svar = {true, true, true};
+    oppgave({1, 0, 0, 0, 2, 0});  // x² = 2x
+    trykk(": x U");               // x = 2: multiplying by x brings x = 0 back
+    EXPECT_EQ(skall.bokser.back().tittel, "Til etteretning");
+    EXPECT_EQ(skall.avstandsrad,
+              "Dette steget mistet løsningen x = 0. Ikke nærmere: 5 steg igjen (før: 4)");
+    oppgave({0, 1, 0, 0, 0, -1});  // x = −1
+    trykk("k U");
+    EXPECT_EQ(skall.avstandsrad,
+              "Dette steget ga en ekstra løsning x = 1. Herfra kommer du ikke fram til løsningen "
+              "av oppgaven.");
+    oppgave({0, 1, 0, 0, 0, 2});
+    trykk("* 0 U");
+    EXPECT_EQ(skall.avstandsrad,
+              "Etter dette steget er alle tall løsninger. Herfra kommer du ikke fram til løsningen "
+              "av oppgaven.");
+}
+
+TEST_F(Hjelp, TheRootOfXSquaredOnTheRightIsToldAtOnce) {
+    oppgave({0, 0, 9, 1, 0, 0});  // 9 = x²
+    skall.bokser.clear();
+    trykk("r U");
+    ASSERT_EQ(skall.bokser.size(), 1U);
+    EXPECT_EQ(siste_boks(),
+              "Til etteretning: Løsningen x = −3 går nå tapt: ± kan bare stå på høyre side.\n"
+              "Bytt sider først, så får du med begge løsningene.");
+    EXPECT_EQ(linje(1), "0/1 0/1 3/1 = 0/1 1/1 0/1");  // 3 = x, as the engine writes it
+    // Swapped first, nothing is lost and nothing is told.
+    oppgave({0, 0, 9, 1, 0, 0});
+    skall.bokser.clear();
+    trykk("b U r U");
+    EXPECT_TRUE(skall.bokser.empty());
 }
 
 TEST_F(Hjelp, OnlyWithAnExerciseOnTheNewestLine) {

@@ -72,23 +72,30 @@ TEST_F(Oektlogg, EveryExerciseWithItsFigures) {
 }
 
 TEST_F(Oektlogg, TheRowsOfTheFirstPage) {
+    arket.settavstand(true);
     oppgave({0, 2, 3, 0, 0, 5});
+    arket.Tips_Click();
+    arket.Tips_Click();
+    trykk("+ 1 U - 1 U");  // no closer twice, and the exercise again
     arket.Tips_Click();
     trykk("- 3 U : 2 U");
     ASSERT_TRUE(arket.egne({"1/2", "0", "-3", "0", "0", "0"}).ok);
+    arket.Tips_Click();
     const auto logg = arket.oekt();
     ASSERT_EQ(logg.size(), 2u);
-    EXPECT_EQ(oektoverskrifter(), (Oektrad{"Nr.", "Oppgave", "Nivå", "Steg", "Korteste", "Tips",
-                                           "Forslag", "Løst", "Prøve", "Poeng"}));
-    EXPECT_EQ(oektrad(logg[0], 1),
-              (Oektrad{"1", "2x + 3 = 5", "1", "2", "2", "1", "0", "ja", "stemmer", "1"}));
-    EXPECT_EQ(oektrad(logg[1], 2), (Oektrad{"2", "(1/2)x² − 3 = 0 (egen)", "1", "0", "3", "0", "0",
-                                            "nei", "\u2013", "0"}));
+    EXPECT_EQ(oektoverskrifter(),
+              (Oektrad{"Nr.", "Oppgave", "Nivå", "Steg", "Korteste", "Tips 1/2/3", "Ikke nærmere",
+                       "Gjentatt", "Forslag", "Løst", "Prøve", "Poeng"}));
+    EXPECT_EQ(oektrad(logg[0], 1), (Oektrad{"1", "2x + 3 = 5", "1", "4", "2", "2/1/0", "2", "1",
+                                            "0", "ja", "stemmer", "1"}));
+    EXPECT_EQ(oektrad(logg[1], 2), (Oektrad{"2", "(1/2)x² − 3 = 0 (egen)", "1", "0", "3", "1/0/0",
+                                            "0", "0", "0", "nei", "\u2013", "0"}));
     // Not known: no short way, or not asked.
     Loggpost ukjent = logg[1];
     ukjent.korteste.reset();
     EXPECT_EQ(oektrad(ukjent, 7)[4], "\u2013");
-    EXPECT_EQ(oektsum(logg), (Oektrad{"", "Sum", "", "2", "", "1", "0", "1 av 2", "", "1"}));
+    EXPECT_EQ(oektsum(logg),
+              (Oektrad{"", "Sum", "", "4", "", "3/1/0", "2", "1", "0", "1 av 2", "", "1"}));
 }
 
 // Rows never split, a row taller than a page gets one of its own, at least one page.

@@ -66,6 +66,28 @@ TEST_F(Leser, OneExerciseToldStepByStep) {
     EXPECT_EQ(etter(""), "-");  // nothing changed, nothing told
 }
 
+TEST_F(Leser, EveryOperationAtOnceAndTheRowAvstandAfterTheNewLine) {
+    arket.settavstand(true);
+    oppgave({0, 2, 3, 0, 0, 5});
+    leser.endring();
+    struct Steg {
+        const char* taster;
+        const char* sagt;
+    };
+    const Steg steg[] = {
+        {"±", "Snu fortegn | "},
+        {"U", "Linje 1: −2x − 3 = −5 | Ikke nærmere: 2 steg igjen (før: 2)."},
+        {"b", "Bytt side | "},
+        {"C", "Linje 1: −2x − 3 = −5 | Operanden er strøket ut"},
+        {"± U",
+         "Linje 2: 2x + 3 = 5 | Denne linjen hadde du før (oppgaven). Ikke nærmere: 2 steg igjen "
+         "(før: 2). Trenger du et tips? Trykk Ctrl+T."},
+        {"- 3 U", "Linje 3: 2x = 2 | 1 steg igjen."},
+        {": 2 U", "Linje 4: x = 1, løst | Poeng: 1"},
+    };
+    for (const Steg& s : steg) EXPECT_EQ(etter(s.taster), s.sagt) << "after " << s.taster;
+}
+
 TEST_F(Leser, CrossedOutAndRefusedAreToldApart) {
     oppgave({0, 2, 3, 0, 0, 5});
     leser.endring();

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil who does exactly what each hint says: from generated exercises at every level,
 // typing the step a hint names on the keypad reaches a solved line in exactly the number of
-// steps the first hint announced, the hints counting down by one, and the rows "Steg:" and
-// "Prøve:" then say so. BALVO_TIPS_OPPGAVER sets the exercises per level (1000; 150 under the
-// sanitizers), BALVO_FROE the first seed.
+// steps the first hint announced, the hints counting down by one, the row "Avstand:" counting
+// down with them, and the rows "Steg:" and "Prøve:" then say so. Each hint climbs its three
+// levels: the aim and the kind of step name no number, the third is the step. BALVO_TIPS_OPPGAVER
+// sets the exercises per level (1000; 150 under the sanitizers), BALVO_FROE the first seed.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -39,6 +40,7 @@ public:
         arket_.Form_Load();
         if (nivaa >= 3) (nivaa >= 5 ? arket_.Option3_Click() : arket_.Option2_Click());
         if (nivaa % 2 == 0) arket_.Check1_Click(true);
+        arket_.settavstand(true);
     }
 
     // One exercise followed hint by hint; empty when all went as announced. `foerste` is the
@@ -58,6 +60,9 @@ public:
                        "»";
             if (!skriv(steg) || arket_.ark().sistelinje != lengde - igjen + 1)
                 return "«" + steg + "» could not be typed or added no line";
+            const std::string rad = igjen == 1 ? "" : std::to_string(igjen - 1) + " steg igjen";
+            if (skall_.avstandsrad != rad)
+                return "after «" + steg + "» the row Avstand says «" + skall_.avstandsrad + "»";
             tekst = tips();
         }
         if (!loest(arket_.ark(), arket_.ark().linjenr) || tekst != "Likningen er løst.")
@@ -70,11 +75,22 @@ public:
     }
 
 private:
+    // The hint at level 3, after levels 1 and 2 have said no number and no step.
     std::string tips() {
-        skall_.bokser.clear();
-        arket_.Tips_Click();
-        if (skall_.bokser.size() != 1 || skall_.bokser[0].tittel != "Tips") return "(no box)";
-        return skall_.bokser[0].tekst;
+        std::string tekst, forrige;
+        for (int nivaa = 1; nivaa <= 3; ++nivaa, forrige = tekst) {
+            skall_.bokser.clear();
+            arket_.Tips_Click();
+            if (skall_.bokser.size() != 1 || skall_.bokser[0].tittel != "Tips") return "(no box)";
+            tekst = skall_.bokser[0].tekst;
+            const bool neste = tekst.rfind("Neste steg: ", 0) == 0;
+            if (tekst == forrige) continue;  // a line without a way: the same at every level
+            if (nivaa < 3 && neste != (nivaa == 2))
+                return "level " + std::to_string(nivaa) + ": «" + tekst + "»";
+            if (nivaa < 3 && tekst.find_first_of("023456789") != std::string::npos)
+                return "level " + std::to_string(nivaa) + " names a number: «" + tekst + "»";
+        }
+        return tekst;
     }
 
     bool trykk(int t) {

@@ -109,15 +109,20 @@ private slots:
         };
         rad(QStringLiteral("Balvo 2.0\\s+3. mars 2025"));
         rad(QStringLiteral("Økta"));
-        rad(
-            QStringLiteral("Nr.\\s+Oppgave\\s+Nivå\\s+Steg\\s+Korteste\\s+Tips\\s+Forslag\\s+"
-                           "Løst\\s+Prøve\\s+Poeng"));
-        // Nr., line 0, level, steps, shortest, hints, worked solutions, solved, check, points.
-        rad(QStringLiteral("1\\s+2x \\+ 3 = 5\\s+1\\s+2\\s+2\\s+1\\s+0\\s+ja\\s+stemmer\\s+1\\n"));
-        rad(QStringLiteral("2\\s+x \\+ 2 = 3x\\s+1\\s+1\\s+3\\s+0\\s+1\\s+nei\\s+–\\s+0\\n"));
+        // The headings; "Tips 1/2/3" and "Ikke nærmere" run onto a second line of their cells.
         rad(QStringLiteral(
-            "3\\s+3x = 6 \\(egen\\)\\s+3\\s+1\\s+1\\s+0\\s+0\\s+ja\\s+stemmer\\s+3\\n"));
-        rad(QStringLiteral("Sum\\s+4\\s+1\\s+1\\s+2 av 3\\s+4\\n"));
+            "Nr.\\s+Oppgave\\s+Nivå\\s+Steg\\s+Korteste\\s+Tips\\s+Ikke\\s+Gjentatt\\s+"
+            "Forslag\\s+Løst\\s+Prøve\\s+Poeng\\s+1/2/3\\s+nærmere"));
+        // Nr., line 0, level, steps, shortest, hints per level, steps no closer, repeated lines,
+        // worked solutions, solved, check, points.
+        rad(QStringLiteral(
+            "1\\s+2x \\+ 3 = 5\\s+1\\s+2\\s+2\\s+1/0/0\\s+0\\s+0\\s+0\\s+ja\\s+stemmer\\s+1\\n"));
+        rad(QStringLiteral(
+            "2\\s+x \\+ 2 = 3x\\s+1\\s+1\\s+3\\s+0/0/0\\s+0\\s+0\\s+1\\s+nei\\s+–\\s+0\\n"));
+        rad(
+            QStringLiteral("3\\s+3x = 6 \\(egen\\)\\s+3\\s+1\\s+1\\s+0/0/0\\s+0\\s+0\\s+0\\s+ja\\s+"
+                           "stemmer\\s+3\\n"));
+        rad(QStringLiteral("Sum\\s+4\\s+1/0/0\\s+0\\s+0\\s+1\\s+2 av 3\\s+4\\n"));
         rad(QStringLiteral("1\\s*/\\s*4"));
 
         // Then each worksheet as "Lagre som" draws it, under a header of its own.
@@ -210,8 +215,8 @@ private slots:
         const QString sti = hjem.filePath(QStringLiteral("økt.pdf"));
         QVERIFY(lagreoektfil(vindu, sti));
         QCOMPARE(sider_i(sti), 2);
-        QVERIFY(tekst_i(sti, 1, 1).contains(QRegularExpression(
-            QStringLiteral("1\\s+2x \\+ 3 = 5 \\(egen\\)\\s+1\\s+1\\s+2\\s+0\\s+0\\s+nei"))));
+        QVERIFY(tekst_i(sti, 1, 1).contains(QRegularExpression(QStringLiteral(
+            "1\\s+2x \\+ 3 = 5 \\(egen\\)\\s+1\\s+1\\s+2\\s+0/0/0\\s+0\\s+0\\s+0\\s+nei"))));
     }
 
 private:

@@ -47,7 +47,42 @@ private slots:
         QStringList punkter;
         for (QAction* a : menyer[2]->menu()->actions())
             punkter << a->text() + " " + a->shortcut().toString();
-        QCOMPARE(punkter, (QStringList{"Tips Ctrl+T", "Løsningsforslag Ctrl+L"}));
+        QCOMPARE(punkter, (QStringList{"Tips Ctrl+T", "Løsningsforslag Ctrl+L", " ",
+                                       "Avstand etter hvert steg "}));
+        QVERIFY(punkt("avstand")->isCheckable());
+        QVERIFY(!punkt("avstand")->isChecked());  // off by default
+        QVERIFY(punkt("avstand")->isEnabled());
+    }
+
+    // The row "Avstand:" under "Prøve:" while it is on; off, the window is as before, pixel
+    // for pixel.
+    void avstandsradenPaaOgAv() {
+        const QImage foer = vindu->grab().toImage();
+        QVERIFY(!finn(QStringLiteral("Avstand"))->isVisible());
+        QVERIFY(!finn(QStringLiteral("Label6"))->isVisible());
+        punkt("avstand")->trigger();
+        QVERIFY(vindu->avstand());
+        QVERIFY(finn(QStringLiteral("Avstand"))->isVisible());
+        QCOMPARE(tekst(QStringLiteral("Label6")), QStringLiteral("Avstand:"));
+        QCOMPARE(finn(QStringLiteral("Proeve"))->geometry(), QRect(218, 360, 216, 24));
+        QCOMPARE(finn(QStringLiteral("Avstand"))->geometry(), QRect(218, 384, 216, 34));
+        punkt("avstand")->trigger();
+        QVERIFY(!finn(QStringLiteral("Avstand"))->isVisible());
+        QCOMPARE(finn(QStringLiteral("Proeve"))->geometry(), QRect(218, 360, 216, 58));
+        QCOMPARE(vindu->grab().toImage(), foer);
+
+        punkt("avstand")->trigger();
+        QVERIFY(vindu->arket().egne({"0", "2", "3", "0", "0", "5"}).ok);
+        skriv("-3");
+        QTest::keyClick(vindu.get(), Qt::Key_Return);
+        QCOMPARE(tekst(QStringLiteral("Avstand")), QStringLiteral("1 steg igjen"));
+        QCOMPARE(finn(QStringLiteral("Avstand"))->accessibleName(),
+                 QStringLiteral("Avstand: 1 steg igjen"));
+        skriv("+3");
+        QTest::keyClick(vindu.get(), Qt::Key_Return);
+        QCOMPARE(tekst(QStringLiteral("Avstand")),
+                 QStringLiteral("Denne linjen hadde du før (oppgaven). Ikke nærmere: 2 steg igjen "
+                                "(før: 1). Trenger du et tips? Trykk Ctrl+T."));
     }
 
     void brukbarBareMedOppgavePaaNyesteLinje() {
@@ -70,12 +105,19 @@ private slots:
     void tipsboksenFraTastaturet() {
         QVERIFY(vindu->arket().egne({"0", "2", "3", "0", "0", "5"}).ok);
         QString tittel, tekst;
-        svar_ok(tittel, tekst);
-        QTest::keyClick(vindu.get(), Qt::Key_T, Qt::ControlModifier);
-        QCOMPARE(tittel, QStringLiteral("Tips"));
-        QCOMPARE(tekst, QStringLiteral("Neste steg: Trekk fra 3\nDa er du 2 steg fra løsningen."));
+        // Three levels: the aim, the kind of step, the step.
+        const QString nivaaer[] = {
+            QStringLiteral("Få leddet med x alene."),
+            QStringLiteral("Neste steg: Trekk fra et tall."),
+            QStringLiteral("Neste steg: Trekk fra 3\nDa er du 2 steg fra løsningen.")};
+        for (const QString& nivaa : nivaaer) {
+            svar_ok(tittel, tekst);
+            QTest::keyClick(vindu.get(), Qt::Key_T, Qt::ControlModifier);
+            QCOMPARE(tittel, QStringLiteral("Tips"));
+            QCOMPARE(tekst, nivaa);
+        }
         QCOMPARE(vindu->arket().ark().sistelinje, 0);  // the hint changed nothing
-        QCOMPARE(vindu->arket().tips_brukt(), 1);
+        QCOMPARE(vindu->arket().tips_brukt(), 3);
     }
 
     // The way typeset row by row with its operations, the solved marker, the text for screen

@@ -127,6 +127,35 @@ private slots:
             QCOMPARE(finn(QString::fromLatin1(kontroll))->accessibleName(), tilgjengelig);
     }
 
+    void operasjonUtenOperandHoeresFoerNesteTast() {
+        // The row "Avstand:" on; 2x + 3 = 5 typed as an own equation.
+        vindu->settavstand(true);
+        skriv(Qt::Key_E, Qt::ControlModifier);
+        QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        const char koeff[] = "023005";
+        for (int boks = 0; boks < 6; ++boks) {
+            if (boks > 0) skriv(Qt::Key_Tab);
+            skriv(koeff[boks]);
+        }
+        skriv(Qt::Key_Return);
+        QTRY_COMPARE(sagt.size(), 1);
+        // "Snu alle fortegn" is told as its key is pressed, before any other key.
+        skriv('f');
+        QCOMPARE(sagt.size(), 2);
+        QCOMPARE(sagt.back(), QStringLiteral("Snu fortegn | "));
+        // The new line, then the row "Avstand:".
+        skriv(Qt::Key_Return);
+        QCOMPARE(sagt.back(),
+                 QStringLiteral("Linje 1: −2x − 3 = −5 | Ikke nærmere: 2 steg igjen (før: 2)."));
+        QCOMPARE(tekst(QStringLiteral("Avstand")),
+                 QStringLiteral("Ikke nærmere: 2 steg igjen (før: 2)"));
+        QCOMPARE(finn(QStringLiteral("Avstand"))->accessibleName(),
+                 QStringLiteral("Avstand: Ikke nærmere: 2 steg igjen (før: 2)"));
+        // "Bytt sider" too, at once.
+        skriv('b');
+        QCOMPARE(sagt.back(), QStringLiteral("Bytt side | "));
+    }
+
     // The table the core test and the browser test play: the same keys, the same sentences,
     // here through the window as Orca hears it (the focus on an element, its name and its
     // description).
