@@ -35,8 +35,11 @@ void Arket::linje_naadd() {
 
 void Arket::angre() {
     if (!kan_angre()) return;
+    noter(Handlingsart::angre);
     if (bygger_operand()) {
+        angrer_ = true;
         strykut_Click();
+        angrer_ = false;
         return;
     }
     const int N = ark_.sistelinje;

@@ -20,13 +20,17 @@ Veiledning Arket::veiledherfra() {
 
 void Arket::Tips_Click() {
     if (!hjelp_brukbar()) return;
+    noter(Handlingsart::tips);
     ++tips_brukt_;
+    if (!hjelp_vises_) return;
     skall_.melding(oversettelse(BALVO_TR("Veileder", "Tips")), tipstekst(veiledherfra()));
 }
 
 void Arket::Loesningsforslag_Click() {
     if (!hjelp_brukbar()) return;
+    noter(Handlingsart::forslag);
     ++forslag_brukt_;
+    if (!hjelp_vises_) return;
     skall_.visforslag(veiledherfra());
 }
 
