@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QCoreApplication>
+#include <QSettings>
 #include <iostream>
 #include <string>
 #include <vector>

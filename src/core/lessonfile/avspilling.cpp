@@ -16,6 +16,8 @@ constexpr Tekst ikke_utfoert = BALVO_TR("Oektfil", "programmet ville ikke ha utf
 constexpr Tekst utfoert_likevel = BALVO_TR("Oektfil", "programmet ville ha utført dette steget");
 constexpr Tekst fullt = BALVO_TR("Oektfil", "arket har ikke plass til flere linjer");
 constexpr Tekst ikke_mulig = BALVO_TR("Oektfil", "«%1» var ikke mulig her");
+constexpr Tekst ikke_videre =
+    BALVO_TR("Oektfil", "operanden fortsetter ikke den som ble avvist før");
 
 // Nothing is shown while a file is replayed: the surfaces forget what is drawn on them.
 class Blindflate : public Tegneflate {
@@ -101,6 +103,8 @@ public:
     std::string spill(const Filoppgave& o, int nr) {
         velgnivaa(o.nivaa);
         naa_ = 0;
+        avvist_opr_.clear();
+        avvist_operand_.clear();
         std::array<std::string, 6> tekster;
         for (std::size_t k = 0; k < 6; ++k) tekster[k] = koeffisienttekst(o.teller[k], o.nevner[k]);
         const Egnesvar svar = arket_.egne(tekster);
@@ -133,14 +137,21 @@ private:
     }
 
     // The operation key and the operand's keys, as typed.
+    // After a refused step that the action goes on from, only the keys beyond those typed.
     std::string operand(const Handling& h) {
-        int indeks = -1;
-        for (int k = 0; k < 8; ++k)
-            if (symbol(oprtast(k)) == h.operasjon) indeks = k;
-        if (indeks < 0) return oversettelse(ukjent_operasjon, {h.operasjon});
-        if (arket_.ark().linjenr >= siste_linje) return oversettelse(fullt);
-        if (auto feil = tast(static_cast<Tast>(opr0 + indeks)); !feil.empty()) return feil;
         std::string_view rest = h.operand;
+        if (h.videre) {
+            if (h.operasjon != avvist_opr_ || !rest.starts_with(avvist_operand_))
+                return oversettelse(ikke_videre);
+            rest.remove_prefix(avvist_operand_.size());
+        } else {
+            int indeks = -1;
+            for (int k = 0; k < 8; ++k)
+                if (symbol(oprtast(k)) == h.operasjon) indeks = k;
+            if (indeks < 0) return oversettelse(ukjent_operasjon, {h.operasjon});
+            if (arket_.ark().linjenr >= siste_linje) return oversettelse(fullt);
+            if (auto feil = tast(static_cast<Tast>(opr0 + indeks)); !feil.empty()) return feil;
+        }
         while (!rest.empty()) {
             Tast t;
             std::size_t lengde = 1;
@@ -166,6 +177,21 @@ private:
     }
 
     std::string handling(const Handling& h) {
+        const std::string feil = handlingen(h);
+        // A refused step leaves its operation and operand typed; a hint, a worked solution or
+        // a new level leaves them so, anything else ends them.
+        if (h.art == Handlingsart::utfoer && !h.utfoert) {
+            avvist_opr_ = h.operasjon;
+            avvist_operand_ = h.operand;
+        } else if (h.art == Handlingsart::utfoer || h.art == Handlingsart::stryk_ut ||
+                   h.art == Handlingsart::angre) {
+            avvist_opr_.clear();
+            avvist_operand_.clear();
+        }
+        return feil;
+    }
+
+    std::string handlingen(const Handling& h) {
         switch (h.art) {
             case Handlingsart::utfoer: {
                 if (auto feil = operand(h); !feil.empty()) return feil;
@@ -206,6 +232,7 @@ private:
     Ingentilfeldig tilfeldig_;
     Arket arket_;
     double naa_ = 0;
+    std::string avvist_opr_, avvist_operand_;
 };
 
 }  // namespace

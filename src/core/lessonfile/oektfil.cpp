@@ -34,6 +34,12 @@ constexpr Tekst for_mange = BALVO_TR("Oektfil", "Feltet «%1» har flere enn %2 
 constexpr Tekst for_mange_handlinger =
     BALVO_TR("Oektfil", "Filen har flere enn %1 handlinger i alt.");
 
+// A whole number too large for 64 bits reaches us as a floating one: out of range, not
+// of the wrong type.
+bool for_stort(const Json& v) {
+    return v.is_number_float() && std::abs(v.get<double>()) >= 0x1p63;
+}
+
 // A field's checks, each giving the reason of the first that fails.
 struct Leser {
     std::string feil;
@@ -54,7 +60,7 @@ struct Leser {
                  std::int64_t hoey, std::int64_t& ut) {
         const Json* v = felt(objekt, navn, sti);
         if (!v) return false;
-        if (!v->is_number_integer()) return feilet(feil_type, sti + navn);
+        if (!v->is_number_integer()) return feilet(for_stort(*v) ? utenfor : feil_type, sti + navn);
         if (v->is_number_unsigned() && v->get<std::uint64_t>() > static_cast<std::uint64_t>(hoey))
             return feilet(utenfor, sti + navn);
         const auto tall = v->get<std::int64_t>();
@@ -161,6 +167,8 @@ bool leshandling(Leser& l, const Json& j, const std::string& sti, double forrige
             if (h.operand.size() > 200) return l.feilet(utenfor, sti + "operand");
         }
         if (h.art == Handlingsart::utfoer && !l.sannhet(j, "utfoert", sti, h.utfoert)) return false;
+        if (j.contains("videre") && !l.sannhet(j, "videre", sti, h.videre)) return false;
+        if (h.videre && h.operasjon.empty()) return l.feilet(utenfor, sti + "videre");
     }
     std::int64_t nivaa = 1;
     if (h.art == Handlingsart::tips && !l.heltall(j, "nivaa", sti, 1, 3, nivaa)) return false;
@@ -174,7 +182,8 @@ bool lesoppgave(Leser& l, const Json& j, const std::string& sti, Filoppgave& o) 
     const Json* linje0 = l.felt(j, "linje0", sti);
     if (!linje0) return false;
     if (!linje0->is_object()) return l.feilet(feil_type, sti + "linje0");
-    constexpr std::int64_t grense = std::numeric_limits<std::int32_t>::max();
+    // Beyond what the own-equation dialog takes; the replay then says what it refuses.
+    constexpr std::int64_t grense = std::int64_t{1} << 53;
     for (const char* del : {"teller", "nevner"}) {
         const Json* tall = l.liste(*linje0, del, sti + "linje0.", 6);
         if (!tall) return false;
@@ -183,7 +192,7 @@ bool lesoppgave(Leser& l, const Json& j, const std::string& sti, Filoppgave& o) 
         for (std::size_t k = 0; k < 6; ++k) {
             const std::string s = sti + "linje0." + del + "[" + std::to_string(k) + "]";
             const Json& v = (*tall)[k];
-            if (!v.is_number_integer()) return l.feilet(feil_type, s);
+            if (!v.is_number_integer()) return l.feilet(for_stort(v) ? utenfor : feil_type, s);
             if (v.is_number_unsigned() && v.get<std::uint64_t>() > grense)
                 return l.feilet(utenfor, s);
             const auto n = v.get<std::int64_t>();
@@ -264,6 +273,7 @@ std::string skrivoektfil(const Oektfil& fil) {
                 hj["operasjon"] = h.operasjon;
                 hj["operand"] = h.operand;
             }
+            if (h.videre) hj["videre"] = true;
             if (h.art == Handlingsart::utfoer) hj["utfoert"] = h.utfoert;
             if (h.art == Handlingsart::tips || h.art == Handlingsart::nivaa) hj["nivaa"] = h.nivaa;
             oj["handlinger"].push_back(std::move(hj));

@@ -22,6 +22,7 @@ void Arket::ny_post(bool egen) {
     tips_linjer_.clear();
     ventende_opr_.clear();
     ventende_operand_.clear();
+    ventende_videre_ = false;
 }
 
 void Arket::noter(Handlingsart art) {
@@ -30,10 +31,16 @@ void Arket::noter(Handlingsart art) {
     h.art = art;
     const double naa = klokke_ ? klokke_() : steady_sekunder();
     h.sekunder = std::max(0.0, naa - startsek_);
-    h.operasjon = std::move(ventende_opr_);
-    h.operand = std::move(ventende_operand_);
-    ventende_opr_.clear();
-    ventende_operand_.clear();
+    // The operation and operand being typed go with the action that ends them; a hint or a
+    // new level leaves them being typed.
+    if (art == Handlingsart::utfoer || art == Handlingsart::stryk_ut || art == Handlingsart::angre) {
+        h.operasjon = std::move(ventende_opr_);
+        if (!h.operasjon.empty()) h.operand = std::move(ventende_operand_);
+        h.videre = !h.operasjon.empty() && ventende_videre_;
+        ventende_videre_ = false;
+        ventende_opr_.clear();
+        ventende_operand_.clear();
+    }
     if (art == Handlingsart::tips) {
         h.nivaa = tipsnivaa();
         tips_linjer_.push_back(ark_.sistelinje);
@@ -59,6 +66,7 @@ void Arket::Utfoer_Click() {
     if (!handlinger_.back().utfoert) {
         ventende_opr_ = opr;
         ventende_operand_ = operand;
+        ventende_videre_ = true;
     }
 }
 

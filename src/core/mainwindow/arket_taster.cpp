@@ -56,6 +56,7 @@ void Arket::opr_Click(int index) {
     settmodus(index < 4 ? Modus::opr0_3 : Modus::opr4_7);
     ventende_opr_ = std::string(symbol(ark_.regneart));
     ventende_operand_.clear();
+    ventende_videre_ = false;
 }
 
 void Arket::siffer_Click(int index) {

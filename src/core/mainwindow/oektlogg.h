@@ -34,6 +34,9 @@ struct Handling {
     // fraction bar, "x" and "x²".
     std::string operand;
     bool utfoert = true;  // utfoer: a new line was written (a question answered Yes)
+    // The operation was chosen, and the operand begun, before a refused "Utfør": only the keys
+    // after those of that action were pressed.
+    bool videre = false;
     int nivaa = 1;        // tips: the hint level; nivaa: the level chosen
     bool operator==(const Handling&) const = default;
 };
