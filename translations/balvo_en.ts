@@ -716,6 +716,10 @@ Try “balvo --help”.
         <source>Filen har flere enn %1 handlinger i alt.</source>
         <translation>The file has more than %1 actions in all.</translation>
     </message>
+    <message>
+        <source>operanden fortsetter ikke den som ble avvist før</source>
+        <translation>the operand does not go on from the one refused before</translation>
+    </message>
 </context>
 <context>
     <name>Okt</name>

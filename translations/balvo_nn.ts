@@ -716,6 +716,10 @@ Prøv «balvo --help».
         <source>Filen har flere enn %1 handlinger i alt.</source>
         <translation>Fila har fleire enn %1 handlingar i alt.</translation>
     </message>
+    <message>
+        <source>operanden fortsetter ikke den som ble avvist før</source>
+        <translation>operanden held ikkje fram med den som vart avvist før</translation>
+    </message>
 </context>
 <context>
     <name>Okt</name>
