@@ -243,7 +243,10 @@ void Klassevindu::visoppgave(int elev, int oppgave) {
     Topptekst topp;
     topp.tittel = q(oversikt_.elever[static_cast<std::size_t>(elev)].navn);
     topp.dato = q(oversikt_.elever[static_cast<std::size_t>(elev)].tidspunkt);
-    ark_->setPixmap(QPixmap::fromImage(lagbilde(Dokument(*p->ark, topp))));
+    // The saved picture is two pixels to the point; one is the page as the screen shows it.
+    const QImage bilde = lagbilde(Dokument(*p->ark, topp));
+    ark_->setPixmap(
+        QPixmap::fromImage(bilde.scaledToWidth(bilde.width() / 2, Qt::SmoothTransformation)));
 }
 
 void Klassevindu::lagdokument(QTextDocument& dokument) const {
