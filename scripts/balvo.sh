@@ -41,10 +41,12 @@ web)
     exec python3 -m http.server 8000
     ;;
 test)
-    # dpkg-dev and file let the packaging test build the Debian package; Qt's private headers
-    # let the screen-reader test switch accessibility on as a listening screen reader does.
+    # The packaging test builds the Debian package (debhelper, from a git checkout) and checks
+    # it with lintian, appstreamcli and desktop-file-validate; Qt's private headers let the
+    # screen-reader test switch accessibility on as a listening screen reader does.
     installer_mangler "${program[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-dev \
-        poppler-utils dpkg-dev file qt6-base-private-dev "${nett[@]}" "${nettleser[@]}"
+        poppler-utils dpkg-dev file debhelper lintian appstream desktop-file-utils git ccache \
+        qt6-base-private-dev "${nett[@]}" "${nettleser[@]}"
     cmake --preset release
     cmake --build --preset release -j"$jobber"
     # Each test run's ctest log is kept so the closing line can add them up.

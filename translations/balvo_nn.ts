@@ -530,6 +530,14 @@ Prøv «balvo --help».
 <context>
     <name>Nett</name>
     <message>
+        <source>Menylinje</source>
+        <translation>Menylinje</translation>
+    </message>
+    <message>
+        <source>likning.png</source>
+        <translation>likning.png</translation>
+    </message>
+    <message>
         <source>Lukk</source>
         <translation>Lukk</translation>
     </message>

@@ -46,17 +46,16 @@ std::string px(double piksler) {
 }
 
 void plasser(val e, const Twips& t) {
-    // 15 twips to a pixel at 96 dpi.
-    stil(e, "left", px(t.venstre / 15.0));
-    stil(e, "top", px(t.topp / 15.0));
-    stil(e, "width", px(t.bredde / 15.0));
-    stil(e, "height", px(t.hoeyde / 15.0));
+    constexpr double p = twips_per_piksel;
+    stil(e, "left", px(t.venstre / p));
+    stil(e, "top", px(t.topp / p));
+    stil(e, "width", px(t.bredde / p));
+    stil(e, "height", px(t.hoeyde / p));
 }
 
 void skrift(val e, const Skrift& s, bool kursiv) {
-    static constexpr std::string_view navn[] = {"MS Sans Serif", "Arial", "Times New Roman"};
     stil(e, "font-family",
-         "\"" + std::string(nettfont(navn[static_cast<int>(s.familie)])) + "\", sans-serif");
+         "\"" + std::string(erstatning(familienavn(s.familie))) + "\", sans-serif");
     stil(e, "font-size", px(s.punkter * piksler_per_punkt));
     stil(e, "font-weight", s.fet ? "bold" : "normal");
     stil(e, "font-style", kursiv ? "italic" : "normal");

@@ -7,12 +7,6 @@
 
 namespace balvo::nett {
 
-std::string_view nettfont(std::string_view navn) {
-    if (navn == "Times New Roman") return "Liberation Serif";
-    if (navn == "MS Sans Serif" || navn == "Arial") return "Liberation Sans";
-    return navn;
-}
-
 std::string cssfarge(const Farge& f) {
     return "rgb(" + std::to_string(f.r) + "," + std::to_string(f.g) + "," + std::to_string(f.b) +
            ")";
@@ -24,7 +18,7 @@ std::string Lerretsflate::css(std::string_view navn, double piksler, bool kursiv
     std::string s = kursiv ? "italic " : "";
     s += stoerrelse;
     s += " \"";
-    s += nettfont(navn);
+    s += erstatning(navn);
     s += '"';
     return s;
 }
@@ -40,18 +34,13 @@ void Lerretsflate::settskala(double skala, double tetthet) {
         return std::max(1, static_cast<int>(std::lround(punkter * k_)));
     };
     lerret_.stoerrelse(piksler(bredde_), piksler(hoeyde_), tetthet);
-    for (const auto& op : liste_) tegn(op);
-}
-
-void Lerretsflate::toem() {
-    liste_.clear();
-    lerret_.toem();
+    for (const auto& op : liste()) tegn(op);
 }
 
 double Lerretsflate::tekstbredde(std::string_view tekst) const {
     // Measured in a font `stoerrelse_` pixels tall, which is `stoerrelse_` points of the
     // layout: the width comes out in points.
-    const std::string font = css(fontnavn_, stoerrelse_, kursiv_);
+    const std::string font = css(fontnavn(), fontstoerrelse(), kursiv());
     auto nokkel = std::pair{font, std::string(tekst)};
     auto funnet = bredder_.find(nokkel);
     if (funnet != bredder_.end()) return funnet->second;
@@ -60,28 +49,13 @@ double Lerretsflate::tekstbredde(std::string_view tekst) const {
     return b;
 }
 
-double Lerretsflate::stigning(const Skrift& s) {
-    const std::string font = css(s.navn, s.stoerrelse, s.kursiv);
+double Lerretsflate::stigning(const Tegneop& op) {
+    const std::string font = css(op.fontnavn, op.stoerrelse, op.kursiv);
     auto funnet = stigninger_.find(font);
     if (funnet != stigninger_.end()) return funnet->second;
     const double a = lerret_.stigning(font);
     stigninger_.emplace(font, a);
     return a;
-}
-
-void Lerretsflate::skriv(double x, double y, std::string_view tekst) {
-    liste_.push_back(Tekst{x, y, std::string(tekst), {fontnavn_, stoerrelse_, kursiv_}});
-    tegn(liste_.back());
-}
-
-void Lerretsflate::strek(double x1, double y1, double x2, double y2) {
-    liste_.push_back(Strek{x1, y1, x2, y2});
-    tegn(liste_.back());
-}
-
-void Lerretsflate::rektangel(double x1, double y1, double x2, double y2) {
-    liste_.push_back(Rektangel{x1, y1, x2, y2});
-    tegn(liste_.back());
 }
 
 namespace {
@@ -98,13 +72,13 @@ std::pair<double, double> piksler(double a, double b, double k) {
 
 }  // namespace
 
-void Lerretsflate::tegn(const Operasjon& op) {
-    if (const auto* t = std::get_if<Tekst>(&op)) {
+void Lerretsflate::tegn(const Tegneop& op) {
+    if (op.art == Tegneop::Art::skriv) {
         // The cell's top-left corner is given: the baseline lies one ascent below it.
-        const double a = stigning(t->skrift);
-        lerret_.tekst(css(t->skrift.navn, t->skrift.stoerrelse * k_, t->skrift.kursiv), t->tekst,
-                      t->x * k_, (t->y + a) * k_, farge_);
-    } else if (const auto* s = std::get_if<Strek>(&op)) {
+        const double a = stigning(op);
+        lerret_.tekst(css(op.fontnavn, op.stoerrelse * k_, op.kursiv), op.tekst, op.x1 * k_,
+                      (op.y1 + a) * k_, farge_);
+    } else if (op.art == Tegneop::Art::strek) {
         // One pixel at 96 dpi, scaled with the page, like a drawn line of width 1: a whole
         // number of device pixels, centred on a pixel's middle when odd, on an edge when even.
         const double b = std::max(1.0, std::round(k_ / piksler_per_punkt));
@@ -112,10 +86,10 @@ void Lerretsflate::tegn(const Operasjon& op) {
         const auto legg = [&](double v) {
             return std::floor(v * k_ + 0.5 - forskyvning) + forskyvning;
         };
-        lerret_.strek(legg(s->x1), legg(s->y1), legg(s->x2), legg(s->y2), b, farge_);
-    } else if (const auto* r = std::get_if<Rektangel>(&op)) {
-        const auto [x1, x2] = piksler(r->x1, r->x2, k_);
-        const auto [y1, y2] = piksler(r->y1, r->y2, k_);
+        lerret_.strek(legg(op.x1), legg(op.y1), legg(op.x2), legg(op.y2), b, farge_);
+    } else {
+        const auto [x1, x2] = piksler(op.x1, op.x2, k_);
+        const auto [y1, y2] = piksler(op.y1, op.y2, k_);
         lerret_.fyll(x1, y1, x2 - x1, y2 - y1, farge_);
     }
 }

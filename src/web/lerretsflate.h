@@ -8,25 +8,18 @@
 #include <map>
 #include <string>
 #include <utility>
-#include <variant>
-#include <vector>
 
-#include "core/display/tegneflate.h"
+#include "core/display/skrifter.h"
+#include "core/display/tegneliste.h"
 #include "core/model/farge.h"
 #include "web/lerret.h"
 
 namespace balvo::nett {
 
-// CSS pixels per point: the layout's 96 dpi.
-inline constexpr double piksler_per_punkt = 4.0 / 3.0;
-
-// The web font standing in for a font of the design: Times New Roman → Liberation Serif,
-// MS Sans Serif and Arial → Liberation Sans.
-std::string_view nettfont(std::string_view navn);
 // A CSS colour.
 std::string cssfarge(const Farge& farge);
 
-class Lerretsflate final : public Tegneflate {
+class Lerretsflate final : public Listeflate {
 public:
     // hoeyde: the box's height in points; forgrunn: the colour of text, bars and strokes.
     Lerretsflate(Lerret& lerret, double bredde, double hoeyde, Farge forgrunn);
@@ -40,56 +33,24 @@ public:
     double skala() const { return k_; }
     double bredde() const { return bredde_; }
 
-    void toem() override;
     double hoeyde() const override { return hoeyde_; }
-    void settfontnavn(std::string_view navn) override { fontnavn_ = navn; }
-    void settstoerrelse(double punkter) override { stoerrelse_ = punkter; }
-    void settkursiv(bool kursiv) override { kursiv_ = kursiv; }
     double tekstbredde(std::string_view tekst) const override;
-    void skriv(double x, double y, std::string_view tekst) override;
-    // One pixel at 96 dpi scaled with the page, rounded to whole device pixels (at least one)
-    // and laid on them, so that a vertical or level stroke is solid, never a grey blur.
-    void strek(double x1, double y1, double x2, double y2) override;
-    // Drawn on whole device pixels; a bar thinner than a pixel is widened about its centre
-    // line to one pixel, so that it shows as one solid line at every density.
-    void rektangel(double x1, double y1, double x2, double y2) override;
-
-    // The texts drawn since the last clear, in order (for the print and for tests).
-    std::size_t antall_operasjoner() const { return liste_.size(); }
 
     // The CSS font text of a font at a size in pixels.
     static std::string css(std::string_view navn, double piksler, bool kursiv);
 
 private:
-    struct Skrift {
-        std::string navn;
-        double stoerrelse;
-        bool kursiv;
-    };
-    struct Tekst {
-        double x, y;
-        std::string tekst;
-        Skrift skrift;
-    };
-    struct Strek {
-        double x1, y1, x2, y2;
-    };
-    struct Rektangel {
-        double x1, y1, x2, y2;
-    };
-    using Operasjon = std::variant<Tekst, Strek, Rektangel>;
-
-    void tegn(const Operasjon& op);
-    double stigning(const Skrift& s);
+    void lagt(const Tegneop& op) override { tegn(op); }
+    void toemt() override { lerret_.toem(); }
+    // Drawn on whole device pixels; a bar thinner than a pixel is widened about its centre
+    // line to one pixel, so that it shows as one solid line at every density.
+    void tegn(const Tegneop& op);
+    double stigning(const Tegneop& op);
 
     Lerret& lerret_;
     double bredde_, hoeyde_;
     std::string farge_;
     double k_ = piksler_per_punkt;
-    std::vector<Operasjon> liste_;
-    std::string fontnavn_ = "MS Sans Serif";
-    double stoerrelse_ = 8.25;
-    bool kursiv_ = false;
     // Widths and ascents at the layout's size: the same few numbers recur on every line.
     mutable std::map<std::pair<std::string, std::string>, double> bredder_;
     std::map<std::string, double> stigninger_;

@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/display/skrifter.h"
 #include "core/entry/taster.h"
 #include "core/model/farge.h"
 #include "core/tekst/katalog.h"
@@ -18,14 +19,6 @@ inline constexpr char programnavn[] = "Balvo 2.0";
 // A rectangle in twips (1/1440 inch; 15 to a pixel at 96 dpi).
 struct Twips {
     int venstre = 0, topp = 0, bredde = 0, hoeyde = 0;
-};
-
-enum class Skriftfamilie { ms_sans_serif, arial, times_new_roman };
-
-struct Skrift {
-    Skriftfamilie familie = Skriftfamilie::ms_sans_serif;
-    double punkter = 8.25;
-    bool fet = false;
 };
 
 enum class Kontrollart {

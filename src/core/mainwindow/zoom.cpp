@@ -7,7 +7,6 @@
 namespace balvo {
 namespace {
 
-constexpr double twips_per_piksel = 15.0;
 // A zoom computed from a window's size lies a hair beside a step more often than on it.
 constexpr double slingring = 1e-9;
 

@@ -44,9 +44,6 @@ QRect rektangel(const Piksler& p) {
     return {p.venstre, p.topp, p.bredde, p.hoeyde};
 }
 
-// Twips to points: 20 to a point.
-constexpr double twips_per_punkt = 20.0;
-
 }  // namespace
 
 void ArketVindu::byggvismeny() {

@@ -20,8 +20,7 @@ Bildeboks::Bildeboks(QWidget* forelder) : QWidget(forelder) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Bildeboks::toem() {
-    liste_.clear();
+void Bildeboks::toemt() {
     malt_ = 0;
     bilde_.fill(bakgrunn_);
     update();
@@ -31,39 +30,15 @@ double Bildeboks::hoeyde() const {
     return punkthoeyde_ > 0 ? punkthoeyde_ : height() / skala();
 }
 
-void Bildeboks::settfontnavn(std::string_view navn) {
-    fontnavn_ = qtekst(navn);
-}
-
-void Bildeboks::settstoerrelse(double punkter) {
-    stoerrelse_ = punkter;
-}
-
-void Bildeboks::settkursiv(bool kursiv) {
-    kursiv_ = kursiv;
-}
-
 double Bildeboks::tekstbredde(std::string_view tekst) const {
-    return Malerflate::bredde(fontnavn_, stoerrelse_, kursiv_, qtekst(tekst));
-}
-
-void Bildeboks::skriv(double x, double y, std::string_view tekst) {
-    legg(Tekst{x, y, qtekst(tekst), {fontnavn_, stoerrelse_, kursiv_}});
+    return Malerflate::bredde(qtekst(fontnavn()), fontstoerrelse(), kursiv(), qtekst(tekst));
 }
 
 QStringList Bildeboks::tekster() const {
     QStringList ut;
-    for (const Operasjon& op : liste_)
-        if (const auto* t = std::get_if<Tekst>(&op)) ut << t->tekst;
+    for (const Tegneop& op : liste())
+        if (op.art == Tegneop::Art::skriv) ut << qtekst(op.tekst);
     return ut;
-}
-
-void Bildeboks::strek(double x1, double y1, double x2, double y2) {
-    legg(Strek{x1, y1, x2, y2});
-}
-
-void Bildeboks::rektangel(double x1, double y1, double x2, double y2) {
-    legg(Rektangel{x1, y1, x2, y2});
 }
 
 void Bildeboks::settforgrunn(const QColor& farge) {
@@ -82,8 +57,7 @@ void Bildeboks::settzoom(double zoom, double punkthoeyde) {
     update();
 }
 
-void Bildeboks::legg(Operasjon op) {
-    liste_.push_back(std::move(op));
+void Bildeboks::lagt(const Tegneop&) {
     update();
 }
 
@@ -91,18 +65,18 @@ void Bildeboks::oppdater() const {
     // On a screen of another density, or at another size, the image is drawn again from the
     // list, sharp again. An empty box needs none: the window starts with ten of them.
     if (bilde_.isNull() || bilde_.devicePixelRatio() != devicePixelRatioF()) {
-        if (liste_.empty()) {
+        if (liste().empty()) {
             bilde_ = QImage();
             return;
         }
         nyttbilde();
     }
-    if (bilde_.isNull() || malt_ >= liste_.size()) return;
+    if (bilde_.isNull() || malt_ >= liste().size()) return;
     // Only the new operations are painted; the image keeps everything before them.
     QPainter maler(&bilde_);
     maler.scale(skala(), skala());
     Malerflate flate(&maler, hoeyde(), forgrunn_);
-    for (; malt_ < liste_.size(); ++malt_) tegnop(flate, liste_[malt_]);
+    for (; malt_ < liste().size(); ++malt_) spill(liste()[malt_], flate);
 }
 
 void Bildeboks::tegn(QPainter& maler) const {
@@ -110,7 +84,7 @@ void Bildeboks::tegn(QPainter& maler) const {
     Malerflate flate(&maler, hoeyde(), forgrunn_);
     flate.settbakgrunn(QRectF(0, 0, width() / skala(), height() / skala()), bakgrunn_);
     flate.toem();
-    for (const auto& op : liste_) tegnop(flate, op);
+    for (const auto& op : liste()) spill(op, flate);
     maler.restore();
 }
 
@@ -124,19 +98,6 @@ QImage Bildeboks::bilde(qreal tetthet) const {
     return ut;
 }
 
-void Bildeboks::tegnop(Malerflate& flate, const Operasjon& op) {
-    if (const auto* t = std::get_if<Tekst>(&op)) {
-        flate.settfontnavn(t->skrift.navn);
-        flate.settstoerrelse(t->skrift.stoerrelse);
-        flate.settkursiv(t->skrift.kursiv);
-        flate.skriv(t->x, t->y, t->tekst);
-    } else if (const auto* s = std::get_if<Strek>(&op)) {
-        flate.strek(s->x1, s->y1, s->x2, s->y2);
-    } else if (const auto* r = std::get_if<Rektangel>(&op)) {
-        flate.rektangel(r->x1, r->y1, r->x2, r->y2);
-    }
-}
-
 void Bildeboks::nyttbilde() const {
     const qreal tetthet = devicePixelRatioF();
     if (size().isEmpty()) {
@@ -145,7 +106,7 @@ void Bildeboks::nyttbilde() const {
         return;
     }
     bilde_ = bilde(tetthet);
-    malt_ = liste_.size();
+    malt_ = liste().size();
 }
 
 void Bildeboks::paintEvent(QPaintEvent* hendelse) {

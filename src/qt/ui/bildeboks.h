@@ -8,32 +8,21 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <variant>
-#include <vector>
 
-#include "core/display/tegneflate.h"
+#include "core/display/tegneliste.h"
 #include "qt/ui/felles.h"
 
 class QPainter;
 
 namespace balvo::ui {
 
-class Malerflate;
-
-class Bildeboks : public QWidget, public Tegneflate {
+class Bildeboks : public QWidget, public Listeflate {
     Q_OBJECT
 public:
     explicit Bildeboks(QWidget* forelder = nullptr);
 
-    void toem() override;
     double hoeyde() const override;
-    void settfontnavn(std::string_view navn) override;
-    void settstoerrelse(double punkter) override;
-    void settkursiv(bool kursiv) override;
     double tekstbredde(std::string_view tekst) const override;
-    void skriv(double x, double y, std::string_view tekst) override;
-    void strek(double x1, double y1, double x2, double y2) override;
-    void rektangel(double x1, double y1, double x2, double y2) override;
 
     void settforgrunn(const QColor& farge);
     // Shown at a zoom: `zoom` times the pixels to a point, the box `punkthoeyde` points tall
@@ -43,10 +32,6 @@ public:
     double zoom() const { return zoom_; }
     QColor forgrunn() const { return forgrunn_; }
     QColor bakgrunn() const { return bakgrunn_; }
-    // The current font as the program set it (name, size in points, italic).
-    QString fontnavn() const { return fontnavn_; }
-    double fontstoerrelse() const { return stoerrelse_; }
-    bool kursiv() const { return kursiv_; }
 
     // Replays the background and every operation onto a painter whose unit is the point,
     // origin at the box's top-left corner.
@@ -58,7 +43,6 @@ public:
         oppdater();
         return bilde_;
     }
-    std::size_t antall_operasjoner() const { return liste_.size(); }
     // The texts drawn since the last clear, in order: what the box says in words.
     QStringList tekster() const;
 
@@ -67,40 +51,18 @@ protected:
     void resizeEvent(QResizeEvent* hendelse) override;
 
 private:
-    struct Skrift {
-        QString navn;
-        double stoerrelse = 0;
-        bool kursiv = false;
-    };
-    struct Tekst {
-        double x, y;
-        QString tekst;
-        Skrift skrift;
-    };
-    struct Strek {
-        double x1, y1, x2, y2;
-    };
-    struct Rektangel {
-        double x1, y1, x2, y2;
-    };
-    using Operasjon = std::variant<Tekst, Strek, Rektangel>;
-
-    void legg(Operasjon op);
-    static void tegnop(Malerflate& flate, const Operasjon& op);
+    void lagt(const Tegneop& op) override;
+    void toemt() override;
     void nyttbilde() const;
     void oppdater() const;
     double skala() const { return piksler_per_punkt * zoom_; }  // pixels to a point
 
-    std::vector<Operasjon> liste_;
     // The image holds the first malt_ operations; the rest are painted in one go when the
     // image is next shown or read, so that a whole line costs one painter, not one each.
     mutable QImage bilde_;
     mutable std::size_t malt_ = 0;
     QColor forgrunn_{Qt::black};
     QColor bakgrunn_{Qt::white};
-    QString fontnavn_{QStringLiteral("MS Sans Serif")};
-    double stoerrelse_ = 8.25;
-    bool kursiv_ = false;
     double zoom_ = 1;
     double punkthoeyde_ = 0;  // 0: the height follows the pixels
 };

@@ -8,10 +8,12 @@
 namespace balvo::ui {
 
 QStringList fontfamilier(const QString& navn) {
-    if (navn == QLatin1String("Times New Roman")) return {navn, QStringLiteral("Liberation Serif")};
-    if (navn == QLatin1String("MS Sans Serif") || navn == QLatin1String("Arial"))
-        return {navn, QStringLiteral("Liberation Sans")};
-    return {navn};
+    const QByteArray utf8 = navn.toUtf8();
+    const std::string_view annen =
+        erstatning(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    if (annen == std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())))
+        return {navn};
+    return {navn, QString::fromUtf8(annen.data(), static_cast<qsizetype>(annen.size()))};
 }
 
 QFont skrift(const QString& navn, double punkter, bool fet, bool kursiv) {
@@ -24,8 +26,9 @@ QFont skrift(const QString& navn, double punkter, bool fet, bool kursiv) {
 }
 
 QFont skrift(const Skrift& s, double zoom) {
-    static const char* const navn[] = {"MS Sans Serif", "Arial", "Times New Roman"};
-    return skrift(QString::fromLatin1(navn[static_cast<int>(s.familie)]), s.punkter * zoom, s.fet);
+    const std::string_view navn = familienavn(s.familie);
+    return skrift(QString::fromLatin1(navn.data(), static_cast<qsizetype>(navn.size())),
+                  s.punkter * zoom, s.fet);
 }
 
 QString qtr(const Tekst& tekst) {

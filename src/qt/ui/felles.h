@@ -19,12 +19,11 @@ namespace balvo::ui {
 
 using ::balvo::programnavn;
 
-// Logical pixels per point at 96 dpi, the unit of the window's layout.
-inline constexpr double piksler_per_punkt = 4.0 / 3.0;
+using ::balvo::piksler_per_punkt;
 
 // Positions and sizes are designed in twips; a logical pixel at 96 dpi is 15 of them.
 constexpr int twips(int t) {
-    return t / 15;
+    return static_cast<int>(t / twips_per_piksel);
 }
 constexpr QPoint twips(int x, int y) {
     return {twips(x), twips(y)};

@@ -303,7 +303,7 @@ private slots:
 
     void radeneHarSineFonter() {
         auto* rad = qobject_cast<balvo::ui::Bildeboks*>(finn("Linje_2"));
-        QCOMPARE(rad->fontnavn(), QString("MS Sans Serif"));
+        QCOMPARE(QString::fromStdString(rad->fontnavn()), QString("MS Sans Serif"));
         QCOMPARE(rad->fontstoerrelse(), 13.5);
         QCOMPARE(qobject_cast<balvo::ui::Bildeboks*>(finn("Linje_7"))->fontstoerrelse(), 12.0);
         QCOMPARE(qobject_cast<balvo::ui::Bildeboks*>(finn("Linje_8"))->fontstoerrelse(), 9.75);
