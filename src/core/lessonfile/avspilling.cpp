@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/lessonfile/avspilling.h"
 
+#include <limits>
+
 #include "core/entry/taster.h"
 #include "core/mainwindow/arket.h"
 
@@ -63,7 +65,13 @@ public:
     double neste() override { return 0; }
 };
 
+// As the dialog takes it: a numerator of 2^31 was typed as -2147483648 over a negative
+// denominator, whose sign the dialog moves up.
 std::string koeffisienttekst(std::int64_t teller, std::int64_t nevner) {
+    if (teller > std::numeric_limits<std::int32_t>::max()) {
+        teller = -teller;
+        nevner = -nevner;
+    }
     return nevner == 1 ? std::to_string(teller)
                        : std::to_string(teller) + "/" + std::to_string(nevner);
 }

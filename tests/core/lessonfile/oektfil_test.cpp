@@ -38,8 +38,8 @@ void sammefigurer(const std::vector<Loggpost>& ventet, const std::vector<Loggpos
         EXPECT_EQ(f.poeng, v.poeng);
         for (std::size_t k = 0; k < std::min(f.handlinger.size(), v.handlinger.size()); ++k)
             if (!(f.handlinger[k] == v.handlinger[k])) {
-                ADD_FAILURE() << "action " << k + 1 << ": " << tekst(f.handlinger[k])
-                              << " for " << tekst(v.handlinger[k]);
+                ADD_FAILURE() << "action " << k + 1 << ": " << tekst(f.handlinger[k]) << " for "
+                              << tekst(v.handlinger[k]);
                 break;
             }
         EXPECT_EQ(f.handlinger.size(), v.handlinger.size());
@@ -123,7 +123,8 @@ TEST_F(Leksjon, TheFileHoldsTheActionsAsTyped) {
 }
 
 // The file's text with one field changed.
-std::string medfelt(const std::string& tekst, const std::function<void(nlohmann::ordered_json&)>& endre) {
+std::string medfelt(const std::string& tekst,
+                    const std::function<void(nlohmann::ordered_json&)>& endre) {
     auto j = nlohmann::ordered_json::parse(tekst);
     endre(j);
     return j.dump(1);
@@ -161,9 +162,12 @@ TEST_F(Leksjon, DamagedAndAlteredFilesAreNamedWithTheirReason) {
          "Feltet «oppgaver[0].nivaa» har feil type."},
         {"level 9", endret(god, "\"nivaa\": 1", "\"nivaa\": 9"),
          "Feltet «oppgaver[0].nivaa» er utenfor det tillatte."},
-        {"huge number", endret(god, "\"teller\": [", "\"teller\": [99999999999999999999, 2, 3, 0, 0, 5], \"x\": ["),
+        {"huge number",
+         endret(god, "\"teller\": [",
+                "\"teller\": [99999999999999999999, 2, 3, 0, 0, 5], \"x\": ["),
          "Feltet «oppgaver[0].linje0.teller[0]» er utenfor det tillatte."},
-        {"denominator 0", medfelt(god, [](auto& j) { j["oppgaver"][0]["linje0"]["nevner"][0] = 0; }),
+        {"denominator 0",
+         medfelt(god, [](auto& j) { j["oppgaver"][0]["linje0"]["nevner"][0] = 0; }),
          "Feltet «oppgaver[0].linje0.nevner[0]» er utenfor det tillatte."},
         {"time backwards", endret(god, "\"sek\": 3.0", "\"sek\": 0.5"),
          "Feltet «oppgaver[0].handlinger[2].sek» er utenfor det tillatte."},
@@ -178,8 +182,14 @@ TEST_F(Leksjon, DamagedAndAlteredFilesAreNamedWithTheirReason) {
         {"claims a step refused", endret(god, "\"operand\": \"2\"", "\"operand\": \"0\""),
          "kan ikke spilles av: oppgave 1, handling 3: programmet ville ikke ha utført dette "
          "steget"},
+        {"-2147483648/-1 typed in the dialog",
+         medfelt(god, [](auto& j) { j["oppgaver"][1]["linje0"]["teller"][2] = 2147483648; }), ""},
         {"six numerators of 2^31 - 1",
-         medfelt(god, [](auto& j) { j["oppgaver"][1]["linje0"]["teller"] = {2147483647, 2147483647, 2147483647, 2147483647, 2147483647, 2147483647}; }),
+         medfelt(god,
+                 [](auto& j) {
+                     j["oppgaver"][1]["linje0"]["teller"] = {2147483647, 2147483647, 2147483647,
+                                                             2147483647, 2147483647, 2147483647};
+                 }),
          ""},
     };
     std::vector<Innfil> filer;
