@@ -42,15 +42,18 @@ void Klasseoversikt30x40(benchmark::State& state) {
     const auto& filer = klassen();
     std::size_t bytes = 0;
     for (const Innfil& f : filer) bytes += f.innhold.size();
+    int ikke_avspilt = 0;
     for (auto _ : state) {
         const Klasseoversikt o = lagklasseoversikt(filer);
         benchmark::DoNotOptimize(elevrader(o));
         benchmark::DoNotOptimize(nivaarader(o));
         benchmark::DoNotOptimize(klassecsv(o, true));
         if (!o.uleselige.empty()) state.SkipWithError("a file was not read");
-        for (const Elevoekt& e : o.elever)
-            if (!e.avspillingsfeil.empty()) state.SkipWithError(e.avspillingsfeil.c_str());
+        ikke_avspilt = 0;
+        for (const Elevoekt& e : o.elever) ikke_avspilt += !e.avspillingsfeil.empty();
     }
+    // A file that stops replaying is shown as far as it goes: counted, for the reader.
+    state.counters["ikke avspilt"] = ikke_avspilt;
     state.counters["filer"] = static_cast<double>(filer.size());
     state.counters["kB per fil"] =
         static_cast<double>(bytes) / 1024.0 / static_cast<double>(filer.size());
