@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 . scripts/pakker.sh
 # What the program needs to be built and to run; lupdate and lrelease build its translations.
 program=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-         libgl-dev fonts-liberation)
+         libgl-dev fonts-liberation nlohmann-json3-dev)
 # The web edition: emscripten, and the desktop's pieces that draw the key faces for it.
 nett=(emscripten python3 python3-fonttools python3-brotli "${program[@]}")
 # The browser tests: headless Chromium and WebKitGTK's MiniBrowser (on a virtual X display),

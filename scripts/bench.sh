@@ -58,18 +58,19 @@ if [ "${1:-}" = "--oppstart" ]; then
 fi
 
 . scripts/pakker.sh
-installer_mangler build-essential cmake qt6-base-dev libgl-dev libbenchmark-dev fonts-liberation time
+installer_mangler build-essential cmake qt6-base-dev libgl-dev libbenchmark-dev fonts-liberation time \
+    nlohmann-json3-dev
 
 jobber=$(nproc)
 cmake --preset bench
 cmake --build --preset bench -j"$jobber" --target regning_bench tegning_bench utfoer_bench coach_bench \
-    zoom_bench oppstart tom
+    zoom_bench oektfil_bench oppstart tom
 mkdir -p "$ut"
 
 echo "== machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'); load: $(uptime)"
 
 export QT_QPA_PLATFORM=offscreen
-for b in regning_bench tegning_bench utfoer_bench zoom_bench coach_bench; do
+for b in regning_bench tegning_bench utfoer_bench zoom_bench coach_bench oektfil_bench; do
     "$bin/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
         --benchmark_out="$ut/$b.csv" --benchmark_out_format=csv
 done

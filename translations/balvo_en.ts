@@ -300,6 +300,10 @@ Swap sides first, then you keep both solutions.</translation>
         <source>Avstand:</source>
         <translation>Distance:</translation>
     </message>
+    <message>
+        <source>Åpne klasseoversikt...</source>
+        <translation>Open Class Overview...</translation>
+    </message>
 </context>
 <context>
     <name>Dokument</name>
@@ -344,6 +348,146 @@ Nothing has been saved.</translation>
     <message>
         <source>økt.pdf</source>
         <translation>lesson.pdf</translation>
+    </message>
+    <message>
+        <source>Balvo-økt (*.balvo)</source>
+        <translation>Balvo lesson (*.balvo)</translation>
+    </message>
+    <message>
+        <source>Navn:</source>
+        <translation>Name:</translation>
+    </message>
+</context>
+<context>
+    <name>Klasseoversikt</name>
+    <message>
+        <source>Klasseoversikt</source>
+        <translation>Class overview</translation>
+    </message>
+    <message>
+        <source>Elever</source>
+        <translation>Pupils</translation>
+    </message>
+    <message>
+        <source>Nivåer</source>
+        <translation>Levels</translation>
+    </message>
+    <message>
+        <source>Filer som ikke kunne leses</source>
+        <translation>Files that could not be read</translation>
+    </message>
+    <message>
+        <source>Oppgavene til %1</source>
+        <translation>Exercises of %1</translation>
+    </message>
+    <message>
+        <source>Velg en elev og en oppgave for å se arket.</source>
+        <translation>Choose a pupil and an exercise to see the worksheet.</translation>
+    </message>
+    <message>
+        <source>Skriv ut...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Lagre som PDF...</source>
+        <translation>Save as PDF...</translation>
+    </message>
+    <message>
+        <source>Eksporter CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Lukk</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>CSV-fil (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF-dokument (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Balvo-økt (*.balvo)</source>
+        <translation>Balvo lesson (*.balvo)</translation>
+    </message>
+    <message>
+        <source>Åpne økt-filer</source>
+        <translation>Open lesson files</translation>
+    </message>
+    <message>
+        <source>Åpne en mappe med økt-filer</source>
+        <translation>Open a folder of lesson files</translation>
+    </message>
+    <message>
+        <source>Åpne mappe...</source>
+        <translation>Open folder...</translation>
+    </message>
+    <message>
+        <source>Filen «%1» kunne ikke lagres.</source>
+        <translation>The file “%1” could not be saved.</translation>
+    </message>
+    <message>
+        <source>Utskriften kunne ikke startes.</source>
+        <translation>Printing could not be started.</translation>
+    </message>
+    <message>
+        <source>Mappen har ingen økt-filer (*.balvo).</source>
+        <translation>The folder has no lesson files (*.balvo).</translation>
+    </message>
+</context>
+<context>
+    <name>Kommandolinje</name>
+    <message>
+        <source>Bruk: balvo [VALG]
+Likninger løst steg for steg.
+
+  --oversikt FIL...  skriv klasseoversikten over økt-filene (*.balvo) som CSV
+                     (semikolon, UTF-8) til standard ut; filer som ikke kan leses,
+                     står med grunnen på standard feil
+  --help             vis denne hjelpen
+  --version          vis programmets versjon
+
+Uten valg åpnes programvinduet. Avslutningsstatus: 0, eller 2 når ingen fil kunne
+leses eller valgene er feil.
+</source>
+        <translation>Usage: balvo [OPTION]
+Equations solved step by step.
+
+  --oversikt FILE...  write the class overview of the lesson files (*.balvo) as CSV
+                      (semicolons, UTF-8) to standard output; files that cannot be
+                      read are listed with the reason on standard error
+  --help              show this help
+  --version           show the program&apos;s version
+
+Without options the program&apos;s window opens. Exit status: 0, or 2 when no file
+could be read or the options are wrong.
+</translation>
+    </message>
+    <message>
+        <source>balvo: ukjent valg «%1»
+Prøv «balvo --help».
+</source>
+        <translation>balvo: unknown option “%1”
+Try “balvo --help”.
+</translation>
+    </message>
+    <message>
+        <source>balvo: --oversikt trenger minst én fil
+</source>
+        <translation>balvo: --oversikt needs at least one file
+</translation>
+    </message>
+    <message>
+        <source>Filen kunne ikke åpnes.</source>
+        <translation>The file could not be opened.</translation>
+    </message>
+    <message>
+        <source>balvo: ingen fil kunne leses
+</source>
+        <translation>balvo: no file could be read
+</translation>
     </message>
 </context>
 <context>
@@ -437,6 +581,165 @@ Nothing has been saved.</translation>
     <message>
         <source>Kopier</source>
         <translation>Copy</translation>
+    </message>
+</context>
+<context>
+    <name>Oektfil</name>
+    <message>
+        <source>kan ikke spilles av: oppgave %1, handling %2: %3</source>
+        <translation>cannot be replayed: exercise %1, action %2: %3</translation>
+    </message>
+    <message>
+        <source>kan ikke spilles av: oppgave %1: %2</source>
+        <translation>cannot be replayed: exercise %1: %2</translation>
+    </message>
+    <message>
+        <source>tasten «%1» var ikke i bruk</source>
+        <translation>the key “%1” was not available</translation>
+    </message>
+    <message>
+        <source>operasjonen «%1» finnes ikke</source>
+        <translation>there is no operation “%1”</translation>
+    </message>
+    <message>
+        <source>operanden «%1» kan ikke tastes</source>
+        <translation>the operand “%1” cannot be typed</translation>
+    </message>
+    <message>
+        <source>programmet ville ikke ha utført dette steget</source>
+        <translation>the program would not have carried out this step</translation>
+    </message>
+    <message>
+        <source>programmet ville ha utført dette steget</source>
+        <translation>the program would have carried out this step</translation>
+    </message>
+    <message>
+        <source>arket har ikke plass til flere linjer</source>
+        <translation>the worksheet has no room for more lines</translation>
+    </message>
+    <message>
+        <source>«%1» var ikke mulig her</source>
+        <translation>“%1” was not possible here</translation>
+    </message>
+    <message>
+        <source>operanden fortsetter ikke den som ble avvist før</source>
+        <translation>the operand does not go on from the one refused before</translation>
+    </message>
+    <message>
+        <source>Filen er ikke en Balvo-økt (den er ikke JSON).</source>
+        <translation>The file is not a Balvo lesson (it is not JSON).</translation>
+    </message>
+    <message>
+        <source>Filen er avkortet: slutten mangler.</source>
+        <translation>The file is cut short: its end is missing.</translation>
+    </message>
+    <message>
+        <source>Filen er større enn 5 MB.</source>
+        <translation>The file is larger than 5 MB.</translation>
+    </message>
+    <message>
+        <source>Filen er ikke en Balvo-økt.</source>
+        <translation>The file is not a Balvo lesson.</translation>
+    </message>
+    <message>
+        <source>Filen er laget av en nyere Balvo (formatversjon %1); denne leser versjon %2.</source>
+        <translation>The file was made by a newer Balvo (format version %1); this one reads version %2.</translation>
+    </message>
+    <message>
+        <source>Feltet «%1» mangler.</source>
+        <translation>The field “%1” is missing.</translation>
+    </message>
+    <message>
+        <source>Feltet «%1» har feil type.</source>
+        <translation>The field “%1” has the wrong type.</translation>
+    </message>
+    <message>
+        <source>Feltet «%1» er utenfor det tillatte.</source>
+        <translation>The field “%1” is out of range.</translation>
+    </message>
+    <message>
+        <source>Feltet «%1» har flere enn %2 elementer.</source>
+        <translation>The field “%1” has more than %2 elements.</translation>
+    </message>
+    <message>
+        <source>Filen har flere enn %1 handlinger i alt.</source>
+        <translation>The file has more than %1 actions in all.</translation>
+    </message>
+    <message>
+        <source>samme økt som «%1»</source>
+        <translation>same lesson as “%1”</translation>
+    </message>
+    <message>
+        <source>usynlige tegn fjernet fra navnet</source>
+        <translation>invisible characters removed from the name</translation>
+    </message>
+    <message>
+        <source>linje %1 (%2 ganger)</source>
+        <translation>line %1 (%2 times)</translation>
+    </message>
+    <message>
+        <source>Navn</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Oppgaver</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Løst</source>
+        <translation>Solved</translation>
+    </message>
+    <message>
+        <source>Steg</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>Korteste</source>
+        <translation>Shortest</translation>
+    </message>
+    <message>
+        <source>Tips 1</source>
+        <translation>Hints 1</translation>
+    </message>
+    <message>
+        <source>Tips 2</source>
+        <translation>Hints 2</translation>
+    </message>
+    <message>
+        <source>Tips 3</source>
+        <translation>Hints 3</translation>
+    </message>
+    <message>
+        <source>Løsningsforslag</source>
+        <translation>Worked solutions</translation>
+    </message>
+    <message>
+        <source>Minutter</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Merknad</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Fil</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Nivå</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Median steg over korteste</source>
+        <translation>Median steps over shortest</translation>
+    </message>
+    <message>
+        <source>Oftest tips ved</source>
+        <translation>Hints most often at</translation>
+    </message>
+    <message>
+        <source>egen</source>
+        <translation>own</translation>
     </message>
 </context>
 <context>

@@ -301,6 +301,10 @@ Byt sider først, så får du med begge løysingane.</translation>
         <source>Avstand:</source>
         <translation>Avstand:</translation>
     </message>
+    <message>
+        <source>Åpne klasseoversikt...</source>
+        <translation>Opne klasseoversikt...</translation>
+    </message>
 </context>
 <context>
     <name>Dokument</name>
@@ -345,6 +349,146 @@ Ingenting er lagra.</translation>
     <message>
         <source>økt.pdf</source>
         <translation>økt.pdf</translation>
+    </message>
+    <message>
+        <source>Balvo-økt (*.balvo)</source>
+        <translation>Balvo-økt (*.balvo)</translation>
+    </message>
+    <message>
+        <source>Navn:</source>
+        <translation>Namn:</translation>
+    </message>
+</context>
+<context>
+    <name>Klasseoversikt</name>
+    <message>
+        <source>Klasseoversikt</source>
+        <translation>Klasseoversikt</translation>
+    </message>
+    <message>
+        <source>Elever</source>
+        <translation>Elevar</translation>
+    </message>
+    <message>
+        <source>Nivåer</source>
+        <translation>Nivå</translation>
+    </message>
+    <message>
+        <source>Filer som ikke kunne leses</source>
+        <translation>Filer som ikkje kunne lesast</translation>
+    </message>
+    <message>
+        <source>Oppgavene til %1</source>
+        <translation>Oppgåvene til %1</translation>
+    </message>
+    <message>
+        <source>Velg en elev og en oppgave for å se arket.</source>
+        <translation>Vel ein elev og ei oppgåve for å sjå arket.</translation>
+    </message>
+    <message>
+        <source>Skriv ut...</source>
+        <translation>Skriv ut...</translation>
+    </message>
+    <message>
+        <source>Lagre som PDF...</source>
+        <translation>Lagre som PDF...</translation>
+    </message>
+    <message>
+        <source>Eksporter CSV...</source>
+        <translation>Eksporter CSV...</translation>
+    </message>
+    <message>
+        <source>Lukk</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>CSV-fil (*.csv)</source>
+        <translation>CSV-fil (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF-dokument (*.pdf)</source>
+        <translation>PDF-dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Balvo-økt (*.balvo)</source>
+        <translation>Balvo-økt (*.balvo)</translation>
+    </message>
+    <message>
+        <source>Åpne økt-filer</source>
+        <translation>Opne økt-filer</translation>
+    </message>
+    <message>
+        <source>Åpne en mappe med økt-filer</source>
+        <translation>Opne ei mappe med økt-filer</translation>
+    </message>
+    <message>
+        <source>Åpne mappe...</source>
+        <translation>Opne mappe...</translation>
+    </message>
+    <message>
+        <source>Filen «%1» kunne ikke lagres.</source>
+        <translation>Fila «%1» kunne ikkje lagrast.</translation>
+    </message>
+    <message>
+        <source>Utskriften kunne ikke startes.</source>
+        <translation>Utskrifta kunne ikkje startast.</translation>
+    </message>
+    <message>
+        <source>Mappen har ingen økt-filer (*.balvo).</source>
+        <translation>Mappa har ingen økt-filer (*.balvo).</translation>
+    </message>
+</context>
+<context>
+    <name>Kommandolinje</name>
+    <message>
+        <source>Bruk: balvo [VALG]
+Likninger løst steg for steg.
+
+  --oversikt FIL...  skriv klasseoversikten over økt-filene (*.balvo) som CSV
+                     (semikolon, UTF-8) til standard ut; filer som ikke kan leses,
+                     står med grunnen på standard feil
+  --help             vis denne hjelpen
+  --version          vis programmets versjon
+
+Uten valg åpnes programvinduet. Avslutningsstatus: 0, eller 2 når ingen fil kunne
+leses eller valgene er feil.
+</source>
+        <translation>Bruk: balvo [VAL]
+Likningar løyste steg for steg.
+
+  --oversikt FIL...  skriv klasseoversikta over økt-filene (*.balvo) som CSV
+                     (semikolon, UTF-8) til standard ut; filer som ikkje kan lesast,
+                     står med grunnen på standard feil
+  --help             vis denne hjelpa
+  --version          vis versjonen til programmet
+
+Utan val blir programvindauget opna. Avslutningsstatus: 0, eller 2 når inga fil kunne
+lesast eller vala er feil.
+</translation>
+    </message>
+    <message>
+        <source>balvo: ukjent valg «%1»
+Prøv «balvo --help».
+</source>
+        <translation>balvo: ukjent val «%1»
+Prøv «balvo --help».
+</translation>
+    </message>
+    <message>
+        <source>balvo: --oversikt trenger minst én fil
+</source>
+        <translation>balvo: --oversikt treng minst éi fil
+</translation>
+    </message>
+    <message>
+        <source>Filen kunne ikke åpnes.</source>
+        <translation>Fila kunne ikkje opnast.</translation>
+    </message>
+    <message>
+        <source>balvo: ingen fil kunne leses
+</source>
+        <translation>balvo: inga fil kunne lesast
+</translation>
     </message>
 </context>
 <context>
@@ -438,6 +582,165 @@ Ingenting er lagra.</translation>
     <message>
         <source>Kopier</source>
         <translation>Kopier</translation>
+    </message>
+</context>
+<context>
+    <name>Oektfil</name>
+    <message>
+        <source>kan ikke spilles av: oppgave %1, handling %2: %3</source>
+        <translation>kan ikkje spelast av: oppgåve %1, handling %2: %3</translation>
+    </message>
+    <message>
+        <source>kan ikke spilles av: oppgave %1: %2</source>
+        <translation>kan ikkje spelast av: oppgåve %1: %2</translation>
+    </message>
+    <message>
+        <source>tasten «%1» var ikke i bruk</source>
+        <translation>tasten «%1» var ikkje i bruk</translation>
+    </message>
+    <message>
+        <source>operasjonen «%1» finnes ikke</source>
+        <translation>operasjonen «%1» finst ikkje</translation>
+    </message>
+    <message>
+        <source>operanden «%1» kan ikke tastes</source>
+        <translation>operanden «%1» kan ikkje tastast</translation>
+    </message>
+    <message>
+        <source>programmet ville ikke ha utført dette steget</source>
+        <translation>programmet ville ikkje ha utført dette steget</translation>
+    </message>
+    <message>
+        <source>programmet ville ha utført dette steget</source>
+        <translation>programmet ville ha utført dette steget</translation>
+    </message>
+    <message>
+        <source>arket har ikke plass til flere linjer</source>
+        <translation>arket har ikkje plass til fleire linjer</translation>
+    </message>
+    <message>
+        <source>«%1» var ikke mulig her</source>
+        <translation>«%1» var ikkje mogleg her</translation>
+    </message>
+    <message>
+        <source>operanden fortsetter ikke den som ble avvist før</source>
+        <translation>operanden held ikkje fram med den som vart avvist før</translation>
+    </message>
+    <message>
+        <source>Filen er ikke en Balvo-økt (den er ikke JSON).</source>
+        <translation>Fila er ikkje ei Balvo-økt (ho er ikkje JSON).</translation>
+    </message>
+    <message>
+        <source>Filen er avkortet: slutten mangler.</source>
+        <translation>Fila er avkorta: slutten manglar.</translation>
+    </message>
+    <message>
+        <source>Filen er større enn 5 MB.</source>
+        <translation>Fila er større enn 5 MB.</translation>
+    </message>
+    <message>
+        <source>Filen er ikke en Balvo-økt.</source>
+        <translation>Fila er ikkje ei Balvo-økt.</translation>
+    </message>
+    <message>
+        <source>Filen er laget av en nyere Balvo (formatversjon %1); denne leser versjon %2.</source>
+        <translation>Fila er laga av ein nyare Balvo (formatversjon %1); denne les versjon %2.</translation>
+    </message>
+    <message>
+        <source>Feltet «%1» mangler.</source>
+        <translation>Feltet «%1» manglar.</translation>
+    </message>
+    <message>
+        <source>Feltet «%1» har feil type.</source>
+        <translation>Feltet «%1» har feil type.</translation>
+    </message>
+    <message>
+        <source>Feltet «%1» er utenfor det tillatte.</source>
+        <translation>Feltet «%1» er utanfor det som er tillate.</translation>
+    </message>
+    <message>
+        <source>Feltet «%1» har flere enn %2 elementer.</source>
+        <translation>Feltet «%1» har fleire enn %2 element.</translation>
+    </message>
+    <message>
+        <source>Filen har flere enn %1 handlinger i alt.</source>
+        <translation>Fila har fleire enn %1 handlingar i alt.</translation>
+    </message>
+    <message>
+        <source>samme økt som «%1»</source>
+        <translation>same økt som «%1»</translation>
+    </message>
+    <message>
+        <source>usynlige tegn fjernet fra navnet</source>
+        <translation>usynlege teikn fjerna frå namnet</translation>
+    </message>
+    <message>
+        <source>linje %1 (%2 ganger)</source>
+        <translation>linje %1 (%2 gonger)</translation>
+    </message>
+    <message>
+        <source>Navn</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Oppgaver</source>
+        <translation>Oppgåver</translation>
+    </message>
+    <message>
+        <source>Løst</source>
+        <translation>Løyst</translation>
+    </message>
+    <message>
+        <source>Steg</source>
+        <translation>Steg</translation>
+    </message>
+    <message>
+        <source>Korteste</source>
+        <translation>Kortaste</translation>
+    </message>
+    <message>
+        <source>Tips 1</source>
+        <translation>Tips 1</translation>
+    </message>
+    <message>
+        <source>Tips 2</source>
+        <translation>Tips 2</translation>
+    </message>
+    <message>
+        <source>Tips 3</source>
+        <translation>Tips 3</translation>
+    </message>
+    <message>
+        <source>Løsningsforslag</source>
+        <translation>Løysingsforslag</translation>
+    </message>
+    <message>
+        <source>Minutter</source>
+        <translation>Minutt</translation>
+    </message>
+    <message>
+        <source>Merknad</source>
+        <translation>Merknad</translation>
+    </message>
+    <message>
+        <source>Fil</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Nivå</source>
+        <translation>Nivå</translation>
+    </message>
+    <message>
+        <source>Median steg over korteste</source>
+        <translation>Median steg over kortaste</translation>
+    </message>
+    <message>
+        <source>Oftest tips ved</source>
+        <translation>Oftast tips ved</translation>
+    </message>
+    <message>
+        <source>egen</source>
+        <translation>eiga</translation>
     </message>
 </context>
 <context>

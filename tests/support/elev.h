@@ -53,6 +53,7 @@ public:
     void kjoer();
     const std::string& feil() const { return feil_; }
     const std::string& spor() const { return spor_; }
+    Arket& arket() { return arket_; }
 
 private:
     enum : int { ny = 100, egen = 101, angre_tast = 102, tips = 103, forslag = 104 };

@@ -43,7 +43,9 @@ void Arket::Check1_Click(bool avkrysset) {
 
 void Arket::settnivaa() {
     // Kun x 1/2, Kun x² 3/4, Både x² og x 5/6; the higher of each pair with fractions.
+    const int foer = nivaa_;
     nivaa_ = 2 * (static_cast<int>(likningstype_) - 1) + 1 + (broeker_ ? 1 : 0);
+    if (nivaa_ != foer) noter(Handlingsart::nivaa);
     visverdier();
 }
 

@@ -4,6 +4,7 @@
 // Qt-free; it talks to the window through Skall and draws through Tegneflate.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -129,6 +130,11 @@ public:
     // stands now. The coach's shortest way of an exercise left before it was known is found
     // here.
     std::vector<Loggpost> oekt();
+    // The clock the lesson record times actions by, in seconds; a steady clock unless set.
+    void settklokke(std::function<double()> klokke) { klokke_ = std::move(klokke); }
+    // Off: "Tips" and "Løsningsforslag" are counted and recorded but the coach is not asked
+    // and nothing is shown (a lesson file being replayed).
+    void setthjelpvises(bool vises) { hjelp_vises_ = vises; }
 
 private:
     void rull(int steg, Modus modus);  // scroll rows 1..4 by one line
@@ -138,6 +144,9 @@ private:
     void linje_naadd();                   // the newest line was reached: undo can come back here
     void ny_post(bool egen);              // a new exercise is on line 0
     Loggpost post_naa() const;            // the exercise on the sheet, for the lesson record
+    void utfoer();                        // "Utfør" as the pupil meant it, unrecorded
+    void noter(Handlingsart art);         // an action of the exercise on the sheet
+    void notertegn(const std::string& tegn);  // a key of the operand being typed
 
     // What an undone step puts back: the record of the line it started from and the line it
     // wrote, as they were before it.
@@ -215,6 +224,14 @@ private:
     int startnivaa_ = 1;
     std::int64_t oppgave_poeng_ = 0;
     std::optional<Tilstand> loest_linje_;
+    std::function<double()> klokke_;
+    double startsek_ = 0;               // when the exercise on the sheet began
+    std::vector<Handling> handlinger_;  // what was done in it
+    std::vector<int> tips_linjer_;
+    std::string ventende_opr_, ventende_operand_;  // the operation and operand being typed
+    bool ventende_videre_ = false;  // they were typed before a refused "Utfør"
+    bool angrer_ = false;
+    bool hjelp_vises_ = true;  // "Angre" crosses out an operand: one action, not two
 };
 
 }  // namespace balvo

@@ -35,8 +35,16 @@ void Arket::linje_naadd() {
 
 void Arket::angre() {
     if (!kan_angre()) return;
+    // Only an operand being typed goes with the action: a refused step's is not retyped.
+    if (!bygger_operand()) {
+        ventende_opr_.clear();
+        ventende_videre_ = false;
+    }
+    noter(Handlingsart::angre);
     if (bygger_operand()) {
+        angrer_ = true;
         strykut_Click();
+        angrer_ = false;
         return;
     }
     const int N = ark_.sistelinje;

@@ -54,6 +54,9 @@ void Arket::opr_Click(int index) {
     ark_.nevnermodus = false;
     visning_.operand(ark_, ark_.rad);
     settmodus(index < 4 ? Modus::opr0_3 : Modus::opr4_7);
+    ventende_opr_ = std::string(symbol(ark_.regneart));
+    ventende_operand_.clear();
+    ventende_videre_ = false;
 }
 
 void Arket::siffer_Click(int index) {
@@ -62,16 +65,19 @@ void Arket::siffer_Click(int index) {
     tekst += static_cast<char>('0' + index);
     visning_.operand(ark_, ark_.rad);
     settmodus(Modus::siffer);
+    notertegn(std::string(1, static_cast<char>('0' + index)));
 }
 
 void Arket::pm_Click() {
     ark_.minus = true;
     visning_.operand(ark_, ark_.rad);
+    notertegn("-");
 }
 
 void Arket::broekstrek_Click() {
     ark_.nevnermodus = true;
     visning_.operand(ark_, ark_.rad);
+    notertegn("/");
 }
 
 void Arket::variabel_Click(int index) {
@@ -80,11 +86,13 @@ void Arket::variabel_Click(int index) {
     ark_.medx2 = index == 1;
     visning_.operand(ark_, ark_.rad);
     settmodus(Modus::x_eller_x2);
+    notertegn(index == 0 ? "x" : "x\u00b2");
 }
 
 void Arket::strykut_Click() {
     // Before the first exercise there is nothing to cross out (line 0 was never written).
     if (!har_oppgave_) return;
+    if (!angrer_) noter(Handlingsart::stryk_ut);
     // While an earlier line is in view the field beside the bottom row shows that line's
     // recorded operation, not the operand; it stays.
     if (ark_.linjenr == ark_.sistelinje) visning_.toemfelt(ark_.rad);

@@ -31,7 +31,7 @@ std::optional<Celle> operandtall(std::string_view sifre) {
 
 }  // namespace
 
-void Arket::Utfoer_Click() {
+void Arket::utfoer() {
     const int L = ark_.linjenr;
     // The key is disabled in these cases; the handler still never works on an earlier line
     // or without an operation.

@@ -46,8 +46,10 @@ void Arket::Tips_Click() {
     tipsnivaa_ = std::min(tipsnivaa() + 1, 3);
     tipsplass_ = {oppgavenr_, static_cast<std::uint64_t>(ark_.sistelinje),
                   static_cast<std::uint64_t>(angret_)};
+    noter(Handlingsart::tips);
     ++tips_brukt_;
     ++tips_nivaa_[static_cast<std::size_t>(tipsnivaa_ - 1)];
+    if (!hjelp_vises_) return;
     skall_.melding(oversettelse(BALVO_TR("Veileder", "Tips")),
                    tipstekst(veiledherfra(), tipsnivaa_));
 }
@@ -93,7 +95,9 @@ void Arket::vurdersteg(const Tilstand& foer, int n) {
 
 void Arket::Loesningsforslag_Click() {
     if (!hjelp_brukbar()) return;
+    noter(Handlingsart::forslag);
     ++forslag_brukt_;
+    if (!hjelp_vises_) return;
     skall_.visforslag(veiledherfra());
 }
 

@@ -16,6 +16,31 @@
 
 namespace balvo {
 
+// One thing the pupil did in an exercise, as the lesson file keeps it.
+enum class Handlingsart {
+    utfoer,    // an operation key, the operand's keys as typed, then "Utfør"
+    stryk_ut,  // "Stryk ut", after the operation and operand being typed, if any
+    angre,     // "Angre", likewise
+    tips,      // "Tips", at the hint level asked
+    forslag,   // "Løsningsforslag" opened
+    nivaa,     // another equation type or fraction choice: the level it gives
+};
+
+struct Handling {
+    Handlingsart art = Handlingsart::utfoer;
+    double sekunder = 0;    // since the exercise began
+    std::string operasjon;  // the operation's symbol ("+", "-", ..., "bytt"); empty: none
+    // The operand's keys in the order pressed: digits, "-" for the sign key, "/" for the
+    // fraction bar, "x" and "x²".
+    std::string operand;
+    bool utfoert = true;  // utfoer: a new line was written (a question answered Yes)
+    // The operation was chosen, and the operand begun, before a refused "Utfør": only the keys
+    // after those of that action were pressed.
+    bool videre = false;
+    int nivaa = 1;        // tips: the hint level; nivaa: the level chosen
+    bool operator==(const Handling&) const = default;
+};
+
 struct Loggpost {
     bool egen = false;  // typed in "Egen likning"
     int nivaa = 1;      // the level shown when it was started
@@ -31,6 +56,9 @@ struct Loggpost {
     std::optional<Tilstand> loest_linje;  // the last solved line reached, for "Prøve:"
     std::int64_t poeng = 0;               // the points it gave
     std::shared_ptr<const Ark> ark;       // its worksheet as it was left
+    bool broeker = false;                 // "Brøker" was chosen when it was started
+    std::vector<Handling> handlinger;     // everything done in it, in order
+    std::vector<int> tips_linjer;         // the line on the sheet at each "Tips"
 };
 
 // The table of the lesson's first page: one row per exercise and a row of sums.

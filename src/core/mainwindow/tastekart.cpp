@@ -82,6 +82,7 @@ constexpr Menypunkt vis[] = {
 constexpr Menypunkt oekt[] = {
     {"lagreoekt", BALVO_TR("Arket", "Lagre økta som..."), N::s, true},
     {"skrivutoekt", BALVO_TR("Arket", "Skriv ut økta..."), N::p, true},
+    {"klasseoversikt", BALVO_TR("Arket", "Åpne klasseoversikt...")},
 };
 
 constexpr std::span<const Menypunkt> menyene[] = {meny, rediger, hjelp, vis, oekt};

@@ -3,11 +3,14 @@
 
 #include <QAction>
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,6 +21,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/lessonfile/oektfil.h"
 #include "core/mainwindow/meldinger.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/ui/felles.h"
@@ -44,6 +48,9 @@ constexpr Tekst standardnavn = BALVO_TR("Dokument", "likning.pdf");
 constexpr Tekst datoform = BALVO_TR("Dokument", "d. MMMM yyyy");
 // The name the lesson record is offered under.
 constexpr Tekst oektnavn = BALVO_TR("Dokument", "økt.pdf");
+constexpr Tekst oektfil_filter = BALVO_TR("Dokument", "Balvo-økt (*.balvo)");
+// The pupil's name, asked the first time a lesson file is saved in a run.
+constexpr Tekst navnetekst = BALVO_TR("Dokument", "Navn:");
 
 constexpr double punkt_per_mm = 72.0 / 25.4;
 constexpr double bildeskala = 2.0;  // pixels per point in a PNG: 144 dpi, sharp when zoomed
@@ -260,17 +267,45 @@ Oektdokument oektdokument(ArketVindu& vindu, const QString& dato) {
 
 bool lagreoektfil(ArketVindu& vindu, const QString& sti) {
     if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return false;
-    return lagret(vindu, lagrepdf(oektdokument(vindu, idag()), sti));
+    if (QFileInfo(sti).suffix().compare(QLatin1String("balvo"), Qt::CaseInsensitive) != 0)
+        return lagret(vindu, lagrepdf(oektdokument(vindu, idag()), sti));
+    const std::optional<QString> navn = elevnavn(vindu);
+    if (!navn) return false;
+    const std::string tekst =
+        skrivoektfil(lagoektfil(vindu.arket().oekt(), navn->toStdString(),
+                                QDateTime::currentDateTime().toString(Qt::ISODate).toStdString()));
+    return lagret(vindu, skrivfil(sti, [&](QIODevice& ut) {
+                      return ut.write(tekst.data(), static_cast<qint64>(tekst.size())) ==
+                             static_cast<qint64>(tekst.size());
+                  }));
+}
+
+std::optional<QString> elevnavn(ArketVindu& vindu) {
+    // Once per run: the name stays for every later save, and nothing of it is remembered.
+    static std::optional<QString> navn;
+    if (navn) return navn;
+    bool ok = false;
+    const QString svar = QInputDialog::getText(&vindu, menytekst(vindu, "lagreoekt"),
+                                               ui::qtr(navnetekst), QLineEdit::Normal, {}, &ok);
+    if (!ok) return std::nullopt;
+    navn = svar.trimmed();
+    return navn;
 }
 
 void lagreoekt(ArketVindu& vindu) {
     if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return;
     const QString pdf = ui::qtr(pdf_filter);
-    QString sti =
-        QFileDialog::getSaveFileName(&vindu, menytekst(vindu, "lagreoekt"),
-                                     QDir(dokumentmappe()).filePath(ui::qtr(oektnavn)), pdf);
+    const QString balvo = ui::qtr(oektfil_filter);
+    QString valgt = pdf;
+    QString sti = QFileDialog::getSaveFileName(&vindu, menytekst(vindu, "lagreoekt"),
+                                               QDir(dokumentmappe()).filePath(ui::qtr(oektnavn)),
+                                               pdf + QStringLiteral(";;") + balvo, &valgt);
     if (sti.isEmpty()) return;
-    if (QFileInfo(sti).suffix().isEmpty()) sti += QStringLiteral(".pdf");
+    if (valgt == balvo &&
+        QFileInfo(sti).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
+        sti = sti.left(sti.size() - 4);
+    if (QFileInfo(sti).suffix().isEmpty())
+        sti += valgt == balvo ? QStringLiteral(".balvo") : QStringLiteral(".pdf");
     lagreoektfil(vindu, sti);
 }
 

@@ -4,6 +4,7 @@
 // from the one painting routine of Dokument. Files are written whole or not at all.
 #include <QImage>
 #include <QString>
+#include <optional>
 
 #include "qt/document/dokument.h"
 #include "qt/document/oektdokument.h"
@@ -40,8 +41,12 @@ Oektdokument oektdokument(ArketVindu& vindu, const QString& dato);
 
 // "Lagre som" without the dialog: saves to `sti` and shows any error. True when saved.
 bool lagreark(ArketVindu& vindu, const QString& sti);
-// "Lagre økta som..." without the dialog, the same way.
+// "Lagre økta som..." without the dialog, the same way: a lesson file (*.balvo) when the name
+// ends so, asking the pupil's name the first time in a run; otherwise the PDF.
 bool lagreoektfil(ArketVindu& vindu, const QString& sti);
+// The pupil's name for the lesson file: asked once per run ("Navn:"), empty allowed; none
+// when the pupil cancelled.
+std::optional<QString> elevnavn(ArketVindu& vindu);
 // The menu handlers' whole work: the file dialog, the print dialog.
 void lagresom(ArketVindu& vindu);
 void skrivut(ArketVindu& vindu);

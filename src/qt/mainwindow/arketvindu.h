@@ -101,6 +101,7 @@ public:
     // The menu "Økt": the lesson record as PDF, or printed.
     void Lagreoekt_Click();
     void Skrivutoekt_Click();
+    void Klasseoversikt_Click();
 
 protected:
     // Another language: every caption, tooltip, menu, key face and accessible name is set

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menus. "Valg": own equation, graph, printing, saving and the About box; "Rediger":
 // undo; "Hjelp": the coach's hint and worked solution; "Vis": the zoom; "Økt": the lesson
-// record; "Språk": the language.
+// record and the class overview; "Språk": the language.
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -10,6 +10,7 @@
 #include "qt/about/omboks.h"
 #include "qt/document/eksport.h"
 #include "qt/graph/grafvindu.h"
+#include "qt/lessonfile/klassevindu.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/mainwindow/egenlikning.h"
 #include "qt/ui/felles.h"
@@ -73,6 +74,10 @@ void ArketVindu::Skrivutoekt_Click() {
     skrivutoekt(*this);
 }
 
+void ArketVindu::Klasseoversikt_Click() {
+    aapneklasseoversikt(*this, *this);
+}
+
 void ArketVindu::byggoektmeny() {
     // Usable once an exercise has been started; before that there is nothing to save.
     QMenu* meny = menuBar()->addMenu(QString());
@@ -82,6 +87,11 @@ void ArketVindu::byggoektmeny() {
         QAction* a = meny->addAction(QString());
         oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
         a->setObjectName(QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size())));
+        if (p.navn == "klasseoversikt") {
+            // The teacher's: usable whether or not an exercise was started.
+            connect(a, &QAction::triggered, this, &ArketVindu::Klasseoversikt_Click);
+            continue;
+        }
         a->setEnabled(false);
         oektpunkter_.push_back(a);
         connect(

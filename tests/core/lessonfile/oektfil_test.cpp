@@ -1,0 +1,245 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The lesson file: saved and read again it gives the lesson record's figures; a damaged or
+// altered file is named with its reason; the class's CSV byte for byte.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "core/lessonfile/avspilling.h"
+#include "core/lessonfile/klasseoversikt.h"
+#include "core/lessonfile/oektfil.h"
+#include "elev.h"
+#include "loekke.h"
+
+namespace balvo {
+namespace {
+
+std::string tekst(const Handling& h) {
+    return std::to_string(static_cast<int>(h.art)) + " " + std::to_string(h.sekunder) + " " +
+           h.operasjon + " " + h.operand + (h.utfoert ? " utfoert " : " ikke ") +
+           std::to_string(h.nivaa);
+}
+
+void sammefigurer(const std::vector<Loggpost>& ventet, const std::vector<Loggpost>& fikk) {
+    ASSERT_EQ(ventet.size(), fikk.size());
+    for (std::size_t i = 0; i < ventet.size(); ++i) {
+        SCOPED_TRACE("exercise " + std::to_string(i + 1));
+        const Loggpost &v = ventet[i], &f = fikk[i];
+        EXPECT_EQ(f.egen, v.egen);
+        EXPECT_EQ(f.nivaa, v.nivaa);
+        EXPECT_EQ(f.steg, v.steg);
+        EXPECT_EQ(f.korteste, v.korteste);
+        EXPECT_EQ(f.tips, v.tips);
+        EXPECT_EQ(f.forslag, v.forslag);
+        EXPECT_EQ(f.loest, v.loest);
+        EXPECT_EQ(f.poeng, v.poeng);
+        for (std::size_t k = 0; k < std::min(f.handlinger.size(), v.handlinger.size()); ++k)
+            if (!(f.handlinger[k] == v.handlinger[k])) {
+                ADD_FAILURE() << "action " << k + 1 << ": " << tekst(f.handlinger[k]) << " for "
+                              << tekst(v.handlinger[k]);
+                break;
+            }
+        EXPECT_EQ(f.handlinger.size(), v.handlinger.size());
+        ASSERT_TRUE(v.ark && f.ark);
+        EXPECT_EQ(f.ark->sistelinje, v.ark->sistelinje);
+        EXPECT_EQ(oektrad(f, 1), oektrad(v, 1));
+        EXPECT_TRUE(f.ark->teller == v.ark->teller && f.ark->nevner == v.ark->nevner &&
+                    f.ark->rotteller == v.ark->rotteller)
+            << "the worksheets differ";
+    }
+}
+
+TEST(Oektfil, RandomSessionsReadBackGiveTheSameFigures) {
+    test::Tall tall;
+    int mange = 0;
+    for (std::uint64_t froe = 1; froe <= 40; ++froe) {
+        SCOPED_TRACE("seed " + std::to_string(froe));
+        test::Elev elev(froe, tall);
+        // Whole seconds, so that the file's tenths keep every time exactly as it was.
+        double klokke = 0;
+        elev.arket().settklokke([&klokke] { return klokke += 1; });
+        elev.kjoer();
+        ASSERT_EQ(elev.feil(), "");
+        const std::vector<Loggpost> logg = elev.arket().oekt();
+        mange += logg.size() > 1;
+        const Oektfil fil = lagoektfil(logg, "Ola", "2026-12-08T10:00:00");
+        const Oektlesning lest = lesoektfil(skrivoektfil(fil));
+        ASSERT_TRUE(lest.ok) << lest.feil;
+        ASSERT_EQ(lest.fil.oppgaver.size(), fil.oppgaver.size());
+        const Avspilling a = spillav(lest.fil, Grense{8, 1500});  // the random pupil's
+        if (!a.feil.empty()) {
+            std::string spor;
+            for (const Handling& h : lest.fil.oppgaver[0].handlinger) spor += "\n  " + tekst(h);
+            ADD_FAILURE() << elev.spor() << "\nfile:" << spor;
+        }
+        ASSERT_EQ(a.feil, "");
+        sammefigurer(logg, a.poster);
+    }
+    EXPECT_GT(mange, 5);
+}
+
+// A short lesson worked at the keys: 2x + 3 = 5 with a hint, solved; x + 2 = 3x left after an
+// undone step; a clock that ticks one second a read.
+class Leksjon : public test::Oekt {
+protected:
+    void SetUp() override {
+        test::Oekt::SetUp();
+        arket.settklokke([this] { return sek += 1; });
+    }
+    std::string lagre(const std::string& navn) {
+        return skrivoektfil(lagoektfil(arket.oekt(), navn, "2026-12-08T10:00:00"));
+    }
+    std::string enkel(const std::string& navn) {
+        oppgave({0, 2, 3, 0, 0, 5});
+        arket.Tips_Click();
+        trykk("- 3 U : 2 U");
+        oppgave({0, 1, 2, 0, 3, 0});
+        trykk("- 3 x U A");
+        return lagre(navn);
+    }
+    double sek = 0;
+};
+
+TEST_F(Leksjon, TheFileHoldsTheActionsAsTyped) {
+    const Oektlesning l = lesoektfil(enkel("Kari"));
+    ASSERT_TRUE(l.ok) << l.feil;
+    ASSERT_EQ(l.fil.oppgaver.size(), 2u);
+    const auto& h = l.fil.oppgaver[0].handlinger;
+    ASSERT_EQ(h.size(), 3u);
+    EXPECT_EQ(h[0].art, Handlingsart::tips);
+    EXPECT_EQ(h[1].operasjon, "-");
+    EXPECT_EQ(h[1].operand, "3");
+    EXPECT_EQ(h[2].operasjon, ":");
+    EXPECT_EQ(h[2].operand, "2");
+    EXPECT_DOUBLE_EQ(h[2].sekunder, 3);
+    const auto& h2 = l.fil.oppgaver[1].handlinger;
+    ASSERT_EQ(h2.size(), 2u);
+    EXPECT_EQ(h2[0].operand, "3x");
+    EXPECT_EQ(h2[1].art, Handlingsart::angre);
+    EXPECT_EQ(l.fil.oppgaver[1].teller, (std::array<std::int64_t, 6>{0, 1, 2, 0, 3, 0}));
+}
+
+// The file's text with one field changed.
+std::string medfelt(const std::string& tekst,
+                    const std::function<void(nlohmann::ordered_json&)>& endre) {
+    auto j = nlohmann::ordered_json::parse(tekst);
+    endre(j);
+    return j.dump(1);
+}
+
+// Replaces the first occurrence of `fra` in the file's text.
+std::string endret(std::string tekst, const std::string& fra, const std::string& til) {
+    const auto i = tekst.find(fra);
+    EXPECT_NE(i, std::string::npos) << fra;
+    if (i != std::string::npos) tekst.replace(i, fra.size(), til);
+    return tekst;
+}
+
+TEST_F(Leksjon, DamagedAndAlteredFilesAreNamedWithTheirReason) {
+    const std::string god = enkel("Kari");
+    std::string mange =
+        R"({"format":"balvo-okt","versjon":1,"program":"","navn":"","tidspunkt":"","oppgaver":[)";
+    for (int i = 0; i < 10000; ++i) mange += std::string(i ? "," : "") + "{}";
+    mange += "]}";
+    struct Tilfelle {
+        const char* hva;
+        std::string tekst;
+        std::string grunn;  // empty: read and replayed whole
+    };
+    const Tilfelle tilfeller[] = {
+        {"whole", god, ""},
+        {"not JSON", "PK\x03\x04 a zip", "Filen er ikke en Balvo-økt (den er ikke JSON)."},
+        {"empty", "", "Filen er ikke en Balvo-økt (den er ikke JSON)."},
+        {"truncated", god.substr(0, god.size() / 2), "Filen er avkortet: slutten mangler."},
+        {"another JSON", "[1, 2]", "Filen er ikke en Balvo-økt."},
+        {"newer", endret(god, "\"versjon\": 1", "\"versjon\": 7"),
+         "Filen er laget av en nyere Balvo (formatversjon 7); denne leser versjon 1."},
+        {"no name", endret(god, "\"navn\"", "\"nav\""), "Feltet «navn» mangler."},
+        {"level as text", endret(god, "\"nivaa\": 1", "\"nivaa\": \"1\""),
+         "Feltet «oppgaver[0].nivaa» har feil type."},
+        {"level 9", endret(god, "\"nivaa\": 1", "\"nivaa\": 9"),
+         "Feltet «oppgaver[0].nivaa» er utenfor det tillatte."},
+        {"huge number",
+         endret(god, "\"teller\": [",
+                "\"teller\": [99999999999999999999, 2, 3, 0, 0, 5], \"x\": ["),
+         "Feltet «oppgaver[0].linje0.teller[0]» er utenfor det tillatte."},
+        {"denominator 0",
+         medfelt(god, [](auto& j) { j["oppgaver"][0]["linje0"]["nevner"][0] = 0; }),
+         "Feltet «oppgaver[0].linje0.nevner[0]» er utenfor det tillatte."},
+        {"time backwards", endret(god, "\"sek\": 3.0", "\"sek\": 0.5"),
+         "Feltet «oppgaver[0].handlinger[2].sek» er utenfor det tillatte."},
+        {"unknown action", endret(god, "\"Angre\"", "\"Jukse\""),
+         "Feltet «oppgaver[1].handlinger[1].handling» er utenfor det tillatte."},
+        {"10,000 exercises", mange, "Feltet «oppgaver» har flere enn 500 elementer."},
+        {"over 5 MB", god + std::string(5 * 1024 * 1024, ' '), "Filen er større enn 5 MB."},
+        {"unknown operation", endret(god, "\"operasjon\": \":\"", "\"operasjon\": \"%\""),
+         "kan ikke spilles av: oppgave 1, handling 3: operasjonen «%» finnes ikke"},
+        {"key not usable", endret(god, "\"operand\": \"2\"", "\"operand\": \"2/x/\""),
+         "kan ikke spilles av: oppgave 1, handling 3: tasten «x» var ikke i bruk"},
+        {"claims a step refused", endret(god, "\"operand\": \"2\"", "\"operand\": \"0\""),
+         "kan ikke spilles av: oppgave 1, handling 3: programmet ville ikke ha utført dette "
+         "steget"},
+        {"-2147483648/-1 typed in the dialog",
+         medfelt(god, [](auto& j) { j["oppgaver"][1]["linje0"]["teller"][2] = 2147483648; }), ""},
+        {"six numerators of 2^31 - 1",
+         medfelt(god,
+                 [](auto& j) {
+                     j["oppgaver"][1]["linje0"]["teller"] = {2147483647, 2147483647, 2147483647,
+                                                             2147483647, 2147483647, 2147483647};
+                 }),
+         ""},
+    };
+    std::vector<Innfil> filer;
+    for (const Tilfelle& t : tilfeller) filer.push_back({t.hva, t.tekst});
+    const Klasseoversikt o = lagklasseoversikt(filer);
+    for (const Tilfelle& t : tilfeller) {
+        SCOPED_TRACE(t.hva);
+        std::string grunn = "(read)";
+        for (const Uleselig& u : o.uleselige)
+            if (u.fil == t.hva) grunn = u.grunn;
+        for (const Elevoekt& e : o.elever)
+            if (e.fil == t.hva) grunn = e.avspillingsfeil;
+        EXPECT_EQ(grunn, t.grunn);
+    }
+}
+
+TEST_F(Leksjon, AnAlteredFileShowsOnlyWhatItsActionsGive) {
+    // The second exercise edited to claim "Løsningsforslag" away and a solving step: the step
+    // x + 2 = 3x "- 3x" gives -2x + 2 = 0, not a solved line.
+    std::string fil = enkel("Per");
+    fil = endret(
+        fil, "\"handling\": \"Angre\"",
+        "\"handling\": \"Utfør\", \"operasjon\": \":\", \"operand\": \"-2\", \"utfoert\": true");
+    const Klasseoversikt o = lagklasseoversikt({{"per.balvo", fil}});
+    ASSERT_EQ(o.elever.size(), 1u);
+    EXPECT_EQ(o.elever[0].avspillingsfeil, "");
+    const auto rader = elevrader(o);
+    EXPECT_EQ(rader[0][2], "1");  // solved: only the first
+}
+
+TEST_F(Leksjon, TheClassAsCsvByteForByte) {
+    const std::string kari = enkel("Kari");
+    const std::string dobbel = kari;
+    const std::string navn = "=Ola \u202eNordmann";
+    const std::string ola = endret(kari, "\"Kari\"", "\"" + navn + "\"");
+    const Klasseoversikt o = lagklasseoversikt(
+        {{"kari.balvo", kari}, {"ola.balvo", ola}, {"kopi.balvo", dobbel}, {"tom.balvo", "{"}});
+    EXPECT_EQ(klassecsv(o, false),
+              "Navn;Oppgaver;Løst;Steg;Korteste;Tips 1;Tips 2;Tips 3;Løsningsforslag;Minutter;"
+              "Merknad;Fil\r\n"
+              "Kari;2;1;3;5;1;0;0;0;0,1;;kari.balvo\r\n"
+              "'=Ola Nordmann;2;1;3;5;1;0;0;0;0,1;usynlige tegn fjernet fra navnet;ola.balvo\r\n"
+              "Kari;0;0;0;0;0;0;0;0;0,0;samme økt som «kari.balvo»;kopi.balvo\r\n");
+    EXPECT_EQ(klassecsv(o, true).substr(0, 4), "\xEF\xBB\xBFN");
+    ASSERT_EQ(o.uleselige.size(), 1u);
+    EXPECT_EQ(o.uleselige[0].fil, "tom.balvo");
+    const auto nivaa = nivaarader(o);
+    ASSERT_EQ(nivaa.size(), 1u);
+    EXPECT_EQ(nivaa[0], (Tabellrad{"1", "4", "2", "0,0", "linje 0 (2 ganger)"}));
+}
+
+}  // namespace
+}  // namespace balvo
