@@ -12,8 +12,10 @@ program=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tra
          libgl-dev fonts-liberation)
 # The web edition: emscripten, and the desktop's pieces that draw the key faces for it.
 nett=(emscripten python3 "${program[@]}")
-# The browser test: headless Chromium driven by Selenium.
-nettleser=(chromium chromium-driver python3-selenium)
+# The browser tests: headless Chromium and WebKitGTK's MiniBrowser (on a virtual X display),
+# driven by Selenium.
+nettleser=(chromium chromium-driver python3-selenium webkit2gtk-driver libwebkit2gtk-4.1-0 xvfb
+           python3-pil python3-numpy)
 jobber=$(nproc)
 
 # The web edition into build-web/nett (the preset points emscripten's tools at Debian's node
@@ -39,10 +41,12 @@ web)
     exec python3 -m http.server 8000
     ;;
 test)
-    # dpkg-dev and file let the packaging test build the Debian package; Qt's private headers
-    # let the screen-reader test switch accessibility on as a listening screen reader does.
+    # The packaging test builds the Debian package (debhelper, from a git checkout) and checks
+    # it with lintian, appstreamcli and desktop-file-validate; Qt's private headers let the
+    # screen-reader test switch accessibility on as a listening screen reader does.
     installer_mangler "${program[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-dev \
-        poppler-utils dpkg-dev file qt6-base-private-dev "${nett[@]}" "${nettleser[@]}"
+        poppler-utils dpkg-dev file debhelper lintian appstream desktop-file-utils git ccache \
+        qt6-base-private-dev "${nett[@]}" "${nettleser[@]}"
     cmake --preset release
     cmake --build --preset release -j"$jobber"
     # Each test run's ctest log is kept so the closing line can add them up.
@@ -57,7 +61,7 @@ test)
     cmake --build --preset asan -j"$jobber"
     ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         ctest --test-dir build-asan --output-on-failure -j"$jobber" 2>&1 | tee -a "$logg"
-    # The web edition, in headless Chromium.
+    # The web edition, in Chromium and in WebKit.
     bygg_nett
     ctest --test-dir build-web --output-on-failure 2>&1 | tee -a "$logg"
     antall=$(grep -oE 'tests failed out of [0-9]+' "$logg" | awk '{s += $NF} END {print s + 0}')

@@ -386,6 +386,14 @@ Nothing has been saved.</translation>
 <context>
     <name>Nett</name>
     <message>
+        <source>Menylinje</source>
+        <translation>Menu bar</translation>
+    </message>
+    <message>
+        <source>likning.png</source>
+        <translation>equation.png</translation>
+    </message>
+    <message>
         <source>Lukk</source>
         <translation>Close</translation>
     </message>

@@ -386,6 +386,14 @@ Ingenting er lagra.</translation>
 <context>
     <name>Nett</name>
     <message>
+        <source>Menylinje</source>
+        <translation>Menylinje</translation>
+    </message>
+    <message>
+        <source>likning.png</source>
+        <translation>likning.png</translation>
+    </message>
+    <message>
         <source>Lukk</source>
         <translation>Lukk</translation>
     </message>

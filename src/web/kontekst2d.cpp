@@ -8,10 +8,15 @@ using emscripten::val;
 Kontekst2d::Kontekst2d(val lerret)
     : lerret_(lerret), ctx_(lerret.call<val>("getContext", val("2d"))) {}
 
-void Kontekst2d::stoerrelse(int bredde, int hoeyde) {
+void Kontekst2d::stoerrelse(int bredde, int hoeyde, double tetthet) {
     // A new size resets the context's state too.
     lerret_.set("width", bredde);
     lerret_.set("height", hoeyde);
+    if (tetthet > 0) {
+        val stil = lerret_["style"];
+        stil.call<void>("setProperty", val("width"), val(std::to_string(bredde / tetthet) + "px"));
+        stil.call<void>("setProperty", val("height"), val(std::to_string(hoeyde / tetthet) + "px"));
+    }
     font_.clear();
     fyllfarge_.clear();
     strekfarge_.clear();

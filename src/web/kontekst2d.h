@@ -11,7 +11,7 @@ class Kontekst2d final : public Lerret {
 public:
     explicit Kontekst2d(emscripten::val lerret);
 
-    void stoerrelse(int bredde, int hoeyde) override;
+    void stoerrelse(int bredde, int hoeyde, double tetthet) override;
     void toem() override;
     double bredde(const std::string& font, std::string_view tekst) override;
     double stigning(const std::string& font) override;

@@ -11,8 +11,11 @@ namespace balvo::nett {
 class Lerret {
 public:
     virtual ~Lerret() = default;
-    // A new size of the backing store; everything on it is erased.
-    virtual void stoerrelse(int bredde, int hoeyde) = 0;
+    // A new size of the backing store; everything on it is erased. With `tetthet` (device
+    // pixels to a CSS pixel) the canvas's box on the page is set to exactly the backing store,
+    // so that the browser shows it pixel for pixel, never scaled; without it (0) the page's
+    // style sizes the box (the print).
+    virtual void stoerrelse(int bredde, int hoeyde, double tetthet) = 0;
     virtual void toem() = 0;  // erase to transparent: the page behind shows the background
     // The advance width of a text, and the ascent of the font (the top of the text cell above
     // the baseline), both in the font's own pixels.

@@ -26,10 +26,14 @@ std::string Lerretsflate::css(std::string_view navn, double piksler, bool kursiv
 Lerretsflate::Lerretsflate(Lerret& lerret, double bredde, double hoeyde, Farge forgrunn)
     : lerret_(lerret), bredde_(bredde), hoeyde_(hoeyde), farge_(cssfarge(forgrunn)) {}
 
-void Lerretsflate::settskala(double skala) {
+void Lerretsflate::settskala(double skala, double tetthet) {
     k_ = skala;
-    lerret_.stoerrelse(static_cast<int>(std::ceil(bredde_ * k_ - 1e-6)),
-                       static_cast<int>(std::ceil(hoeyde_ * k_ - 1e-6)));
+    // Rounded, not rounded up: a bitmap a pixel larger than its box would be scaled down by
+    // the browser, and a bar one pixel high would fade or vanish.
+    const auto piksler = [this](double punkter) {
+        return std::max(1, static_cast<int>(std::lround(punkter * k_)));
+    };
+    lerret_.stoerrelse(piksler(bredde_), piksler(hoeyde_), tetthet);
     for (const auto& op : liste()) tegn(op);
 }
 
@@ -75,9 +79,14 @@ void Lerretsflate::tegn(const Tegneop& op) {
         lerret_.tekst(css(op.fontnavn, op.stoerrelse * k_, op.kursiv), op.tekst, op.x1 * k_,
                       (op.y1 + a) * k_, farge_);
     } else if (op.art == Tegneop::Art::strek) {
-        // One pixel at 96 dpi, scaled with the page, like a drawn line of width 1.
-        lerret_.strek(op.x1 * k_, op.y1 * k_, op.x2 * k_, op.y2 * k_, k_ / piksler_per_punkt,
-                      farge_);
+        // One pixel at 96 dpi, scaled with the page, like a drawn line of width 1: a whole
+        // number of device pixels, centred on a pixel's middle when odd, on an edge when even.
+        const double b = std::max(1.0, std::round(k_ / piksler_per_punkt));
+        const double forskyvning = std::fmod(b, 2) == 1 ? 0.5 : 0;
+        const auto legg = [&](double v) {
+            return std::floor(v * k_ + 0.5 - forskyvning) + forskyvning;
+        };
+        lerret_.strek(legg(op.x1), legg(op.y1), legg(op.x2), legg(op.y2), b, farge_);
     } else {
         const auto [x1, x2] = piksler(op.x1, op.x2, k_);
         const auto [y1, y2] = piksler(op.y1, op.y2, k_);

@@ -25,8 +25,11 @@ public:
     Lerretsflate(Lerret& lerret, double bredde, double hoeyde, Farge forgrunn);
 
     // Device pixels per point: 4/3 × the page's scale × the screen's pixel ratio. Resizes the
-    // backing store and repaints the display list.
-    void settskala(double skala);
+    // backing store to the box's size in whole device pixels and repaints the display list.
+    // With `tetthet`, the screen's pixel ratio, the canvas's box is made exactly that many
+    // device pixels (within half a pixel of the layout's box), so the browser never scales the
+    // picture; without it the page sizes the box (the print).
+    void settskala(double skala, double tetthet = 0);
     double skala() const { return k_; }
     double bredde() const { return bredde_; }
 

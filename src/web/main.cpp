@@ -22,7 +22,9 @@ EMSCRIPTEN_KEEPALIVE void balvo_start() {
 }
 
 EMSCRIPTEN_KEEPALIVE void balvo_klikk(const char* handling, const char* navn, int paa) {
-    if (vindu) vindu->klikk(handling, navn, paa != 0);
+    if (!vindu) return;
+    vindu->klikk(handling, navn, paa != 0);
+    vindu->endret();
 }
 
 EMSCRIPTEN_KEEPALIVE int balvo_tast(const char* tast, int endring) {
@@ -30,7 +32,9 @@ EMSCRIPTEN_KEEPALIVE int balvo_tast(const char* tast, int endring) {
 }
 
 EMSCRIPTEN_KEEPALIVE void balvo_tasthandling(int kode) {
-    if (vindu) vindu->tasthandling(kode);
+    if (!vindu) return;
+    vindu->tasthandling(kode);
+    vindu->endret();
 }
 
 EMSCRIPTEN_KEEPALIVE void balvo_tilpass() {

@@ -13,6 +13,7 @@
 #include "core/document/sideoppsett.h"
 #include "core/entry/operandfelt.h"
 #include "core/mainwindow/egenutforming.h"
+#include "core/mainwindow/oektlogg.h"
 #include "web/dom.h"
 #include "web/nettvindu.h"
 
@@ -229,6 +230,12 @@ void NettVindu::bygggraf() {
     dom::plasser(lerret, flate);
     dom::attr(lerret, "role", "img");
     sett(lerret, graftittel, "aria-label");
+    // Where the curves cross, in a small caption under the picture and as its description.
+    val krysning = dom::lag("p", innhold, "krysning", "etikett");
+    dom::plasser(krysning, {60, grafhoeyde_twips + 45, grafbredde_twips - 120, 300});
+    dom::skrift(krysning, {Skriftfamilie::ms_sans_serif, 8.25, false});
+    dom::attr(lerret, "aria-describedby", "krysning");
+    dom::stil(innhold, "height", dom::px((grafhoeyde_twips + 390) / 15.0));
     graflerret_.lerret = std::make_unique<Kontekst2d>(lerret);
 }
 
@@ -242,15 +249,18 @@ void NettVindu::mmPapir_Click() {
     // An open window keeps showing the exercise it was opened with.
     if (vindu["open"].as<bool>()) return;
     graf_ = grafoppgave(arket_.ark());
+    dom::tekst(dom::finn("krysning"), krysningstekst(*graf_));
     vindu.call<void>("show");
+    vindu.call<val>("querySelector", val(".lukk")).call<void>("focus");
     tegngrafen();
 }
 
 void NettVindu::tegngrafen() {
-    const double b = std::ceil(grafbredde_twips / 15.0 * skala_ * tetthet_);
-    const double h = std::ceil(grafhoeyde_twips / 15.0 * skala_ * tetthet_);
+    // Whole device pixels, the box exactly the bitmap (see Lerretsflate::settskala).
+    const double b = std::max(1.0, std::round(grafbredde_twips / 15.0 * skala_ * tetthet_));
+    const double h = std::max(1.0, std::round(grafhoeyde_twips / 15.0 * skala_ * tetthet_));
     Kontekst2d& lerret = *graflerret_.lerret;
-    lerret.stoerrelse(static_cast<int>(b), static_cast<int>(h));
+    lerret.stoerrelse(static_cast<int>(b), static_cast<int>(h), tetthet_);
     Lerretsgraf flate(lerret, b, h, skala_ * tetthet_);
     const Grafoppgave o = *graf_;
     tegngraf(
@@ -363,7 +373,7 @@ void NettVindu::visforslag(const Veiledning& v) {
         b.lerret = std::make_unique<Kontekst2d>(lerret);
         b.flate = std::make_unique<Lerretsflate>(*b.lerret, sted.bredde / 20.0, sted.hoeyde / 20.0,
                                                  farge);
-        b.flate->settskala(k);
+        b.flate->settskala(k, tetthet_);
         forslagsbokser_.push_back(std::move(b));
         return forslagsbokser_.back().flate.get();
     };
@@ -391,7 +401,10 @@ void NettVindu::visforslag(const Veiledning& v) {
     val innhold = vindu.call<val>("querySelector", val(".innhold"));
     dom::stil(innhold, "height", dom::px((under + 2040) / 15.0));
     fremme(vindu);
-    if (!vindu["open"].as<bool>()) vindu.call<void>("show");
+    if (!vindu["open"].as<bool>()) {
+        vindu.call<void>("show");
+        dom::finn("forslag_tekst").call<void>("focus");
+    }
 }
 
 void NettVindu::kopierforslag() {
@@ -402,39 +415,36 @@ void NettVindu::kopierforslag() {
 
 // --- The print ---------------------------------------------------------------------------
 
-void NettVindu::forberedutskrift() {
-    using namespace sideoppsett;
-    val side = dom::finn("utskrift");
-    side.set("innerHTML", "");
-    if (!arket_.har_oppgave()) {
-        dom::tekst(dom::lag("p", side), oversettelse(ingen_oppgave_skrive));
-        return;
-    }
-    // The header: the program, the date, and the three captions with their values.
-    val topp = dom::lag("header", side);
-    dom::tekst(dom::lag("h1", topp), programnavn);
-    val dato = val::global("Date").new_();
+namespace {
+
+// Today's date in the pupil's language: "8. desember 2026".
+std::string dato(std::string_view spraak) {
     val format = val::object();
     format.set("day", "numeric");
     format.set("month", "long");
     format.set("year", "numeric");
-    dom::tekst(
-        dom::lag("span", topp, {}, "dato"),
-        dato.call<std::string>("toLocaleDateString", std::string(katalog_->spraak()), format));
-    val verdier = dom::lag("p", topp, {}, "verdier");
-    for (const auto& [ledetekst, verdi] :
-         {std::pair{"Label1", "Nivaa"}, std::pair{"Label2", "Loeste"},
-          std::pair{"Label3", "Poeng"}}) {
-        for (const Kontroll& k : hovedvinduet())
-            if (k.navn == ledetekst) dom::tekst(dom::lag("b", verdier), oversettelse(k.tekst));
-        dom::tekst(dom::lag("span", verdier), dom::finn(verdi)["textContent"].as<std::string>());
-    }
+    return val::global("Date").new_().call<std::string>("toLocaleDateString", std::string(spraak),
+                                                        format);
+}
 
-    // Every line typeset as on screen, at four device pixels to the point, with its operation
-    // beside it; a line longer than its column is shrunk, never cut off.
+// The header of a printed page: a title, the date, and captions with their values.
+void skrivtopp(val side, std::string_view tittel, std::string_view spraak,
+               const std::vector<std::pair<std::string, std::string>>& verdier) {
+    val topp = dom::lag("header", side);
+    dom::tekst(dom::lag("h1", topp), tittel);
+    dom::tekst(dom::lag("span", topp, {}, "dato"), dato(spraak));
+    val rad = dom::lag("p", topp, {}, "verdier");
+    for (const auto& [ledetekst, verdi] : verdier) {
+        dom::tekst(dom::lag("b", rad), ledetekst);
+        dom::tekst(dom::lag("span", rad), verdi);
+    }
+}
+
+// Every line of a worksheet typeset as on screen, at four device pixels to the point, with its
+// operation beside it; a line longer than its column is shrunk, never cut off.
+void skrivlinjer(val side, const Ark& ark) {
+    using namespace sideoppsett;
     constexpr double tetthet = 4;
-    const Ark& ark = arket_.ark();
-    std::vector<std::unique_ptr<Kontekst2d>> lerreter;
     for (int n = 0; n <= std::clamp(ark.sistelinje, 0, siste_linje); ++n) {
         val rad = dom::lag("div", side, {}, "utskriftslinje");
         val lerret = dom::lag("canvas", rad, {}, "likning");
@@ -467,6 +477,143 @@ void NettVindu::forberedutskrift() {
         felt.settskala(tetthet);
         vislinjeopr(ark, n, 1, felt);
     }
+}
+
+// A caption of the main window by the control's name.
+std::string ledetekst(std::string_view navn) {
+    for (const Kontroll& k : hovedvinduet())
+        if (k.navn == navn) return oversettelse(k.tekst);
+    return {};
+}
+
+constexpr Tekst bildenavn = BALVO_TR("Nett", "likning.png");
+
+}  // namespace
+
+void NettVindu::forberedutskrift() {
+    val side = dom::finn("utskrift");
+    // The lesson record fills the print itself.
+    if (side["dataset"]["oekt"].isString()) return;
+    side.set("innerHTML", "");
+    if (!arket_.har_oppgave()) {
+        dom::tekst(dom::lag("p", side), oversettelse(ingen_oppgave_skrive));
+        return;
+    }
+    std::vector<std::pair<std::string, std::string>> verdier;
+    for (const auto& [tekst, verdi] : {std::pair{"Label1", "Nivaa"}, std::pair{"Label2", "Loeste"},
+                                       std::pair{"Label3", "Poeng"}})
+        verdier.emplace_back(ledetekst(tekst), dom::finn(verdi)["textContent"].as<std::string>());
+    skrivtopp(side, programnavn, katalog_->spraak(), verdier);
+    skrivlinjer(side, arket_.ark());
+}
+
+void NettVindu::skrivoekt() {
+    if (!arket_.har_oppgave()) {
+        melding(oversettelse(tittel_etteretning), oversettelse(ingen_oppgave_skrive));
+        return;
+    }
+    using namespace sideoppsett;
+    const std::vector<Loggpost> logg = arket_.oekt();
+    val side = dom::finn("utskrift");
+    side.set("innerHTML", "");
+    side["dataset"].set("oekt", "1");
+    // The first page: the lesson's exercises in a table, the sums last.
+    val oversikt = dom::lag("section", side, {}, "oektside");
+    skrivtopp(oversikt, programnavn, katalog_->spraak(), {});
+    dom::tekst(dom::lag("h2", oversikt), oversettelse(oekt_tittel));
+    val tabell = dom::lag("table", oversikt, "oekttabell");
+    val kolonner = dom::lag("colgroup", tabell);
+    for (double b : oektbredder) dom::stil(dom::lag("col", kolonner), "width", pt(b));
+    const auto rad = [&](val del, const Oektrad& celler, const char* tag) {
+        val r = dom::lag("tr", del);
+        for (std::size_t k = 0; k < celler.size(); ++k) {
+            val c = dom::lag(tag, r);
+            dom::tekst(c, celler[k]);
+            // Numbers to the right of their column, texts to the left.
+            if (k != 1 && k != 7 && k != 8) dom::attr(c, "class", "tall");
+        }
+    };
+    rad(dom::lag("thead", tabell), oektoverskrifter(), "th");
+    val kropp = dom::lag("tbody", tabell);
+    for (std::size_t i = 0; i < logg.size(); ++i)
+        rad(kropp, oektrad(logg[i], static_cast<int>(i) + 1), "td");
+    rad(dom::lag("tfoot", tabell), oektsum(logg), "td");
+    // Then each exercise's worksheet on pages of its own, as "Utskrift" prints it.
+    for (std::size_t i = 0; i < logg.size(); ++i) {
+        const Loggpost& p = logg[i];
+        val del = dom::lag("section", side, {}, "oektoppgave");
+        skrivtopp(del, oversettelse(oppgave_tittel, {std::to_string(i + 1)}), katalog_->spraak(),
+                  {{ledetekst("Label1"), std::to_string(p.nivaa)},
+                   {oversettelse(stegledetekst), stegrad(p.steg, p.korteste)},
+                   {ledetekst("Label3"), std::to_string(p.poeng)}});
+        if (p.ark) skrivlinjer(del, *p.ark);
+    }
+    // The page takes the mark off after the print (afterprint), so that the worksheet's own
+    // print is the worksheet again.
+    val::global("window").call<void>("print");
+}
+
+void NettVindu::lagrebilde() {
+    if (!arket_.har_oppgave()) {
+        melding(oversettelse(tittel_etteretning), oversettelse(ingen_oppgave_lagre));
+        return;
+    }
+    using namespace sideoppsett;
+    // One tall picture of the whole worksheet at 144 dpi: a header, then every line with its
+    // operation, as the print sets them.
+    constexpr double tetthet = 2;
+    const Ark& ark = arket_.ark();
+    const int linjer = std::clamp(ark.sistelinje, 0, siste_linje) + 1;
+    const double hoeyde = topphoeyde + radsteg * linjer + 8;
+    val bilde = dom::lag("canvas", val::undefined());
+    Kontekst2d lerret(bilde);
+    lerret.stoerrelse(static_cast<int>(std::ceil(bredde * tetthet)),
+                      static_cast<int>(std::ceil(hoeyde * tetthet)));
+    lerret.fyll(0, 0, bredde * tetthet, hoeyde * tetthet, "#ffffff");
+    const std::string stor = Lerretsflate::css("Arial", 18 * tetthet, false);
+    const std::string liten = Lerretsflate::css("Arial", 10 * tetthet, false);
+    lerret.tekst(stor, programnavn, 0, lerret.stigning(stor), "#000000");
+    const std::string idag = dato(katalog_->spraak());
+    lerret.tekst(liten, idag, bredde * tetthet - lerret.bredde(liten, idag), lerret.stigning(liten),
+                 "#000000");
+    std::string verdier;
+    for (const auto& [tekst, verdi] : {std::pair{"Label1", "Nivaa"}, std::pair{"Label2", "Loeste"},
+                                       std::pair{"Label3", "Poeng"}})
+        verdier +=
+            ledetekst(tekst) + " " + dom::finn(verdi)["textContent"].as<std::string>() + "    ";
+    lerret.tekst(liten, verdier, 0, 30 * tetthet + lerret.stigning(liten), "#000000");
+    lerret.strek(0, (topphoeyde - 4) * tetthet, bredde * tetthet, (topphoeyde - 4) * tetthet,
+                 tetthet * 0.75, "#000000");
+    // Each line drawn on a canvas of its own, then copied in at its place.
+    val ctx = bilde.call<val>("getContext", val("2d"));
+    for (int n = 0; n < linjer; ++n) {
+        const double y = topphoeyde + radsteg * n;
+        val rad = dom::lag("canvas", val::undefined());
+        Kontekst2d likning(rad);
+        Merkested merke;
+        Lerretsflate flate(likning, likningsbredde, radhoeyde, n == 0 ? svart : moerkeblaa);
+        flate.settskala(tetthet);
+        tegnlinje(ark, n, 0, flate, merke);
+        ctx.call<void>("drawImage", rad, val(0), val(y * tetthet));
+        val opr = dom::lag("canvas", val::undefined());
+        Kontekst2d oprlerret(opr);
+        Lerretsflate felt(oprlerret, bredde - oprkant, radhoeyde, moerkeblaa);
+        felt.settskala(tetthet);
+        vislinjeopr(ark, n, 1, felt);
+        ctx.call<void>("drawImage", opr, val(oprkant * tetthet), val(y * tetthet));
+        if (merke.x >= 0 && merke_["complete"].as<bool>()) {
+            // The solved marker, the picture the window shows (the line is underlined by the
+            // typesetter).
+            const double w = merkemaal.bredde / piksler_per_punkt,
+                         h = merkemaal.hoeyde / piksler_per_punkt;
+            ctx.call<void>("drawImage", merke_, val(std::min(merke.x, oprkant - 10 - w) * tetthet),
+                           val(y * tetthet), val(w * tetthet), val(h * tetthet));
+        }
+    }
+    val lenke = dom::lag("a", val::undefined());
+    dom::attr(lenke, "download", oversettelse(bildenavn));
+    dom::attr(lenke, "href", bilde.call<std::string>("toDataURL", val("image/png")));
+    lenke.call<void>("click");
 }
 
 }  // namespace balvo::nett

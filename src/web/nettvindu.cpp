@@ -7,6 +7,8 @@
 #include <cmath>
 
 #include "core/display/lineaertekst.h"
+#include "core/mainwindow/koeffisient.h"
+#include "core/mainwindow/tastaturvei.h"
 #include "core/mainwindow/utforming.h"
 #include "web/dom.h"
 
@@ -73,10 +75,17 @@ void NettVindu::start() {
     byggmeny(dom::lag("div", app, "menylinje"));
     val flate = dom::lag("div", app, "klientflate");
     byggkontroller(flate);
-    // The worksheet's lines as text, read out by screen readers as they change.
+    byggarkliste(flate);
+    ordnetab(flate);
+    // The rows' equations as plain text, for copying and tests; a screen reader hears the
+    // worksheet through its list and the announcements instead.
     rader_ = dom::lag("div", app, "linjer", "lesbar");
-    dom::attr(rader_, "aria-live", "polite");
+    dom::attr(rader_, "aria-hidden", "true");
     for (int k = 0; k < 5; ++k) dom::lag("p", rader_);
+    // One announcement per change, as the desktop's worksheet list says it.
+    kunngjoring_ = dom::lag("div", app, "opplesning", "lesbar");
+    dom::attr(kunngjoring_, "role", "status");
+    dom::attr(kunngjoring_, "aria-atomic", "true");
     byggmeldingsboks();
     byggegenlikning();
     bygggraf();
@@ -86,6 +95,106 @@ void NettVindu::start() {
 
     tilpass();
     arket_.Form_Load();
+    navngi();
+    endret();
+}
+
+void NettVindu::byggarkliste(val flate) {
+    // Over the rows and operand fields, as wide as they are together; the mouse goes through
+    // it to the rows, the keyboard comes here first.
+    Twips r{klientflate.bredde, klientflate.hoeyde, 0, 0};
+    int hoeyre = 0, bunn = 0;
+    for (const Kontroll& k : hovedvinduet()) {
+        if (k.art != Kontrollart::linje && k.art != Kontrollart::opfelt) continue;
+        r.venstre = std::min(r.venstre, k.sted.venstre);
+        r.topp = std::min(r.topp, k.sted.topp);
+        hoeyre = std::max(hoeyre, k.sted.venstre + k.sted.bredde);
+        bunn = std::max(bunn, k.sted.topp + k.sted.hoeyde);
+    }
+    r.bredde = hoeyre - r.venstre;
+    r.hoeyde = bunn - r.topp;
+    liste_ = dom::lag("div", flate, "arkliste");
+    dom::plasser(liste_, r);
+    dom::attr(liste_, "role", "listbox");
+    dom::attr(liste_, "tabindex", "0");
+    sett(liste_, arknavn, "aria-label");
+    arkfokus_ = dom::lag("div", flate, "arkfokus");
+    dom::attr(arkfokus_, "aria-hidden", "true");
+    dom::skjul(arkfokus_, true);
+}
+
+void NettVindu::ordnetab(val flate) {
+    // The page's order is the Tab order: the worksheet, then the order both shells share. The
+    // controls are placed absolutely, so moving them in the page moves nothing on screen.
+    flate.call<void>("appendChild", liste_);
+    for (const Kontroll* k : tabrekke()) {
+        val e = k->art == Kontrollart::knapp ? dom::finn(std::string(k->navn).c_str())
+                                             : taster_.at(static_cast<std::size_t>(k->tast));
+        // An option is its label; the frame goes where its first option does.
+        if (k->art == Kontrollart::valg || k->art == Kontrollart::avkrysning) {
+            e = e["parentElement"];
+            val ramme = e["parentElement"];
+            if (ramme["tagName"].as<std::string>() == "FIELDSET" &&
+                ramme["parentElement"].strictlyEquals(flate) && k->tast == Option3)
+                flate.call<void>("appendChild", ramme);
+        }
+        e["parentElement"].call<void>("appendChild", e);
+    }
+    // The focus frame and the solved marker lie on top of everything.
+    flate.call<void>("appendChild", arkfokus_);
+    flate.call<void>("appendChild", merke_);
+}
+
+void NettVindu::endret() {
+    const int i = leser_.endring();
+    bygglisten();
+    // While the pupil is on the list, the list's own focus says it; otherwise the live region.
+    if (i >= 0 && !dom::dokument()["activeElement"].strictlyEquals(liste_))
+        dom::tekst(kunngjoring_, leser_.setning(i));
+}
+
+void NettVindu::flytt(int retning) {
+    if (retning < 0 || retning > 3) return;
+    leser_.flytt(static_cast<Leseretning>(retning));
+    bygglisten();
+}
+
+void NettVindu::bygglisten() {
+    liste_.set("innerHTML", "");
+    const int fokus = leser_.fokus();
+    for (int i = 0; i < leser_.antall(); ++i) {
+        const Leseelement e = leser_.element(i);
+        val p = dom::lag("div", liste_, "arkelement_" + std::to_string(i), "lesbar");
+        dom::attr(p, "role", "option");
+        dom::attr(p, "aria-selected", i == fokus ? "true" : "false");
+        dom::tekst(p, e.navn);
+        if (!e.beskrivelse.empty()) dom::attr(p, "aria-description", e.beskrivelse);
+    }
+    if (fokus < 0) {
+        liste_.call<void>("removeAttribute", val("aria-activedescendant"));
+    } else {
+        dom::attr(liste_, "aria-activedescendant", "arkelement_" + std::to_string(fokus));
+    }
+    // The dotted frame on the row (or operand field) that shows the element in focus.
+    const int rad = leser_.rad(fokus);
+    dom::skjul(arkfokus_, rad < 0);
+    if (rad < 0) return;
+    for (const Kontroll& k : hovedvinduet())
+        if (k.siffer == rad &&
+            k.art == (leser_.er_operand(fokus) ? Kontrollart::opfelt : Kontrollart::linje))
+            dom::plasser(arkfokus_, k.sted);
+}
+
+void NettVindu::navngi() {
+    // The values named with their captions ("Poeng: 3"); the captions say nothing twice.
+    for (const Verdietikett& v : verdietiketter()) {
+        val e = dom::finn(std::string(v.navn).c_str());
+        dom::attr(e, "role", "status");
+        dom::attr(e, "aria-live", "off");
+        dom::attr(e, "aria-label", etikettnavn(v.ledetekst, e["textContent"].as<std::string>()));
+    }
+    for (int k = 0; k < 6; ++k)
+        dom::attr(dom::finn(("koeff_" + std::to_string(k)).c_str()), "aria-label", boksnavn(k));
 }
 
 void NettVindu::sett(val e, const Tekst& t, const char* attributt) {
@@ -158,9 +267,8 @@ void NettVindu::byggkontroller(val flate) {
                 dom::attr(e, "type", "button");
                 dom::attr(e, "data-h", "tast");
                 dom::attr(e, "data-n", std::to_string(k.tast));
-                // Like the desktop's keys, they never take the keyboard's focus; the keyboard
-                // reaches them through the key map, screen readers through their names.
-                dom::attr(e, "tabindex", "-1");
+                // Tab reaches every key, as on the desktop; a click leaves the focus where it
+                // was (the page keeps the mouse from focusing a key).
                 if (k.tips.kilde) {
                     sett(e, k.tips, "title");
                     sett(e, k.tips, "aria-label");
@@ -225,8 +333,8 @@ void NettVindu::tilpass() {
     dom::stil(dom::dokument()["documentElement"], "--s", std::to_string(skala_));
     const double k = piksler_per_punkt * skala_ * tetthet_;
     for (auto* bokser : {&linjer_, &opfelter_})
-        for (auto& b : *bokser) b.flate->settskala(k);
-    for (auto& b : forslagsbokser_) b.flate->settskala(k);
+        for (auto& b : *bokser) b.flate->settskala(k, tetthet_);
+    for (auto& b : forslagsbokser_) b.flate->settskala(k, tetthet_);
     velgflater();
     if (graf_) tegngrafen();
 }
@@ -268,8 +376,7 @@ void NettVindu::beskrivrader() {
     for (int rad = 0; rad < 5; ++rad, p = p["nextElementSibling"]) {
         // Worded as the desktop's screen reader hears the row: "Linje 2: 2x = 4".
         std::string t = leser_.radnavn(rad);
-        // Only a row that changed is written, so that a screen reader reads the new line and
-        // not the whole sheet again.
+        // Only a row that changed is written.
         if (t == radtekst_[static_cast<std::size_t>(rad)]) continue;
         dom::tekst(p, t);
         radtekst_[static_cast<std::size_t>(rad)] = std::move(t);
@@ -280,6 +387,7 @@ void NettVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) {
     dom::tekst(nivaa_, tall(nivaa));
     dom::tekst(poeng_, tall(poeng));
     dom::tekst(loeste_, tall(loeste));
+    navngi();
 }
 
 void NettVindu::diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) {
@@ -306,6 +414,7 @@ void NettVindu::skjulmerke() {
 void NettVindu::visvurdering(std::string_view steg, std::string_view proeve) {
     dom::tekst(steg_, steg);
     dom::tekst(proeve_, proeve);
+    navngi();
     // A verdict too long for its lines is written a little smaller rather than run over.
     const Skrift design{Skriftfamilie::arial, 12, false};
     dom::skrift(proeve_, design);

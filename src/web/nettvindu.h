@@ -43,6 +43,11 @@ public:
     // changes anything, so that the page can decide at once whether to keep the key.
     int tastekode(std::string_view tast, unsigned endring) const;
     void tasthandling(int kode);
+    // After every handler: a screen reader is told what changed, in the words the desktop's
+    // worksheet list uses, and the list follows.
+    void endret();
+    // The arrow keys, Home and End on the worksheet's list: 0 up, 1 down, 2 first, 3 last.
+    void flytt(int retning);
     // The window's size or pixel density changed: a new scale, and the canvases repainted.
     void tilpass();
     // Fills the print section with the whole worksheet (before the browser prints).
@@ -76,6 +81,12 @@ private:
     };
 
     void byggkontroller(emscripten::val flate);
+    void byggarkliste(emscripten::val flate);
+    void ordnetab(emscripten::val flate);
+    void bygglisten();
+    void navngi();
+    void skrivoekt();
+    void lagrebilde();
     void byggmeny(emscripten::val linje);
     void byggmeldingsboks();
     void byggegenlikning();
@@ -131,6 +142,9 @@ private:
     emscripten::val rader_ = emscripten::val::undefined();
     std::array<std::string, 5> radtekst_;
     std::vector<Merketekst> tekster_;
+    emscripten::val liste_ = emscripten::val::undefined();        // the worksheet's list
+    emscripten::val arkfokus_ = emscripten::val::undefined();     // its dotted frame
+    emscripten::val kunngjoring_ = emscripten::val::undefined();  // the live region
 
     std::string zoom_ = "fyll";
     double skala_ = 1;                 // CSS pixels per pixel of the design

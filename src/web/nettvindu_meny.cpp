@@ -2,14 +2,18 @@
 // The menus, the keyboard, the scale, the language, printing and copying.
 #include <emscripten.h>
 
+#include <array>
 #include <cctype>
+#include <cstdio>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "core/display/lineaertekst.h"
 #include "core/document/sideoppsett.h"
+#include "core/mainwindow/tastaturvei.h"
 #include "core/mainwindow/tastekart.h"
+#include "core/mainwindow/zoom.h"
 #include "web/dom.h"
 #include "web/nettvindu.h"
 
@@ -24,6 +28,24 @@ namespace {
 constexpr int menykode = 1000;
 constexpr int hjelpkode = 2000;
 constexpr int redigerkode = 3000;
+constexpr int oektkode = 4000;
+constexpr int viskode = 5000;  // "Større", "Mindre", "Vanlig størrelse" by Ctrl and a character
+
+// The menus with shortcuts, and the codes their items get in tastekode.
+struct Snarveimeny {
+    std::span<const Menypunkt> punkter;
+    int kode;
+};
+std::array<Snarveimeny, 4> snarveimenyer() {
+    return {{{valgmenyen(), menykode},
+             {hjelpmenyen(), hjelpkode},
+             {redigermenyen(), redigerkode},
+             {oektmenyen(), oektkode}}};
+}
+
+unsigned endringen(const Menypunkt& m) {
+    return ctrl | (m.skift ? skift : 0u);
+}
 
 // "Vis": the zoom of the page, "Fyll vinduet" or a fixed scale of the design.
 struct Zoomvalg {
@@ -36,6 +58,7 @@ constexpr Zoomvalg zoomvalg[] = {
     {"2", BALVO_TR("Nett", "200 %")},
 };
 constexpr Tekst vismeny = BALVO_TR("Nett", "Vis");
+constexpr Tekst menylinjenavn = BALVO_TR("Nett", "Menylinje");
 
 void lagre(const char* nokkel, std::string_view verdi) {
     val lager = val::global("localStorage");
@@ -87,28 +110,25 @@ Tastenavn tastenavn(std::string_view tast) {
     return Tastenavn::ingen;
 }
 
-std::string snarveitekst(Tastenavn t) {
-    static constexpr std::pair<Tastenavn, char> bokstaver[] = {
-        {Tastenavn::c, 'C'}, {Tastenavn::e, 'E'}, {Tastenavn::g, 'G'}, {Tastenavn::l, 'L'},
-        {Tastenavn::p, 'P'}, {Tastenavn::s, 'S'}, {Tastenavn::t, 'T'}, {Tastenavn::z, 'Z'}};
-    for (const auto& [navn, b] : bokstaver)
-        if (navn == t) return std::string("Ctrl+") + b;
-    return {};
-}
-
 }  // namespace
 
 void NettVindu::byggmeny(val linje) {
     dom::attr(linje, "role", "menubar");
+    sett(linje, menylinjenavn, "aria-label");
     const auto meny = [&](std::string_view id, const Tekst& tittel) {
         val m = dom::lag("div", linje, {}, "meny");
+        dom::attr(m, "role", "none");
         val knapp = dom::lag("button", m, id, "menyknapp");
         dom::attr(knapp, "type", "button");
+        dom::attr(knapp, "role", "menuitem");
+        // One stop of Tab for the whole bar; the arrow keys go along it.
+        dom::attr(knapp, "tabindex", linje["childElementCount"].as<int>() == 1 ? "0" : "-1");
         dom::attr(knapp, "aria-haspopup", "menu");
         dom::attr(knapp, "aria-expanded", "false");
         sett(knapp, tittel);
         val liste = dom::lag("div", m, {}, "menyliste");
         dom::attr(liste, "role", "menu");
+        sett(liste, tittel, "aria-label");
         dom::skjul(liste, true);
         return liste;
     };
@@ -117,6 +137,7 @@ void NettVindu::byggmeny(val linje) {
         val p = dom::lag("button", liste, {}, "menypunkt");
         dom::attr(p, "type", "button");
         dom::attr(p, "role", rolle);
+        dom::attr(p, "tabindex", "-1");
         dom::attr(p, "data-h", handling);
         dom::attr(p, "data-n", navn);
         return p;
@@ -133,9 +154,11 @@ void NettVindu::byggmeny(val linje) {
             val p = punkt(liste, handling, m.navn, "menuitem");
             sett(dom::lag("span", p), m.tekst);
             dom::attr(p, "id", m.navn);
-            if (const std::string s = snarveitekst(m.snarvei); !s.empty()) {
+            // The browser's own shortcuts are given with Alt instead.
+            const unsigned e = nettendring(m.snarvei, endringen(m));
+            if (const std::string s = snarveitekst(m.snarvei, e); !s.empty()) {
                 dom::tekst(dom::lag("span", p, {}, "snarvei"), s);
-                dom::attr(p, "aria-keyshortcuts", "Control+" + s.substr(5));
+                dom::attr(p, "aria-keyshortcuts", snarveinavn(m.snarvei, e));
             }
             lagd.push_back(p);
         }
@@ -164,6 +187,8 @@ void NettVindu::byggmeny(val linje) {
         sett(dom::lag("span", p), z.tekst);
         dom::attr(p, "aria-checked", z.navn == zoom_ ? "true" : "false");
     }
+    // "Økt" after "Vis": the lesson record, printed or saved as PDF by the browser.
+    punkter(meny("Oekt", oektmeny), "oekt", oektmenyen());
     val spraak = meny("Spraak", spraakmeny);
     for (const Spraakvalg& s : spraakene) {
         val p = punkt(spraak, "spraak", s.kode, "menuitemradio");
@@ -182,6 +207,8 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
     if (handling == "meny") return menyvalg(navn);
     if (handling == "hjelp") return hjelpvalg(navn);
     if (handling == "rediger") return redigervalg(navn);
+    if (handling == "oekt") return skrivoekt();
+    if (handling == "liste") return flytt(std::atoi(std::string(navn).c_str()));
     if (handling == "kopierforslag") return kopierforslag();
     if (handling == "zoom") return settzoom(navn);
     if (handling == "spraak") return settspraak(navn);
@@ -192,9 +219,10 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
 void NettVindu::menyvalg(std::string_view navn) {
     if (navn == "egendef") return egendef_Click();
     if (navn == "mmPapir") return mmPapir_Click();
-    // Printing and saving are the browser's own print of the whole worksheet: it prints on
-    // paper or saves a PDF, and nothing is written anywhere else.
-    if (navn == "Utskrift" || navn == "Lagre") return skrivut();
+    // Printing is the browser's own print of the whole worksheet (on paper or as a PDF);
+    // saving downloads the worksheet as one picture.
+    if (navn == "Utskrift") return skrivut();
+    if (navn == "Lagre") return lagrebilde();
     if (navn == "om") return om_Click();
 }
 
@@ -210,14 +238,23 @@ void NettVindu::hjelpvalg(std::string_view navn) {
 
 int NettVindu::tastekode(std::string_view tast, unsigned endring) const {
     const Tastenavn navn = tastenavn(tast);
-    for (const auto& [meny, kode] : {std::pair{valgmenyen(), menykode},
-                                     {hjelpmenyen(), hjelpkode},
-                                     {redigermenyen(), redigerkode}})
+    // Alt with the key of a shortcut the browser keeps for itself is that shortcut.
+    if ((endring & (alt | ctrl)) == alt &&
+        nettleseren_beholder(navn, (endring & ~unsigned{alt}) | ctrl))
+        endring = (endring & ~unsigned{alt}) | ctrl;
+    for (const auto& [meny, kode] : snarveimenyer())
         for (std::size_t i = 0; i < meny.size(); ++i)
             // Ctrl+C is the key map's, which leaves text the pupil has selected to the browser.
-            if (meny[i].snarvei != Tastenavn::ingen && meny[i].snarvei == navn && endring == ctrl &&
-                meny[i].navn != "kopier")
+            if (meny[i].snarvei != Tastenavn::ingen && meny[i].snarvei == navn &&
+                endring == endringen(meny[i]) && meny[i].navn != "kopier")
                 return kode + static_cast<int>(i);
+    // Ctrl++, Ctrl+= and Ctrl+- zoom the page's design, not the browser's page.
+    if ((endring & ~unsigned{skift}) == ctrl && tast.size() == 1) {
+        const auto vis = vismenyen();
+        for (std::size_t i = 0; i < vis.size(); ++i)
+            if (vis[i].tegn.find(tast[0]) != std::string_view::npos)
+                return viskode + static_cast<int>(i);
+    }
     // A character typed is one UTF-8 code point; only single ASCII characters are in the map.
     const Tastevalg* v = finntastevalg(navn, endring, tast.size() == 1 ? tast : std::string_view());
     if (!v) return -1;
@@ -241,6 +278,17 @@ void NettVindu::tasthandling(int kode) {
     const auto rediger = redigermenyen();
     if (kode >= redigerkode && kode - redigerkode < static_cast<int>(rediger.size()))
         return redigervalg(rediger[static_cast<std::size_t>(kode - redigerkode)].navn);
+    if (kode >= oektkode && kode - oektkode < static_cast<int>(oektmenyen().size()))
+        return skrivoekt();
+    if (kode >= viskode && kode - viskode < static_cast<int>(vismenyen().size())) {
+        const std::string_view vis = vismenyen()[static_cast<std::size_t>(kode - viskode)].navn;
+        const double z = vis == "stoerre"  ? stoerre_zoom(skala_)
+                         : vis == "mindre" ? mindre_zoom(skala_)
+                                           : 1.0;
+        char t[16];
+        std::snprintf(t, sizeof t, "%g", z);
+        return settzoom(t);
+    }
     if (kode < 0 || kode >= static_cast<int>(tastevalg().size())) return;
     const Tastevalg& v = tastevalg()[static_cast<std::size_t>(kode)];
     // Exactly a click, and only while the key is usable.
@@ -267,8 +315,9 @@ void NettVindu::kopier() {
 }
 
 void NettVindu::settzoom(std::string_view zoom) {
-    for (const Zoomvalg& z : zoomvalg)
-        if (z.navn == zoom) zoom_ = zoom;
+    // A step of the menu, or a factor between 50 % and 400 % from the keyboard.
+    const double faktor = std::atof(std::string(zoom).c_str());
+    if (zoom == "fyll" || (faktor >= minste_zoom && faktor <= stoerste_zoom)) zoom_ = zoom;
     lagre("balvo.zoom", zoom_);
     val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=zoom]"));
     for (int i = 0; i < punkter["length"].as<int>(); ++i) {
@@ -286,11 +335,14 @@ void NettVindu::settspraak(std::string_view spraak) {
     lagre("balvo.spraak", katalog_->spraak());
     dom::dokument()["documentElement"].set("lang", std::string(katalog_->spraak()));
     oversett();
+    navngi();
+    bygglisten();
     velgflater();
     // The operand fields name their operations in the pupil's language too, and so do the
     // coach's rows and an open worked solution.
     arket_.tegnpaanytt();
     if (forslag_) visforslag(Veiledning(*forslag_));
+    if (graf_) dom::tekst(dom::finn("krysning"), krysningstekst(*graf_));
     val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=spraak]"));
     for (int i = 0; i < punkter["length"].as<int>(); ++i) {
         val p = punkter[i];
@@ -304,6 +356,7 @@ void NettVindu::skrivut() {
         melding(oversettelse(tittel_etteretning), oversettelse(ingen_oppgave_skrive));
         return;
     }
+    dom::finn("utskrift")["dataset"].delete_("oekt");
     forberedutskrift();
     val::global("window").call<void>("print");
 }

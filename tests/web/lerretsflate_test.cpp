@@ -35,8 +35,8 @@ double piksler(const std::string& font) {
 
 class Opptakslerret : public balvo::nett::Lerret {
 public:
-    void stoerrelse(int b, int h) override {
-        kall.push_back({"stoerrelse", {}, {}, 1.0 * b, 1.0 * h});
+    void stoerrelse(int b, int h, double tetthet) override {
+        kall.push_back({"stoerrelse", {}, {}, 1.0 * b, 1.0 * h, tetthet});  // c: the ratio
     }
     void toem() override { kall.push_back({"toem", {}, {}}); }
     double bredde(const std::string& font, std::string_view t) override {
@@ -94,14 +94,19 @@ TEST_P(Lerretsflaten, TegnerSammeSomOpptaksflaten) {
                 EXPECT_NEAR(c.a, o.x1 * k, 1e-9);
                 EXPECT_NEAR(c.b, (o.y1 + 0.9 * o.stoerrelse) * k, 1e-9);
                 break;
-            case Opptak::Art::strek:
+            case Opptak::Art::strek: {
+                // One pixel at 96 dpi in whole device pixels, at least one; its ends within
+                // half a pixel, on a pixel's middle for an odd width and on an edge for even.
                 ASSERT_EQ(c.art, "strek");
-                EXPECT_NEAR(c.a, o.x1 * k, 1e-9);
-                EXPECT_NEAR(c.b, o.y1 * k, 1e-9);
-                EXPECT_NEAR(c.c, o.x2 * k, 1e-9);
-                EXPECT_NEAR(c.d, o.y2 * k, 1e-9);
-                EXPECT_NEAR(c.e, 0.75 * k, 1e-9);  // one pixel at 96 dpi
+                EXPECT_EQ(c.e, std::max(1.0, std::round(0.75 * k)));
+                const double midt = std::fmod(c.e, 2) == 1 ? 0.5 : 0;
+                const double ender[][2] = {{c.a, o.x1}, {c.b, o.y1}, {c.c, o.x2}, {c.d, o.y2}};
+                for (const auto& [v, punkt] : ender) {
+                    EXPECT_LE(std::abs(v - punkt * k), 0.5 + 1e-9);
+                    EXPECT_EQ(v - std::floor(v), midt);
+                }
                 break;
+            }
             case Opptak::Art::rektangel: {
                 // On whole device pixels, at least one wide, within a pixel of the bar.
                 ASSERT_EQ(c.art, "fyll");
@@ -119,12 +124,37 @@ TEST_P(Lerretsflaten, TegnerSammeSomOpptaksflaten) {
         }
     }
 
-    // A new scale repaints the same list on a backing store of the new size.
+    // A new scale repaints the same list on a backing store of the new size: the box's size
+    // rounded to whole device pixels, never a pixel more (the browser would shrink the
+    // picture and thin bars would fade), and the pixel ratio handed on for the box.
     lerret.kall.clear();
-    flate.settskala(2 * k);
+    flate.settskala(2 * k, 1.25);
     ASSERT_EQ(lerret.kall.size(), tegnet.size() + 1);
-    EXPECT_EQ(lerret.kall[0].a, std::ceil(305.25 * 2 * k - 1e-6));
-    EXPECT_EQ(lerret.kall[0].b, std::ceil(36.75 * 2 * k - 1e-6));
+    EXPECT_EQ(lerret.kall[0].a, std::round(305.25 * 2 * k));
+    EXPECT_EQ(lerret.kall[0].b, std::round(36.75 * 2 * k));
+    EXPECT_EQ(lerret.kall[0].c, 1.25);
+}
+
+TEST(Lerretsflaten, BildetErBoksensStoerrelseIHelePiksler) {
+    // {points, device pixels per point, pixels}: rounded to the nearest, never below one.
+    const struct {
+        double punkter, k;
+        int piksler;
+    } tabell[] = {{305.25, 4.0 / 3.0, 407},
+                  {305.25, 1.1 * 4 / 3, 448},
+                  {36.75, 1.1 * 4 / 3, 54},
+                  {36.75, 1.36 * 4 / 3, 67},
+                  {0.2, 1, 1},
+                  {10.4, 1, 10},
+                  {10.6, 1, 11}};
+    for (const auto& r : tabell) {
+        Opptakslerret lerret;
+        Lerretsflate flate(lerret, r.punkter, r.punkter, balvo::svart);
+        flate.settskala(r.k);
+        EXPECT_EQ(lerret.kall.back().a, r.piksler) << r.punkter << " pt at " << r.k;
+        EXPECT_EQ(lerret.kall.back().b, r.piksler) << r.punkter << " pt at " << r.k;
+        EXPECT_EQ(lerret.kall.back().c, 0);  // the print's box is the page's
+    }
 }
 
 // 1 and 2 device pixels to the point, the layout at 100 % on a normal and a sharp screen

@@ -68,6 +68,12 @@ Leseelement Opplesning::element(int i) const {
     return {std::move(navn), beskrivelse(n)};
 }
 
+std::string Opplesning::setning(int i) const {
+    Leseelement e = element(i);
+    if (!e.beskrivelse.empty()) e.navn += ". " + e.beskrivelse;
+    return e.navn;
+}
+
 std::string Opplesning::radnavn(int k) const {
     if (k < 0 || k > 4) return {};
     return element(arket_.visning().tilstand().rader[static_cast<std::size_t>(k)]).navn;

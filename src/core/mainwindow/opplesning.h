@@ -33,6 +33,9 @@ public:
     int antall() const;
     Leseelement element(int i) const;
     bool er_operand(int i) const;
+    // Element i as one sentence, as a screen reader says it when the pupil comes to it: its
+    // name, and its description after a full stop ("Linje 2: x = 1, løst. Poeng: 3").
+    std::string setning(int i) const;
     // The worksheet line element i stands for (the newest line for the operand); -1 for none.
     int linje(int i) const;
     // The row 0..4 that shows element i now; -1 while it is scrolled out of view.

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/mainwindow/tastaturvei.h"
 #include "core/mainwindow/tastekart.h"
 #include "core/mainwindow/utforming.h"
 #include "core/tekst/spraak.h"
@@ -181,21 +182,12 @@ void ArketVindu::byggkontroller(QWidget* flate) {
 }
 
 void ArketVindu::byggtabrekkefoelge() {
-    // The worksheet and its scroll keys, "Ny oppgave", the equation types from the top, then
-    // the keypad as it reads: row by row, each from the left.
-    std::vector<QWidget*> rekke{arkliste_,        taster_[scrollopp], taster_[scrollned],
-                                nyoppgave_,       taster_[Option3],   taster_[Option2],
-                                taster_[Option1], taster_[Check1]};
-    std::vector<const Kontroll*> tastene;
-    for (const Kontroll& k : hovedvinduet())
-        if (k.art == Kontrollart::tast && k.tast != scrollopp && k.tast != scrollned)
-            tastene.push_back(&k);
-    std::stable_sort(tastene.begin(), tastene.end(), [](const Kontroll* a, const Kontroll* b) {
-        return a->sted.topp != b->sted.topp ? a->sted.topp < b->sted.topp
-                                            : a->sted.venstre < b->sted.venstre;
-    });
-    for (const Kontroll* k : tastene)
-        rekke.push_back(taster_.at(static_cast<std::size_t>(k->tast)));
+    // The worksheet first, then the order both shells share.
+    std::vector<QWidget*> rekke{arkliste_};
+    for (const Kontroll* k : tabrekke())
+        rekke.push_back(k->art == Kontrollart::knapp
+                            ? nyoppgave_
+                            : taster_.at(static_cast<std::size_t>(k->tast)));
     for (std::size_t i = 1; i < rekke.size(); ++i) setTabOrder(rekke[i - 1], rekke[i]);
     // The pupil starts where the first exercise is taken.
     nyoppgave_->setFocus();

@@ -40,7 +40,10 @@ void huskzoom(ArketVindu& vindu) {
         bool tall = false;
         const double zoom = lagret->value(QLatin1String(zoomnokkel), 1.0).toDouble(&tall);
         vindu.settzoom(tall ? zoom : 1.0);
-        vindu.settfyll(lagret->value(QLatin1String(fyllnokkel), false).toBool());
+        // The first run fills the window, as the design filled the screens it was drawn for;
+        // "Vanlig størrelse" gives 100 %, and whatever is chosen is remembered from then on.
+        const bool foerste = !lagret->contains(QLatin1String(zoomnokkel));
+        vindu.settfyll(lagret->value(QLatin1String(fyllnokkel), foerste).toBool());
     }
     QObject::connect(&vindu, &ArketVindu::zoom_valgt, &vindu, [](double zoom, bool fyll) {
         const auto lagret = innstillinger();

@@ -45,6 +45,23 @@
         });
     }
 
+    // --- The keyboard's ways through the page -------------------------------------------
+    // The menu bar is one Tab stop; the arrow keys go along it and down its menus, Escape
+    // closes a menu and then leaves the bar for the place the pupil came from. A window traps
+    // Tab inside itself and gives the focus back when it closes.
+    let sist = null;  // the last place of the focus outside the menu bar and the windows
+    document.addEventListener('focusin', function (ev) {
+        if (!ev.target.closest('#menylinje, dialog')) sist = ev.target;
+    });
+    function tilbake() {
+        const maal = sist && sist.isConnected && !sist.disabled ? sist
+                                                                : document.getElementById('arkliste');
+        if (maal) maal.focus();
+    }
+    function menyknapper() { return [...document.querySelectorAll('.menyknapp')]; }
+    function punkter(liste) {
+        return [...liste.querySelectorAll('.menypunkt')].filter(function (p) { return !p.disabled; });
+    }
     function lukkMenyer(unntatt) {
         document.querySelectorAll('.menyknapp[aria-expanded=true]').forEach(function (k) {
             if (k === unntatt) return;
@@ -52,20 +69,109 @@
             k.nextElementSibling.hidden = true;
         });
     }
+    function tilMenyknapp(knapp) {
+        menyknapper().forEach(function (k) { k.tabIndex = k === knapp ? 0 : -1; });
+        knapp.focus();
+    }
+    // Opens the menu of `knapp` and puts the focus on its first (or last) usable item.
+    function aapne(knapp, hvor) {
+        lukkMenyer(knapp);
+        knapp.setAttribute('aria-expanded', 'true');
+        const liste = knapp.nextElementSibling;
+        liste.hidden = false;
+        tilMenyknapp(knapp);
+        const p = punkter(liste);
+        if (p.length) (hvor === 'siste' ? p[p.length - 1] : p[0]).focus();
+    }
+    function nabo(liste, element, steg) {
+        const i = liste.indexOf(element);
+        return liste[(i + steg + liste.length) % liste.length];
+    }
+    function menytast(ev) {
+        const knapp = ev.target.closest('.menyknapp');
+        const punkt = ev.target.closest('.menypunkt');
+        const eier = knapp || (punkt && punkt.closest('.meny').querySelector('.menyknapp'));
+        if (!eier) return false;
+        const aapen = eier.getAttribute('aria-expanded') === 'true';
+        switch (ev.key) {
+        case 'ArrowRight': case 'ArrowLeft': {
+            const neste = nabo(menyknapper(), eier, ev.key === 'ArrowRight' ? 1 : -1);
+            if (aapen) aapne(neste); else tilMenyknapp(neste);
+            break;
+        }
+        case 'ArrowDown': case 'ArrowUp':
+            if (punkt) {
+                nabo(punkter(punkt.parentElement), punkt, ev.key === 'ArrowDown' ? 1 : -1).focus();
+            } else {
+                aapne(eier, ev.key === 'ArrowUp' ? 'siste' : 'foerste');
+            }
+            break;
+        case 'Enter': case ' ':
+            if (punkt) return true;  // the item's own click
+            aapne(eier);
+            break;
+        case 'Home': case 'End':
+            if (punkt) {
+                const p = punkter(punkt.parentElement);
+                p[ev.key === 'Home' ? 0 : p.length - 1].focus();
+            } else {
+                const k = menyknapper();
+                tilMenyknapp(k[ev.key === 'Home' ? 0 : k.length - 1]);
+            }
+            break;
+        case 'Escape':
+            if (aapen) { lukkMenyer(null); tilMenyknapp(eier); } else { tilbake(); }
+            break;
+        case 'Tab':
+            lukkMenyer(null);
+            return true;
+        default:
+            return true;  // the key map does not reach into the menus
+        }
+        ev.preventDefault();
+        return true;
+    }
+    // Tab and Shift+Tab go round the controls of a window, never out of it.
+    function fang(ev, vindu) {
+        const stopp = [...vindu.querySelectorAll('button, input, [tabindex="0"]')].filter(
+            function (e) { return !e.disabled && !e.hidden && e.offsetParent !== null; });
+        if (!stopp.length) return;
+        const foerste = stopp[0], siste = stopp[stopp.length - 1];
+        if (ev.shiftKey && document.activeElement === foerste) {
+            siste.focus();
+        } else if (!ev.shiftKey && document.activeElement === siste) {
+            foerste.focus();
+        } else if (!vindu.contains(document.activeElement)) {
+            foerste.focus();
+        } else {
+            return;
+        }
+        ev.preventDefault();
+    }
+    // The worksheet's list: the arrow keys, Home and End walk its lines.
+    const listetaster = {ArrowUp: 0, ArrowDown: 1, Home: 2, End: 3};
 
     function koble() {
+        // A click on a key leaves the keyboard's focus where it was, as on the desktop.
+        document.addEventListener('mousedown', function (ev) {
+            if (ev.target.closest('button.tast')) ev.preventDefault();
+        });
         document.addEventListener('click', function (ev) {
             const meny = ev.target.closest('.menyknapp');
             if (meny) {
-                lukkMenyer(meny);
-                const aapen = meny.getAttribute('aria-expanded') !== 'true';
-                meny.setAttribute('aria-expanded', String(aapen));
-                meny.nextElementSibling.hidden = !aapen;
-                if (aapen) meny.nextElementSibling.querySelector('button').focus();
+                if (meny.getAttribute('aria-expanded') === 'true') {
+                    lukkMenyer(null);
+                } else {
+                    aapne(meny);
+                }
                 return;
             }
+            const imeny = ev.target.closest('.menyliste');
             lukkMenyer(null);
             const e = ev.target.closest('[data-h]');
+            // A chosen item gives the focus back before it acts, so that a window it opens
+            // gives it back there too.
+            if (imeny) tilbake();
             if (!e || e.disabled || e.tagName === 'FORM') return;
             kall('balvo_klikk', ['string', 'string', 'number'],
                  [e.dataset.h, e.dataset.n || '', e.checked ? 1 : 0]);
@@ -76,6 +182,10 @@
             ev.preventDefault();
             kall('balvo_klikk', ['string', 'string', 'number'], [ev.target.dataset.h, '', 0]);
         });
+        // A window that closes gives the focus back to where the pupil was.
+        document.addEventListener('close', function (ev) {
+            if (ev.target.classList && ev.target.classList.contains('vindu')) tilbake();
+        }, true);
         document.addEventListener('keydown', function (ev) {
             // A message box takes the keys itself.
             if (document.querySelector('dialog.modal[open]')) return;
@@ -84,18 +194,36 @@
                 if (ev.key === 'Escape') {
                     ev.preventDefault();
                     kall('balvo_klikk', ['string', 'string', 'number'], ['lukk', vindu.id, 0]);
+                } else if (ev.key === 'Tab') {
+                    fang(ev, vindu);
                 }
                 return;
             }
-            const aapen = document.querySelector('.menyknapp[aria-expanded=true]');
-            if (aapen) {
-                if (ev.key === 'Escape') { lukkMenyer(null); aapen.focus(); }
+            if (ev.target.closest && ev.target.closest('#menylinje') && menytast(ev)) return;
+            if (ev.key === 'F10' && !ev.ctrlKey && !ev.altKey) {
+                ev.preventDefault();
+                lukkMenyer(null);
+                const k = menyknapper();
+                if (k.length) tilMenyknapp(k[0]);
                 return;
             }
+            const utenEndring = !ev.ctrlKey && !ev.altKey && !ev.metaKey && !ev.shiftKey;
+            if (ev.target.id === 'arkliste' && utenEndring && ev.key in listetaster) {
+                ev.preventDefault();
+                kall('balvo_klikk', ['string', 'string', 'number'],
+                     ['liste', String(listetaster[ev.key]), 0]);
+                return;
+            }
+            // Enter and Space press the control in focus, as the browser does.
+            if ((ev.key === 'Enter' || ev.key === ' ') && ev.target.matches &&
+                ev.target.matches('button, input, select, a[href]')) return;
             const endring = (ev.shiftKey ? 1 : 0) | (ev.ctrlKey ? 2 : 0) | (ev.altKey ? 4 : 0) |
                             (ev.metaKey ? 8 : 0);
+            // With Alt a letter goes by its key, whatever character the layout makes of it.
+            const tast = ev.altKey && /^Key[A-Z]$/.test(ev.code) ? ev.code.slice(3).toLowerCase()
+                                                                 : ev.key;
             const kode = Module.ccall('balvo_tast', 'number', ['string', 'number'],
-                                      [ev.key, endring]);
+                                      [tast, endring]);
             if (kode < 0) return;
             ev.preventDefault();
             kall('balvo_tasthandling', ['number'], [kode]);
@@ -103,6 +231,10 @@
         window.addEventListener('resize', function () { Module.ccall('balvo_tilpass', null, [], []); });
         window.addEventListener('beforeprint', function () {
             Module.ccall('balvo_utskrift', null, [], []);
+        });
+        // The lesson record is printed once; the next print is the worksheet's again.
+        window.addEventListener('afterprint', function () {
+            delete document.getElementById('utskrift').dataset.oekt;
         });
     }
 

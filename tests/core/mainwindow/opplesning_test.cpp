@@ -4,6 +4,9 @@
 // scrolling as the scroll keys do.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <string>
+
 #include "core/entry/operandfelt.h"
 #include "core/mainwindow/opplesning.h"
 #include "core/mainwindow/utforming.h"
@@ -164,6 +167,25 @@ TEST_F(Flytting, EndGoesToTheOperandBeingTyped) {
     EXPECT_EQ(leser.rad(leser.fokus()), 4);
     EXPECT_TRUE(leser.flytt(Leseretning::opp));
     EXPECT_EQ(leser.fokus(), 5);
+}
+
+// The table the browser test plays too: each shell must say these sentences for these keys.
+TEST_F(Leser, TheSharedTableOfOneExerciseIsSaidWordForWord) {
+    std::ifstream fil(BALVO_KILDEMAPPE "/tests/web/opplesning.tsv");
+    ASSERT_TRUE(fil) << "opplesning.tsv is missing";
+    ASSERT_TRUE(arket.egne({"0", "2", "3", "0", "0", "7"}).ok);
+    int rader = 0;
+    for (std::string linje; std::getline(fil, linje);) {
+        if (linje.empty() || linje[0] == '#') continue;
+        const auto tab = linje.find('\t');
+        ASSERT_NE(tab, std::string::npos) << linje;
+        trykk(linje.substr(0, tab));
+        const int i = leser.endring();
+        ASSERT_GE(i, 0) << linje;
+        EXPECT_EQ(leser.setning(i), linje.substr(tab + 1)) << "after " << linje.substr(0, tab);
+        ++rader;
+    }
+    EXPECT_EQ(rader, 11);
 }
 
 TEST(Etikettnavn, TheValueWithItsCaption) {

@@ -208,16 +208,31 @@ private slots:
         QVERIFY(f->linjeboks(0)->antall_operasjoner() > 0);
     }
 
-    // Start-up puts the remembered zoom in force and remembers each new choice; a value it
-    // cannot use gives 100 %.
+    // The first run fills the window; start-up puts the remembered zoom in force and
+    // remembers each new choice; a value it cannot use gives 100 %.
     void huskes() {
         QTemporaryDir hjem;
         qputenv("XDG_CONFIG_HOME", hjem.path().toUtf8());
         const QString fil = hjem.filePath("balvo/balvo.conf");
         {
             ArketVindu v;
+            v.resize(2000, 1300);
+            v.show();
+            QCoreApplication::processEvents();
+            balvo::huskzoom(v);
+            QVERIFY(v.fyller());
+            QWidget* rulle = v.centralWidget();
+            QCOMPARE(v.zoom(), balvo::fyllzoom(rulle->width(), rulle->height()));
+            QVERIFY(v.zoom() > 1.0);
+            v.Vanlig_Click();
+            QCOMPARE(v.zoom(), 1.0);
+            QVERIFY(!v.fyller());
+        }
+        {
+            ArketVindu v;
             balvo::huskzoom(v);
             QCOMPARE(v.zoom(), 1.0);
+            QVERIFY(!v.fyller());
             v.Stoerre_Click();
             v.Stoerre_Click();
         }

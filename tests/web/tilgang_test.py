@@ -1,0 +1,438 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The web edition for a pupil with a screen reader or the keyboard alone, and the teacher's
+lesson record: the Tab order, the menus and windows by keyboard, the announcements of one
+exercise (the table the core test plays too), the accessibility tree as Chromium builds it,
+the lesson's print and the worksheet saved as a picture.
+
+    tilgang_test.py FOLDER      (build-web/nett)
+
+Each test runs in every engine of MOTORER; a driver is made by its function.
+"""
+import base64
+import os
+import re
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import nettleser_test  # noqa: E402
+
+ROT = nettleser_test.ROT
+MAPPE = None
+MINUS = "\u2212"
+# The engines the tests run in, each a function of a profile folder that gives a driver.
+MOTORER = {"chromium": nettleser_test.nettleser}
+
+
+def tabell():
+    """The shared table: (keys in the core test's notation, what is said after them)."""
+    rader = []
+    with open(os.path.join(ROT, "tests", "web", "opplesning.tsv"), encoding="utf-8") as f:
+        for linje in f:
+            linje = linje.rstrip("\n")
+            if linje and not linje.startswith("#"):
+                taster, sagt = linje.split("\t")
+                rader.append((taster, sagt))
+    return rader
+
+
+# The core test's keys as keys of the keyboard.
+TASTER = {"U": Keys.ENTER, "C": Keys.ESCAPE, "±": "f"}
+
+
+class Tilgang(unittest.TestCase):
+    motor = "chromium"
+
+    @classmethod
+    def setUpClass(cls):
+        cls.tjener = nettleser_test.Tjener(MAPPE)
+        cls.profil = tempfile.mkdtemp(prefix="balvo-tilgang-")
+        cls.d = MOTORER[cls.motor](cls.profil)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.d.quit()
+        cls.tjener.stopp()
+        shutil.rmtree(cls.profil, ignore_errors=True)
+
+    def setUp(self):
+        self.d.get(self.tjener.adresse)
+        self.d.execute_script("localStorage.clear()")
+        self.d.get(self.tjener.adresse)
+        self.vent(lambda: self.d.execute_script("return document.body.dataset.klar") == "1")
+
+    # --- helpers ---------------------------------------------------------------------------
+
+    def vent(self, vilkaar, tid=10):
+        slutt = time.time() + tid
+        while time.time() < slutt:
+            if vilkaar():
+                return
+            time.sleep(0.05)
+        self.fail("ventet forgjeves")
+
+    def rolig(self):
+        self.d.execute_async_script(
+            "const ferdig = arguments[0]; requestAnimationFrame(() => setTimeout(ferdig, 0));")
+
+    def trykk(self, *taster):
+        """Real key presses to whatever has the focus."""
+        for t in taster:
+            kjede = ActionChains(self.d)
+            if isinstance(t, tuple):
+                for m in t[:-1]:
+                    kjede.key_down(m)
+                kjede.send_keys(t[-1])
+                for m in reversed(t[:-1]):
+                    kjede.key_up(m)
+            else:
+                kjede.send_keys(t)
+            kjede.perform()
+            self.rolig()
+
+    def fokus(self):
+        return self.d.execute_script("return document.activeElement.id")
+
+    def sagt(self):
+        return self.d.execute_script("return document.getElementById('opplesning').textContent")
+
+    def linjer(self):
+        """The rows' equations, without "Oppgave:", "Linje n:" and ", løst" around them."""
+        tekst = self.d.execute_script(
+            "return [...document.querySelectorAll('#linjer p')].map(p => p.textContent)")
+        return [re.sub(r"^(Oppgave|Linje \d+): |, løst$", "", t) for t in tekst if t]
+
+    def egen_med_tastaturet(self, *koeff):
+        """"Egen likning" from the keyboard alone: Ctrl+E, each box, Tab, Enter."""
+        self.trykk((Keys.CONTROL, "e"))
+        self.assertEqual(self.fokus(), "koeff_0")
+        for k, tekst in enumerate(koeff):
+            self.trykk(tekst)
+            self.trykk(Keys.TAB if k < 5 else Keys.ENTER)
+
+    def tab_fra(self, start, antall):
+        self.d.execute_script("document.getElementById(arguments[0]).focus()", start)
+        ider = []
+        for _ in range(antall):
+            self.trykk(Keys.TAB)
+            ider.append(self.fokus())
+        return ider
+
+    # --- the keyboard ------------------------------------------------------------------------
+
+    def test_tab_gaar_som_paa_skrivebordet(self):
+        """The menu bar is one stop, then the worksheet, "Ny oppgave", the chosen type (one
+        stop), "Brøker" and every usable key row by row; Shift+Tab goes back the same way."""
+        ider = self.tab_fra("Meny", 4)
+        self.assertEqual(ider, ["arkliste", "nyoppgave", "Option1", "Check1"])
+        self.egen_med_tastaturet("0", "2", "3", "0", "0", "7")
+        self.assertEqual(self.fokus(), "Check1")  # back where the pupil was
+        rekke = ["nyoppgave", "Option1", "Check1", "opr_0", "opr_4", "opr_1", "opr_5", "opr_2",
+                 "opr_6", "opr_3", "opr_7", "strykut"]
+        self.assertEqual(self.tab_fra("arkliste", len(rekke)), rekke)
+        # The arrow keys choose among the types; Tab stops once, on the one chosen.
+        self.d.execute_script("document.getElementById('Option1').focus()")
+        self.trykk(Keys.UP)
+        self.assertEqual(self.fokus(), "Option2")
+        self.assertTrue(self.d.find_element(By.ID, "Option2").is_selected())
+        self.assertEqual(self.tab_fra("nyoppgave", 2), ["Option2", "Check1"])
+        self.trykk((Keys.SHIFT, Keys.TAB))
+        self.assertEqual(self.fokus(), "Option2")
+
+    def test_enter_og_mellomrom_trykker_knappen_i_fokus(self):
+        self.d.execute_script("document.getElementById('nyoppgave').focus()")
+        self.trykk(Keys.ENTER)  # a new exercise, not "Utfør"
+        self.assertEqual(len(self.linjer()), 1)
+        foerste = self.linjer()
+        self.trykk(Keys.SPACE)
+        self.assertEqual(len(self.linjer()), 1)
+        self.assertNotEqual(self.d.execute_script(
+            "return document.getElementById('opplesning').textContent"), "")
+        # Space on a key of the keypad presses it; Enter elsewhere is still "Utfør".
+        self.d.execute_script("document.getElementById('opr_6').focus()")
+        self.trykk(Keys.SPACE)
+        self.d.execute_script("document.activeElement.blur()")
+        self.trykk(Keys.ENTER)
+        self.assertEqual(len(self.linjer()), 2)
+        self.assertNotEqual(self.linjer()[0], foerste[0] + "x")  # sanity: the sheet is real
+
+    def test_en_oppgave_med_tastaturet_alene(self):
+        """Worked from the keyboard alone, the key in focus pressed with Space, the rest typed;
+        each step is told in the core's words (the shared table)."""
+        self.d.execute_script("document.getElementById('arkliste').focus()")
+        self.egen_med_tastaturet("0", "2", "3", "0", "0", "7")
+        self.assertEqual(self.fokus(), "arkliste")
+        # While the pupil is on the list, the list says it: its line in focus.
+        self.assertEqual(self.d.find_element(By.ID, "arkliste").get_attribute(
+            "aria-activedescendant"), "arkelement_0")
+        self.d.execute_script("document.activeElement.blur()")
+        sagt = []
+        for taster, _ in tabell()[1:]:
+            for t in taster.split():
+                if t == "A":
+                    self.trykk((Keys.CONTROL, "z"))
+                else:
+                    self.trykk(TASTER.get(t, t))
+            sagt.append(self.sagt())
+        self.assertEqual(sagt, [s for _, s in tabell()[1:]])
+        self.assertEqual(self.linjer(), ["2x + 3 = 7", "2x = 4", "x = 2"])
+
+    def test_foerste_kunngjoering(self):
+        self.egen_med_tastaturet("0", "2", "3", "0", "0", "7")
+        # Said once, not four rows over again.
+        self.assertEqual(self.sagt(), tabell()[0][1])
+        self.assertEqual(self.d.execute_script(
+            "return document.querySelectorAll('[aria-live]:not([aria-live=off]), [role=status]"
+            ":not([aria-live=off])').length"), 1)
+
+    def test_arket_gaas_linje_for_linje(self):
+        self.egen_med_tastaturet("0", "1", "0", "0", "0", "0")
+        self.d.execute_script("document.activeElement.blur()")
+        for _ in range(5):
+            self.trykk("+", "1", Keys.ENTER)
+        self.d.execute_script("document.getElementById('arkliste').focus()")
+        liste = self.d.find_element(By.ID, "arkliste")
+
+        def paa():
+            i = liste.get_attribute("aria-activedescendant")
+            e = self.d.find_element(By.ID, i)
+            return e.get_attribute("textContent"), e.get_attribute("aria-description")
+
+        self.assertEqual(paa(), ("Linje 5: x + 5 = 5", None))
+        self.trykk(Keys.HOME)
+        self.assertEqual(paa(), ("Oppgave: x = 0, løst", "neste steg: Legg til 1"))
+        self.trykk(Keys.DOWN)
+        self.assertEqual(paa(), ("Linje 1: x + 1 = 1", "neste steg: Legg til 1"))
+        # The rows scroll along: line 1 is shown again, and the frame marks its row.
+        self.assertEqual(self.linjer()[1], "x + 1 = 1")
+        self.assertTrue(self.d.find_element(By.ID, "arkfokus").is_displayed())
+        self.trykk(Keys.END)
+        self.assertEqual(paa()[0], "Linje 5: x + 5 = 5")
+        self.d.execute_script("document.activeElement.blur()")
+        self.assertFalse(self.d.find_element(By.ID, "arkfokus").is_displayed())
+
+    # --- the menus and the windows -----------------------------------------------------------
+
+    def test_menyer_med_tastaturet(self):
+        self.d.execute_script("document.getElementById('arkliste').focus()")
+        self.trykk(Keys.F10)
+        self.assertEqual(self.fokus(), "Meny")
+        self.trykk(Keys.ENTER)
+        self.assertEqual(self.fokus(), "egendef")
+        self.assertEqual(self.d.find_element(By.ID, "Meny").get_attribute("aria-expanded"), "true")
+        self.trykk(Keys.DOWN, Keys.DOWN)
+        self.assertEqual(self.fokus(), "Utskrift")
+        self.trykk(Keys.UP, Keys.UP, Keys.UP)  # round to the last
+        self.assertEqual(self.fokus(), "om")
+        self.trykk(Keys.ESCAPE)
+        self.assertEqual(self.fokus(), "Meny")
+        self.assertEqual(self.d.find_element(By.ID, "Meny").get_attribute("aria-expanded"),
+                         "false")
+        # Along the bar; Space opens; Left and Right take the open menu along.
+        self.trykk(Keys.RIGHT)
+        self.assertEqual(self.fokus(), "Rediger")
+        self.trykk(Keys.SPACE, Keys.RIGHT)
+        self.assertEqual(self.d.execute_script(
+            "return [...document.querySelectorAll('.menyknapp[aria-expanded=true]')]"
+            ".map(k => k.id)"), ["Hjelp"])
+        self.trykk(Keys.ESCAPE, Keys.ESCAPE)
+        self.assertEqual(self.fokus(), "arkliste")  # where the pupil was
+        # An item chosen by keyboard: its window takes the focus and gives it back.
+        self.trykk(Keys.F10, Keys.ARROW_UP)
+        self.assertEqual(self.fokus(), "om")
+        self.trykk(Keys.ENTER)
+        self.assertEqual(self.fokus(), "cmdOK")
+        self.trykk(Keys.ESCAPE)
+        self.assertIsNone(self.d.find_element(By.ID, "frmOm").get_attribute("open"))
+        self.assertEqual(self.fokus(), "arkliste")
+
+    def test_vinduer_holder_paa_fokus(self):
+        self.d.execute_script("document.getElementById('nyoppgave').focus()")
+        self.trykk((Keys.CONTROL, "e"))
+        sett = set()
+        for _ in range(12):
+            self.trykk(Keys.TAB)
+            sett.add(self.fokus())
+        self.assertEqual(sett, {"koeff_%d" % k for k in range(6)} | {"Glem", "OK", ""})
+        self.assertTrue(self.d.execute_script(
+            "return document.getElementById('egenlikning').contains(document.activeElement)"))
+        self.d.execute_script("document.getElementById('koeff_0').focus()")
+        self.trykk((Keys.SHIFT, Keys.TAB))
+        self.assertEqual(self.d.execute_script("return document.activeElement.className"), "lukk")
+        self.trykk((Keys.SHIFT, Keys.TAB))
+        self.assertEqual(self.fokus(), "OK")
+        self.trykk(Keys.ESCAPE)
+        self.assertEqual(self.fokus(), "nyoppgave")
+        # The graph window: its close button has the focus, its picture says where the
+        # curves cross; closed, the focus is back.
+        self.egen_med_tastaturet("1", "0", "0", "0", "0", "4")
+        self.trykk((Keys.CONTROL, "g"))
+        self.assertEqual(self.d.execute_script("return document.activeElement.className"), "lukk")
+        self.assertEqual(self.d.find_element(By.ID, "krysning").text,
+                         "Kurvene krysser hverandre i x = " + MINUS + "2 og x = 2")
+        self.trykk(Keys.ESCAPE)
+        self.assertEqual(self.fokus(), "nyoppgave")
+
+    def test_nettleserens_snarveier_har_alt(self):
+        self.assertEqual(self.d.find_element(By.ID, "tips").get_attribute("aria-keyshortcuts"),
+                         "Alt+T")
+        self.assertEqual(self.d.execute_script(
+            "return document.querySelector('#tips .snarvei').textContent"), "Alt+T")
+        self.assertEqual(self.d.execute_script(
+            "return document.querySelector('#Lagre .snarvei').textContent"), "Ctrl+S")
+        self.assertEqual(self.d.execute_script(
+            "return document.querySelector('#skrivutoekt .snarvei').textContent"), "Alt+Shift+P")
+        self.d.execute_script("document.getElementById('arkliste').focus()")
+        self.trykk((Keys.ALT, "n"))
+        self.assertEqual(len(self.linjer()), 1)
+        self.trykk((Keys.ALT, "t"))
+        self.assertEqual(self.d.find_element(By.ID, "meldingstittel").text, "Tips")
+        self.trykk(Keys.ENTER)
+        # Ctrl++ makes the page's design larger, not the browser's page.
+        foer = self.d.execute_script(
+            "return document.getElementById('klientflate').getBoundingClientRect().width")
+        self.trykk((Keys.CONTROL, "0"))
+        self.trykk((Keys.CONTROL, "+"))
+        etter = self.d.execute_script(
+            "return document.getElementById('klientflate').getBoundingClientRect().width")
+        self.assertAlmostEqual(etter, 634 * 1.25, delta=1)
+        self.assertNotEqual(foer, etter)
+        self.assertEqual(self.d.execute_script("return localStorage.getItem('balvo.zoom')"),
+                         "1.25")
+
+    # --- what a screen reader finds ------------------------------------------------------------
+
+    def aktre(self):
+        """Chromium's accessibility tree: [(role, name, description)] of the nodes shown."""
+        noder = self.d.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        ut = []
+        for n in noder:
+            if n.get("ignored"):
+                continue
+            rolle = n.get("role", {}).get("value")
+            navn = n.get("name", {}).get("value", "")
+            beskr = n.get("description", {}).get("value", "")
+            ut.append((rolle, navn, beskr))
+        return ut
+
+    def test_tilgjengelighetstreet(self):
+        self.egen_med_tastaturet("1", "0", "0", "0", "0", "4")
+        self.trykk((Keys.CONTROL, "g"))
+        self.d.execute_script("document.getElementById('egendef').click()")
+        self.rolig()
+        self.d.execute_script("document.getElementById('Meny').click()")
+        self.rolig()
+        tre = self.aktre()
+        roller = {}
+        for rolle, navn, beskr in tre:
+            roller.setdefault(rolle, []).append((navn, beskr))
+        menyer = [n for n, _ in roller["menuitem"]]
+        for meny in ("Valg", "Rediger", "Hjelp", "Vis", "Økt", "Språk"):
+            self.assertIn(meny, menyer)
+        self.assertEqual(roller["menubar"], [("Menylinje", "")])
+        # The open menu's items, named with their shortcuts beside them.
+        for punkt in ("Egen likning Ctrl+E", "Grafisk løsning Ctrl+G", "Lagre som Ctrl+S",
+                      "Om Balvo"):
+            self.assertIn(punkt, menyer)
+        self.assertIn(("Valg", ""), roller["menu"])
+        knapper = {n for n, _ in roller["button"]}
+        for navn in ("Ny oppgave", "Legg til...", "Trekk fra...", "7", "Utfør", "Stryk ut",
+                     "Den ukjente i andre", "Rull opp", "Rull ned"):
+            self.assertIn(navn, knapper)
+        self.assertIn(("Arket", ""), roller["listbox"])
+        self.assertIn(("Oppgave: x² = 4", ""), roller["option"])
+        bokser = [n for n, _ in roller["textbox"]]
+        self.assertEqual(bokser, ["x² på venstre side", "x på venstre side",
+                                  "konstantleddet på venstre side", "x² på høyre side",
+                                  "x på høyre side", "konstantleddet på høyre side"])
+        status = [n for n, _ in roller["status"]]
+        for navn in ("Vanskelighetsgrad: 1", "Løste oppgaver: 0", "Poeng: 0"):
+            self.assertIn(navn, status)
+        self.assertIn(("Grafisk løsning",
+                       "Kurvene krysser hverandre i x = " + MINUS + "2 og x = 2"), roller["image"])
+
+    # --- the lesson record and saving -------------------------------------------------------------
+
+    def test_oekta_skrives_ut(self):
+        """A lesson of two exercises: the summary page and a page for each worksheet."""
+        self.d.execute_script("window.print = () => {}")
+        self.egen_med_tastaturet("0", "2", "3", "0", "0", "7")
+        self.d.execute_script("document.activeElement.blur()")
+        self.trykk("-", "3", Keys.ENTER, ":", "2", Keys.ENTER)
+        self.egen_med_tastaturet("1", "0", "0", "0", "0", "4")
+        self.d.execute_script("document.activeElement.blur()")
+        self.trykk((Keys.CONTROL, Keys.SHIFT, "s"))
+        celler = self.d.execute_script(
+            "return [...document.querySelectorAll('#oekttabell tr')]"
+            ".map(r => [...r.cells].map(c => c.textContent))")
+        self.assertEqual(celler[0], ["Nr.", "Oppgave", "Nivå", "Steg", "Korteste", "Tips",
+                                     "Forslag", "Løst", "Prøve", "Poeng"])
+        self.assertEqual(celler[1], ["1", "2x + 3 = 7 (egen)", "1", "2", "2", "0", "0", "ja",
+                                     "stemmer", "1"])
+        self.assertEqual(celler[2][:4], ["2", "x² = 4 (egen)", "1", "0"])
+        self.assertEqual(celler[2][7:], ["nei", "–", "0"])
+        self.assertEqual(celler[3][3], "2")
+        self.assertIn("1 av 2", celler[3])
+        pdf = base64.b64decode(self.d.execute_cdp_cmd("Page.printToPDF", {
+            "paperWidth": 8.27, "paperHeight": 11.69, "preferCSSPageSize": True})["data"])
+        self.assertEqual(len(re.findall(rb"/Type\s*/Page[^s]", pdf)), 3)
+        with tempfile.TemporaryDirectory() as mappe:
+            fil = os.path.join(mappe, "oekt.pdf")
+            with open(fil, "wb") as f:
+                f.write(pdf)
+            tekst = subprocess.run(["pdftotext", "-layout", fil, "-"], capture_output=True,
+                                   text=True, check=True).stdout
+            bilder = os.environ.get("BALVO_BILDER")
+            if bilder:
+                subprocess.run(["pdftoppm", "-png", "-r", "60", fil,
+                                os.path.join(bilder, "oekt")], check=True)
+        sider = tekst.split("\f")
+        self.assertIn("Økta", sider[0])
+        self.assertIn("Oppgave 1", sider[1])
+        self.assertIn("Oppgave 2", sider[2])
+        self.assertRegex(sider[0], r"1\s*/\s*3")
+        # The worksheet's own print is the worksheet again afterwards.
+        self.d.execute_script("dispatchEvent(new Event('afterprint'))")
+        self.d.execute_script("dispatchEvent(new Event('beforeprint'))")
+        self.assertEqual(self.d.execute_script(
+            "return document.querySelectorAll('#utskrift .utskriftslinje').length"), 1)
+
+    def test_lagre_som_gir_et_bilde(self):
+        self.d.execute_script("""
+            window.__lastet = [];
+            HTMLAnchorElement.prototype.click = function () {
+                window.__lastet.push([this.download, this.href]);
+            };""")
+        self.d.execute_script("document.getElementById('arkliste').focus()")
+        self.trykk((Keys.CONTROL, "s"))
+        self.assertEqual(self.d.find_element(By.ID, "meldingstekst").get_attribute("textContent"),
+                         "Det er ingen oppgave å lagre ennå.")
+        self.trykk(Keys.ENTER)
+        self.egen_med_tastaturet("0", "2", "0", "0", "0", "4")
+        self.d.execute_script("document.activeElement.blur()")
+        self.trykk(":", "2", Keys.ENTER, (Keys.CONTROL, "s"))
+        lastet = self.d.execute_script("return window.__lastet")
+        self.assertEqual(len(lastet), 1)
+        navn, adresse = lastet[0]
+        self.assertEqual(navn, "likning.png")
+        png = base64.b64decode(adresse.split(",", 1)[1])
+        self.assertEqual(png[:8], b"\x89PNG\r\n\x1a\n")
+        bredde, hoeyde = struct.unpack(">II", png[16:24])
+        # 510 points wide at 144 dpi; the header and two lines.
+        self.assertEqual((bredde, hoeyde), (1020, 2 * (64 + 2 * 40 + 8)))
+        self.assertIsNone(self.d.find_element(By.ID, "meldingsboks").get_attribute("open"))
+
+
+if __name__ == "__main__":
+    MAPPE = os.path.abspath(sys.argv.pop(1))
+    unittest.main(verbosity=2)
