@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/algebra/linje.h"
@@ -182,5 +183,9 @@ private:
     std::int64_t oppgave_poeng_ = 0;
     std::optional<Tilstand> loest_linje_;
 };
+
+// The window's figures with their captions, in the window's order: the level, the solved
+// exercises and the score ("Vanskelighetsgrad:", "3"). The saved worksheet's header.
+std::vector<std::pair<Tekst, std::string>> toppverdier(const Arket& arket);
 
 }  // namespace balvo
