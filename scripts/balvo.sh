@@ -17,6 +17,12 @@ nett=(emscripten python3 "${program[@]}")
 nettleser=(chromium chromium-driver python3-selenium webkit2gtk-driver libwebkit2gtk-4.1-0 xvfb
            python3-pil python3-numpy)
 jobber=$(nproc)
+# Rebuilds after a small change (or in a second checkout) reuse what ccache holds, where it is
+# installed; nothing depends on it.
+if command -v ccache >/dev/null; then
+    export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+    export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
+fi
 
 # The web edition into build-web/nett (the preset points emscripten's tools at Debian's node
 # modules).

@@ -507,9 +507,10 @@ void NettVindu::forberedutskrift() {
     skrivlinjer(side, arket_.ark());
 }
 
-void NettVindu::skrivoekt() {
+void NettVindu::skrivoekt(std::string_view navn) {
     if (!arket_.har_oppgave()) {
-        melding(oversettelse(tittel_etteretning), oversettelse(ingen_oppgave_skrive));
+        melding(oversettelse(tittel_etteretning),
+                oversettelse(navn == "lagreoekt" ? ingen_oppgave_lagre : ingen_oppgave_skrive));
         return;
     }
     using namespace sideoppsett;
@@ -568,7 +569,7 @@ void NettVindu::lagrebilde() {
     val bilde = dom::lag("canvas", val::undefined());
     Kontekst2d lerret(bilde);
     lerret.stoerrelse(static_cast<int>(std::ceil(bredde * tetthet)),
-                      static_cast<int>(std::ceil(hoeyde * tetthet)));
+                      static_cast<int>(std::ceil(hoeyde * tetthet)), 0);
     lerret.fyll(0, 0, bredde * tetthet, hoeyde * tetthet, "#ffffff");
     const std::string stor = Lerretsflate::css("Arial", 18 * tetthet, false);
     const std::string liten = Lerretsflate::css("Arial", 10 * tetthet, false);

@@ -363,8 +363,16 @@ Tegneflate& NettVindu::opfelt(int k) {
 }
 
 void NettVindu::setttaster(const Tastesett& brukbare) {
-    for (std::size_t i = 0; i < taster_.size(); ++i)
-        if (!taster_[i].isUndefined()) taster_[i].set("disabled", !brukbare.test(i));
+    // A key pressed from the keyboard that can no longer be pressed hands the focus to the
+    // worksheet, which tells what changed, as on the desktop; the browser would drop it.
+    const val aktiv = dom::dokument()["activeElement"];
+    bool til_arket = false;
+    for (std::size_t i = 0; i < taster_.size(); ++i) {
+        if (taster_[i].isUndefined()) continue;
+        if (!brukbare.test(i) && taster_[i].strictlyEquals(aktiv)) til_arket = true;
+        taster_[i].set("disabled", !brukbare.test(i));
+    }
+    if (til_arket && !liste_.isUndefined()) liste_.call<void>("focus");
     for (val& p : hjelpepunkter_) p.set("disabled", !arket_.hjelp_brukbar());
     if (!angrepunkt_.isUndefined()) angrepunkt_.set("disabled", !arket_.kan_angre());
     // Every handler ends here, after its drawing: the rows' texts for screen readers follow.

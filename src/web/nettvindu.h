@@ -85,7 +85,8 @@ private:
     void ordnetab(emscripten::val flate);
     void bygglisten();
     void navngi();
-    void skrivoekt();
+    // The lesson record into the print, then the browser's print; `navn` is the item chosen.
+    void skrivoekt(std::string_view navn);
     void lagrebilde();
     void byggmeny(emscripten::val linje);
     void byggmeldingsboks();

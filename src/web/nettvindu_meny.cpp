@@ -207,7 +207,7 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
     if (handling == "meny") return menyvalg(navn);
     if (handling == "hjelp") return hjelpvalg(navn);
     if (handling == "rediger") return redigervalg(navn);
-    if (handling == "oekt") return skrivoekt();
+    if (handling == "oekt") return skrivoekt(navn);
     if (handling == "liste") return flytt(std::atoi(std::string(navn).c_str()));
     if (handling == "kopierforslag") return kopierforslag();
     if (handling == "zoom") return settzoom(navn);
@@ -279,7 +279,7 @@ void NettVindu::tasthandling(int kode) {
     if (kode >= redigerkode && kode - redigerkode < static_cast<int>(rediger.size()))
         return redigervalg(rediger[static_cast<std::size_t>(kode - redigerkode)].navn);
     if (kode >= oektkode && kode - oektkode < static_cast<int>(oektmenyen().size()))
-        return skrivoekt();
+        return skrivoekt(oektmenyen()[static_cast<std::size_t>(kode - oektkode)].navn);
     if (kode >= viskode && kode - viskode < static_cast<int>(vismenyen().size())) {
         const std::string_view vis = vismenyen()[static_cast<std::size_t>(kode - viskode)].navn;
         const double z = vis == "stoerre"  ? stoerre_zoom(skala_)

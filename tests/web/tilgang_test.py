@@ -5,33 +5,23 @@ lesson record: the Tab order, the menus and windows by keyboard, the announcemen
 exercise (the table the core test plays too), the accessibility tree as Chromium builds it,
 the lesson's print and the worksheet saved as a picture.
 
-    tilgang_test.py FOLDER      (build-web/nett)
-
-Each test runs in every engine of MOTORER; a driver is made by its function.
+    tilgang_test.py FOLDER [chromium|webkit]      (FOLDER: build-web/nett)
 """
 import base64
 import os
 import re
-import shutil
 import struct
 import subprocess
-import sys
 import tempfile
-import time
-import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import nettleser_test  # noqa: E402
+import motorer
 
-ROT = nettleser_test.ROT
-MAPPE = None
+ROT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 MINUS = "\u2212"
-# The engines the tests run in, each a function of a profile folder that gives a driver.
-MOTORER = {"chromium": nettleser_test.nettleser}
 
 
 def tabell():
@@ -50,40 +40,10 @@ def tabell():
 TASTER = {"U": Keys.ENTER, "C": Keys.ESCAPE, "±": "f"}
 
 
-class Tilgang(unittest.TestCase):
-    motor = "chromium"
-
-    @classmethod
-    def setUpClass(cls):
-        cls.tjener = nettleser_test.Tjener(MAPPE)
-        cls.profil = tempfile.mkdtemp(prefix="balvo-tilgang-")
-        cls.d = MOTORER[cls.motor](cls.profil)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.d.quit()
-        cls.tjener.stopp()
-        shutil.rmtree(cls.profil, ignore_errors=True)
-
-    def setUp(self):
-        self.d.get(self.tjener.adresse)
-        self.d.execute_script("localStorage.clear()")
-        self.d.get(self.tjener.adresse)
-        self.vent(lambda: self.d.execute_script("return document.body.dataset.klar") == "1")
-
-    # --- helpers ---------------------------------------------------------------------------
-
-    def vent(self, vilkaar, tid=10):
-        slutt = time.time() + tid
-        while time.time() < slutt:
-            if vilkaar():
-                return
-            time.sleep(0.05)
-        self.fail("ventet forgjeves")
-
-    def rolig(self):
-        self.d.execute_async_script(
-            "const ferdig = arguments[0]; requestAnimationFrame(() => setTimeout(ferdig, 0));")
+class Tilgang(motorer.Sidetest):
+    def bare_chromium(self):
+        if self.motor != "chromium":
+            self.skipTest("Chromium's own protocol (CDP)")
 
     def trykk(self, *taster):
         """Real key presses to whatever has the focus."""
@@ -106,12 +66,6 @@ class Tilgang(unittest.TestCase):
     def sagt(self):
         return self.d.execute_script("return document.getElementById('opplesning').textContent")
 
-    def linjer(self):
-        """The rows' equations, without "Oppgave:", "Linje n:" and ", løst" around them."""
-        tekst = self.d.execute_script(
-            "return [...document.querySelectorAll('#linjer p')].map(p => p.textContent)")
-        return [re.sub(r"^(Oppgave|Linje \d+): |, løst$", "", t) for t in tekst if t]
-
     def egen_med_tastaturet(self, *koeff):
         """"Egen likning" from the keyboard alone: Ctrl+E, each box, Tab, Enter."""
         self.trykk((Keys.CONTROL, "e"))
@@ -130,70 +84,48 @@ class Tilgang(unittest.TestCase):
 
     # --- the keyboard ------------------------------------------------------------------------
 
-    def test_tab_gaar_som_paa_skrivebordet(self):
+    def test_tab_enter_og_mellomrom(self):
         """The menu bar is one stop, then the worksheet, "Ny oppgave", the chosen type (one
-        stop), "Brøker" and every usable key row by row; Shift+Tab goes back the same way."""
-        ider = self.tab_fra("Meny", 4)
-        self.assertEqual(ider, ["arkliste", "nyoppgave", "Option1", "Check1"])
-        self.egen_med_tastaturet("0", "2", "3", "0", "0", "7")
-        self.assertEqual(self.fokus(), "Check1")  # back where the pupil was
+        stop, the arrows choose), "Brøker" and every usable key row by row. Enter and Space
+        press the control in focus: Enter on "Ny oppgave" is no "Utfør"."""
+        self.assertEqual(self.tab_fra("Meny", 3), ["arkliste", "nyoppgave", "Option1"])
+        self.trykk(Keys.UP)
+        self.assertTrue(self.d.find_element(By.ID, "Option2").is_selected())
+        self.trykk(Keys.DOWN, Keys.TAB)
+        self.assertEqual(self.fokus(), "Check1")
+        self.d.execute_script("document.getElementById('nyoppgave').focus()")
+        self.trykk(Keys.ENTER)
+        self.assertEqual(len(self.linjer()), 1)
         rekke = ["nyoppgave", "Option1", "Check1", "opr_0", "opr_4", "opr_1", "opr_5", "opr_2",
                  "opr_6", "opr_3", "opr_7", "strykut"]
         self.assertEqual(self.tab_fra("arkliste", len(rekke)), rekke)
-        # The arrow keys choose among the types; Tab stops once, on the one chosen.
-        self.d.execute_script("document.getElementById('Option1').focus()")
-        self.trykk(Keys.UP)
-        self.assertEqual(self.fokus(), "Option2")
-        self.assertTrue(self.d.find_element(By.ID, "Option2").is_selected())
-        self.assertEqual(self.tab_fra("nyoppgave", 2), ["Option2", "Check1"])
         self.trykk((Keys.SHIFT, Keys.TAB))
-        self.assertEqual(self.fokus(), "Option2")
-
-    def test_enter_og_mellomrom_trykker_knappen_i_fokus(self):
-        self.d.execute_script("document.getElementById('nyoppgave').focus()")
-        self.trykk(Keys.ENTER)  # a new exercise, not "Utfør"
-        self.assertEqual(len(self.linjer()), 1)
-        foerste = self.linjer()
-        self.trykk(Keys.SPACE)
-        self.assertEqual(len(self.linjer()), 1)
-        self.assertNotEqual(self.d.execute_script(
-            "return document.getElementById('opplesning').textContent"), "")
-        # Space on a key of the keypad presses it; Enter elsewhere is still "Utfør".
-        self.d.execute_script("document.getElementById('opr_6').focus()")
-        self.trykk(Keys.SPACE)
-        self.d.execute_script("document.activeElement.blur()")
-        self.trykk(Keys.ENTER)
-        self.assertEqual(len(self.linjer()), 2)
-        self.assertNotEqual(self.linjer()[0], foerste[0] + "x")  # sanity: the sheet is real
+        self.assertEqual(self.fokus(), "opr_7")
 
     def test_en_oppgave_med_tastaturet_alene(self):
-        """Worked from the keyboard alone, the key in focus pressed with Space, the rest typed;
-        each step is told in the core's words (the shared table)."""
-        self.d.execute_script("document.getElementById('arkliste').focus()")
+        """Worked from the keyboard alone, the first key in focus pressed with Space, the rest
+        typed; each step is told once, in the words of the table the core test plays."""
         self.egen_med_tastaturet("0", "2", "3", "0", "0", "7")
-        self.assertEqual(self.fokus(), "arkliste")
-        # While the pupil is on the list, the list says it: its line in focus.
-        self.assertEqual(self.d.find_element(By.ID, "arkliste").get_attribute(
-            "aria-activedescendant"), "arkelement_0")
-        self.d.execute_script("document.activeElement.blur()")
-        sagt = []
-        for taster, _ in tabell()[1:]:
-            for t in taster.split():
-                if t == "A":
-                    self.trykk((Keys.CONTROL, "z"))
-                else:
-                    self.trykk(TASTER.get(t, t))
-            sagt.append(self.sagt())
-        self.assertEqual(sagt, [s for _, s in tabell()[1:]])
-        self.assertEqual(self.linjer(), ["2x + 3 = 7", "2x = 4", "x = 2"])
-
-    def test_foerste_kunngjoering(self):
-        self.egen_med_tastaturet("0", "2", "3", "0", "0", "7")
-        # Said once, not four rows over again.
-        self.assertEqual(self.sagt(), tabell()[0][1])
+        rader = tabell()
+        self.assertEqual(self.sagt(), rader[0][1])
         self.assertEqual(self.d.execute_script(
             "return document.querySelectorAll('[aria-live]:not([aria-live=off]), [role=status]"
             ":not([aria-live=off])').length"), 1)
+        # A key pressed from the keyboard that can no longer be pressed hands the focus to the
+        # worksheet, whose line in focus says the change.
+        self.d.execute_script("document.getElementById('opr_1').focus()")
+        self.trykk(Keys.SPACE)
+        self.assertEqual(self.fokus(), "arkliste")
+        sagt = [self.d.execute_script(
+            "const l = document.getElementById('arkliste');"
+            "return document.getElementById(l.getAttribute('aria-activedescendant')).textContent")]
+        self.d.execute_script("document.activeElement.blur()")
+        for taster, _ in rader[2:]:
+            for t in taster.split():
+                self.trykk((Keys.CONTROL, "z") if t == "A" else TASTER.get(t, t))
+            sagt.append(self.sagt())
+        self.assertEqual(sagt, [s for _, s in rader[1:]])
+        self.assertEqual(self.linjer(), ["2x + 3 = 7", "2x = 4", "x = 2"])
 
     def test_arket_gaas_linje_for_linje(self):
         self.egen_med_tastaturet("0", "1", "0", "0", "0", "0")
@@ -201,19 +133,16 @@ class Tilgang(unittest.TestCase):
         for _ in range(5):
             self.trykk("+", "1", Keys.ENTER)
         self.d.execute_script("document.getElementById('arkliste').focus()")
-        liste = self.d.find_element(By.ID, "arkliste")
 
         def paa():
-            i = liste.get_attribute("aria-activedescendant")
-            e = self.d.find_element(By.ID, i)
+            e = self.d.find_element(By.ID, self.d.find_element(By.ID, "arkliste").get_attribute(
+                "aria-activedescendant"))
             return e.get_attribute("textContent"), e.get_attribute("aria-description")
 
         self.assertEqual(paa(), ("Linje 5: x + 5 = 5", None))
-        self.trykk(Keys.HOME)
-        self.assertEqual(paa(), ("Oppgave: x = 0, løst", "neste steg: Legg til 1"))
-        self.trykk(Keys.DOWN)
+        self.trykk(Keys.HOME, Keys.DOWN)
         self.assertEqual(paa(), ("Linje 1: x + 1 = 1", "neste steg: Legg til 1"))
-        # The rows scroll along: line 1 is shown again, and the frame marks its row.
+        # The rows scroll along, and the dotted frame marks the row while the list has focus.
         self.assertEqual(self.linjer()[1], "x + 1 = 1")
         self.assertTrue(self.d.find_element(By.ID, "arkfokus").is_displayed())
         self.trykk(Keys.END)
@@ -223,34 +152,27 @@ class Tilgang(unittest.TestCase):
 
     # --- the menus and the windows -----------------------------------------------------------
 
+    def apne_menyer(self):
+        return self.d.execute_script(
+            "return [...document.querySelectorAll('.menyknapp[aria-expanded=true]')]"
+            ".map(k => k.id)")
+
     def test_menyer_med_tastaturet(self):
+        """F10 or Tab to the bar, Enter, Space or the arrows open, Escape closes and then
+        leaves the bar for where the pupil was; an item's window gives the focus back there."""
         self.d.execute_script("document.getElementById('arkliste').focus()")
-        self.trykk(Keys.F10)
-        self.assertEqual(self.fokus(), "Meny")
-        self.trykk(Keys.ENTER)
-        self.assertEqual(self.fokus(), "egendef")
-        self.assertEqual(self.d.find_element(By.ID, "Meny").get_attribute("aria-expanded"), "true")
-        self.trykk(Keys.DOWN, Keys.DOWN)
-        self.assertEqual(self.fokus(), "Utskrift")
+        self.trykk(Keys.F10, Keys.ENTER, Keys.DOWN, Keys.DOWN)
+        self.assertEqual((self.fokus(), self.apne_menyer()), ("Utskrift", ["Meny"]))
         self.trykk(Keys.UP, Keys.UP, Keys.UP)  # round to the last
         self.assertEqual(self.fokus(), "om")
+        self.trykk(Keys.ESCAPE, Keys.RIGHT, Keys.SPACE, Keys.RIGHT)
+        # No exercise yet: "Hjelp" has no usable item, so the focus stays on the bar.
+        self.assertEqual((self.fokus(), self.apne_menyer()), ("Hjelp", ["Hjelp"]))
         self.trykk(Keys.ESCAPE)
-        self.assertEqual(self.fokus(), "Meny")
-        self.assertEqual(self.d.find_element(By.ID, "Meny").get_attribute("aria-expanded"),
-                         "false")
-        # Along the bar; Space opens; Left and Right take the open menu along.
-        self.trykk(Keys.RIGHT)
-        self.assertEqual(self.fokus(), "Rediger")
-        self.trykk(Keys.SPACE, Keys.RIGHT)
-        self.assertEqual(self.d.execute_script(
-            "return [...document.querySelectorAll('.menyknapp[aria-expanded=true]')]"
-            ".map(k => k.id)"), ["Hjelp"])
-        self.trykk(Keys.ESCAPE, Keys.ESCAPE)
-        self.assertEqual(self.fokus(), "arkliste")  # where the pupil was
-        # An item chosen by keyboard: its window takes the focus and gives it back.
-        self.trykk(Keys.F10, Keys.ARROW_UP)
-        self.assertEqual(self.fokus(), "om")
-        self.trykk(Keys.ENTER)
+        self.assertEqual((self.fokus(), self.apne_menyer()), ("Hjelp", []))
+        self.trykk(Keys.ESCAPE)
+        self.assertEqual(self.fokus(), "arkliste")
+        self.trykk(Keys.F10, Keys.ARROW_UP, Keys.ENTER)
         self.assertEqual(self.fokus(), "cmdOK")
         self.trykk(Keys.ESCAPE)
         self.assertIsNone(self.d.find_element(By.ID, "frmOm").get_attribute("open"))
@@ -260,21 +182,14 @@ class Tilgang(unittest.TestCase):
         self.d.execute_script("document.getElementById('nyoppgave').focus()")
         self.trykk((Keys.CONTROL, "e"))
         sett = set()
-        for _ in range(12):
+        for _ in range(10):
             self.trykk(Keys.TAB)
-            sett.add(self.fokus())
-        self.assertEqual(sett, {"koeff_%d" % k for k in range(6)} | {"Glem", "OK", ""})
-        self.assertTrue(self.d.execute_script(
-            "return document.getElementById('egenlikning').contains(document.activeElement)"))
-        self.d.execute_script("document.getElementById('koeff_0').focus()")
-        self.trykk((Keys.SHIFT, Keys.TAB))
-        self.assertEqual(self.d.execute_script("return document.activeElement.className"), "lukk")
-        self.trykk((Keys.SHIFT, Keys.TAB))
-        self.assertEqual(self.fokus(), "OK")
+            sett.add(self.d.execute_script("return document.activeElement.id || "
+                                           "document.activeElement.className"))
+        self.assertEqual(sett, {"koeff_%d" % k for k in range(6)} | {"Glem", "OK", "lukk"})
         self.trykk(Keys.ESCAPE)
         self.assertEqual(self.fokus(), "nyoppgave")
-        # The graph window: its close button has the focus, its picture says where the
-        # curves cross; closed, the focus is back.
+        # The graph: the focus on its close button, the crossing under the picture.
         self.egen_med_tastaturet("1", "0", "0", "0", "0", "4")
         self.trykk((Keys.CONTROL, "g"))
         self.assertEqual(self.d.execute_script("return document.activeElement.className"), "lukk")
@@ -284,29 +199,22 @@ class Tilgang(unittest.TestCase):
         self.assertEqual(self.fokus(), "nyoppgave")
 
     def test_nettleserens_snarveier_har_alt(self):
-        self.assertEqual(self.d.find_element(By.ID, "tips").get_attribute("aria-keyshortcuts"),
-                         "Alt+T")
-        self.assertEqual(self.d.execute_script(
-            "return document.querySelector('#tips .snarvei').textContent"), "Alt+T")
-        self.assertEqual(self.d.execute_script(
-            "return document.querySelector('#Lagre .snarvei').textContent"), "Ctrl+S")
-        self.assertEqual(self.d.execute_script(
-            "return document.querySelector('#skrivutoekt .snarvei').textContent"), "Alt+Shift+P")
+        vist = self.d.execute_script(
+            "return ['tips', 'Lagre', 'skrivutoekt'].map(id => [document.getElementById(id)"
+            ".getAttribute('aria-keyshortcuts'), document.querySelector('#' + id + ' .snarvei')"
+            ".textContent])")
+        self.assertEqual(vist, [["Alt+T", "Alt+T"], ["Control+S", "Ctrl+S"],
+                                ["Alt+Shift+P", "Alt+Shift+P"]])
         self.d.execute_script("document.getElementById('arkliste').focus()")
-        self.trykk((Keys.ALT, "n"))
+        self.trykk((Keys.ALT, "n"), (Keys.ALT, "t"))
         self.assertEqual(len(self.linjer()), 1)
-        self.trykk((Keys.ALT, "t"))
         self.assertEqual(self.d.find_element(By.ID, "meldingstittel").text, "Tips")
         self.trykk(Keys.ENTER)
         # Ctrl++ makes the page's design larger, not the browser's page.
-        foer = self.d.execute_script(
-            "return document.getElementById('klientflate').getBoundingClientRect().width")
-        self.trykk((Keys.CONTROL, "0"))
-        self.trykk((Keys.CONTROL, "+"))
-        etter = self.d.execute_script(
-            "return document.getElementById('klientflate').getBoundingClientRect().width")
-        self.assertAlmostEqual(etter, 634 * 1.25, delta=1)
-        self.assertNotEqual(foer, etter)
+        self.trykk((Keys.CONTROL, "0"), (Keys.CONTROL, "+"))
+        self.assertAlmostEqual(self.d.execute_script(
+            "return document.getElementById('klientflate').getBoundingClientRect().width"),
+            634 * 1.25, delta=1)
         self.assertEqual(self.d.execute_script("return localStorage.getItem('balvo.zoom')"),
                          "1.25")
 
@@ -326,6 +234,7 @@ class Tilgang(unittest.TestCase):
         return ut
 
     def test_tilgjengelighetstreet(self):
+        self.bare_chromium()
         self.egen_med_tastaturet("1", "0", "0", "0", "0", "4")
         self.trykk((Keys.CONTROL, "g"))
         self.d.execute_script("document.getElementById('egendef').click()")
@@ -366,6 +275,10 @@ class Tilgang(unittest.TestCase):
     def test_oekta_skrives_ut(self):
         """A lesson of two exercises: the summary page and a page for each worksheet."""
         self.d.execute_script("window.print = () => {}")
+        self.d.execute_script("document.getElementById('lagreoekt').click()")
+        self.rolig()
+        self.assertEqual(self.melding()[1], "Det er ingen oppgave å lagre ennå.")
+        self.svar("ok")
         self.egen_med_tastaturet("0", "2", "3", "0", "0", "7")
         self.d.execute_script("document.activeElement.blur()")
         self.trykk("-", "3", Keys.ENTER, ":", "2", Keys.ENTER)
@@ -383,6 +296,8 @@ class Tilgang(unittest.TestCase):
         self.assertEqual(celler[2][7:], ["nei", "–", "0"])
         self.assertEqual(celler[3][3], "2")
         self.assertIn("1 av 2", celler[3])
+        if self.motor != "chromium":
+            return  # the pages are counted in Chromium's print to PDF
         pdf = base64.b64decode(self.d.execute_cdp_cmd("Page.printToPDF", {
             "paperWidth": 8.27, "paperHeight": 11.69, "preferCSSPageSize": True})["data"])
         self.assertEqual(len(re.findall(rb"/Type\s*/Page[^s]", pdf)), 3)
@@ -434,5 +349,4 @@ class Tilgang(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    MAPPE = os.path.abspath(sys.argv.pop(1))
-    unittest.main(verbosity=2)
+    motorer.kjoer()

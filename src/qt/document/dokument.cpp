@@ -2,11 +2,13 @@
 #include "qt/document/dokument.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
+#include "core/display/lineaertekst.h"
 #include "core/display/linjetegner.h"
 #include "core/entry/operandfelt.h"
 #include "qt/ui/felles.h"
@@ -32,6 +34,26 @@ public:
 QFont punktfont(const QPainter& maler, double punkter, bool fet = false) {
     const int dpi = maler.device() ? maler.device()->logicalDpiY() : 72;
     return ui::skrift(QStringLiteral("Arial"), punkter * 72.0 / dpi, fet);
+}
+
+// The line's text, unseen, over the width its strokes take (b): copying, searching and reading
+// the page aloud give the equation as it reads ("2x + 3 = 7"), which the bars of its signs
+// and fractions cannot give.
+void tekstlag(QPainter& maler, double x, double y, double b, const std::string& tekst) {
+    if (tekst.empty()) return;
+    const QString t = QString::fromStdString(tekst);
+    const QFont f = punktfont(maler, 12);
+    const QFontMetricsF m(f, maler.device());
+    const double naturlig = m.horizontalAdvance(t);
+    if (naturlig <= 0) return;
+    maler.save();
+    maler.setPen(QColor(0, 0, 0, 0));
+    maler.setFont(f);
+    maler.translate(x, y + (radhoeyde - m.height()) / 2);
+    // A width of 0 is a name without an operand: its pen stays where it began.
+    if (b > 0) maler.scale(b / naturlig, 1);
+    maler.drawText(QPointF(0, m.ascent()), t);
+    maler.restore();
 }
 
 }  // namespace
@@ -99,19 +121,26 @@ void Dokument::tegnlinje(QPainter& maler, int n, double y) const {
     const double plass = likningsbredde - 4;
     const double skala = slutt > plass ? plass / slutt : 1.0;
 
+    // On a page the glyphs between the strokes are drawn as shapes and the line's own text
+    // lies under them; a picture has no text layer and keeps its glyphs.
+    const bool side = tekstlag_ && maler.device() && maler.device()->devType() != QInternal::Image;
     maler.save();
     maler.translate(0, y + radhoeyde * (1 - skala) / 2);
     maler.scale(skala, skala);
     ui::Malerflate rad(&maler, radhoeyde, ui::qfarge(n == 0 ? svart : moerkeblaa));
+    rad.settomriss(side);
     ::balvo::tegnlinje(ark_, n, 0, rad, merke);
     maler.restore();
+    if (side) tekstlag(maler, 0, y, slutt * skala, likningstekst(ark_, n));
 
     // Each line gets its own operation beside it, as field 1 shows it on screen.
     maler.save();
     maler.translate(oprkant, y);
     ui::Malerflate felt(&maler, radhoeyde, ui::qfarge(moerkeblaa));
-    vislinjeopr(ark_, n, 1, felt);
+    felt.settomriss(side);
+    const double oprslutt = vislinjeopr(ark_, n, 1, felt);
     maler.restore();
+    if (side) tekstlag(maler, oprkant, y, oprslutt, operasjonstekst(ark_, n));
 
     if (merke.x >= 0) {
         const QSizeF r(ui::merkestoerrelse.width() / ui::piksler_per_punkt,

@@ -60,6 +60,10 @@ public:
     void tegn(QPainter& maler, const Dokumentside& side, int nr = 0, int antall = 0,
               double bunn = 0) const;
 
+    // On a page (PDF, printer) each line's text lies unseen under its strokes, so that the
+    // page can be searched, copied and read aloud; off, the glyphs themselves are the text.
+    void settekstlag(bool paa) { tekstlag_ = paa; }
+
     int antall(double hoeyde) const override { return static_cast<int>(sider(hoeyde).size()); }
     void tegnside(QPainter& maler, double hoeyde, int nr, int antall) const override {
         tegn(maler, sider(hoeyde).at(static_cast<std::size_t>(nr - 1)), nr, antall, hoeyde);
@@ -72,6 +76,7 @@ private:
     const Ark& ark_;
     int siste_;  // the last line, held inside the sheet
     Topptekst topp_;
+    bool tekstlag_ = true;
 };
 
 }  // namespace balvo

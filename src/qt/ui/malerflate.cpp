@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -126,6 +128,18 @@ void Malerflate::skriv(double x, double y, const QString& tekst) {
     if (flate && flate->devType() == QInternal::Image) {
         // On images (the screen's and the pictures) the shaped glyphs are kept and reused.
         for (const QGlyphRun& g : glyfer(s, tekst, flate)) maler_->drawGlyphRun(QPointF(x, y), g);
+    } else if (omriss_) {
+        // The same glyphs at the same places, filled as shapes.
+        QPainterPath omriss;
+        for (const QGlyphRun& g : glyfer(s, tekst, flate)) {
+            const QRawFont font = g.rawFont();
+            const QList<quint32> indekser = g.glyphIndexes();
+            const QList<QPointF> steder = g.positions();
+            for (qsizetype i = 0; i < indekser.size() && i < steder.size(); ++i)
+                omriss.addPath(
+                    font.pathForGlyph(indekser[i]).translated(QPointF(x, y) + steder[i]));
+        }
+        maler_->fillPath(omriss, forgrunn_);
     } else {
         // Printers and PDF get the text itself, so that it stays text there.
         maler_->setFont(s.font);

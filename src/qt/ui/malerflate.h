@@ -34,6 +34,10 @@ public:
     // A bar thinner than a device pixel is widened about its centre line to one pixel.
     void rektangel(double x1, double y1, double x2, double y2) override;
 
+    // Text drawn as the outlines of its glyphs rather than as text, on any target: a page whose
+    // text layer says the line as it reads, not as the glyphs between the strokes spell it.
+    void settomriss(bool omriss) { omriss_ = omriss; }
+
     // The same, with a text already converted (the drawing box keeps its texts as QString).
     void skriv(double x, double y, const QString& tekst);
     void settfontnavn(const QString& navn) { fontnavn_ = navn; }
@@ -53,6 +57,7 @@ private:
     QString fontnavn_{QStringLiteral("MS Sans Serif")};
     double stoerrelse_ = 8.25;
     bool kursiv_ = false;
+    bool omriss_ = false;
 };
 
 }  // namespace balvo::ui

@@ -52,6 +52,12 @@
     let sist = null;  // the last place of the focus outside the menu bar and the windows
     document.addEventListener('focusin', function (ev) {
         if (!ev.target.closest('#menylinje, dialog')) sist = ev.target;
+        // The worksheet's frame follows its focus even where the browser's window has none
+        // (where :focus would not match).
+        if (ev.target.id === 'arkliste') ev.target.classList.add('fokus');
+    });
+    document.addEventListener('focusout', function (ev) {
+        if (ev.target.id === 'arkliste') ev.target.classList.remove('fokus');
     });
     function tilbake() {
         const maal = sist && sist.isConnected && !sist.disabled ? sist

@@ -127,6 +127,43 @@ private slots:
             QCOMPARE(finn(QString::fromLatin1(kontroll))->accessibleName(), tilgjengelig);
     }
 
+    // The table the core test and the browser test play: the same keys, the same sentences,
+    // here through the window as Orca hears it (the focus on an element, its name and its
+    // description).
+    void fellesTabellenHoeresOrdForOrd() {
+        QFile fil(QStringLiteral(BALVO_KILDEMAPPE "/tests/web/opplesning.tsv"));
+        QVERIFY(fil.open(QIODevice::ReadOnly | QIODevice::Text));
+        skriv(Qt::Key_E, Qt::ControlModifier);
+        QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        for (int boks = 0; boks < 6; ++boks) {
+            if (boks > 0) skriv(Qt::Key_Tab);
+            skriv("023007"[boks]);
+        }
+        skriv(Qt::Key_Return);
+        QTRY_COMPARE(sagt.size(), 1);
+        QStringList ventet, hoerte;
+        for (const QString& linje : QString::fromUtf8(fil.readAll()).split('\n')) {
+            if (linje.isEmpty() || linje.startsWith('#')) continue;
+            const QStringList del = linje.split('\t');
+            for (const QString& t : del[0].split(' ', Qt::SkipEmptyParts)) {
+                if (t == "U")
+                    skriv(Qt::Key_Return);
+                else if (t == "C")
+                    skriv(Qt::Key_Escape);
+                else if (t == "A")
+                    skriv(Qt::Key_Z, Qt::ControlModifier);
+                else
+                    skriv(t.at(0).toLatin1());
+            }
+            ventet << del[1];
+            hoerte << (sagt.isEmpty()
+                           ? QString()
+                           : sagt.last().replace(" | ", ". ").remove(QRegularExpression("\\. $")));
+            sagt.clear();
+        }
+        QCOMPARE(hoerte, ventet);
+    }
+
     void tabRekkefoelge() {
         // Every control the Tab key stops at, from the worksheet round: the keypad row by row.
         QStringList rekke;
