@@ -2,6 +2,7 @@
 #include "core/mainwindow/arket.h"
 
 #include "core/entry/taster.h"
+#include "core/mainwindow/utforming.h"
 
 namespace balvo {
 
@@ -118,6 +119,12 @@ void Arket::vislinjeoprifelt(int n, int k) {
         return;
     }
     visning_.post(ark_, n, k);
+}
+
+std::vector<std::pair<Tekst, std::string>> toppverdier(const Arket& arket) {
+    return {{nivaatekst, std::to_string(arket.nivaa())},
+            {loestetekst, std::to_string(arket.loeste())},
+            {poengtekst, std::to_string(arket.poeng())}};
 }
 
 }  // namespace balvo

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/algebra/linje.h"
@@ -233,5 +234,9 @@ private:
     bool angrer_ = false;
     bool hjelp_vises_ = true;  // "Angre" crosses out an operand: one action, not two
 };
+
+// The window's figures with their captions, in the window's order: the level, the solved
+// exercises and the score ("Vanskelighetsgrad:", "3"). The saved worksheet's header.
+std::vector<std::pair<Tekst, std::string>> toppverdier(const Arket& arket);
 
 }  // namespace balvo

@@ -8,7 +8,7 @@
 #include <QStringList>
 
 #include "core/about/om.h"
-#include "qt/about/ikon.h"
+#include "qt/ui/ikon.h"
 #include "qt/ui/felles.h"
 
 namespace balvo {

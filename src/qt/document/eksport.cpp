@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/document/eksport.h"
 
-#include <QAction>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
@@ -9,7 +8,6 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
@@ -22,8 +20,10 @@
 #include <functional>
 
 #include "core/lessonfile/oektfil.h"
+#include "core/mainwindow/arket.h"
 #include "core/mainwindow/meldinger.h"
-#include "qt/mainwindow/arketvindu.h"
+#include "core/mainwindow/tastekart.h"
+#include "core/mainwindow/utforming.h"
 #include "qt/ui/felles.h"
 #include "qt/ui/meldingsboks.h"
 #include "qt/ui/spraak.h"
@@ -60,16 +60,15 @@ bool erpng(const QString& sti) {
 }
 
 // A menu item's text as the title of the dialog it opens, without the dots of "som...".
-QString menytekst(const QWidget& vindu, const char* navn) {
-    const auto* a = vindu.findChild<QAction*>(QLatin1String(navn));
-    QString tekst = a ? a->text() : QString();
-    while (tekst.endsWith(QLatin1Char('.'))) tekst.chop(1);
-    return tekst;
-}
-
-QString etikett(const QWidget& vindu, const char* navn) {
-    const auto* l = vindu.findChild<QLabel*>(QLatin1String(navn));
-    return l ? l->text() : QString();
+QString menytekst(std::string_view navn) {
+    for (const auto meny : {valgmenyen(), oektmenyen()})
+        for (const Menypunkt& m : meny) {
+            if (m.navn != navn) continue;
+            QString tekst = ui::qtr(m.tekst);
+            while (tekst.endsWith(QLatin1Char('.'))) tekst.chop(1);
+            return tekst;
+        }
+    return {};
 }
 
 // Printed text is a dark blue on white that every printer renders; the screen's ink.
@@ -167,14 +166,12 @@ QString lagrepdf(const Sider& dokument, const QString& sti) {
     return skrivfil(sti, [&](QIODevice& ut) { return skrivpdf(dokument, ut); });
 }
 
-Dokument vindusdokument(ArketVindu& vindu, const QString& dato) {
+Dokument vindusdokument(const Arket& arket, const QString& dato) {
     Topptekst topp;
     topp.dato = dato;
-    for (const auto& [ledetekst, verdi] :
-         {std::pair{"Label1", "Nivaa"}, std::pair{"Label2", "Loeste"},
-          std::pair{"Label3", "Poeng"}})
-        topp.verdier.emplace_back(etikett(vindu, ledetekst), etikett(vindu, verdi));
-    return Dokument(vindu.arket().ark(), std::move(topp));
+    for (const auto& [ledetekst, verdi] : toppverdier(arket))
+        topp.verdier.emplace_back(ui::qtr(ledetekst), QString::fromStdString(verdi));
+    return Dokument(arket.ark(), std::move(topp));
 }
 
 namespace {
@@ -188,21 +185,22 @@ QString idag() {
     return sted.toString(QDate::currentDate(), ui::qtr(datoform));
 }
 
-void paatale(ArketVindu& vindu, const QString& feil) {
+void paatale(const Hovedvindu& vindu, const QString& feil) {
     const QByteArray tekst = feil.toUtf8();
-    vindu.melding(oversettelse(tittel_paatale),
-                  std::string_view(tekst.constData(), static_cast<std::size_t>(tekst.size())));
+    vindu.skall.melding(
+        oversettelse(tittel_paatale),
+        std::string_view(tekst.constData(), static_cast<std::size_t>(tekst.size())));
 }
 
 // Nothing to save or print before the first exercise: "Etteretning" says so.
-bool oppgave_finnes(ArketVindu& vindu, Tekst uten) {
-    if (vindu.arket().har_oppgave()) return true;
-    vindu.melding(oversettelse(tittel_etteretning), oversettelse(uten));
+bool oppgave_finnes(const Hovedvindu& vindu, Tekst uten) {
+    if (vindu.arket.har_oppgave()) return true;
+    vindu.skall.melding(oversettelse(tittel_etteretning), oversettelse(uten));
     return false;
 }
 
 // A save's outcome: true, or "Påtale" with the reason.
-bool lagret(ArketVindu& vindu, const QString& feil) {
+bool lagret(const Hovedvindu& vindu, const QString& feil) {
     if (feil.isEmpty()) return true;
     paatale(vindu, feil);
     return false;
@@ -216,36 +214,36 @@ QString dokumentmappe() {
 }
 
 // Prints through the system's dialog (a page range may be chosen); "Påtale" when it fails.
-void skrivut(ArketVindu& vindu, const Sider& dokument, Tekst navn, const char* meny) {
+void skrivut(const Hovedvindu& vindu, const Sider& dokument, Tekst navn, const char* meny) {
     QPrinter skriver(QPrinter::HighResolution);
     settsideoppsett(skriver);
     // Also the name the dialog offers when printing to a file: likning.pdf, as when saving.
     skriver.setDocName(QFileInfo(ui::qtr(navn)).completeBaseName());
     const QRectF flate = skriver.pageLayout().paintRect(QPageLayout::Point);
-    QPrintDialog dialog(&skriver, &vindu);
-    dialog.setWindowTitle(menytekst(vindu, meny));
+    QPrintDialog dialog(&skriver, &vindu.vindu);
+    dialog.setWindowTitle(menytekst(meny));
     dialog.setMinMax(1, dokument.antall(flate.height()));
     if (dialog.exec() != QDialog::Accepted) return;
     const bool utvalg = skriver.printRange() == QPrinter::PageRange;
     if (!tegnsider(dokument, skriver, utvalg ? skriver.fromPage() : 0,
                    utvalg ? skriver.toPage() : 0))
-        vindu.melding(oversettelse(tittel_paatale), oversettelse(utskrift_feilet));
+        vindu.skall.melding(oversettelse(tittel_paatale), oversettelse(utskrift_feilet));
 }
 
 }  // namespace
 
-bool lagreark(ArketVindu& vindu, const QString& sti) {
+bool lagreark(const Hovedvindu& vindu, const QString& sti) {
     if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return false;
-    return lagret(vindu, lagre(vindusdokument(vindu, idag()), sti));
+    return lagret(vindu, lagre(vindusdokument(vindu.arket, idag()), sti));
 }
 
-void lagresom(ArketVindu& vindu) {
+void lagresom(const Hovedvindu& vindu) {
     if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return;
     const QString mappe = dokumentmappe();
     const QString pdf = ui::qtr(pdf_filter);
     const QString png = ui::qtr(png_filter);
     QString valgt = pdf;
-    QString sti = QFileDialog::getSaveFileName(&vindu, menytekst(vindu, "Lagre"),
+    QString sti = QFileDialog::getSaveFileName(&vindu.vindu, menytekst("Lagre"),
                                                QDir(mappe).filePath(ui::qtr(standardnavn)),
                                                pdf + QStringLiteral(";;") + png, &valgt);
     if (sti.isEmpty()) return;
@@ -254,25 +252,24 @@ void lagresom(ArketVindu& vindu) {
     lagreark(vindu, sti);
 }
 
-void skrivut(ArketVindu& vindu) {
+void skrivut(const Hovedvindu& vindu) {
     if (!oppgave_finnes(vindu, ingen_oppgave_skrive)) return;
-    skrivut(vindu, vindusdokument(vindu, idag()), standardnavn, "Utskrift");
+    skrivut(vindu, vindusdokument(vindu.arket, idag()), standardnavn, "Utskrift");
 }
 
-Oektdokument oektdokument(ArketVindu& vindu, const QString& dato) {
-    return Oektdokument(
-        vindu.arket().oekt(), dato,
-        {etikett(vindu, "Label1"), etikett(vindu, "Label4"), etikett(vindu, "Label3")});
+Oektdokument oektdokument(Arket& arket, const QString& dato) {
+    return Oektdokument(arket.oekt(), dato,
+                        {ui::qtr(nivaatekst), ui::qtr(stegledetekst), ui::qtr(poengtekst)});
 }
 
-bool lagreoektfil(ArketVindu& vindu, const QString& sti) {
+bool lagreoektfil(const Hovedvindu& vindu, const QString& sti) {
     if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return false;
     if (QFileInfo(sti).suffix().compare(QLatin1String("balvo"), Qt::CaseInsensitive) != 0)
-        return lagret(vindu, lagrepdf(oektdokument(vindu, idag()), sti));
+        return lagret(vindu, lagrepdf(oektdokument(vindu.arket, idag()), sti));
     const std::optional<QString> navn = elevnavn(vindu);
     if (!navn) return false;
     const std::string tekst =
-        skrivoektfil(lagoektfil(vindu.arket().oekt(), navn->toStdString(),
+        skrivoektfil(lagoektfil(vindu.arket.oekt(), navn->toStdString(),
                                 QDateTime::currentDateTime().toString(Qt::ISODate).toStdString()));
     return lagret(vindu, skrivfil(sti, [&](QIODevice& ut) {
                       return ut.write(tekst.data(), static_cast<qint64>(tekst.size())) ==
@@ -280,24 +277,24 @@ bool lagreoektfil(ArketVindu& vindu, const QString& sti) {
                   }));
 }
 
-std::optional<QString> elevnavn(ArketVindu& vindu) {
+std::optional<QString> elevnavn(const Hovedvindu& vindu) {
     // Once per run: the name stays for every later save, and nothing of it is remembered.
     static std::optional<QString> navn;
     if (navn) return navn;
     bool ok = false;
-    const QString svar = QInputDialog::getText(&vindu, menytekst(vindu, "lagreoekt"),
+    const QString svar = QInputDialog::getText(&vindu.vindu, menytekst("lagreoekt"),
                                                ui::qtr(navnetekst), QLineEdit::Normal, {}, &ok);
     if (!ok) return std::nullopt;
     navn = svar.trimmed();
     return navn;
 }
 
-void lagreoekt(ArketVindu& vindu) {
+void lagreoekt(const Hovedvindu& vindu) {
     if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return;
     const QString pdf = ui::qtr(pdf_filter);
     const QString balvo = ui::qtr(oektfil_filter);
     QString valgt = pdf;
-    QString sti = QFileDialog::getSaveFileName(&vindu, menytekst(vindu, "lagreoekt"),
+    QString sti = QFileDialog::getSaveFileName(&vindu.vindu, menytekst("lagreoekt"),
                                                QDir(dokumentmappe()).filePath(ui::qtr(oektnavn)),
                                                pdf + QStringLiteral(";;") + balvo, &valgt);
     if (sti.isEmpty()) return;
@@ -309,9 +306,9 @@ void lagreoekt(ArketVindu& vindu) {
     lagreoektfil(vindu, sti);
 }
 
-void skrivutoekt(ArketVindu& vindu) {
+void skrivutoekt(const Hovedvindu& vindu) {
     if (!oppgave_finnes(vindu, ingen_oppgave_skrive)) return;
-    skrivut(vindu, oektdokument(vindu, idag()), oektnavn, "skrivutoekt");
+    skrivut(vindu, oektdokument(vindu.arket, idag()), oektnavn, "skrivutoekt");
 }
 
 }  // namespace balvo

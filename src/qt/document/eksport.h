@@ -12,10 +12,20 @@
 class QIODevice;
 class QPagedPaintDevice;
 class QPrinter;
+class QWidget;
 
 namespace balvo {
 
-class ArketVindu;
+class Arket;
+class Skall;
+
+// What saving and printing need of the main window: the widget its dialogs belong to, the
+// worksheet logic and the window's message boxes.
+struct Hovedvindu {
+    QWidget& vindu;
+    Arket& arket;
+    Skall& skall;
+};
 
 // A4 with 15 mm margins all round.
 void settsideoppsett(QPagedPaintDevice& enhet);
@@ -33,24 +43,24 @@ QString lagre(const Dokument& dokument, const QString& sti);
 // The same for a document that is always PDF (the lesson record).
 QString lagrepdf(const Sider& dokument, const QString& sti);
 
-// The document of the window's worksheet, the header read from its labels.
-Dokument vindusdokument(ArketVindu& vindu, const QString& dato);
+// The document of the worksheet, the header from the level, solved count and score.
+Dokument vindusdokument(const Arket& arket, const QString& dato);
 
-// The lesson record of the window's run.
-Oektdokument oektdokument(ArketVindu& vindu, const QString& dato);
+// The lesson record of the run.
+Oektdokument oektdokument(Arket& arket, const QString& dato);
 
 // "Lagre som" without the dialog: saves to `sti` and shows any error. True when saved.
-bool lagreark(ArketVindu& vindu, const QString& sti);
+bool lagreark(const Hovedvindu& vindu, const QString& sti);
 // "Lagre økta som..." without the dialog, the same way: a lesson file (*.balvo) when the name
 // ends so, asking the pupil's name the first time in a run; otherwise the PDF.
-bool lagreoektfil(ArketVindu& vindu, const QString& sti);
+bool lagreoektfil(const Hovedvindu& vindu, const QString& sti);
 // The pupil's name for the lesson file: asked once per run ("Navn:"), empty allowed; none
 // when the pupil cancelled.
-std::optional<QString> elevnavn(ArketVindu& vindu);
+std::optional<QString> elevnavn(const Hovedvindu& vindu);
 // The menu handlers' whole work: the file dialog, the print dialog.
-void lagresom(ArketVindu& vindu);
-void skrivut(ArketVindu& vindu);
-void lagreoekt(ArketVindu& vindu);
-void skrivutoekt(ArketVindu& vindu);
+void lagresom(const Hovedvindu& vindu);
+void skrivut(const Hovedvindu& vindu);
+void lagreoekt(const Hovedvindu& vindu);
+void skrivutoekt(const Hovedvindu& vindu);
 
 }  // namespace balvo

@@ -16,6 +16,7 @@
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
 #include "core/mainwindow/utforming.h"
+#include "qt/document/eksport.h"
 
 class QAbstractButton;
 class QAction;
@@ -46,6 +47,8 @@ public:
     explicit ArketVindu(QWidget* forelder = nullptr);
 
     Arket& arket() { return arket_; }
+    // What saving and printing need of the window.
+    Hovedvindu hovedvindu() { return {*this, arket_, *this}; }
 
     // The controls the core's keys name, the worksheet rows and the new-exercise button.
     QAbstractButton* tast(Tast t) const { return taster_.at(static_cast<std::size_t>(t)); }

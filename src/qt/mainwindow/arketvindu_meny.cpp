@@ -59,19 +59,19 @@ void ArketVindu::mmPapir_Click() {
 }
 
 void ArketVindu::Utskrift_Click() {
-    skrivut(*this);
+    skrivut(hovedvindu());
 }
 
 void ArketVindu::Lagre_Click() {
-    lagresom(*this);
+    lagresom(hovedvindu());
 }
 
 void ArketVindu::Lagreoekt_Click() {
-    lagreoekt(*this);
+    lagreoekt(hovedvindu());
 }
 
 void ArketVindu::Skrivutoekt_Click() {
-    skrivutoekt(*this);
+    skrivutoekt(hovedvindu());
 }
 
 void ArketVindu::Klasseoversikt_Click() {

@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <memory>
 
-#include "qt/about/ikon.h"
+#include "qt/ui/ikon.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/ui/meldingsboks.h"
 #include "qt/ui/spraak.h"

@@ -13,7 +13,7 @@
 
 #include "core/mainwindow/utforming.h"
 #include "core/tekst/spraak.h"
-#include "qt/about/ikon.h"
+#include "qt/ui/ikon.h"
 #include "qt/ui/spraak.h"
 #include "qt/ui/tasteflate.h"
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "qt/about/ikon.h"
+#include "qt/ui/ikon.h"
 #include "qt/about/omboks.h"
 
 using balvo::frmOm;

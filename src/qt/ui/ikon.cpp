@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/about/ikon.h"
+#include "qt/ui/ikon.h"
 
 #include <QIconEngine>
 #include <QPainter>
