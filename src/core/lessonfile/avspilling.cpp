@@ -48,6 +48,7 @@ public:
     void diagnostikk(Diagnoseboks, const std::vector<std::string>&) override {}
     void tilforgrunnen() override {}
     void visvurdering(std::string_view, std::string_view) override {}
+    void visavstand(std::string_view) override {}
     void visforslag(const Veiledning&) override {}
     void melding(std::string_view, std::string_view) override {}
     bool spoersmaal(std::string_view, std::string_view) override { return svar; }

@@ -51,10 +51,10 @@ private slots:
         };
         const QString kari = mappe.filePath(QStringLiteral("kari.balvo"));
         svar(QStringLiteral("Kari"));
-        QVERIFY(lagreoektfil(*vindu, kari));
+        QVERIFY(lagreoektfil(vindu->hovedvindu(), kari));
         svar(QStringLiteral("Ikke spurt"));
         const QString igjen = mappe.filePath(QStringLiteral("igjen.balvo"));
-        QVERIFY(lagreoektfil(*vindu, igjen));  // the name is not asked again in this run
+        QVERIFY(lagreoektfil(vindu->hovedvindu(), igjen));  // the name is not asked again in this run
         QCOMPARE(spurt, 1);
         QTest::qWait(10);
 
