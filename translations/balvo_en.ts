@@ -302,7 +302,7 @@ Swap sides first, then you keep both solutions.</translation>
     </message>
     <message>
         <source>Åpne klasseoversikt...</source>
-        <translation>Open Class Overview...</translation>
+        <translation>Open class overview...</translation>
     </message>
 </context>
 <context>
@@ -739,7 +739,7 @@ Try “balvo --help”.
     </message>
     <message>
         <source>egen</source>
-        <translation>own</translation>
+        <translation>your own</translation>
     </message>
 </context>
 <context>
