@@ -73,12 +73,12 @@ void Arket::vurdersteg(const Tilstand& foer, int n) {
     for (int i = 0; i < n && gjentatt < 0; ++i)
         if (Tilstand::fra(ark_, i) == ny) gjentatt = i;
     if (gjentatt >= 0) ++gjentatte_;
-    if (!avstand_) return;
 
+    // Counted whether the row shows or not, so that the lesson record (and a lesson file
+    // replayed from its actions) has the same figure either way.
     Stegvurdering v;
     v.foer = veiledlinje(n - 1);
     v.etter = veiledlinje(n);
-    v.endring = loesningsendring(foer, ny);
     v.gjentatt = gjentatt;
     if (v.ikke_naermere()) {
         ++ikke_naermere_;
@@ -86,6 +86,8 @@ void Arket::vurdersteg(const Tilstand& foer, int n) {
     } else {
         ikke_naermere_paa_rad_ = 0;
     }
+    if (!avstand_) return;
+    v.endring = loesningsendring(foer, ny);
     // Offered, never forced: after two steps in a row that brought the pupil no closer, or a
     // line the worksheet had already.
     tilby_tips_ = !v.loest() && (ikke_naermere_paa_rad_ >= 2 || gjentatt >= 0);
