@@ -88,7 +88,7 @@ void NettVindu::start() {
 
     tilpass();
     arket_.Form_Load();
-    if (lokalt("balvo.avstand") == "1") settavstand(true);
+    if (dom::hent("balvo.avstand") == "1") settavstand(true);
     navngi();
     endret();
 }

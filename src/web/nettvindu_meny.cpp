@@ -245,7 +245,7 @@ void NettVindu::redigervalg(std::string_view navn) {
 void NettVindu::hjelpvalg(std::string_view navn) {
     if (navn == "avstand") {
         settavstand(!arket_.avstand());
-        return lagre("balvo.avstand", arket_.avstand() ? "1" : "0");
+        return dom::behold("balvo.avstand", arket_.avstand() ? "1" : "0");
     }
     if (navn == "tips") return arket_.Tips_Click();
     if (navn == "loesningsforslag") return arket_.Loesningsforslag_Click();
