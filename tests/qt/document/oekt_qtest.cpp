@@ -118,11 +118,11 @@ private slots:
         rad(QStringLiteral(
             "1\\s+2x \\+ 3 = 5\\s+1\\s+2\\s+2\\s+1/0/0\\s+0\\s+0\\s+0\\s+ja\\s+stemmer\\s+1\\n"));
         rad(QStringLiteral(
-            "2\\s+x \\+ 2 = 3x\\s+1\\s+1\\s+3\\s+0/0/0\\s+0\\s+0\\s+1\\s+nei\\s+–\\s+0\\n"));
+            "2\\s+x \\+ 2 = 3x\\s+1\\s+1\\s+3\\s+0/0/0\\s+1\\s+0\\s+1\\s+nei\\s+–\\s+0\\n"));
         rad(
             QStringLiteral("3\\s+3x = 6 \\(egen\\)\\s+3\\s+1\\s+1\\s+0/0/0\\s+0\\s+0\\s+0\\s+ja\\s+"
                            "stemmer\\s+3\\n"));
-        rad(QStringLiteral("Sum\\s+4\\s+1/0/0\\s+0\\s+0\\s+1\\s+2 av 3\\s+4\\n"));
+        rad(QStringLiteral("Sum\\s+4\\s+1/0/0\\s+1\\s+0\\s+1\\s+2 av 3\\s+4\\n"));
         rad(QStringLiteral("1\\s*/\\s*4"));
 
         // Then each worksheet as "Lagre som" draws it, under a header of its own.
