@@ -166,8 +166,8 @@ class Tilgang(motorer.Sidetest):
         self.trykk(Keys.UP, Keys.UP, Keys.UP)  # round to the last
         self.assertEqual(self.fokus(), "om")
         self.trykk(Keys.ESCAPE, Keys.RIGHT, Keys.SPACE, Keys.RIGHT)
-        # No exercise yet: "Hjelp" has no usable item, so the focus stays on the bar.
-        self.assertEqual((self.fokus(), self.apne_menyer()), ("Hjelp", ["Hjelp"]))
+        # No exercise yet: in "Hjelp" only the choice "Avstand etter hvert steg" is usable.
+        self.assertEqual((self.fokus(), self.apne_menyer()), ("avstand", ["Hjelp"]))
         self.trykk(Keys.ESCAPE)
         self.assertEqual((self.fokus(), self.apne_menyer()), ("Hjelp", []))
         self.trykk(Keys.ESCAPE)
@@ -288,12 +288,13 @@ class Tilgang(motorer.Sidetest):
         celler = self.d.execute_script(
             "return [...document.querySelectorAll('#oekttabell tr')]"
             ".map(r => [...r.cells].map(c => c.textContent))")
-        self.assertEqual(celler[0], ["Nr.", "Oppgave", "Nivå", "Steg", "Korteste", "Tips",
-                                     "Forslag", "Løst", "Prøve", "Poeng"])
-        self.assertEqual(celler[1], ["1", "2x + 3 = 7 (egen)", "1", "2", "2", "0", "0", "ja",
-                                     "stemmer", "1"])
+        self.assertEqual(celler[0], ["Nr.", "Oppgave", "Nivå", "Steg", "Korteste", "Tips 1/2/3",
+                                     "Ikke nærmere", "Gjentatt", "Forslag", "Løst", "Prøve",
+                                     "Poeng"])
+        self.assertEqual(celler[1], ["1", "2x + 3 = 7 (egen)", "1", "2", "2", "0/0/0", "0", "0",
+                                     "0", "ja", "stemmer", "1"])
         self.assertEqual(celler[2][:4], ["2", "x² = 4 (egen)", "1", "0"])
-        self.assertEqual(celler[2][7:], ["nei", "–", "0"])
+        self.assertEqual(celler[2][9:], ["nei", "–", "0"])
         self.assertEqual(celler[3][3], "2")
         self.assertIn("1 av 2", celler[3])
         if self.motor != "chromium":
