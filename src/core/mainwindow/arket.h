@@ -230,7 +230,7 @@ private:
     std::vector<Handling> handlinger_;  // what was done in it
     std::vector<int> tips_linjer_;
     std::string ventende_opr_, ventende_operand_;  // the operation and operand being typed
-    bool ventende_videre_ = false;  // they were typed before a refused "Utfør"
+    bool ventende_videre_ = false;                 // they were typed before a refused "Utfør"
     bool angrer_ = false;
     bool hjelp_vises_ = true;  // "Angre" crosses out an operand: one action, not two
 };

@@ -33,7 +33,8 @@ void Arket::noter(Handlingsart art) {
     h.sekunder = std::max(0.0, naa - startsek_);
     // The operation and operand being typed go with the action that ends them; a hint or a
     // new level leaves them being typed.
-    if (art == Handlingsart::utfoer || art == Handlingsart::stryk_ut || art == Handlingsart::angre) {
+    if (art == Handlingsart::utfoer || art == Handlingsart::stryk_ut ||
+        art == Handlingsart::angre) {
         h.operasjon = std::move(ventende_opr_);
         if (!h.operasjon.empty()) h.operand = std::move(ventende_operand_);
         h.videre = !h.operasjon.empty() && ventende_videre_;

@@ -37,7 +37,7 @@ struct Handling {
     // The operation was chosen, and the operand begun, before a refused "Utfør": only the keys
     // after those of that action were pressed.
     bool videre = false;
-    int nivaa = 1;        // tips: the hint level; nivaa: the level chosen
+    int nivaa = 1;  // tips: the hint level; nivaa: the level chosen
     bool operator==(const Handling&) const = default;
 };
 

@@ -8,8 +8,8 @@
 #include <QStringList>
 
 #include "core/about/om.h"
-#include "qt/ui/ikon.h"
 #include "qt/ui/felles.h"
+#include "qt/ui/ikon.h"
 
 namespace balvo {
 

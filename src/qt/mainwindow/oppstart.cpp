@@ -6,8 +6,8 @@
 #include <QSettings>
 #include <memory>
 
-#include "qt/ui/ikon.h"
 #include "qt/mainwindow/arketvindu.h"
+#include "qt/ui/ikon.h"
 #include "qt/ui/meldingsboks.h"
 #include "qt/ui/spraak.h"
 

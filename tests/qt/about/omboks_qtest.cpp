@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "qt/ui/ikon.h"
 #include "qt/about/omboks.h"
+#include "qt/ui/ikon.h"
 
 using balvo::frmOm;
 

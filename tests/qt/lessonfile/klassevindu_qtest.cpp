@@ -54,7 +54,8 @@ private slots:
         QVERIFY(lagreoektfil(vindu->hovedvindu(), kari));
         svar(QStringLiteral("Ikke spurt"));
         const QString igjen = mappe.filePath(QStringLiteral("igjen.balvo"));
-        QVERIFY(lagreoektfil(vindu->hovedvindu(), igjen));  // the name is not asked again in this run
+        QVERIFY(
+            lagreoektfil(vindu->hovedvindu(), igjen));  // the name is not asked again in this run
         QCOMPARE(spurt, 1);
         QTest::qWait(10);
 

@@ -117,8 +117,7 @@ private slots:
             bool fet;
         } rader[] = {
             {"nyoppgave", "Ny oppgave", "Ny oppgåve", "New exercise", "MS Sans Serif", 13.5, false},
-            {"Label1", "Vanskelighetsgrad:", "Vanskegrad:", "Level:", "MS Sans Serif", 9.75,
-             true},
+            {"Label1", "Vanskelighetsgrad:", "Vanskegrad:", "Level:", "MS Sans Serif", 9.75, true},
             {"Nivaa", "1", "1", "1", "Arial", 14.25, true},
             {"Label2", "Løste oppgaver:", "Løyste oppgåver:", "Solved:", "MS Sans Serif", 9.75,
              true},
