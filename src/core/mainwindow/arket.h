@@ -229,8 +229,11 @@ private:
     double startsek_ = 0;               // when the exercise on the sheet began
     std::vector<Handling> handlinger_;  // what was done in it
     std::vector<int> tips_linjer_;
+    std::vector<int> ikke_naermere_linjer_;        // the line each step no closer wrote
     std::string ventende_opr_, ventende_operand_;  // the operation and operand being typed
     bool ventende_videre_ = false;                 // they were typed before a refused "Utfør"
+    std::size_t ventende_avvist_ = 0;  // the length of the refused operand they go on from
+    std::string forkastet_;            // keys after a refused step dropped by an operation key
     bool angrer_ = false;
     bool hjelp_vises_ = true;  // "Angre" crosses out an operand: one action, not two
 };

@@ -83,6 +83,7 @@ void Arket::vurdersteg(const Tilstand& foer, int n) {
     if (v.ikke_naermere()) {
         ++ikke_naermere_;
         ++ikke_naermere_paa_rad_;
+        ikke_naermere_linjer_.push_back(n);
     } else {
         ikke_naermere_paa_rad_ = 0;
     }
