@@ -215,8 +215,10 @@ private:
     int ikke_naermere_ = 0;
     int ikke_naermere_paa_rad_ = 0;
     int gjentatte_ = 0;
-    std::optional<Veiledning> sist_veiledet_;  // the coach's last answer, for this exercise
-    std::uint64_t sist_veiledet_oppgave_ = 0;
+    // The coach's answers for the lines of this exercise, newest last: a line the pupil comes
+    // back to (a step undone, a line written again) is not searched again.
+    std::vector<Veiledning> veiledet_;
+    std::uint64_t veiledet_oppgave_ = 0;
 
     // The lesson record: the exercises left behind, and what is known of the one on the sheet
     // beyond the counters above.
