@@ -218,7 +218,8 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
     if (handling == "meny") return menyvalg(navn);
     if (handling == "hjelp") return hjelpvalg(navn);
     if (handling == "rediger") return redigervalg(navn);
-    if (handling == "oekt") return skrivoekt(navn);
+    if (handling == "oekt") return oektvalg(navn);
+    if (handling == "klasse") return klassevalg(navn);
     if (handling == "liste") return flytt(std::atoi(std::string(navn).c_str()));
     if (handling == "kopierforslag") return kopierforslag();
     if (handling == "zoom") return settzoom(navn);
@@ -294,7 +295,7 @@ void NettVindu::tasthandling(int kode) {
     if (kode >= redigerkode && kode - redigerkode < static_cast<int>(rediger.size()))
         return redigervalg(rediger[static_cast<std::size_t>(kode - redigerkode)].navn);
     if (kode >= oektkode && kode - oektkode < static_cast<int>(oektmenyen().size()))
-        return skrivoekt(oektmenyen()[static_cast<std::size_t>(kode - oektkode)].navn);
+        return oektvalg(oektmenyen()[static_cast<std::size_t>(kode - oektkode)].navn);
     if (kode >= viskode && kode - viskode < static_cast<int>(vismenyen().size())) {
         const std::string_view vis = vismenyen()[static_cast<std::size_t>(kode - viskode)].navn;
         const double z = vis == "stoerre"  ? stoerre_zoom(skala_)
@@ -358,6 +359,7 @@ void NettVindu::settspraak(std::string_view spraak) {
     arket_.tegnpaanytt();
     if (forslag_) visforslag(Veiledning(*forslag_));
     if (graf_) dom::tekst(dom::finn("krysning"), krysningstekst(*graf_));
+    fyllklasse();
     val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=spraak]"));
     for (int i = 0; i < punkter["length"].as<int>(); ++i) {
         val p = punkter[i];
