@@ -284,7 +284,13 @@ class Tilgang(motorer.Sidetest):
         self.trykk("-", "3", Keys.ENTER, ":", "2", Keys.ENTER)
         self.egen_med_tastaturet("1", "0", "0", "0", "0", "4")
         self.d.execute_script("document.activeElement.blur()")
+        # "Lagre økta som..." asks the file type; a PDF is the browser's print of the lesson.
         self.trykk((Keys.CONTROL, Keys.SHIFT, "s"))
+        self.assertTrue(self.e("oektlagring").get_attribute("open"))
+        self.assertEqual(self.d.execute_script("return document.activeElement.id"),
+                         "oektlagring_type")
+        self.d.find_element(By.CSS_SELECTOR, "#oektlagring button[value=lagre]").click()
+        self.rolig()
         celler = self.d.execute_script(
             "return [...document.querySelectorAll('#oekttabell tr')]"
             ".map(r => [...r.cells].map(c => c.textContent))")
