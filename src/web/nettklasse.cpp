@@ -181,12 +181,6 @@ void NettVindu::byggoektlagring() {
     }
 }
 
-void NettVindu::oektvalg(std::string_view navn) {
-    if (navn == "lagreoekt") return lagreoekt();
-    if (navn == "klasseoversikt") return aapneklasse();
-    skrivoekt(navn);
-}
-
 void NettVindu::lagreoekt() {
     if (!arket_.har_oppgave()) {
         melding(oversettelse(tittel_etteretning), oversettelse(ingen_oppgave_lagre));
@@ -195,7 +189,7 @@ void NettVindu::lagreoekt() {
     dom::tekst(lagreoekt_tittel_, oekttekst("lagreoekt"));
     const int valg = vent_paa_lagring(elevnavn_ ? 0 : 1);
     if (valg < 0) return;
-    if (valg == 0) return skrivoekt("lagreoekt");
+    if (valg == 0) return skrivoekt(Menyhandling::lagre_oekt);
     // Once per run: the name stays for every later file, and nothing of it is kept.
     if (!elevnavn_) {
         std::string navn = dom::finn("oektlagring_navn")["value"].as<std::string>();
