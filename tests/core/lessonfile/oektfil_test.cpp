@@ -154,6 +154,7 @@ TEST_F(Leksjon, DamagedAndAlteredFilesAreNamedWithTheirReason) {
         {"whole", god, ""},
         {"not JSON", "PK\x03\x04 a zip", "Filen er ikke en Balvo-økt (den er ikke JSON)."},
         {"empty", "", "Filen er ikke en Balvo-økt (den er ikke JSON)."},
+        {"only blanks", " \r\n\t ", "Filen er ikke en Balvo-økt (den er ikke JSON)."},
         {"truncated", god.substr(0, god.size() / 2), "Filen er avkortet: slutten mangler."},
         {"another JSON", "[1, 2]", "Filen er ikke en Balvo-økt."},
         {"newer", endret(god, "\"versjon\": 1", "\"versjon\": 7"),
