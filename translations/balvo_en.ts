@@ -555,30 +555,6 @@ Try “balvo --help”.
         <translation>Close</translation>
     </message>
     <message>
-        <source>Fyll vinduet</source>
-        <translation>Fill the window</translation>
-    </message>
-    <message>
-        <source>100 %</source>
-        <translation>100%</translation>
-    </message>
-    <message>
-        <source>125 %</source>
-        <translation>125%</translation>
-    </message>
-    <message>
-        <source>150 %</source>
-        <translation>150%</translation>
-    </message>
-    <message>
-        <source>200 %</source>
-        <translation>200%</translation>
-    </message>
-    <message>
-        <source>Vis</source>
-        <translation>View</translation>
-    </message>
-    <message>
         <source>Kopier</source>
         <translation>Copy</translation>
     </message>

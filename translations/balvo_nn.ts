@@ -556,30 +556,6 @@ Prøv «balvo --help».
         <translation>Lukk</translation>
     </message>
     <message>
-        <source>Fyll vinduet</source>
-        <translation>Fyll vindauget</translation>
-    </message>
-    <message>
-        <source>100 %</source>
-        <translation>100 %</translation>
-    </message>
-    <message>
-        <source>125 %</source>
-        <translation>125 %</translation>
-    </message>
-    <message>
-        <source>150 %</source>
-        <translation>150 %</translation>
-    </message>
-    <message>
-        <source>200 %</source>
-        <translation>200 %</translation>
-    </message>
-    <message>
-        <source>Vis</source>
-        <translation>Vis</translation>
-    </message>
-    <message>
         <source>Kopier</source>
         <translation>Kopier</translation>
     </message>

@@ -18,6 +18,7 @@
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
 #include "core/mainwindow/utforming.h"
+#include "web/fingeroppsett.h"
 #include "web/kontekst2d.h"
 #include "web/lerretsflate.h"
 #include "web/nettkatalog.h"
@@ -82,8 +83,8 @@ private:
     };
 
     void byggkontroller(emscripten::val flate);
-    void byggarkliste(emscripten::val flate);
-    void ordnetab(emscripten::val flate);
+    void byggarkliste();
+    void ordnetab();
     void bygglisten();
     void navngi();
     // The lesson record into the print, then the browser's print; `navn` is the item chosen.
@@ -101,13 +102,18 @@ private:
     void oversett();
     void beskrivrader();
     void velgflater();
+    // The window's parts each at its scale: on a touch screen a finger's size (fingeroppsett.h),
+    // otherwise all alike at the page's scale, as designed.
+    void plasserdelene(const Fingeroppsett* fingre);
     void menyvalg(std::string_view navn);
     void hjelpvalg(std::string_view navn);
     void redigervalg(std::string_view navn);
     void skrivut();
     void kopier();
     void settzoom(std::string_view zoom);
-    void settavstand(bool paa);  // the row "Avstand:" shown or not, and remembered
+    void visvalg(std::string_view navn);  // an item of the menu "Vis"
+    void visvismeny();                    // its items usable and ticked as the scale is
+    void settavstand(bool paa);           // the row "Avstand:" shown or not, and remembered
     void settspraak(std::string_view spraak);
     void tegngrafen();
     // Shows a box and waits for the pupil's answer: true for "Ja".
@@ -151,10 +157,14 @@ private:
     emscripten::val liste_ = emscripten::val::undefined();        // the worksheet's list
     emscripten::val arkfokus_ = emscripten::val::undefined();     // its dotted frame
     emscripten::val kunngjoring_ = emscripten::val::undefined();  // the live region
+    // The containers of the window's three parts (Del), in the page's (the Tab) order.
+    std::array<emscripten::val, 3> deler_{
+        emscripten::val::undefined(), emscripten::val::undefined(), emscripten::val::undefined()};
 
     std::string zoom_ = "fyll";
     double skala_ = 1;                 // CSS pixels per pixel of the design
     double tetthet_ = 1;               // the screen's device pixels per CSS pixel
+    double tastskala_ = 1;             // the keypad's scale (larger for a finger)
     std::optional<Grafoppgave> graf_;  // the exercise the open graph window shows
     Lerretsboks graflerret_;
     std::vector<Lerretsboks> forslagsbokser_;  // the rows of "Løsningsforslag"

@@ -48,17 +48,15 @@ unsigned endringen(const Menypunkt& m) {
     return ctrl | (m.skift ? skift : 0u);
 }
 
-// "Vis": the zoom of the page, "Fyll vinduet" or a fixed scale of the design.
-struct Zoomvalg {
-    std::string_view navn;
-    Tekst tekst;
-};
-constexpr Zoomvalg zoomvalg[] = {
-    {"fyll", BALVO_TR("Nett", "Fyll vinduet")}, {"1", BALVO_TR("Nett", "100 %")},
-    {"1.25", BALVO_TR("Nett", "125 %")},        {"1.5", BALVO_TR("Nett", "150 %")},
-    {"2", BALVO_TR("Nett", "200 %")},
-};
-constexpr Tekst vismeny = BALVO_TR("Nett", "Vis");
+// The zoom's shortcuts, Ctrl with a character: as a menu shows them and as aria-keyshortcuts
+// names them.
+std::string tegnsnarvei(char tegn) {
+    return std::string("Ctrl+") + tegn;
+}
+std::string tegnsnarveinavn(char tegn) {
+    return std::string("Control+") + (tegn == '+' ? std::string("Plus") : std::string(1, tegn));
+}
+
 constexpr Tekst menylinjenavn = BALVO_TR("Nett", "Menylinje");
 
 Tastenavn tastenavn(std::string_view tast) {
@@ -183,11 +181,20 @@ void NettVindu::byggmeny(val linje) {
         hjelpepunkter_.push_back(p);
     }
 
+    // "Vis" as on the desktop: "Større", "Mindre", "Vanlig størrelse" and "Fyll vinduet".
     val vis = meny("Vis", vismeny);
-    for (const Zoomvalg& z : zoomvalg) {
-        val p = punkt(vis, "zoom", z.navn, "menuitemradio");
-        sett(dom::lag("span", p), z.tekst);
-        dom::attr(p, "aria-checked", z.navn == zoom_ ? "true" : "false");
+    for (const Menypunkt& m : vismenyen()) {
+        if (!m.tekst.kilde) {
+            dom::attr(dom::lag("div", vis, {}, "skille"), "role", "separator");
+            continue;
+        }
+        val p = punkt(vis, "vis", m.navn, m.avkrysbar ? "menuitemcheckbox" : "menuitem");
+        dom::attr(p, "id", m.navn);
+        sett(dom::lag("span", p), m.tekst);
+        if (!m.tegn.empty()) {
+            dom::tekst(dom::lag("span", p, {}, "snarvei"), tegnsnarvei(m.tegn[0]));
+            dom::attr(p, "aria-keyshortcuts", tegnsnarveinavn(m.tegn[0]));
+        }
     }
     // "Økt" after "Vis": the lesson record, printed or saved as PDF by the browser.
     punkter(meny("Oekt", oektmeny), "oekt", oektmenyen());
@@ -221,7 +228,7 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
     if (handling == "oekt") return skrivoekt(navn);
     if (handling == "liste") return flytt(std::atoi(std::string(navn).c_str()));
     if (handling == "kopierforslag") return kopierforslag();
-    if (handling == "zoom") return settzoom(navn);
+    if (handling == "vis") return visvalg(navn);
     if (handling == "spraak") return settspraak(navn);
     if (handling == "egen_ok") return egen_OK_Click();
     if (handling == "lukk") return lukk(std::string(navn).c_str());
@@ -295,15 +302,8 @@ void NettVindu::tasthandling(int kode) {
         return redigervalg(rediger[static_cast<std::size_t>(kode - redigerkode)].navn);
     if (kode >= oektkode && kode - oektkode < static_cast<int>(oektmenyen().size()))
         return skrivoekt(oektmenyen()[static_cast<std::size_t>(kode - oektkode)].navn);
-    if (kode >= viskode && kode - viskode < static_cast<int>(vismenyen().size())) {
-        const std::string_view vis = vismenyen()[static_cast<std::size_t>(kode - viskode)].navn;
-        const double z = vis == "stoerre"  ? stoerre_zoom(skala_)
-                         : vis == "mindre" ? mindre_zoom(skala_)
-                                           : 1.0;
-        char t[16];
-        std::snprintf(t, sizeof t, "%g", z);
-        return settzoom(t);
-    }
+    if (kode >= viskode && kode - viskode < static_cast<int>(vismenyen().size()))
+        return visvalg(vismenyen()[static_cast<std::size_t>(kode - viskode)].navn);
     if (kode < 0 || kode >= static_cast<int>(tastevalg().size())) return;
     const Tastevalg& v = tastevalg()[static_cast<std::size_t>(kode)];
     // Exactly a click, and only while the key is usable.
@@ -329,18 +329,35 @@ void NettVindu::kopier() {
     if (!utklipp.isUndefined()) utklipp.call<val>("writeText", arktekst(arket_.ark()));
 }
 
+void NettVindu::visvalg(std::string_view navn) {
+    const auto fast = [](double z) {
+        char t[16];
+        std::snprintf(t, sizeof t, "%g", z);
+        return std::string(t);
+    };
+    // "Større" and "Mindre" step from the scale shown now, "Fyll vinduet" on or off keeps it.
+    if (navn == "stoerre" && skala_ < stoerste_zoom) settzoom(fast(stoerre_zoom(skala_)));
+    if (navn == "mindre" && skala_ > minste_zoom) settzoom(fast(mindre_zoom(skala_)));
+    if (navn == "vanlig") settzoom("1");
+    if (navn == "fyll") settzoom(zoom_ == "fyll" ? fast(gyldig_zoom(skala_)) : "fyll");
+}
+
 void NettVindu::settzoom(std::string_view zoom) {
-    // A step of the menu, or a factor between 50 % and 400 % from the keyboard.
+    // "Fyll vinduet", or a factor between 50 % and 400 % (kept from the last visit).
     const double faktor = std::atof(std::string(zoom).c_str());
     if (zoom == "fyll" || (faktor >= minste_zoom && faktor <= stoerste_zoom)) zoom_ = zoom;
     dom::behold("balvo.zoom", zoom_);
-    val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=zoom]"));
-    for (int i = 0; i < punkter["length"].as<int>(); ++i) {
-        val p = punkter[i];
-        dom::attr(p, "aria-checked",
-                  p["dataset"]["n"].as<std::string>() == zoom_ ? "true" : "false");
-    }
     tilpass();
+}
+
+void NettVindu::visvismeny() {
+    // As on the desktop: "Større" up to 400 %, "Mindre" down to 50 %, "Vanlig størrelse" where
+    // the scale is not 100 % already, "Fyll vinduet" ticked while it is on.
+    const bool fyll = zoom_ == "fyll";
+    dom::finn("stoerre").set("disabled", skala_ >= stoerste_zoom);
+    dom::finn("mindre").set("disabled", skala_ <= minste_zoom);
+    dom::finn("vanlig").set("disabled", !fyll && skala_ == 1.0);
+    dom::attr(dom::finn("fyll"), "aria-checked", fyll ? "true" : "false");
 }
 
 void NettVindu::settspraak(std::string_view spraak) {

@@ -238,7 +238,7 @@ class Blekk(motorer.Sidetest):
     def test_hvert_tegn_er_skarpt(self):
         self.travel_ark()
         # "Fyll vinduet" at widths giving the page scales 1, 1.1, 1.23, 1.36 and 1.74; then
-        # "Vis 125 %".
+        # "Vanlig størrelse" and "Større": 125 %.
         for bredde in (634, 697, 780, 862, 1103):
             with self.subTest(skala=bredde / 634):
                 self.d.execute_script("window.__blekk = []")
@@ -247,13 +247,110 @@ class Blekk(motorer.Sidetest):
                 self.rolig()
                 self.sjekk_blekk("skala %.2f" % (bredde / 634))
         with self.subTest(skala="Vis 125 %"):
+            self.meny("Vis", "vanlig")
             self.d.execute_script("window.__blekk = []")
-            self.meny("Vis", "1.25")
+            self.meny("Vis", "stoerre")
             self.sjekk_blekk("Vis 125 %")
 
 
 class BlekkTetthet2(Blekk):
     TETTHET = 2
+
+
+# A touch screen in WebKit, which cannot emulate one: its media query for the primary pointer
+# answers "coarse" (Chromium's touch emulation answers so itself).
+FINGER = """{
+const spoer = window.matchMedia.bind(window);
+window.matchMedia = q => !/pointer:\\s*coarse/.test(q) ? spoer(q) : {
+    matches: true, media: q, onchange: null, addListener() {}, removeListener() {},
+    addEventListener() {}, removeEventListener() {}, dispatchEvent() { return false; }};
+}"""
+
+# Every control the pupil can touch, with its box on the page: the keys, the options (their
+# labels, which take the tap), "Ny oppgave", the menus; then, opened one at a time, the menus'
+# items.
+KONTROLLER = """
+const synlig = e => e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden';
+const boks = e => { const r = e.getBoundingClientRect();
+                    return [e.id || e.textContent.trim(), r.left, r.top, r.width, r.height]; };
+const vindu = [...document.querySelectorAll(
+    '#klientflate button, #klientflate label, .menyknapp')].filter(synlig).map(boks);
+const punkter = [];
+for (const knapp of document.querySelectorAll('.menyknapp')) {
+    knapp.click();
+    punkter.push(...[...knapp.nextElementSibling.querySelectorAll('.menypunkt')]
+                 .filter(synlig).map(boks));
+    knapp.click();
+}
+return [vindu, punkter];
+"""
+
+
+def over(a, b):
+    """Whether two boxes [name, left, top, width, height] overlap (more than a rounding)."""
+    return (a[1] < b[1] + b[3] - 0.5 and b[1] < a[1] + a[3] - 0.5 and
+            a[2] < b[2] + b[4] - 0.5 and b[2] < a[2] + a[4] - 0.5)
+
+
+class Fingermaal(unittest.TestCase):
+    """A tablet (ratio 2) held across and upright, in both engines: every control at least 44 x
+    44 CSS pixels and none over another, the window no wider than the screen, the rows in the
+    design's proportions, and held upright the keypad under the worksheet, centred, the window
+    using the screen's height."""
+
+    def test_hver_kontroll_er_en_finger_stor(self):
+        tjener = motorer.Tjener(motorer.MAPPE)
+        if motorer.MOTOR == "webkit":
+            tjener.forhaand = [FINGER]
+        try:
+            for bredde, hoeyde in ((1024, 768), (768, 1024)):
+                with self.subTest(bredde=bredde, hoeyde=hoeyde):
+                    d = motorer.start(motorer.MOTOR, 2, bredde, hoeyde)
+                    try:
+                        if motorer.MOTOR == "chromium":
+                            d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                              {"enabled": True, "maxTouchPoints": 5})
+                        motorer.last(d, tjener.adresse)
+                        self.sjekk(d, bredde, hoeyde)
+                    finally:
+                        motorer.stopp(d)
+        finally:
+            tjener.stopp()
+
+    def sjekk(self, d, bredde, hoeyde):
+        self.assertTrue(d.execute_script("return matchMedia('(pointer: coarse)').matches"))
+        d.find_element(motorer.By.ID, "nyoppgave").click()
+        vindu, punkter = d.execute_script(KONTROLLER)
+        self.assertEqual(len(vindu), 26 + 4 + 1 + 6)  # keys, options, "Ny oppgave", menus
+        self.assertGreater(len(punkter), 15)
+        # The own equation's window: its six boxes, its two buttons and its close box.
+        d.find_element(motorer.By.ID, "Meny").click()
+        d.find_element(motorer.By.ID, "egendef").click()
+        motorer.vent(lambda: d.execute_script(
+            "return document.getElementById('egenlikning').open"))
+        egen = d.execute_script(
+            "return [...document.querySelectorAll('#egenlikning button, #egenlikning input')]"
+            ".map(e => { const r = e.getBoundingClientRect();"
+            "  return [e.id || e.className, r.left, r.top, r.width, r.height]; })")
+        self.assertEqual(len(egen), 9)
+        self.assertLessEqual(max(e[1] + e[3] for e in egen), bredde)
+        smaa = ["%s %.0fx%.0f" % (n, b, h) for n, _, _, b, h in vindu + punkter + egen
+                if min(b, h) < 44]
+        self.assertEqual(smaa, [])
+        self.assertEqual([(a[0], b[0]) for i, a in enumerate(vindu) for b in vindu[i + 1:]
+                          if over(a, b)], [])
+        sider = d.execute_script(
+            "const r = id => document.getElementById(id).getBoundingClientRect();"
+            "return [document.scrollingElement.scrollWidth, r('klientflate').bottom,"
+            "        r('Line3').bottom, r('ramme').top, r('ramme').left, r('ramme').right,"
+            "        r('Linje_0').width / r('Linje_0').height]")
+        self.assertLessEqual(sider[0], bredde)
+        self.assertLessEqual(sider[2], sider[3])
+        # The rows keep the design's proportions (6105 x 735 twips).
+        self.assertAlmostEqual(sider[6], 6105 / 735, delta=0.1)
+        if hoeyde > bredde:
+            self.assertGreater(sider[1], hoeyde * 0.9)
+            self.assertAlmostEqual(sider[4], bredde - sider[5], delta=2)
 
 
 class Fingre(motorer.Sidetest):
@@ -304,7 +401,9 @@ class Fingre(motorer.Sidetest):
         self.assertGreaterEqual(min(hoeyder), 44)
 
     def test_stor_zoom_ruller(self):
-        self.meny("Vis", "2")
+        self.meny("Vis", "vanlig")
+        for _ in range(4):
+            self.meny("Vis", "stoerre")
         self.assertGreater(self.d.execute_script(
             "return document.scrollingElement.scrollHeight"), self.HOEYDE)
         # The perform key, below the screen's edge, is reached by scrolling.
