@@ -81,10 +81,6 @@ void NettVindu::start() {
     dom::attr(kunngjoring_, "role", "status");
     dom::attr(kunngjoring_, "aria-atomic", "true");
     byggmeldingsboks();
-    byggegenlikning();
-    bygggraf();
-    byggom();
-    byggforslag();
     dom::lag("section", val::global("document")["body"], "utskrift");
 
     tilpass();
@@ -192,8 +188,33 @@ void NettVindu::navngi() {
         dom::attr(e, "aria-live", "off");
         dom::attr(e, "aria-label", etikettnavn(v.ledetekst, e["textContent"].as<std::string>()));
     }
+}
+
+void NettVindu::byggvinduer() {
+    // Built after the first line is on the screen (or when one is opened first), so that the
+    // page is usable sooner.
+    if (vinduer_bygd_) return;
+    vinduer_bygd_ = true;
+    byggegenlikning();
+    bygggraf();
+    byggom();
+    byggforslag();
     for (int k = 0; k < 6; ++k)
         dom::attr(dom::finn(("koeff_" + std::to_string(k)).c_str()), "aria-label", boksnavn(k));
+    tilpassegen();
+}
+
+void NettVindu::tilpassegen() {
+    // The own equation's buttons a finger high, its boxes too (balvo.css), as far as the
+    // window's width allows.
+    if (!vinduer_bygd_) return;
+    val egen = dom::finn("egenlikning");
+    egen["style"].call<void>("removeProperty", val("--s"));
+    if (!fingre_) return;
+    const double b = val::global("window")["innerWidth"].as<double>();
+    const double s = std::min((fingermaal + 0.5) / (okplass.hoeyde / 15.0),
+                              (b - 16) / (egenflate.bredde / 15.0));
+    dom::stil(egen, "--s", std::to_string(std::max(skala_, s)));
 }
 
 void NettVindu::sett(val e, const Tekst& t, const char* attributt) {
@@ -285,6 +306,8 @@ void NettVindu::byggkontroller(val flate) {
                 }
                 val bilde = dom::lag("img", e);
                 dom::attr(bilde, "alt", "");
+                // Decoded away from the page's thread, which then never waits for a face.
+                dom::attr(bilde, "decoding", "async");
                 const Bildemaal m = flatemaal(k.flate);
                 dom::stil(bilde, "width", dom::px(m.bredde));
                 dom::stil(bilde, "height", dom::px(m.hoeyde));
@@ -330,6 +353,7 @@ void NettVindu::tilpass() {
     val html = dom::dokument()["documentElement"];
     const bool fingre =
         vindu.call<val>("matchMedia", val("(pointer: coarse)"))["matches"].as<bool>();
+    fingre_ = fingre;
     html["classList"].call<void>("toggle", val("fingre"), val(fingre));
     const double b = vindu["innerWidth"].as<double>();
     const double h =
@@ -348,15 +372,7 @@ void NettVindu::tilpass() {
     }
     dom::stil(html, "--s", std::to_string(skala_));
     visvismeny();
-    // The own equation's buttons a finger high, its boxes too (balvo.css), as far as the
-    // window's width allows.
-    val egen = dom::finn("egenlikning");
-    egen["style"].call<void>("removeProperty", val("--s"));
-    if (fingre) {
-        const double s = std::min((fingermaal + 0.5) / (okplass.hoeyde / 15.0),
-                                  (b - 16) / (egenflate.bredde / 15.0));
-        dom::stil(egen, "--s", std::to_string(std::max(skala_, s)));
-    }
+    tilpassegen();
     const double k = piksler_per_punkt * skala_ * tetthet_;
     for (auto* bokser : {&linjer_, &opfelter_})
         for (auto& b : *bokser) b.flate->settskala(k, tetthet_);
@@ -368,7 +384,7 @@ void NettVindu::tilpass() {
 void NettVindu::velgflater() {
     // The smallest picture that is at least as sharp as the screen shows it.
     const int d = std::clamp(
-        static_cast<int>(std::ceil(std::max(skala_, tastskala_) * tetthet_ - 0.01)), 1, 4);
+        static_cast<int>(std::ceil(std::max(skala_, tastskala_) * tetthet_ - 0.01)), 1, 6);
     const std::string s = "_" + std::to_string(d) + ".png";
     // The perform key's face is a word, drawn in each language.
     const std::string spraak = "_" + std::string(katalog_->spraak());
@@ -541,13 +557,16 @@ void NettVindu::visavstand(std::string_view tekst) {
 }
 
 bool NettVindu::etterarbeid_venter() const {
-    return !veileder_klar_ || (arket_.har_oppgave() && !arket_.korteste_kjent());
+    return !vinduer_bygd_ || !veileder_klar_ || (arket_.har_oppgave() && !arket_.korteste_kjent());
 }
 
 void NettVindu::etterarbeid() {
+    // One piece at a time, each a task of its own, so that no tap waits long for any.
+    if (!vinduer_bygd_) return byggvinduer();
     if (!veileder_klar_) {
         forberedveileder();
         veileder_klar_ = true;
+        return;
     }
     arket_.korteste();
 }

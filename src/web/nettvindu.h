@@ -96,6 +96,8 @@ private:
     void bygggraf();
     void byggom();
     void byggforslag();
+    void byggvinduer();  // the secondary windows, once
+    void tilpassegen();  // the own equation's window at the page's scale
     void kopierforslag();
     emscripten::val byggvindu(const char* id, const Tekst& tittel, const Twips& flate);
     void sett(emscripten::val e, const Tekst& tekst, const char* attributt = nullptr);
@@ -148,6 +150,8 @@ private:
     std::vector<emscripten::val> hjelpepunkter_;                   // "Tips", "Løsningsforslag"
     emscripten::val angrepunkt_ = emscripten::val::undefined();    // "Angre"
     bool veileder_klar_ = false;                                   // the coach's table is built
+    bool vinduer_bygd_ = false;  // the secondary windows are built
+    bool fingre_ = false;        // a touch screen
     emscripten::val merke_ = emscripten::val::undefined();
     emscripten::val dump_ = emscripten::val::undefined();
     emscripten::val diagnose_ = emscripten::val::undefined();
