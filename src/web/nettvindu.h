@@ -88,7 +88,7 @@ private:
     void bygglisten();
     void navngi();
     // The lesson record into the print, then the browser's print; `navn` is the item chosen.
-    void skrivoekt(std::string_view navn);
+    void skrivoekt(Menyhandling handling);
     void lagrebilde();
     void byggmeny(emscripten::val linje);
     void byggmeldingsboks();
@@ -107,15 +107,13 @@ private:
     // The window's parts each at its scale: on a touch screen a finger's size (fingeroppsett.h),
     // otherwise all alike at the page's scale, as designed.
     void plasserdelene(const Fingeroppsett* fingre);
-    void menyvalg(std::string_view navn);
-    void hjelpvalg(std::string_view navn);
-    void redigervalg(std::string_view navn);
+    void menyvalg(Menyhandling handling);  // a menu item or its shortcut, while usable
+    bool menybrukbar(Menyhandling handling) const;
+    void vismenypunkter();  // every menu item usable as the worksheet and the zoom allow
     void skrivut();
     void kopier();
     void settzoom(std::string_view zoom);
-    void visvalg(std::string_view navn);  // an item of the menu "Vis"
-    void visvismeny();                    // its items usable and ticked as the scale is
-    void settavstand(bool paa);           // the row "Avstand:" shown or not, and remembered
+    void settavstand(bool paa);  // the row "Avstand:" shown or not, and remembered
     void settspraak(std::string_view spraak);
     void tegngrafen();
     // Shows a box and waits for the pupil's answer: true for "Ja".
@@ -139,19 +137,15 @@ private:
     std::vector<emscripten::val> taster_{antall_taster, emscripten::val::undefined()};
     std::vector<std::pair<emscripten::val, Tasteflate>> flater_;  // key faces by scale
     std::vector<std::pair<emscripten::val, int>> sifferflater_;
-    emscripten::val nivaa_ = emscripten::val::undefined();
-    emscripten::val poeng_ = emscripten::val::undefined();
-    emscripten::val loeste_ = emscripten::val::undefined();
-    emscripten::val steg_ = emscripten::val::undefined();
-    emscripten::val proeve_ = emscripten::val::undefined();
-    emscripten::val avstand_ = emscripten::val::undefined();
-    emscripten::val avstandledd_ = emscripten::val::undefined();   // its caption
-    emscripten::val avstandpunkt_ = emscripten::val::undefined();  // "Avstand etter hvert steg"
-    std::vector<emscripten::val> hjelpepunkter_;                   // "Tips", "Løsningsforslag"
-    emscripten::val angrepunkt_ = emscripten::val::undefined();    // "Angre"
-    bool veileder_klar_ = false;                                   // the coach's table is built
-    bool vinduer_bygd_ = false;  // the secondary windows are built
-    bool fingre_ = false;        // a touch screen
+    std::vector<emscripten::val> verdier_{antall_etikettroller, emscripten::val::undefined()};
+    emscripten::val& verdi(Etikettrolle rolle) {
+        return verdier_.at(static_cast<std::size_t>(rolle));
+    }
+    std::vector<emscripten::val> menypunkter_{antall_menyhandlinger,
+                                              emscripten::val::undefined()};  // by action
+    bool veileder_klar_ = false;  // the coach's table is built
+    bool vinduer_bygd_ = false;   // the secondary windows are built
+    bool fingre_ = false;         // a touch screen
     emscripten::val merke_ = emscripten::val::undefined();
     emscripten::val dump_ = emscripten::val::undefined();
     emscripten::val diagnose_ = emscripten::val::undefined();

@@ -16,6 +16,7 @@
 #include "core/coach/veileder.h"
 #include "core/mainwindow/oektlogg.h"
 #include "core/mainwindow/skall.h"
+#include "core/mainwindow/tastekart.h"
 #include "core/mainwindow/tilfeldig.h"
 #include "core/mainwindow/visning.h"
 #include "core/model/ark.h"
@@ -126,6 +127,17 @@ public:
     int ikke_naermere() const { return ikke_naermere_; }
     int gjentatte() const { return gjentatte_; }
     int steg_tatt() const { return ark_.sistelinje + angret_; }
+
+    // The menus. Whether an item may be chosen now (greyed otherwise; the zoom's items are
+    // zoom_brukbar's), and what keeps a usable one from doing anything: nothing to save,
+    // print or draw yet. `tillat` tells the pupil so through Skall::melding.
+    struct Hindring {
+        std::string tittel;  // empty: the program's name
+        std::string tekst;
+    };
+    bool brukbar(Menyhandling handling) const;
+    std::optional<Hindring> hindring(Menyhandling handling) const;
+    bool tillat(Menyhandling handling) const;
 
     // The lesson record: every exercise started in this run, the one on the sheet last, as it
     // stands now. The coach's shortest way of an exercise left before it was known is found
