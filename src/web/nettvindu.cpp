@@ -81,6 +81,10 @@ void NettVindu::start() {
     dom::attr(kunngjoring_, "role", "status");
     dom::attr(kunngjoring_, "aria-atomic", "true");
     byggmeldingsboks();
+    // The lesson file's and the class overview's windows; the other secondary windows are
+    // built after the first line (byggvinduer).
+    byggoektlagring();
+    byggklasse();
     dom::lag("section", val::global("document")["body"], "utskrift");
 
     tilpass();
