@@ -49,7 +49,7 @@ trap 'kill $tjener' EXIT
 sleep 1
 ut=$(mktemp --suffix=.json)
 CHROME_PATH=/usr/bin/chromium "$lh/node_modules/.bin/lighthouse" "http://127.0.0.1:$port/" \
-    --quiet --output=json --output-path="$ut" --only-categories=performance,best-practices \
+    --quiet --output=json --output-path="$ut" --only-categories=performance,accessibility,best-practices \
     --chrome-flags="--headless=new --no-sandbox --disable-gpu" >/dev/null
 /usr/bin/python3 - "$ut" <<'PY'
 import json, sys

@@ -193,6 +193,7 @@ void NettVindu::byggegenlikning() {
 }
 
 void NettVindu::egendef_Click() {
+    byggvinduer();
     val vindu = dom::finn("egenlikning");
     fremme(vindu);
     // Open already: only brought to the front, the boxes keep what the pupil typed.
@@ -240,6 +241,7 @@ void NettVindu::bygggraf() {
 }
 
 void NettVindu::mmPapir_Click() {
+    byggvinduer();
     if (!arket_.tillat(Menyhandling::graf)) return;
     val vindu = dom::finn("mmArk");
     fremme(vindu);
@@ -307,6 +309,7 @@ void NettVindu::byggom() {
 }
 
 void NettVindu::om_Click() {
+    byggvinduer();
     val vindu = dom::finn("frmOm");
     fremme(vindu);
     if (vindu["open"].as<bool>()) return;
@@ -357,6 +360,7 @@ void NettVindu::byggforslag() {
 }
 
 void NettVindu::visforslag(const Veiledning& v) {
+    byggvinduer();
     forslag_ = v;
     val vindu = dom::finn("Loesningsforslag");
     const auto ark = veiark(v);

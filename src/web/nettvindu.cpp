@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/display/lineaertekst.h"
+#include "core/mainwindow/egenutforming.h"
 #include "core/mainwindow/koeffisient.h"
 #include "core/mainwindow/tastaturvei.h"
 #include "core/mainwindow/utforming.h"
@@ -68,8 +69,8 @@ void NettVindu::start() {
     byggmeny(dom::lag("div", app, "menylinje"));
     val flate = dom::lag("div", app, "klientflate");
     byggkontroller(flate);
-    byggarkliste(flate);
-    ordnetab(flate);
+    byggarkliste();
+    ordnetab();
     // The rows' equations as plain text, for copying and tests; a screen reader hears the
     // worksheet through its list and the announcements instead.
     rader_ = dom::lag("div", app, "linjer", "lesbar");
@@ -80,10 +81,8 @@ void NettVindu::start() {
     dom::attr(kunngjoring_, "role", "status");
     dom::attr(kunngjoring_, "aria-atomic", "true");
     byggmeldingsboks();
-    byggegenlikning();
-    bygggraf();
-    byggom();
-    byggforslag();
+    // The lesson file's and the class overview's windows; the other secondary windows are
+    // built after the first line (byggvinduer).
     byggoektlagring();
     byggklasse();
     dom::lag("section", val::global("document")["body"], "utskrift");
@@ -95,7 +94,7 @@ void NettVindu::start() {
     endret();
 }
 
-void NettVindu::byggarkliste(val flate) {
+void NettVindu::byggarkliste() {
     // Over the rows and operand fields, as wide as they are together; the mouse goes through
     // it to the rows, the keyboard comes here first.
     Twips r{klientflate.bredde, klientflate.hoeyde, 0, 0};
@@ -109,20 +108,24 @@ void NettVindu::byggarkliste(val flate) {
     }
     r.bredde = hoeyre - r.venstre;
     r.hoeyde = bunn - r.topp;
-    liste_ = dom::lag("div", flate, "arkliste");
+    val ark = deler_[static_cast<std::size_t>(Del::ark)];
+    liste_ = dom::lag("div", ark, "arkliste");
     dom::plasser(liste_, r);
     dom::attr(liste_, "role", "listbox");
     dom::attr(liste_, "tabindex", "0");
     sett(liste_, arknavn, "aria-label");
-    arkfokus_ = dom::lag("div", flate, "arkfokus");
+    arkfokus_ = dom::lag("div", ark, "arkfokus");
     dom::attr(arkfokus_, "aria-hidden", "true");
     dom::skjul(arkfokus_, true);
 }
 
-void NettVindu::ordnetab(val flate) {
-    // The page's order is the Tab order: the worksheet, then the order both shells share. The
+void NettVindu::ordnetab() {
+    // The page's order is the Tab order: the worksheet, then the order both shells share (the
+    // parts follow it: the worksheet with its scroll keys, the exercise part, the keypad). The
     // controls are placed absolutely, so moving them in the page moves nothing on screen.
-    flate.call<void>("appendChild", liste_);
+    val ark = deler_[static_cast<std::size_t>(Del::ark)];
+    val oppgave = deler_[static_cast<std::size_t>(Del::oppgave)];
+    ark.call<void>("appendChild", liste_);
     Tastesett stopp;
     for (const Kontroll* k : tabrekke()) {
         if (k->tast >= 0) stopp.set(static_cast<std::size_t>(k->tast));
@@ -133,8 +136,8 @@ void NettVindu::ordnetab(val flate) {
             e = e["parentElement"];
             val ramme = e["parentElement"];
             if (ramme["tagName"].as<std::string>() == "FIELDSET" &&
-                ramme["parentElement"].strictlyEquals(flate) && k->tast == Option3)
-                flate.call<void>("appendChild", ramme);
+                ramme["parentElement"].strictlyEquals(oppgave) && k->tast == Option3)
+                oppgave.call<void>("appendChild", ramme);
         }
         e["parentElement"].call<void>("appendChild", e);
     }
@@ -142,8 +145,8 @@ void NettVindu::ordnetab(val flate) {
     for (std::size_t t = 0; t < taster_.size(); ++t)
         if (!stopp.test(t) && !taster_[t].isUndefined()) dom::attr(taster_[t], "tabindex", "-1");
     // The focus frame and the solved marker lie on top of everything.
-    flate.call<void>("appendChild", arkfokus_);
-    flate.call<void>("appendChild", merke_);
+    ark.call<void>("appendChild", arkfokus_);
+    ark.call<void>("appendChild", merke_);
 }
 
 void NettVindu::endret() {
@@ -194,8 +197,33 @@ void NettVindu::navngi() {
         dom::attr(e, "aria-live", "off");
         dom::attr(e, "aria-label", etikettnavn(v.ledetekst, e["textContent"].as<std::string>()));
     }
+}
+
+void NettVindu::byggvinduer() {
+    // Built after the first line is on the screen (or when one is opened first), so that the
+    // page is usable sooner.
+    if (vinduer_bygd_) return;
+    vinduer_bygd_ = true;
+    byggegenlikning();
+    bygggraf();
+    byggom();
+    byggforslag();
     for (int k = 0; k < 6; ++k)
         dom::attr(dom::finn(("koeff_" + std::to_string(k)).c_str()), "aria-label", boksnavn(k));
+    tilpassegen();
+}
+
+void NettVindu::tilpassegen() {
+    // The own equation's buttons a finger high, its boxes too (balvo.css), as far as the
+    // window's width allows.
+    if (!vinduer_bygd_) return;
+    val egen = dom::finn("egenlikning");
+    egen["style"].call<void>("removeProperty", val("--s"));
+    if (!fingre_) return;
+    const double b = val::global("window")["innerWidth"].as<double>();
+    const double s = std::min((fingermaal + 0.5) / (okplass.hoeyde / 15.0),
+                              (b - 16) / (egenflate.bredde / 15.0));
+    dom::stil(egen, "--s", std::to_string(std::max(skala_, s)));
 }
 
 void NettVindu::sett(val e, const Tekst& t, const char* attributt) {
@@ -209,9 +237,10 @@ void NettVindu::sett(val e, const Tekst& t, const char* attributt) {
 }
 
 void NettVindu::byggkontroller(val flate) {
+    for (val& d : deler_) d = dom::lag("div", flate, {}, "del");
     val ramme = val::undefined();
     for (const Kontroll& k : hovedvinduet()) {
-        val forelder = k.i_rammen ? ramme : flate;
+        val forelder = k.i_rammen ? ramme : deler_[static_cast<std::size_t>(del(k))];
         val e = val::undefined();
         switch (k.art) {
             case Kontrollart::linje:
@@ -280,6 +309,8 @@ void NettVindu::byggkontroller(val flate) {
                 }
                 val bilde = dom::lag("img", e);
                 dom::attr(bilde, "alt", "");
+                // Decoded away from the page's thread, which then never waits for a face.
+                dom::attr(bilde, "decoding", "async");
                 const Bildemaal m = flatemaal(k.flate);
                 dom::stil(bilde, "width", dom::px(m.bredde));
                 dom::stil(bilde, "height", dom::px(m.hoeyde));
@@ -320,16 +351,30 @@ void NettVindu::tilpass() {
     val vindu = val::global("window");
     tetthet_ = vindu["devicePixelRatio"].as<double>();
     if (!(tetthet_ > 0)) tetthet_ = 1;
-    if (zoom_ == "fyll") {
-        // "Fyll vinduet": the design's proportions, as large as the window allows.
-        const double b = vindu["innerWidth"].as<double>();
-        const double h =
-            vindu["innerHeight"].as<double>() - dom::finn("menylinje")["offsetHeight"].as<double>();
-        skala_ = std::max(0.5, std::min(b / designbredde, h / designhoeyde));
+    // A touch screen (its pointer a finger) gets controls a finger can hit; the menus grow
+    // with the class too, so the room under them is measured after it is set.
+    val html = dom::dokument()["documentElement"];
+    const bool fingre =
+        vindu.call<val>("matchMedia", val("(pointer: coarse)"))["matches"].as<bool>();
+    fingre_ = fingre;
+    html["classList"].call<void>("toggle", val("fingre"), val(fingre));
+    const double b = vindu["innerWidth"].as<double>();
+    const double h =
+        vindu["innerHeight"].as<double>() - dom::finn("menylinje")["offsetHeight"].as<double>();
+    const double zoom = zoom_ == "fyll" ? 0 : std::clamp(std::atof(zoom_.c_str()), 0.5, 4.0);
+    if (fingre) {
+        const Fingeroppsett o = fingeroppsett(b, h, zoom);
+        skala_ = o.skala;
+        tastskala_ = o.tastatur.skala;
+        plasserdelene(&o);
     } else {
-        skala_ = std::clamp(std::atof(zoom_.c_str()), 0.5, 4.0);
+        // "Fyll vinduet": the design's proportions, as large as the window allows.
+        skala_ = zoom > 0 ? zoom : std::max(0.5, std::min(b / designbredde, h / designhoeyde));
+        tastskala_ = skala_;
+        plasserdelene(nullptr);
     }
-    dom::stil(dom::dokument()["documentElement"], "--s", std::to_string(skala_));
+    dom::stil(html, "--s", std::to_string(skala_));
+    tilpassegen();
     const double k = piksler_per_punkt * skala_ * tetthet_;
     for (auto* bokser : {&linjer_, &opfelter_})
         for (auto& b : *bokser) b.flate->settskala(k, tetthet_);
@@ -340,7 +385,8 @@ void NettVindu::tilpass() {
 
 void NettVindu::velgflater() {
     // The smallest picture that is at least as sharp as the screen shows it.
-    const int d = std::clamp(static_cast<int>(std::ceil(skala_ * tetthet_ - 0.01)), 1, 4);
+    const int d = std::clamp(
+        static_cast<int>(std::ceil(std::max(skala_, tastskala_) * tetthet_ - 0.01)), 1, 6);
     const std::string s = "_" + std::to_string(d) + ".png";
     // The perform key's face is a word, drawn in each language.
     const std::string spraak = "_" + std::string(katalog_->spraak());
@@ -351,6 +397,74 @@ void NettVindu::velgflater() {
     for (auto& [bilde, siffer] : sifferflater_)
         dom::attr(bilde, "src", "flater/siffer" + std::to_string(siffer) + s);
     dom::attr(merke_, "src", "flater/merke" + s);
+}
+
+namespace {
+
+std::string pikselverdi(double px) {
+    return std::to_string(px) + "px";
+}
+
+void plasserpx(val e, double venstre, double topp, double bredde, double hoeyde) {
+    dom::stil(e, "left", pikselverdi(venstre));
+    dom::stil(e, "top", pikselverdi(topp));
+    dom::stil(e, "width", pikselverdi(bredde));
+    dom::stil(e, "height", pikselverdi(hoeyde));
+}
+
+}  // namespace
+
+void NettVindu::plasserdelene(const Fingeroppsett* f) {
+    const Delplass lik{0, 0, skala_};
+    const std::array<Delplass, 3> plass =
+        f ? std::array<Delplass, 3>{f->ark, f->oppgave, f->tastatur}
+          : std::array<Delplass, 3>{lik, lik, lik};
+    for (std::size_t i = 0; i < deler_.size(); ++i) {
+        dom::stil(deler_[i], "left", pikselverdi(plass[i].venstre));
+        dom::stil(deler_[i], "top", pikselverdi(plass[i].topp));
+        dom::stil(deler_[i], "--s", std::to_string(plass[i].skala));
+    }
+    val flate = dom::finn("klientflate");
+    for (const char* side : {"width", "height"})
+        flate["style"].call<void>("removeProperty", val(side));
+    if (f) {
+        dom::stil(flate, "width", pikselverdi(f->bredde));
+        dom::stil(flate, "height", pikselverdi(f->hoeyde));
+    }
+    // What a finger needs beyond the parts' scales: the scroll column a finger wide (its keys
+    // a finger square at its ends), the options a finger high each, the rule between the rows
+    // and the operand fields ending with the worksheet.
+    int valg = 0;
+    for (const Kontroll& k : hovedvinduet()) {
+        const bool rull = k.tast == scrollopp || k.tast == scrollned;
+        const bool er_valg = k.art == Kontrollart::valg || k.art == Kontrollart::avkrysning;
+        if (!rull && !er_valg && k.navn != "Shape1" && k.navn != "Line4" && k.navn != "Frame1")
+            continue;
+        val e = rull      ? taster_.at(static_cast<std::size_t>(k.tast))
+                : er_valg ? taster_.at(static_cast<std::size_t>(k.tast))["parentElement"]
+                          : dom::finn(std::string(k.navn).c_str());
+        if (!f) {
+            dom::plasser(e, k.sted);
+        } else if (k.tast == scrollopp) {
+            plasserpx(e, f->rullvenstre, f->rulloppe, f->rullbredde, fingermaal);
+        } else if (k.tast == scrollned) {
+            plasserpx(e, f->rullvenstre, f->rullnede - fingermaal, f->rullbredde, fingermaal);
+        } else if (k.navn == "Shape1") {
+            const double b = f->rullbredde * 0.9;
+            plasserpx(e, f->rullvenstre + (f->rullbredde - b) / 2, f->rulloppe + fingermaal - 1, b,
+                      f->rullnede - f->rulloppe - 2 * fingermaal + 2);
+        } else if (k.navn == "Line4") {
+            dom::plasser(e, k.sted);
+            dom::stil(e, "height", pikselverdi(f->arkhoeyde));
+        } else if (k.navn == "Frame1") {
+            dom::plasser(e, k.sted);
+            dom::stil(e, "height", pikselverdi(f->rammehoeyde));
+        } else {
+            dom::plasser(e, k.sted);
+            dom::stil(e, "top", pikselverdi(f->valgtopp + valg++ * fingermaal));
+            dom::stil(e, "height", pikselverdi(fingermaal));
+        }
+    }
 }
 
 Tegneflate& NettVindu::linje(int boks) {
@@ -444,13 +558,16 @@ void NettVindu::visavstand(std::string_view tekst) {
 }
 
 bool NettVindu::etterarbeid_venter() const {
-    return !veileder_klar_ || (arket_.har_oppgave() && !arket_.korteste_kjent());
+    return !vinduer_bygd_ || !veileder_klar_ || (arket_.har_oppgave() && !arket_.korteste_kjent());
 }
 
 void NettVindu::etterarbeid() {
+    // One piece at a time, each a task of its own, so that no tap waits long for any.
+    if (!vinduer_bygd_) return byggvinduer();
     if (!veileder_klar_) {
         forberedveileder();
         veileder_klar_ = true;
+        return;
     }
     arket_.korteste();
 }

@@ -19,6 +19,7 @@
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
 #include "core/mainwindow/utforming.h"
+#include "web/fingeroppsett.h"
 #include "web/kontekst2d.h"
 #include "web/lerretsflate.h"
 #include "web/nettkatalog.h"
@@ -91,8 +92,8 @@ private:
     };
 
     void byggkontroller(emscripten::val flate);
-    void byggarkliste(emscripten::val flate);
-    void ordnetab(emscripten::val flate);
+    void byggarkliste();
+    void ordnetab();
     void bygglisten();
     void navngi();
     // The lesson record into the print, then the browser's print; `navn` is the item chosen.
@@ -115,12 +116,17 @@ private:
     void bygggraf();
     void byggom();
     void byggforslag();
+    void byggvinduer();  // the secondary windows, once
+    void tilpassegen();  // the own equation's window at the page's scale
     void kopierforslag();
     emscripten::val byggvindu(const char* id, const Tekst& tittel, const Twips& flate);
     void sett(emscripten::val e, const Tekst& tekst, const char* attributt = nullptr);
     void oversett();
     void beskrivrader();
     void velgflater();
+    // The window's parts each at its scale: on a touch screen a finger's size (fingeroppsett.h),
+    // otherwise all alike at the page's scale, as designed.
+    void plasserdelene(const Fingeroppsett* fingre);
     void menyvalg(Menyhandling handling);  // a menu item or its shortcut, while usable
     bool menybrukbar(Menyhandling handling) const;
     void vismenypunkter();  // every menu item usable as the worksheet and the zoom allow
@@ -158,6 +164,8 @@ private:
     std::vector<emscripten::val> menypunkter_{antall_menyhandlinger,
                                               emscripten::val::undefined()};  // by action
     bool veileder_klar_ = false;  // the coach's table is built
+    bool vinduer_bygd_ = false;   // the secondary windows are built
+    bool fingre_ = false;         // a touch screen
     emscripten::val merke_ = emscripten::val::undefined();
     emscripten::val dump_ = emscripten::val::undefined();
     emscripten::val diagnose_ = emscripten::val::undefined();
@@ -167,10 +175,14 @@ private:
     emscripten::val liste_ = emscripten::val::undefined();        // the worksheet's list
     emscripten::val arkfokus_ = emscripten::val::undefined();     // its dotted frame
     emscripten::val kunngjoring_ = emscripten::val::undefined();  // the live region
+    // The containers of the window's three parts (Del), in the page's (the Tab) order.
+    std::array<emscripten::val, 3> deler_{
+        emscripten::val::undefined(), emscripten::val::undefined(), emscripten::val::undefined()};
 
     std::string zoom_ = "fyll";
     double skala_ = 1;                 // CSS pixels per pixel of the design
     double tetthet_ = 1;               // the screen's device pixels per CSS pixel
+    double tastskala_ = 1;             // the keypad's scale (larger for a finger)
     std::optional<Grafoppgave> graf_;  // the exercise the open graph window shows
     Lerretsboks graflerret_;
     std::vector<Lerretsboks> forslagsbokser_;  // the rows of "Løsningsforslag"

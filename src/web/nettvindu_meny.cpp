@@ -127,6 +127,13 @@ void NettVindu::byggmeny(val linje) {
             if (const std::string s = snarveitekst(p.snarvei, endring); !s.empty()) {
                 dom::tekst(dom::lag("span", e, {}, "snarvei"), s);
                 dom::attr(e, "aria-keyshortcuts", snarveinavn(p.snarvei, endring));
+            } else if (!p.tegn.empty()) {
+                // The zoom's: Ctrl with a character, shown by the first of them ("Ctrl++").
+                const char c = p.tegn[0];
+                dom::tekst(dom::lag("span", e, {}, "snarvei"), std::string("Ctrl+") + c);
+                dom::attr(
+                    e, "aria-keyshortcuts",
+                    std::string("Control+") + (c == '+' ? std::string("Plus") : std::string(1, c)));
             }
             menypunkter_.at(static_cast<std::size_t>(p.handling)) = e;
         }

@@ -317,6 +317,44 @@ class Nettleser(motorer.Sidetest):
         finally:
             motorer.stopp(d)
 
+    def test_vis(self):
+        """The menu "Vis" as the desktop's: its items, shortcuts and states step by step."""
+        punkter = self.d.execute_script(
+            "return [...document.querySelectorAll('#Vis + .menyliste > *')].map(p =>"
+            " [p.id, p.getAttribute('role'), p.querySelector('span') ?"
+            "  p.querySelector('span').textContent : '',"
+            "  p.querySelector('.snarvei') ? p.querySelector('.snarvei').textContent : ''])")
+        self.assertEqual(punkter, [
+            ["stoerre", "menuitem", "Større", "Ctrl++"],
+            ["mindre", "menuitem", "Mindre", "Ctrl+-"],
+            ["vanlig", "menuitem", "Vanlig størrelse", "Ctrl+0"],
+            ["", "separator", "", ""],
+            ["fyll", "menuitemcheckbox", "Fyll vinduet", ""]])
+
+        def tilstand():
+            return self.d.execute_script(
+                "const e = id => document.getElementById(id);"
+                "return [Math.round(e('klientflate').getBoundingClientRect().width),"
+                " ...['stoerre', 'mindre', 'vanlig'].map(id => !e(id).disabled),"
+                " e('fyll').getAttribute('aria-checked'), localStorage.getItem('balvo.zoom')]")
+
+        fylt = tilstand()[0]
+        self.assertGreater(fylt, 1200)
+        # (item, width of the window, Større, Mindre, Vanlig størrelse usable, Fyll ticked,
+        # the zoom kept)
+        for punkt, forventet in (
+                ("vanlig", [634, True, True, False, "false", "1"]),
+                ("mindre", [476, True, True, True, "false", "0.75"]),
+                ("mindre", [317, True, False, True, "false", "0.5"]),
+                ("stoerre", [476, True, True, True, "false", "0.75"]),
+                ("fyll", [fylt, True, True, True, "true", "fyll"])):
+            with self.subTest(punkt=punkt):
+                self.meny("Vis", punkt)
+                self.assertEqual(tilstand(), forventet)
+        # "Fyll vinduet" switched off keeps the scale it gave.
+        self.meny("Vis", "fyll")
+        self.assertEqual(tilstand()[:5], [fylt, True, True, True, "false"])
+
     def test_utskrift(self):
         self.meny("Meny", "Utskrift")
         self.assertEqual(self.melding(),

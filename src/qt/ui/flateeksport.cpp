@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the pictures the desktop draws in code as PNG files, for the web edition: every key
 // face (the perform key's in each language), the solved marker and the program's picture, each
-// at 1 to 4 times its size so that the browser has a sharp one at any scale; and the program's
-// picture as the app's icon.
+// at 1 to 6 times its size so that the browser has a sharp one at any scale (a tablet's keypad
+// held upright is three times the design's size on a screen of two pixels to one); and the
+// program's picture as the app's icon.
 //
 //     balvo_flater FOLDER
 #include <QDir>
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int tettheter[] = {1, 2, 3, 4};
+constexpr int tettheter[] = {1, 2, 3, 4, 5, 6};
 
 bool lagre(const QImage& bilde, const QDir& mappe, const QString& navn) {
     if (bilde.save(mappe.filePath(navn), "PNG")) return true;
