@@ -247,8 +247,8 @@ class Blekk(motorer.Sidetest):
                 self.rolig()
                 self.sjekk_blekk("skala %.2f" % (bredde / 634))
         with self.subTest(skala="Vis 125 %"):
-            self.d.execute_script("window.__blekk = []")
             self.meny("Vis", "vanlig")
+            self.d.execute_script("window.__blekk = []")
             self.meny("Vis", "stoerre")
             self.sjekk_blekk("Vis 125 %")
 
