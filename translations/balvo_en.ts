@@ -306,6 +306,61 @@ Swap sides first, then you keep both solutions.</translation>
     </message>
 </context>
 <context>
+    <name>Dato</name>
+    <message>
+        <source>januar</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>februar</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>mars</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>april</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>juni</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>juli</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>august</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>september</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>oktober</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>november</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>desember</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 kl. %4.%5</source>
+        <translation>%1 %2 %3 at %4:%5</translation>
+    </message>
+</context>
+<context>
     <name>Dokument</name>
     <message>
         <source>Det er ingen oppgave å lagre ennå.</source>
@@ -375,10 +430,6 @@ Nothing has been saved.</translation>
     <message>
         <source>Filer som ikke kunne leses</source>
         <translation>Files that could not be read</translation>
-    </message>
-    <message>
-        <source>Oppgavene til %1</source>
-        <translation>Exercises of %1</translation>
     </message>
     <message>
         <source>Velg en elev og en oppgave for å se arket.</source>
@@ -558,6 +609,30 @@ Try “balvo --help”.
         <source>Kopier</source>
         <translation>Copy</translation>
     </message>
+    <message>
+        <source>Filtype:</source>
+        <translation>File type:</translation>
+    </message>
+    <message>
+        <source>Lagre</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Avbryt</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>økt.balvo</source>
+        <translation>lesson.balvo</translation>
+    </message>
+    <message>
+        <source>klasse.csv</source>
+        <translation>class.csv</translation>
+    </message>
+    <message>
+        <source>Velg økt-filene (*.balvo), eller slipp dem her i vinduet.</source>
+        <translation>Choose the lesson files (*.balvo), or drop them here in the window.</translation>
+    </message>
 </context>
 <context>
     <name>Oektfil</name>
@@ -716,6 +791,22 @@ Try “balvo --help”.
     <message>
         <source>egen</source>
         <translation>your own</translation>
+    </message>
+    <message>
+        <source>Oftest ikke nærmere ved</source>
+        <translation>No closer most often at</translation>
+    </message>
+    <message>
+        <source>Tid</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Oppgavene til %1, lagret %2</source>
+        <translation>Exercises of %1, saved %2</translation>
+    </message>
+    <message>
+        <source>Oppgavene til %1</source>
+        <translation>Exercises of %1</translation>
     </message>
 </context>
 <context>

@@ -307,6 +307,61 @@ Byt sider først, så får du med begge løysingane.</translation>
     </message>
 </context>
 <context>
+    <name>Dato</name>
+    <message>
+        <source>januar</source>
+        <translation>januar</translation>
+    </message>
+    <message>
+        <source>februar</source>
+        <translation>februar</translation>
+    </message>
+    <message>
+        <source>mars</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>april</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>mai</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>juni</source>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <source>juli</source>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <source>august</source>
+        <translation>august</translation>
+    </message>
+    <message>
+        <source>september</source>
+        <translation>september</translation>
+    </message>
+    <message>
+        <source>oktober</source>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <source>november</source>
+        <translation>november</translation>
+    </message>
+    <message>
+        <source>desember</source>
+        <translation>desember</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 kl. %4.%5</source>
+        <translation>%1. %2 %3 kl. %4.%5</translation>
+    </message>
+</context>
+<context>
     <name>Dokument</name>
     <message>
         <source>Det er ingen oppgave å lagre ennå.</source>
@@ -376,10 +431,6 @@ Ingenting er lagra.</translation>
     <message>
         <source>Filer som ikke kunne leses</source>
         <translation>Filer som ikkje kunne lesast</translation>
-    </message>
-    <message>
-        <source>Oppgavene til %1</source>
-        <translation>Oppgåvene til %1</translation>
     </message>
     <message>
         <source>Velg en elev og en oppgave for å se arket.</source>
@@ -559,6 +610,30 @@ Prøv «balvo --help».
         <source>Kopier</source>
         <translation>Kopier</translation>
     </message>
+    <message>
+        <source>Filtype:</source>
+        <translation>Filtype:</translation>
+    </message>
+    <message>
+        <source>Lagre</source>
+        <translation>Lagre</translation>
+    </message>
+    <message>
+        <source>Avbryt</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>økt.balvo</source>
+        <translation>økt.balvo</translation>
+    </message>
+    <message>
+        <source>klasse.csv</source>
+        <translation>klasse.csv</translation>
+    </message>
+    <message>
+        <source>Velg økt-filene (*.balvo), eller slipp dem her i vinduet.</source>
+        <translation>Vel økt-filene (*.balvo), eller slepp dei her i vindauget.</translation>
+    </message>
 </context>
 <context>
     <name>Oektfil</name>
@@ -717,6 +792,22 @@ Prøv «balvo --help».
     <message>
         <source>egen</source>
         <translation>eiga</translation>
+    </message>
+    <message>
+        <source>Oftest ikke nærmere ved</source>
+        <translation>Oftast ikkje nærare ved</translation>
+    </message>
+    <message>
+        <source>Tid</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Oppgavene til %1, lagret %2</source>
+        <translation>Oppgåvene til %1, lagra %2</translation>
+    </message>
+    <message>
+        <source>Oppgavene til %1</source>
+        <translation>Oppgåvene til %1</translation>
     </message>
 </context>
 <context>

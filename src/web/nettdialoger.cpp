@@ -43,10 +43,6 @@ constexpr Tekst lukktekst = BALVO_TR("Nett", "Lukk");
 
 int lag = 10;  // the stacking order of the secondary windows: the last one shown on top
 
-void fremme(val vindu) {
-    dom::stil(vindu, "z-index", std::to_string(++lag));
-}
-
 // The graph's user coordinates mapped onto the canvas's device pixels.
 class Lerretsgraf final : public Grafflate {
 public:
@@ -95,6 +91,10 @@ std::string pt(double punkter) {
 }
 
 }  // namespace
+
+void fremme(val vindu) {
+    dom::stil(vindu, "z-index", std::to_string(++lag));
+}
 
 val NettVindu::byggvindu(const char* id, const Tekst& tittel, const Twips& flate) {
     val vindu = dom::lag("dialog", dom::finn("app"), id, "vindu");
@@ -428,6 +428,8 @@ std::string dato(std::string_view spraak) {
                                                         format);
 }
 
+}  // namespace
+
 // The header of a printed page: a title, the date, and captions with their values.
 void skrivtopp(val side, std::string_view tittel, std::string_view spraak,
                const std::vector<std::pair<std::string, std::string>>& verdier) {
@@ -479,6 +481,8 @@ void skrivlinjer(val side, const Ark& ark) {
         vislinjeopr(ark, n, 1, felt);
     }
 }
+
+namespace {
 
 constexpr Tekst bildenavn = BALVO_TR("Nett", "likning.png");
 

@@ -84,6 +84,8 @@ void NettVindu::start() {
     bygggraf();
     byggom();
     byggforslag();
+    byggoektlagring();
+    byggklasse();
     dom::lag("section", val::global("document")["body"], "utskrift");
 
     tilpass();

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/graph/graf.h"
+#include "core/lessonfile/klasseoversikt.h"
 #include "core/mainwindow/arket.h"
 #include "core/mainwindow/opplesning.h"
 #include "core/mainwindow/skall.h"
@@ -23,6 +24,14 @@
 #include "web/nettkatalog.h"
 
 namespace balvo::nett {
+
+// A secondary window brought to the top of the others.
+void fremme(emscripten::val vindu);
+// The header of a printed page: a title, the date, and captions with their values.
+void skrivtopp(emscripten::val side, std::string_view tittel, std::string_view spraak,
+               const std::vector<std::pair<std::string, std::string>>& verdier);
+// Every line of a worksheet typeset as on screen, with its operation beside it.
+void skrivlinjer(emscripten::val side, const Ark& ark);
 
 // A canvas of the page with its drawing surface.
 struct Lerretsboks {
@@ -89,6 +98,17 @@ private:
     // The lesson record into the print, then the browser's print; `navn` is the item chosen.
     void skrivoekt(Menyhandling handling);
     void lagrebilde();
+    // "Økt": the lesson record printed, saved (as PDF or a lesson file) or the class overview.
+    void byggoektlagring();
+    void lagreoekt();
+    // The class overview: its window, the files the page read, a pupil's exercises and the
+    // worksheet of one, printed; `navn` is the control ("les", "csv", "elev:2", ...).
+    void byggklasse();
+    void aapneklasse();
+    void klassevalg(std::string_view navn);
+    void lesklasse();
+    void fyllklasse();
+    void skrivutklasse();
     void byggmeny(emscripten::val linje);
     void byggmeldingsboks();
     void byggegenlikning();
@@ -155,6 +175,12 @@ private:
     Lerretsboks graflerret_;
     std::vector<Lerretsboks> forslagsbokser_;  // the rows of "Løsningsforslag"
     std::optional<Veiledning> forslag_;        // the way it shows, while it is open
+    emscripten::val lagreoekt_tittel_ = emscripten::val::undefined();
+    // The pupil's name for a lesson file: asked once per run, never kept.
+    std::optional<std::string> elevnavn_;
+    Klasseoversikt klasse_;  // the files read into the class overview
+    int klasseelev_ = -1;    // the pupil and the exercise chosen in it
+    int klasseoppgave_ = -1;
 };
 
 }  // namespace balvo::nett

@@ -129,6 +129,7 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
                     return menyvalg(p.handling);
         return;
     }
+    if (handling == "klasse") return klassevalg(navn);
     if (handling == "liste") return flytt(std::atoi(std::string(navn).c_str()));
     if (handling == "kopierforslag") return kopierforslag();
     if (handling == "spraak") return settspraak(navn);
@@ -195,9 +196,11 @@ void NettVindu::menyvalg(Menyhandling handling) {
             if (zoom_ == "fyll") return zoom(skala_);
             return settzoom("fyll");
         case Menyhandling::lagre_oekt:
+            return lagreoekt();
         case Menyhandling::skriv_ut_oekt:
-        case Menyhandling::klasseoversikt:
             return skrivoekt(handling);
+        case Menyhandling::klasseoversikt:
+            return aapneklasse();
     }
 }
 
@@ -282,6 +285,7 @@ void NettVindu::settspraak(std::string_view spraak) {
     arket_.tegnpaanytt();
     if (forslag_) visforslag(Veiledning(*forslag_));
     if (graf_) dom::tekst(dom::finn("krysning"), krysningstekst(*graf_));
+    fyllklasse();
     val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=spraak]"));
     for (int i = 0; i < punkter["length"].as<int>(); ++i) {
         val p = punkter[i];

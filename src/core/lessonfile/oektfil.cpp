@@ -169,6 +169,11 @@ bool leshandling(Leser& l, const Json& j, const std::string& sti, double forrige
         if (h.art == Handlingsart::utfoer && !l.sannhet(j, "utfoert", sti, h.utfoert)) return false;
         if (j.contains("videre") && !l.sannhet(j, "videre", sti, h.videre)) return false;
         if (h.videre && h.operasjon.empty()) return l.feilet(utenfor, sti + "videre");
+        if (j.contains("forkastet")) {
+            if (!l.tekst(j, "forkastet", sti, h.forkastet)) return false;
+            if (h.forkastet.empty() || h.forkastet.size() > 200 || h.operasjon.empty() || h.videre)
+                return l.feilet(utenfor, sti + "forkastet");
+        }
     }
     std::int64_t nivaa = 1;
     if (h.art == Handlingsart::tips && !l.heltall(j, "nivaa", sti, 1, 3, nivaa)) return false;
@@ -274,6 +279,7 @@ std::string skrivoektfil(const Oektfil& fil) {
                 hj["operand"] = h.operand;
             }
             if (h.videre) hj["videre"] = true;
+            if (!h.forkastet.empty()) hj["forkastet"] = h.forkastet;
             if (h.art == Handlingsart::utfoer) hj["utfoert"] = h.utfoert;
             if (h.art == Handlingsart::tips || h.art == Handlingsart::nivaa) hj["nivaa"] = h.nivaa;
             oj["handlinger"].push_back(std::move(hj));

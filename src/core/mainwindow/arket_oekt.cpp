@@ -20,9 +20,11 @@ void Arket::ny_post(bool egen) {
     startsek_ = klokke_ ? klokke_() : steady_sekunder();
     handlinger_.clear();
     tips_linjer_.clear();
+    ikke_naermere_linjer_.clear();
     ventende_opr_.clear();
     ventende_operand_.clear();
     ventende_videre_ = false;
+    forkastet_.clear();
 }
 
 void Arket::noter(Handlingsart art) {
@@ -38,6 +40,8 @@ void Arket::noter(Handlingsart art) {
         h.operasjon = std::move(ventende_opr_);
         if (!h.operasjon.empty()) h.operand = std::move(ventende_operand_);
         h.videre = !h.operasjon.empty() && ventende_videre_;
+        if (!h.operasjon.empty() && !h.videre) h.forkastet = std::move(forkastet_);
+        forkastet_.clear();
         ventende_videre_ = false;
         ventende_opr_.clear();
         ventende_operand_.clear();
@@ -68,6 +72,7 @@ void Arket::Utfoer_Click() {
         ventende_opr_ = opr;
         ventende_operand_ = operand;
         ventende_videre_ = true;
+        ventende_avvist_ = operand.size();
     }
 }
 
@@ -90,6 +95,7 @@ Loggpost Arket::post_naa() const {
     p.broeker = (startnivaa_ % 2) == 0;
     p.handlinger = handlinger_;
     p.tips_linjer = tips_linjer_;
+    p.ikke_naermere_linjer = ikke_naermere_linjer_;
     return p;
 }
 
