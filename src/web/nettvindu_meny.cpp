@@ -34,40 +34,7 @@ unsigned endringen(const Menypunkt& m) {
 constexpr Tekst menylinjenavn = BALVO_TR("Nett", "Menylinje");
 
 Tastenavn tastenavn(std::string_view tast) {
-    if (tast.size() == 1) {
-        switch (std::tolower(static_cast<unsigned char>(tast[0]))) {
-            case 'b':
-                return Tastenavn::b;
-            case 'c':
-                return Tastenavn::c;
-            case 'e':
-                return Tastenavn::e;
-            case 'f':
-                return Tastenavn::f;
-            case 'g':
-                return Tastenavn::g;
-            case 'k':
-                return Tastenavn::k;
-            case 'l':
-                return Tastenavn::l;
-            case 'n':
-                return Tastenavn::n;
-            case 'p':
-                return Tastenavn::p;
-            case 'r':
-                return Tastenavn::r;
-            case 's':
-                return Tastenavn::s;
-            case 't':
-                return Tastenavn::t;
-            case 'x':
-                return Tastenavn::x;
-            case 'z':
-                return Tastenavn::z;
-            default:
-                return Tastenavn::ingen;
-        }
-    }
+    if (tast.size() == 1) return bokstavtast(tast[0]);
     if (tast == "Enter") return Tastenavn::enter;
     if (tast == "Escape") return Tastenavn::escape;
     if (tast == "Backspace") return Tastenavn::tilbake;

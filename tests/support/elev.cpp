@@ -116,8 +116,8 @@ int Elev::velg() {
     auto legg = [&](int tast, double vekt) {
         if (tast >= ny || t[static_cast<std::size_t>(tast)]) valg.emplace_back(tast, vekt);
     };
-    for (int i = 0; i < 8; ++i) {
-        double v = i < 4 ? 2.0 : 1.5;
+    for (int i = 0; i < antall_operasjoner; ++i) {
+        double v = med_operand(oprtast(i)) ? 2.0 : 1.5;
         if (lang_) v = i >= 6 ? 4.0 : (i < 2 ? 2.0 : 0.5);
         legg(opr0 + i, v);
     }

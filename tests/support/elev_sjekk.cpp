@@ -99,10 +99,12 @@ void Elev::sjekk_taster() {
     if (!arket_.har_oppgave()) return;
     const auto& te = a.teller[L];
     const bool rot = har_rot(a, L);
-    krev(!t[opr0 + 4] || !rot, "the square root offered on a line with a root part");
+    krev(!t[opr0 + oprindeks(Operasjon::rot)] || !rot,
+         "the square root offered on a line with a root part");
     const bool vrot_med_ledd = har_rot(a, L, 0) && (te[1] != 0 || te[2] != 0 || te[3] != 0);
     const bool hrot_med_ledd = har_rot(a, L, 3) && (te[4] != 0 || te[5] != 0 || te[6] != 0);
-    krev(!t[opr0 + 5] || (te[1] == 0 && te[4] == 0 && !vrot_med_ledd && !hrot_med_ledd),
+    krev(!t[opr0 + oprindeks(Operasjon::kvadrer)] ||
+             (te[1] == 0 && te[4] == 0 && !vrot_med_ledd && !hrot_med_ledd),
          "squaring offered on a line it cannot square" + dump(a, L));
     if (regneart == "*" || regneart == ":") {
         krev(!t[variabel1], "x² offered as a multiplier or divisor");

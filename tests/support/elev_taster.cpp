@@ -30,7 +30,7 @@ void Elev::trykk_tast(int tast) {
         arket_.siffer_Click(tast - siffer0);
         (neste.nevnermodus ? neste.nevner : neste.teller) +=
             static_cast<char>('0' + tast - siffer0);
-    } else if (tast >= opr0 && tast < opr0 + 8) {
+    } else if (tast >= opr0 && tast < opr0 + antall_operasjoner) {
         spor_ += " opr(" + std::string(symbol(oprtast(tast - opr0))) + ")";
         arket_.opr_Click(tast - opr0);
         neste = {};

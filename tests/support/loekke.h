@@ -58,8 +58,9 @@ protected:
         std::string tast;
         while (inn >> tast) {
             static const std::string opr[] = {"+", "-", "*", ":", "r", "k", "±", "b"};
+            static_assert(std::size(opr) == antall_operasjoner);
             bool funnet = false;
-            for (int i = 0; i < 8 && !funnet; ++i) {
+            for (int i = 0; i < antall_operasjoner && !funnet; ++i) {
                 if (tast != opr[i]) continue;
                 funnet = true;
                 if (brukbar(opr0 + i, tast)) arket.opr_Click(i);

@@ -13,8 +13,8 @@
 namespace balvo::test {
 
 inline Operasjon fra_symbol(std::string_view s) {
-    for (int i = 0; i < 8; ++i)
-        if (symbol(oprtast(i)) == s) return oprtast(i);
+    for (const Operasjonsrad& o : operasjonene)
+        if (o.symbol == s) return o.operasjon;
     return Operasjon::ingen;
 }
 

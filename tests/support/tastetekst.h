@@ -23,8 +23,9 @@ inline std::string tastetekst(const Tastesett& t) {
         legg("sif");
     else if (sifre > 0)
         legg("sif?");  // some digits only: never right
-    static constexpr std::array<const char*, 8> opr = {"+", "-", "*", ":", "r", "k", "±", "b"};
-    for (int i = 0; i < 8; ++i)
+    static constexpr std::array<const char*, antall_operasjoner> opr = {"+", "-", "*", ":",
+                                                                        "r", "k", "±", "b"};
+    for (int i = 0; i < antall_operasjoner; ++i)
         if (t.test(opr0 + i)) legg(opr[static_cast<std::size_t>(i)]);
     const std::array<std::pair<int, const char*>, 8> resten = {{{Utfoer, "U"},
                                                                 {pm, "pm"},

@@ -113,7 +113,9 @@ void Kladd::kandidater(const Tilstand& s, std::vector<Steg>& ut) {
     ark.linjenr = ark.sistelinje = ark.rad = 0;
     ark.regneart = Operasjon::ingen;
     const Tastesett taster = brukbare_taster(Modus::utfoert, ark);
-    auto brukbar = [&](int i) { return taster.test(static_cast<std::size_t>(opr0 + i)); };
+    auto brukbar = [&](Operasjon op) {
+        return taster.test(static_cast<std::size_t>(opr0 + oprindeks(op)));
+    };
     auto x_brukbar = [&](Operasjon op) {
         ark.regneart = op;
         const bool ja = brukbare_taster(Modus::opr0_3, ark).test(variabel0);
@@ -123,7 +125,7 @@ void Kladd::kandidater(const Tilstand& s, std::vector<Steg>& ut) {
     Liste liste(ut);
 
     // Cancelling a term: x terms gathered on the left, constants on the right first.
-    if (brukbar(0) && brukbar(1)) {
+    if (brukbar(Operasjon::legg_til) && brukbar(Operasjon::trekk_fra)) {
         for (int j : {4, 5, 3, 1, 2, 6}) {
             if (const auto c = koeffisient(s, j)) liste.ledd(Broek{-c->t, c->n}, 2 - (j - 1) % 3);
         }
@@ -131,8 +133,8 @@ void Kladd::kandidater(const Tilstand& s, std::vector<Steg>& ut) {
             if (const auto k = kvadratkonstant(s, o)) liste.ledd(*k, 0);
         }
     }
-    if (brukbar(6)) liste.legg(Operasjon::snu, 1, 1, 0);
-    if (brukbar(2) && brukbar(3)) {
+    if (brukbar(Operasjon::snu)) liste.legg(Operasjon::snu, 1, 1, 0);
+    if (brukbar(Operasjon::gang) && brukbar(Operasjon::del)) {
         std::vector<Broek> faktorer;
         for (int j : {1, 2, 4, 5})
             if (const auto c = koeffisient(s, j); c && c->t != 0) faktorer.push_back(*c);
@@ -148,11 +150,12 @@ void Kladd::kandidater(const Tilstand& s, std::vector<Steg>& ut) {
         for (const Broek& c : faktorer) liste.skaler(c, false);
         if (l) liste.skaler(Broek{1, *l}, true);
     }
-    if (brukbar(7)) liste.legg(Operasjon::bytt, 1, 1, 0);
-    if (brukbar(4)) liste.legg(Operasjon::rot, 1, 1, 0);
-    if (brukbar(5)) liste.legg(Operasjon::kvadrer, 1, 1, 0);
-    if (brukbar(2) && x_brukbar(Operasjon::gang)) liste.legg(Operasjon::gang, 1, 1, 1);
-    if (brukbar(3) && x_brukbar(Operasjon::del)) liste.legg(Operasjon::del, 1, 1, 1);
+    if (brukbar(Operasjon::bytt)) liste.legg(Operasjon::bytt, 1, 1, 0);
+    if (brukbar(Operasjon::rot)) liste.legg(Operasjon::rot, 1, 1, 0);
+    if (brukbar(Operasjon::kvadrer)) liste.legg(Operasjon::kvadrer, 1, 1, 0);
+    if (brukbar(Operasjon::gang) && x_brukbar(Operasjon::gang))
+        liste.legg(Operasjon::gang, 1, 1, 1);
+    if (brukbar(Operasjon::del) && x_brukbar(Operasjon::del)) liste.legg(Operasjon::del, 1, 1, 1);
 }
 
 std::optional<Tilstand> Kladd::utfoer(const Tilstand& s, const Steg& steg) {

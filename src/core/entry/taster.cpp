@@ -15,7 +15,7 @@ void sifrene_av(Tastesett& t) {
 }
 
 void operasjonene_av(Tastesett& t) {
-    for (int i = 0; i < 8; ++i) t.reset(opr0 + i);
+    for (int i = 0; i < antall_operasjoner; ++i) t.reset(opr0 + i);
 }
 
 // Which x keys suit the chosen operation on line L.
@@ -73,10 +73,10 @@ Tastesett brukbare_taster(Modus m, const Ark& ark) {
     // 3. what the shape of the current line forbids
     const auto& rt = ark.rotteller[L];
     const auto& te = ark.teller[L];
-    if (rt[0] != 0 || rt[7] != 0) t.reset(opr0 + 4);
-    if (te[1] != 0 || te[4] != 0) t.reset(opr0 + 5);
-    if (venstreledd(ark, L) > 0 && rt[0] != 0) t.reset(opr0 + 5);
-    if (hoeyreledd(ark, L) > 0 && rt[7] != 0) t.reset(opr0 + 5);
+    if (rt[0] != 0 || rt[7] != 0) t.reset(opr0 + oprindeks(Operasjon::rot));
+    if (te[1] != 0 || te[4] != 0) t.reset(opr0 + oprindeks(Operasjon::kvadrer));
+    if (venstreledd(ark, L) > 0 && rt[0] != 0) t.reset(opr0 + oprindeks(Operasjon::kvadrer));
+    if (hoeyreledd(ark, L) > 0 && rt[7] != 0) t.reset(opr0 + oprindeks(Operasjon::kvadrer));
 
     // 4. the mode's own row
     switch (m) {

@@ -10,10 +10,9 @@
 namespace balvo {
 
 enum Tast : int {
-    siffer0 = 0,  // siffer0 + i for digit i
-    opr0 = 10,  // opr0 + i for operation key i (0 "+", 1 "-", 2 "*", 3 ":", 4 "r", 5 "k", 6 "+/-",
-                // 7 "bytt")
-    Utfoer = 18,
+    siffer0 = 0,          // siffer0 + i for digit i
+    opr0 = siffer0 + 10,  // opr0 + i for operation key i, the row i of operasjonene
+    Utfoer = opr0 + antall_operasjoner,
     pm,
     broekstrek,
     variabel0,

@@ -81,7 +81,7 @@ std::string koeffisienttekst(std::int64_t teller, std::int64_t nevner) {
 // The key's name as the pupil knows it, for the reason a replay stopped.
 std::string tastenavn(Tast t) {
     if (t >= siffer0 && t < siffer0 + 10) return std::string(1, static_cast<char>('0' + t));
-    if (t >= opr0 && t < opr0 + 8) return std::string(symbol(oprtast(t - opr0)));
+    if (t >= opr0 && t < opr0 + antall_operasjoner) return std::string(symbol(oprtast(t - opr0)));
     switch (t) {
         case pm:
             return "(-)";
@@ -155,8 +155,8 @@ private:
             rest.remove_prefix(avvist_operand_.size());
         } else {
             int indeks = -1;
-            for (int k = 0; k < 8; ++k)
-                if (symbol(oprtast(k)) == h.operasjon) indeks = k;
+            for (const Operasjonsrad& o : operasjonene)
+                if (o.symbol == h.operasjon) indeks = oprindeks(o.operasjon);
             if (indeks < 0) return oversettelse(ukjent_operasjon, {h.operasjon});
             if (arket_.ark().linjenr >= siste_linje) return oversettelse(fullt);
             // The keys typed on after a refused step, which this operation key dropped.

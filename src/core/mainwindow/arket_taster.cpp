@@ -8,7 +8,7 @@ namespace balvo {
 
 void Arket::trykk(Tast t, bool paa) {
     if (t >= siffer0 && t < siffer0 + 10) return siffer_Click(t - siffer0);
-    if (t >= opr0 && t < opr0 + 8) return opr_Click(t - opr0);
+    if (t >= opr0 && t < opr0 + antall_operasjoner) return opr_Click(t - opr0);
     switch (t) {
         case Utfoer:
             return Utfoer_Click();
@@ -39,7 +39,7 @@ void Arket::trykk(Tast t, bool paa) {
 }
 
 void Arket::opr_Click(int index) {
-    if (index < 0 || index > 7) return;
+    if (oprtast(index) == Operasjon::ingen) return;
     // Line 99 is the last the sheet holds: say so here, before the pupil builds an operand.
     if (ark_.linjenr >= siste_linje) {
         skall_.melding(oversettelse(tittel_paatale), oversettelse(tekst::arket_fullt));
@@ -53,7 +53,7 @@ void Arket::opr_Click(int index) {
     ark_.medx2 = false;
     ark_.nevnermodus = false;
     visning_.operand(ark_, ark_.rad);
-    settmodus(index < 4 ? Modus::opr0_3 : Modus::opr4_7);
+    settmodus(med_operand(ark_.regneart) ? Modus::opr0_3 : Modus::opr4_7);
     // Keys typed on after a refused step and dropped here are kept for the file: they are what
     // let this key be pressed.
     if (ventende_videre_ && ventende_operand_.size() > ventende_avvist_)

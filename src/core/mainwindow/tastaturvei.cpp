@@ -6,17 +6,6 @@
 namespace balvo {
 namespace {
 
-char bokstav(Tastenavn t) {
-    static constexpr std::pair<Tastenavn, char> bokstaver[] = {
-        {Tastenavn::b, 'B'}, {Tastenavn::c, 'C'}, {Tastenavn::e, 'E'}, {Tastenavn::f, 'F'},
-        {Tastenavn::g, 'G'}, {Tastenavn::k, 'K'}, {Tastenavn::l, 'L'}, {Tastenavn::n, 'N'},
-        {Tastenavn::p, 'P'}, {Tastenavn::r, 'R'}, {Tastenavn::s, 'S'}, {Tastenavn::t, 'T'},
-        {Tastenavn::x, 'X'}, {Tastenavn::z, 'Z'}};
-    for (const auto& [navn, b] : bokstaver)
-        if (navn == t) return b;
-    return 0;
-}
-
 std::string skriv(Tastenavn tast, unsigned endring, const char* ctrlnavn) {
     const char b = bokstav(tast);
     if (!b) return {};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindow/tastekart.h"
 
+#include <array>
+
 namespace balvo {
 namespace {
 
@@ -15,29 +17,28 @@ constexpr Tast opr(int i) {
     return static_cast<Tast>(opr0 + i);
 }
 
-// Symbols are matched by the character typed, so that every keyboard layout works.
-constexpr Tastevalg tabell[] = {
-    {N::ingen, '0', uten, siffer(0)},
-    {N::ingen, '1', uten, siffer(1)},
-    {N::ingen, '2', uten, siffer(2)},
-    {N::ingen, '3', uten, siffer(3)},
-    {N::ingen, '4', uten, siffer(4)},
-    {N::ingen, '5', uten, siffer(5)},
-    {N::ingen, '6', uten, siffer(6)},
-    {N::ingen, '7', uten, siffer(7)},
-    {N::ingen, '8', uten, siffer(8)},
-    {N::ingen, '9', uten, siffer(9)},
-    {N::ingen, '/', uten, broekstrek},
-    {N::x, 0, uten, variabel0},
+// An operation's key: a letter by its key, a symbol by the character typed. The minus is
+// "Trekk fra..." or the negative sign, whichever is usable.
+constexpr Tastevalg operasjonsvalg(int i) {
+    const Operasjonsrad& o = operasjonene.at(static_cast<std::size_t>(i));
+    const Tastenavn navn = bokstavtast(o.tast);
+    return {navn, navn == N::ingen ? o.tast : '\0', uten, opr(i),
+            o.operasjon == Operasjon::trekk_fra ? H::minus : H::knapp};
+}
+
+// Symbols are matched by the character typed, so that every keyboard layout works. In the
+// order a reader of the README finds them: digits and the operand's keys, the operations,
+// then the rest.
+constexpr Tastevalg foer[] = {
+    {N::ingen, '0', uten, siffer(0)},  {N::ingen, '1', uten, siffer(1)},
+    {N::ingen, '2', uten, siffer(2)},  {N::ingen, '3', uten, siffer(3)},
+    {N::ingen, '4', uten, siffer(4)},  {N::ingen, '5', uten, siffer(5)},
+    {N::ingen, '6', uten, siffer(6)},  {N::ingen, '7', uten, siffer(7)},
+    {N::ingen, '8', uten, siffer(8)},  {N::ingen, '9', uten, siffer(9)},
+    {N::ingen, '/', uten, broekstrek}, {N::x, 0, uten, variabel0},
     {N::x, 0, skift, variabel1},
-    {N::ingen, '+', uten, opr(0)},
-    {N::ingen, '-', uten, opr(1), H::minus},
-    {N::ingen, '*', uten, opr(2)},
-    {N::ingen, ':', uten, opr(3)},
-    {N::r, 0, uten, opr(4)},
-    {N::k, 0, uten, opr(5)},
-    {N::f, 0, uten, opr(6)},
-    {N::b, 0, uten, opr(7)},
+};
+constexpr Tastevalg etter[] = {
     {N::n, 0, uten, pm},
     {N::enter, 0, uten, Utfoer},
     {N::escape, 0, uten, strykut},
@@ -48,6 +49,27 @@ constexpr Tastevalg tabell[] = {
     {N::n, 0, ctrl, antall_taster, H::nyoppgave},
     {N::c, 0, ctrl, antall_taster, H::kopier},
 };
+
+constexpr auto lagtabell() {
+    std::array<Tastevalg, std::size(foer) + antall_operasjoner + std::size(etter)> t{};
+    std::size_t n = 0;
+    for (const Tastevalg& v : foer) t[n++] = v;
+    for (int i = 0; i < antall_operasjoner; ++i) t[n++] = operasjonsvalg(i);
+    for (const Tastevalg& v : etter) t[n++] = v;
+    return t;
+}
+constexpr auto tabell = lagtabell();
+
+// No two rows answer the same key.
+constexpr bool entydig() {
+    for (std::size_t i = 0; i < tabell.size(); ++i)
+        for (std::size_t j = i + 1; j < tabell.size(); ++j)
+            if (tabell[i].tast == tabell[j].tast && tabell[i].tegn == tabell[j].tegn &&
+                tabell[i].krav == tabell[j].krav)
+                return false;
+    return true;
+}
+static_assert(entydig());
 
 constexpr Menypunkt meny[] = {
     {"egendef", M::egen_likning, BALVO_TR("Arket", "Egen likning"), N::e},

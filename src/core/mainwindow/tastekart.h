@@ -15,19 +15,31 @@ namespace balvo {
 // Lock does not turn x into x²) and the keys that type nothing.
 enum class Tastenavn {
     ingen,
+    a,
     b,
     c,
+    d,
     e,
     f,
     g,
+    h,
+    i,
+    j,
     k,
-    n,
-    p,
-    r,
     l,
+    m,
+    n,
+    o,
+    p,
+    q,
+    r,
     s,
     t,
+    u,
+    v,
+    w,
     x,
+    y,
     z,
     enter,  // Return and the keypad's Enter
     escape,
@@ -36,6 +48,18 @@ enum class Tastenavn {
     side_opp,
     side_ned,
 };
+
+// A letter's key, 'a' to 'z' (either case); ingen for anything else.
+constexpr Tastenavn bokstavtast(char c) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return c >= 'a' && c <= 'z' ? static_cast<Tastenavn>(static_cast<int>(Tastenavn::a) + (c - 'a'))
+                                : Tastenavn::ingen;
+}
+// The capital letter of a letter's key; 0 for any other key.
+constexpr char bokstav(Tastenavn tast) {
+    const int i = static_cast<int>(tast) - static_cast<int>(Tastenavn::a);
+    return i >= 0 && i < 26 ? static_cast<char>('A' + i) : 0;
+}
 
 // Modifier keys held, as bits; the keypad's own flag only tells where a key sits.
 enum Endring : unsigned { uten = 0, skift = 1, ctrl = 2, alt = 4, meta = 8 };

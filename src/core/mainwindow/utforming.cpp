@@ -25,6 +25,12 @@ constexpr Kontroll tast(std::string_view navn, int venstre, int topp, Tast t, Ta
     return {navn, A::tast, {venstre, topp, bredde, 375}, ingen, tips, {}, svart, t, flate, siffer};
 }
 
+// The key of operation i: its face and tooltip from the table of operations.
+constexpr Kontroll operasjonstast(std::string_view navn, int venstre, int topp, int i) {
+    const Operasjonsrad& o = operasjonene.at(static_cast<std::size_t>(i));
+    return tast(navn, venstre, topp, static_cast<Tast>(opr0 + i), o.flate, o.tips, i);
+}
+
 constexpr Kontroll boks(std::string_view navn, A art, Twips sted, Skrift skrift, Farge farge,
                         int indeks) {
     return {navn, art, sted, ingen, ingen, skrift, farge, -1, F::siffer, indeks};
@@ -117,22 +123,15 @@ constexpr std::array kontroller{
     Kontroll{"ramme", A::kant, {6570, 3990, 2205, 2115}},
     Kontroll{"Shape2", A::panel, {6600, 4020, 885, 2055}, ingen, ingen, {}, {255, 224, 192}},
     Kontroll{"Shape3", A::panel, {7500, 4020, 1245, 2055}, ingen, ingen, {}, {192, 255, 192}},
-    tast("opr_0", 6660, 4080, static_cast<Tast>(opr0 + 0), F::pluss,
-         BALVO_TR("Arket", "Legg til..."), 0),
-    tast("opr_1", 6660, 4470, static_cast<Tast>(opr0 + 1), F::minus,
-         BALVO_TR("Arket", "Trekk fra..."), 1),
-    tast("opr_2", 6660, 4860, static_cast<Tast>(opr0 + 2), F::prikk,
-         BALVO_TR("Arket", "Multipliser begge sider med.."), 2),
-    tast("opr_3", 6660, 5250, static_cast<Tast>(opr0 + 3), F::kolon,
-         BALVO_TR("Arket", "Divider begge sider med..."), 3),
-    tast("opr_4", 7050, 4080, static_cast<Tast>(opr0 + 4), F::rot,
-         BALVO_TR("Arket", "Trekk kvadratrot av begge sider"), 4),
-    tast("opr_5", 7050, 4470, static_cast<Tast>(opr0 + 5), F::kvadrat,
-         BALVO_TR("Arket", "Kvadrer begge sider"), 5),
-    tast("opr_6", 7050, 4860, static_cast<Tast>(opr0 + 6), F::plussminus,
-         BALVO_TR("Arket", "Snu alle fortegn"), 6),
-    tast("opr_7", 7050, 5250, static_cast<Tast>(opr0 + 7), F::bytt, BALVO_TR("Arket", "Bytt sider"),
-         7),
+    // The operations: the operand ones in the left column, the others beside them.
+    operasjonstast("opr_0", 6660, 4080, 0),
+    operasjonstast("opr_1", 6660, 4470, 1),
+    operasjonstast("opr_2", 6660, 4860, 2),
+    operasjonstast("opr_3", 6660, 5250, 3),
+    operasjonstast("opr_4", 7050, 4080, 4),
+    operasjonstast("opr_5", 7050, 4470, 5),
+    operasjonstast("opr_6", 7050, 4860, 6),
+    operasjonstast("opr_7", 7050, 5250, 7),
     // Digits 7 8 9 / 4 5 6 / 1 2 3 in three columns, 0 under 1.
     tast("siffer_0", 7530, 5250, siffer0, F::siffer, ingen, 0),
     tast("siffer_1", 7530, 4860, static_cast<Tast>(siffer0 + 1), F::siffer, ingen, 1),
@@ -152,15 +151,18 @@ constexpr std::array kontroller{
     tast("variabel_1", 8310, 5640, variabel1, F::x2, BALVO_TR("Arket", "Den ukjente i andre"), 1),
 };
 
-}  // namespace
-
-std::string_view flatenavn(Tasteflate flate) {
-    static constexpr std::string_view navn[] = {
-        "pluss",   "minus", "prikk",  "kolon", "rot", "kvadrat", "plussminus", "bytt", "siffer",
-        "negativ", "broek", "utfoer", "stryk", "x",   "x2",      "opp",        "ned"};
-    const auto i = static_cast<std::size_t>(flate);
-    return i < std::size(navn) ? navn[i] : std::string_view();
+// Every operation has its key, and every key of the keypad its place.
+constexpr bool hver_tast_en_gang() {
+    std::array<int, antall_taster> antall{};
+    for (const Kontroll& k : kontroller)
+        if (k.tast >= 0) ++antall[static_cast<std::size_t>(k.tast)];
+    for (int n : antall)
+        if (n != 1) return false;
+    return true;
 }
+static_assert(hver_tast_en_gang());
+
+}  // namespace
 
 std::span<const Kontroll> hovedvinduet() {
     return kontroller;

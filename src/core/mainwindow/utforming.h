@@ -8,6 +8,8 @@
 #include "core/display/skrifter.h"
 #include "core/entry/taster.h"
 #include "core/model/farge.h"
+#include "core/model/operasjon.h"
+#include "core/model/tasteflate.h"
 #include "core/tekst/katalog.h"
 
 namespace balvo {
@@ -37,46 +39,6 @@ enum class Kontrollart {
     merke,       // the solved marker
 };
 
-// The faces of the keys.
-enum class Tasteflate {
-    pluss,       // opr 0
-    minus,       // opr 1
-    prikk,       // opr 2, a raised dot
-    kolon,       // opr 3
-    rot,         // opr 4, a square-root sign
-    kvadrat,     // opr 5, empty brackets with a superscript 2
-    plussminus,  // opr 6
-    bytt,        // opr 7, two opposed arrows
-    siffer,      // the digit of the key
-    negativ,     // pm, a minus sign in brackets
-    broek,       // broekstrek, small a over b with a slanted bar
-    utfoer,      // the word Utfør
-    stryk,       // strykut, the letter C
-    x,           // variabel 0
-    x2,          // variabel 1
-    opp,         // scrollopp, an upward triangle
-    ned,         // scrollned, a downward triangle
-};
-
-// The face's name, for the pictures of it: "pluss", "siffer", "utfoer" ...
-std::string_view flatenavn(Tasteflate flate);
-
-// A picture's size in pixels at 96 dpi.
-struct Bildemaal {
-    int bredde = 0, hoeyde = 0;
-};
-// The size of a key's face: 16 × 16, the word Utfør 43 × 16, the scroll triangles 9 × 6.
-constexpr Bildemaal flatemaal(Tasteflate flate) {
-    switch (flate) {
-        case Tasteflate::utfoer:
-            return {43, 16};
-        case Tasteflate::opp:
-        case Tasteflate::ned:
-            return {9, 6};
-        default:
-            return {16, 16};
-    }
-}
 // The solved marker: a red hand-written capital R.
 inline constexpr Bildemaal merkemaal{41, 49};
 

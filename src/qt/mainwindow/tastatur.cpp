@@ -45,35 +45,9 @@ unsigned endring(Qt::KeyboardModifiers mod) {
 }  // namespace
 
 Tastenavn tastenavn(int qtast) {
+    if (qtast >= Qt::Key_A && qtast <= Qt::Key_Z)
+        return bokstavtast(static_cast<char>('a' + (qtast - Qt::Key_A)));
     switch (qtast) {
-        case Qt::Key_B:
-            return Tastenavn::b;
-        case Qt::Key_C:
-            return Tastenavn::c;
-        case Qt::Key_E:
-            return Tastenavn::e;
-        case Qt::Key_F:
-            return Tastenavn::f;
-        case Qt::Key_G:
-            return Tastenavn::g;
-        case Qt::Key_K:
-            return Tastenavn::k;
-        case Qt::Key_L:
-            return Tastenavn::l;
-        case Qt::Key_N:
-            return Tastenavn::n;
-        case Qt::Key_P:
-            return Tastenavn::p;
-        case Qt::Key_R:
-            return Tastenavn::r;
-        case Qt::Key_S:
-            return Tastenavn::s;
-        case Qt::Key_T:
-            return Tastenavn::t;
-        case Qt::Key_X:
-            return Tastenavn::x;
-        case Qt::Key_Z:
-            return Tastenavn::z;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return Tastenavn::enter;
@@ -94,11 +68,6 @@ Tastenavn tastenavn(int qtast) {
 
 namespace {
 
-constexpr std::pair<Tastenavn, Qt::Key> bokstaver[] = {
-    {Tastenavn::c, Qt::Key_C}, {Tastenavn::e, Qt::Key_E}, {Tastenavn::g, Qt::Key_G},
-    {Tastenavn::l, Qt::Key_L}, {Tastenavn::p, Qt::Key_P}, {Tastenavn::s, Qt::Key_S},
-    {Tastenavn::t, Qt::Key_T}, {Tastenavn::z, Qt::Key_Z}};
-
 // The characters of the zoom's shortcuts, by the key that types them.
 constexpr std::pair<char, Qt::Key> tegnene[] = {
     {'+', Qt::Key_Plus}, {'=', Qt::Key_Equal}, {'-', Qt::Key_Minus}, {'0', Qt::Key_0}};
@@ -113,10 +82,11 @@ char tegn(int qtast) {
 
 QList<QKeySequence> snarveier(const Menypunkt& punkt) {
     QList<QKeySequence> ut;
-    for (const auto& [navn, qtast] : bokstaver)
-        if (navn == punkt.snarvei)
-            ut << QKeySequence(punkt.skift ? QKeyCombination(Qt::CTRL | Qt::SHIFT, qtast)
-                                           : QKeyCombination(Qt::CTRL, qtast));
+    if (const char b = bokstav(punkt.snarvei)) {
+        const auto qtast = static_cast<Qt::Key>(Qt::Key_A + (b - 'A'));
+        ut << QKeySequence(punkt.skift ? QKeyCombination(Qt::CTRL | Qt::SHIFT, qtast)
+                                       : QKeyCombination(Qt::CTRL, qtast));
+    }
     for (char c : punkt.tegn)
         for (const auto& [t, qtast] : tegnene)
             if (t == c) ut << QKeySequence(Qt::CTRL | qtast);

@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     if (!mappe.mkpath(QStringLiteral("."))) return 1;
 
     bool ok = true;
-    for (int i = 0; i <= static_cast<int>(balvo::Tasteflate::ned); ++i) {
+    for (int i = 0; i < balvo::antall_flater; ++i) {
         const auto f = static_cast<balvo::Tasteflate>(i);
         const std::string_view n = balvo::flatenavn(f);
         const QString navn = QString::fromLatin1(n.data(), static_cast<qsizetype>(n.size()));

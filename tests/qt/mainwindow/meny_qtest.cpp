@@ -10,11 +10,17 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <set>
 
+#include "core/mainwindow/tastekart.h"
+#include "core/mainwindow/zoom.h"
 #include "qt/about/omboks.h"
 #include "qt/graph/grafvindu.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/mainwindow/egenlikning.h"
+#include "qt/mainwindow/tastatur.h"
+#include "qt/ui/felles.h"
+#include "qt/ui/spraak.h"
 
 using balvo::ArketVindu;
 
@@ -32,7 +38,52 @@ class MenyTest : public QObject {
         });
     }
 
+    static QString qnavn(std::string_view s) {
+        return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+    }
+
 private slots:
+    // Every item of every menu of the core's tables stands in its menu, in its order, with its
+    // caption and shortcut, usable exactly when the worksheet and the zoom say so; before and
+    // during an exercise.
+    void hvert_punkt_i_kjernens_menyer() {
+        ArketVindu vindu;
+        for (int runde = 0; runde < 2; ++runde) {
+            if (runde == 1) QVERIFY(vindu.arket().egne({"0", "2", "3", "0", "0", "5"}).ok);
+            for (const balvo::Meny& m : balvo::menyene()) {
+                auto* meny = vindu.menuBar()->findChild<QMenu*>(qnavn(m.navn));
+                QVERIFY2(meny, m.navn.data());
+                QCOMPARE(meny->title(), balvo::ui::qtr(m.tittel));
+                QStringList ventet, fant;
+                for (const balvo::Menypunkt& p : m.punkter) ventet << qnavn(p.navn);
+                for (QAction* a : meny->actions()) fant << a->objectName();
+                QCOMPARE(fant, ventet);
+                for (const balvo::Menypunkt& p : m.punkter) {
+                    if (p.handling == balvo::Menyhandling::skille) continue;
+                    QAction* a = vindu.menypunkt(p.handling);
+                    QVERIFY(a && a->parent() == meny);
+                    QCOMPARE(a->text(), balvo::ui::qtr(p.tekst));
+                    QCOMPARE(a->isCheckable(), p.avkrysbar);
+                    QCOMPARE(a->shortcuts(), balvo::snarveier(p));
+                    QCOMPARE(a->isEnabled(),
+                             vindu.arket().brukbar(p.handling) &&
+                                 balvo::zoom_brukbar(p.handling, vindu.zoom(), vindu.fyller()));
+                }
+            }
+        }
+    }
+
+    // Every row of the key map is reached by a key of the desktop's keyboard.
+    void hver_rad_i_tastekartet_naas() {
+        std::set<balvo::Tastenavn> naadd;
+        for (int k = Qt::Key_Space; k <= Qt::Key_Z; ++k) naadd.insert(balvo::tastenavn(k));
+        for (int k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace,
+                      Qt::Key_Delete, Qt::Key_PageUp, Qt::Key_PageDown})
+            naadd.insert(balvo::tastenavn(k));
+        for (const balvo::Tastevalg& v : balvo::tastevalg())
+            QVERIFY2(v.tegn != 0 || naadd.count(v.tast), balvo::bokstav(v.tast) ? "letter" : "key");
+    }
+
     void vinduene_aapnes_bare_en_gang() {
         ArketVindu vindu;
         vindu.egendef_Click();
