@@ -46,6 +46,33 @@ std::string rottekst(const Skrevetside& s) {
     return k + "\u221a" + (naken ? under : "(" + under + ")");
 }
 
+std::string sidetekst(const Skrevetside& s) {
+    std::string ut;
+    auto fortegn = [&](bool negativ) {
+        if (ut.empty()) {
+            if (negativ) ut += minustegn;
+        } else {
+            ut += negativ ? " " + std::string(minustegn) + " " : " + ";
+        }
+    };
+    for (int j = 0; j < 3; ++j) {
+        if (s.ledd[j].t == 0) continue;
+        fortegn(s.ledd[j].t < 0);
+        ut += leddtekst(s.ledd[j], 2 - j);
+    }
+    if (s.rotkoeff.t != 0) {
+        if (s.plussminus) {
+            ut += ut.empty() ? "\u00b1" : " \u00b1 ";
+        } else {
+            fortegn(s.rotkoeff.t < 0);
+        }
+        const bool radikal =
+            !(s.radikand == std::array<Eksakt, 3>{Eksakt{}, Eksakt{}, Eksakt{1, 1}});
+        ut += radikal ? rottekst(s) : broektekst(s.rotkoeff, false);
+    }
+    return ut.empty() ? "0" : ut;
+}
+
 struct Operand {
     Operasjon op = Operasjon::ingen;
     Eksakt verdi{};
@@ -132,6 +159,10 @@ bool multiplum(const Skrevetlinje& a, const Skrevetlinje& b) {
 }
 
 }  // namespace
+
+std::string linjetekst(const Skrevetlinje& linje) {
+    return sidetekst(linje.side[0]) + " = " + sidetekst(linje.side[1]);
+}
 
 std::vector<Feillinje> typiske_feil(const Ark& ark, int L) {
     std::vector<Feillinje> ut;

@@ -68,6 +68,9 @@ struct Feillinje {
 // own line L+1 are left out.
 std::vector<Feillinje> typiske_feil(const Ark& ark, int L);
 
+// A line as linear text, spelled as the worksheet's linear text spells it.
+std::string linjetekst(const Skrevetlinje& linje);
+
 // Line L+1 of `ark` is what line L's recorded operation gives; `tekst` is what the pupil wrote
 // for it.
 Linjedom sjekklinje(const Ark& ark, int L, std::string_view tekst);

@@ -24,6 +24,8 @@ enum class Handlingsart {
     tips,      // "Tips", at the hint level asked
     forslag,   // "Løsningsforslag" opened
     nivaa,     // another equation type or fraction choice: the level it gives
+    skrevet,   // "Regn selv": a line written and Enter pressed
+    vist,      // "Regn selv": Escape, the line shown
 };
 
 struct Handling {
@@ -37,8 +39,21 @@ struct Handling {
     // The operation was chosen, and the operand begun, before a refused "Utfør": only the keys
     // after those of that action were pressed.
     bool videre = false;
-    int nivaa = 1;  // tips: the hint level; nivaa: the level chosen
+    int nivaa = 1;          // tips: the hint level; nivaa: the level chosen
+    bool regnselv = false;  // utfoer: "Regn selv" was on, so the line waited to be written
+    std::string linje;      // skrevet: the text as written
+    bool riktig = false;    // skrevet: it was the step's line
     bool operator==(const Handling&) const = default;
+};
+
+// A step of "Regn selv": the line written (1..), how many tries, whether the first was right,
+// whether the pupil gave up and had it shown.
+struct Regnesteg {
+    int linje = 0;
+    int forsoek = 0;
+    bool foerste_riktig = false;
+    bool vist = false;
+    bool operator==(const Regnesteg&) const = default;
 };
 
 struct Loggpost {
@@ -59,6 +74,7 @@ struct Loggpost {
     bool broeker = false;                 // "Brøker" was chosen when it was started
     std::vector<Handling> handlinger;     // everything done in it, in order
     std::vector<int> tips_linjer;         // the line on the sheet at each "Tips"
+    std::vector<Regnesteg> regnesteg;     // the lines written in "Regn selv"
 };
 
 // The table of the lesson's first page: one row per exercise and a row of sums.

@@ -68,6 +68,7 @@ constexpr Menypunkt hjelp[] = {
     {"loesningsforslag", BALVO_TR("Arket", "Løsningsforslag"), N::l},
     {"hjelpmellomrom"},
     {"avstand", BALVO_TR("Arket", "Avstand etter hvert steg"), N::ingen, false, {}, true},
+    {"regnselv", BALVO_TR("Arket", "Regn selv"), N::ingen, false, {}, true},
 };
 
 // Ctrl++ on keyboards with a key of its own for +, Ctrl+= where + is Shift and =.
