@@ -499,6 +499,27 @@ Skrevetlinje skrevetlinje(const Ark& ark, int n) {
     return l;
 }
 
+bool skrivinn(const Skrevetlinje& linje, Ark& ark, int n) {
+    if (n < 0 || n > siste_linje) return false;
+    const Skrevetside& v = linje.side[0];
+    const Skrevetside& h = linje.side[1];
+    if (v.plussminus || (h.rotkoeff.t != 0 && !h.plussminus)) return false;
+    toemlinje(ark, n);
+    for (int s = 0; s < 2; ++s) {
+        const Skrevetside& side = linje.side[s];
+        const int o = s == 0 ? 0 : 3;
+        for (int j = 0; j < 3; ++j) {
+            ark.teller[n][o + 1 + j] = side.ledd[j].t;
+            ark.nevner[n][o + 1 + j] = side.ledd[j].n;
+            ark.rotteller[n][o + 1 + j] = side.radikand[j].t;
+            ark.rotnevner[n][o + 1 + j] = side.radikand[j].n;
+        }
+        ark.rotteller[n][s == 0 ? 0 : 7] = side.rotkoeff.t;
+        ark.rotnevner[n][s == 0 ? 0 : 7] = side.rotkoeff.n;
+    }
+    return true;
+}
+
 Lesing leslinje(std::string_view tekst) {
     bool kuttet = false;
     const std::string kort = kuttlinje(tekst, kuttet);

@@ -51,6 +51,10 @@ bool normaliser(Skrevetside& s);
 // Line n of the worksheet as it is drawn: the right side's root always with ±.
 Skrevetlinje skrevetlinje(const Ark& ark, int n);
 
+// Writes a line into line n of a sheet; false, with nothing written, when the sheet cannot hold
+// it as it is (a root without ± on the right, or ± on the left).
+bool skrivinn(const Skrevetlinje& linje, Ark& ark, int n);
+
 // Where and why a text could not be read. tegn counts characters from 1; 0 for the text as a
 // whole (empty, or only spaces).
 struct Lesefeil {

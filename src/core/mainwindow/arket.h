@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -109,6 +110,9 @@ public:
     // "Utfør" does, anything else is told in the box "Regn selv" and changes nothing.
     Linjedom skrivlinje(std::string_view tekst);
     void giopp();
+    // The written text typeset into the row's surface as it is typed: the line it reads as,
+    // or nothing while it cannot be read (or drawn: a root without ± on the right).
+    void forhaandsvis(std::string_view tekst, Tegneflate& flate);
     // The written steps of the exercise on the sheet.
     const std::vector<Regnesteg>& regnesteg() const { return regnesteg_; }
 
@@ -242,6 +246,7 @@ private:
     int forsoek_ = 0;
     bool foerste_riktig_ = false;
     std::vector<Regnesteg> regnesteg_;
+    std::unique_ptr<Ark> kladd_;  // the written line, for its typesetting
     std::vector<std::string> avstandsdeler_;
     std::optional<Stegvurdering> stegvurdering_;  // the last step's, while the row speaks of it
     bool tilby_tips_ = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "core/display/linjetegner.h"
 #include "core/mainwindow/arket.h"
 #include "core/mainwindow/arket_tekster.h"
 
@@ -52,6 +53,27 @@ void Arket::giopp() {
     Ventende v = std::move(*ventende_);
     ventende_.reset();
     fullfoer(std::move(v));
+}
+
+namespace {
+
+// The preview is no solved line of the sheet: it places no marker.
+struct Utenmerke : Merke {
+    void vismerke(double, double) override {}
+    void skjulmerke() override {}
+};
+
+}  // namespace
+
+void Arket::forhaandsvis(std::string_view tekst, Tegneflate& flate) {
+    const Lesing lest = leslinje(tekst);
+    if (!kladd_) kladd_ = std::make_unique<Ark>();
+    if (!lest.linje || !skrivinn(*lest.linje, *kladd_, 0)) {
+        flate.toem();
+        return;
+    }
+    Utenmerke merke;
+    tegnlinje(*kladd_, 0, std::max(regnerad(), 1), flate, merke);
 }
 
 void Arket::slippventende() {

@@ -111,6 +111,8 @@ void Arket::utfoer() {
             visning_.toemfelt(0);
             for (int k = 1; k <= 3; ++k) visning_.post(ark_, n - 4 + k, k);
             visning_.toemfelt(4);
+        } else {
+            visning_.toemrad(n);
         }
         taster_.reset();
         skall_.setttaster(taster_);

@@ -271,6 +271,16 @@ void ArketVindu::byggmeny() {
         QAction* a = hjelp->addAction(QString());
         a->setObjectName(navn);
         oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
+        if (p.avkrysbar && p.navn == "regnselv") {
+            // "Regn selv", usable at any time.
+            regnselvvalg_ = a;
+            a->setCheckable(true);
+            connect(a, &QAction::triggered, this, [this](bool paa) {
+                settregnselv(paa);
+                emit regnselv_valgt(paa);
+            });
+            continue;
+        }
         if (p.avkrysbar) {
             // "Avstand etter hvert steg", usable at any time.
             avstandvalg_ = a;

@@ -20,20 +20,8 @@ std::string somlinje(std::string_view tekst) {
     const Lesing l = leslinje(tekst);
     if (!l.linje) return lesefeiltekst(tekst, l.feil);
     auto ark = nytt_ark();
-    for (int s = 0; s < 2; ++s) {
-        const Skrevetside& side = l.linje->side[s];
-        const int o = s == 0 ? 0 : 3;
-        for (int j = 0; j < 3; ++j) {
-            ark->teller[0][o + 1 + j] = side.ledd[j].t;
-            ark->nevner[0][o + 1 + j] = side.ledd[j].n;
-            ark->rotteller[0][o + 1 + j] = side.radikand[j].t;
-            ark->rotnevner[0][o + 1 + j] = side.radikand[j].n;
-        }
-        ark->rotteller[0][s == 0 ? 0 : 7] = side.rotkoeff.t;
-        ark->rotnevner[0][s == 0 ? 0 : 7] = side.rotkoeff.n;
-        if (s == 1 && side.rotkoeff.t != 0 && !side.plussminus) return "(root without ±)";
-        if (s == 0 && side.plussminus) return "(± on the left)";
-    }
+    if (!skrivinn(*l.linje, *ark, 0))
+        return l.linje->side[0].plussminus ? "(± on the left)" : "(root without ±)";
     return likningstekst(*ark, 0);
 }
 
