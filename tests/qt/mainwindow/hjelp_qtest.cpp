@@ -107,7 +107,16 @@ private slots:
         // Typeset as typed, in the row, with the program's typesetter.
         const QStringList gal = vindu->linjeboks(1)->tekster();
         QVERIFY(!gal.isEmpty());
+        // BALVO_BILDER=<folder> keeps pictures of the step for a look by eye.
+        const QString bilder = qEnvironmentVariable("BALVO_BILDER");
+        if (!bilder.isEmpty()) vindu->grab().save(bilder + "/regn_midt.png");
         QString tittel, tekst;
+        if (!bilder.isEmpty()) {
+            QTimer::singleShot(0, [bilder] {
+                if (auto* boks = QApplication::activeModalWidget())
+                    boks->grab().save(bilder + "/regn_feil.png");
+            });
+        }
         svar_ok(tittel, tekst);
         QTest::keyClick(felt, Qt::Key_Return);
         QCOMPARE(tittel, QStringLiteral("Regn selv"));
