@@ -107,7 +107,10 @@ private:
     void skrivut();
     void kopier();
     void settzoom(std::string_view zoom);
-    void settavstand(bool paa);  // the row "Avstand:" shown or not, and remembered
+    void settavstand(bool paa);            // the row "Avstand:" shown or not, and remembered
+    void settregnselv(bool paa);           // "Regn selv" on or off, and remembered
+    void regnselv(std::string_view navn);  // the line editor: "enter", "esc" or "vis" (typed)
+    void visskrivfelt();                   // the line editor in its row while a line waits
     void settspraak(std::string_view spraak);
     void tegngrafen();
     // Shows a box and waits for the pupil's answer: true for "Ja".
@@ -137,11 +140,14 @@ private:
     emscripten::val steg_ = emscripten::val::undefined();
     emscripten::val proeve_ = emscripten::val::undefined();
     emscripten::val avstand_ = emscripten::val::undefined();
-    emscripten::val avstandledd_ = emscripten::val::undefined();   // its caption
-    emscripten::val avstandpunkt_ = emscripten::val::undefined();  // "Avstand etter hvert steg"
-    std::vector<emscripten::val> hjelpepunkter_;                   // "Tips", "Løsningsforslag"
-    emscripten::val angrepunkt_ = emscripten::val::undefined();    // "Angre"
-    bool veileder_klar_ = false;                                   // the coach's table is built
+    emscripten::val avstandledd_ = emscripten::val::undefined();    // its caption
+    emscripten::val avstandpunkt_ = emscripten::val::undefined();   // "Avstand etter hvert steg"
+    emscripten::val regnselvpunkt_ = emscripten::val::undefined();  // "Regn selv"
+    emscripten::val skrivfelt_ = emscripten::val::undefined();      // its line editor
+    emscripten::val flate_ = emscripten::val::undefined();          // the client area
+    std::vector<emscripten::val> hjelpepunkter_;                    // "Tips", "Løsningsforslag"
+    emscripten::val angrepunkt_ = emscripten::val::undefined();     // "Angre"
+    bool veileder_klar_ = false;                                    // the coach's table is built
     emscripten::val merke_ = emscripten::val::undefined();
     emscripten::val dump_ = emscripten::val::undefined();
     emscripten::val diagnose_ = emscripten::val::undefined();

@@ -172,6 +172,13 @@ void NettVindu::byggmeny(val linje) {
     // The coach's menu, after "Rediger"; its items are usable while an exercise is on the
     // newest line.
     for (val p : punkter(meny("Hjelp", hjelpmeny), "hjelp", hjelpmenyen())) {
+        if (p["id"].as<std::string>() == "regnselv") {
+            // "Regn selv": on or off, usable at any time.
+            dom::attr(p, "role", "menuitemcheckbox");
+            dom::attr(p, "aria-checked", "false");
+            regnselvpunkt_ = p;
+            continue;
+        }
         if (p["id"].as<std::string>() == "avstand") {
             // "Avstand etter hvert steg": on or off, usable at any time.
             dom::attr(p, "role", "menuitemcheckbox");
@@ -217,6 +224,7 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
     if (handling == "nyoppgave") return arket_.nyoppgave_Click();
     if (handling == "meny") return menyvalg(navn);
     if (handling == "hjelp") return hjelpvalg(navn);
+    if (handling == "regnselv") return regnselv(navn);
     if (handling == "rediger") return redigervalg(navn);
     if (handling == "oekt") return skrivoekt(navn);
     if (handling == "liste") return flytt(std::atoi(std::string(navn).c_str()));
@@ -242,13 +250,64 @@ void NettVindu::redigervalg(std::string_view navn) {
     if (navn == "kopier") return kopier();
 }
 
+void NettVindu::settregnselv(bool paa) {
+    arket_.settregnselv(paa);
+    dom::attr(regnselvpunkt_, "aria-checked", paa ? "true" : "false");
+}
+
 void NettVindu::hjelpvalg(std::string_view navn) {
+    if (navn == "regnselv") {
+        settregnselv(!arket_.regnselv());
+        return dom::behold("balvo.regnselv", arket_.regnselv() ? "1" : "0");
+    }
     if (navn == "avstand") {
         settavstand(!arket_.avstand());
         return dom::behold("balvo.avstand", arket_.avstand() ? "1" : "0");
     }
     if (navn == "tips") return arket_.Tips_Click();
     if (navn == "loesningsforslag") return arket_.Loesningsforslag_Click();
+}
+
+void NettVindu::regnselv(std::string_view navn) {
+    if (!arket_.venter_linje()) return;
+    const std::string tekst = skrivfelt_["value"].as<std::string>();
+    if (navn == "esc") return arket_.giopp();
+    if (navn == "vis") {
+        arket_.forhaandsvis(tekst, linje(arket_.regnerad()));
+        return;
+    }
+    if (navn != "enter") return;
+    const Linjedom dom = arket_.skrivlinje(tekst);
+    // The pupil's text stays (cut where it was too long) for another try.
+    if (dom.dom != Dom::riktig && dom.tekst != tekst) skrivfelt_.set("value", dom.tekst);
+}
+
+void NettVindu::visskrivfelt() {
+    if (!arket_.venter_linje()) {
+        skrivfelt_.set("value", std::string());
+        dom::skjul(skrivfelt_, true);
+        return;
+    }
+    // The right part of the waiting row: the typeset line grows from the left.
+    for (const Kontroll& k : hovedvinduet()) {
+        if (k.art != Kontrollart::linje || k.siffer != arket_.regnerad()) continue;
+        const int bredde = k.sted.bredde * 9 / 20;
+        const int hoeyde = std::min(k.sted.hoeyde, 450);
+        dom::plasser(skrivfelt_, {k.sted.venstre + k.sted.bredde - bredde,
+                                  k.sted.topp + (k.sted.hoeyde - hoeyde) / 2, bredde, hoeyde});
+    }
+    dom::attr(skrivfelt_, "aria-label",
+              oversettelse(BALVO_TR("Regn selv", "Skriv linje %1"),
+                           {std::to_string(arket_.ventende_linjenr())}));
+    dom::attr(
+        skrivfelt_, "title",
+        oversettelse(BALVO_TR(
+            "Regn selv",
+            "Skriv linjen steget gir, for eksempel 2x = 4, og trykk Enter. Esc viser linjen.")));
+    const bool ny = skrivfelt_["hidden"].as<bool>();
+    dom::skjul(skrivfelt_, false);
+    if (ny) skrivfelt_.call<void>("focus");
+    arket_.forhaandsvis(skrivfelt_["value"].as<std::string>(), linje(arket_.regnerad()));
 }
 
 int NettVindu::tastekode(std::string_view tast, unsigned endring) const {
