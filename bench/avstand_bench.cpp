@@ -18,8 +18,7 @@
 #include "core/coach/avstand.h"
 #include "core/coach/veileder.h"
 #include "core/mainwindow/arket.h"
-#include "elev.h"
-#include "testskall.h"
+#include "oppgaver.h"
 
 namespace {
 
@@ -36,25 +35,10 @@ double prosessortid() {
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-// Line 0 of each exercise of a level, from the program's own generator.
-std::vector<Tilstand> oppgaver(int nivaa) {
-    std::vector<Tilstand> linjer;
-    balvo::test::Testskall skall;
-    balvo::test::Froetilfeldig tilfeldig(20261224 + static_cast<std::uint64_t>(nivaa));
-    balvo::Arket arket(skall, tilfeldig);
-    arket.Form_Load();
-    if (nivaa >= 3) (nivaa >= 5 ? arket.Option3_Click() : arket.Option2_Click());
-    if (nivaa % 2 == 0) arket.Check1_Click(true);
-    for (int i = 0; i < antall_oppgaver; ++i) {
-        arket.nyoppgave_Click();
-        linjer.push_back(Tilstand::fra(arket.ark(), 0));
-    }
-    return linjer;
-}
-
 void avstand_etter_hvert_steg(benchmark::State& state) {
     const int nivaa = static_cast<int>(state.range(0));
-    const auto linjer = oppgaver(nivaa);
+    const auto linjer = balvo::test::genererte_oppgaver(
+        nivaa, antall_oppgaver, 20261224 + static_cast<std::uint64_t>(nivaa));
     std::mt19937_64 elev(static_cast<std::uint64_t>(nivaa));
     balvo::Kladd kladd;
     std::vector<balvo::Steg> kandidater;

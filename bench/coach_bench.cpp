@@ -18,8 +18,7 @@
 
 #include "core/coach/veileder.h"
 #include "core/mainwindow/arket.h"
-#include "elev.h"
-#include "testskall.h"
+#include "oppgaver.h"
 
 namespace {
 
@@ -40,17 +39,9 @@ double prosessortid() {
 const std::vector<Tilstand>& oppgaver(int nivaa) {
     static std::map<int, std::vector<Tilstand>> lager;
     auto& linjer = lager[nivaa];
-    if (!linjer.empty()) return linjer;
-    balvo::test::Testskall skall;
-    balvo::test::Froetilfeldig tilfeldig(20261208 + static_cast<std::uint64_t>(nivaa));
-    balvo::Arket arket(skall, tilfeldig);
-    arket.Form_Load();
-    if (nivaa >= 3) (nivaa >= 5 ? arket.Option3_Click() : arket.Option2_Click());
-    if (nivaa % 2 == 0) arket.Check1_Click(true);
-    for (int i = 0; i < antall_oppgaver; ++i) {
-        arket.nyoppgave_Click();
-        linjer.push_back(Tilstand::fra(arket.ark(), 0));
-    }
+    if (linjer.empty())
+        linjer = balvo::test::genererte_oppgaver(nivaa, antall_oppgaver,
+                                                 20261208 + static_cast<std::uint64_t>(nivaa));
     return linjer;
 }
 

@@ -43,10 +43,6 @@ constexpr Tekst lukktekst = BALVO_TR("Nett", "Lukk");
 
 int lag = 10;  // the stacking order of the secondary windows: the last one shown on top
 
-void fremme(val vindu) {
-    dom::stil(vindu, "z-index", std::to_string(++lag));
-}
-
 // The graph's user coordinates mapped onto the canvas's device pixels.
 class Lerretsgraf final : public Grafflate {
 public:
@@ -95,6 +91,10 @@ std::string pt(double punkter) {
 }
 
 }  // namespace
+
+void fremme(val vindu) {
+    dom::stil(vindu, "z-index", std::to_string(++lag));
+}
 
 val NettVindu::byggvindu(const char* id, const Tekst& tittel, const Twips& flate) {
     val vindu = dom::lag("dialog", dom::finn("app"), id, "vindu");
@@ -240,10 +240,7 @@ void NettVindu::bygggraf() {
 }
 
 void NettVindu::mmPapir_Click() {
-    if (venstreledd(arket_.ark(), 0) == 0 && hoeyreledd(arket_.ark(), 0) == 0) {
-        melding("", oversettelse(ingen_likning));
-        return;
-    }
+    if (!arket_.tillat(Menyhandling::graf)) return;
     val vindu = dom::finn("mmArk");
     fremme(vindu);
     // An open window keeps showing the exercise it was opened with.
@@ -431,6 +428,8 @@ std::string dato(std::string_view spraak) {
                                                         format);
 }
 
+}  // namespace
+
 // The header of a printed page: a title, the date, and captions with their values.
 void skrivtopp(val side, std::string_view tittel, std::string_view spraak,
                const std::vector<std::pair<std::string, std::string>>& verdier) {
@@ -483,12 +482,7 @@ void skrivlinjer(val side, const Ark& ark) {
     }
 }
 
-// A caption of the main window by the control's name.
-std::string ledetekst(std::string_view navn) {
-    for (const Kontroll& k : hovedvinduet())
-        if (k.navn == navn) return oversettelse(k.tekst);
-    return {};
-}
+namespace {
 
 constexpr Tekst bildenavn = BALVO_TR("Nett", "likning.png");
 
@@ -504,19 +498,14 @@ void NettVindu::forberedutskrift() {
         return;
     }
     std::vector<std::pair<std::string, std::string>> verdier;
-    for (const auto& [tekst, verdi] : {std::pair{"Label1", "Nivaa"}, std::pair{"Label2", "Loeste"},
-                                       std::pair{"Label3", "Poeng"}})
-        verdier.emplace_back(ledetekst(tekst), dom::finn(verdi)["textContent"].as<std::string>());
+    for (const auto& [tekst, verdi] : toppverdier(arket_))
+        verdier.emplace_back(oversettelse(tekst), verdi);
     skrivtopp(side, programnavn, katalog_->spraak(), verdier);
     skrivlinjer(side, arket_.ark());
 }
 
-void NettVindu::skrivoekt(std::string_view navn) {
-    if (!arket_.har_oppgave()) {
-        melding(oversettelse(tittel_etteretning),
-                oversettelse(navn == "lagreoekt" ? ingen_oppgave_lagre : ingen_oppgave_skrive));
-        return;
-    }
+void NettVindu::skrivoekt(Menyhandling handling) {
+    if (!arket_.tillat(handling)) return;
     using namespace sideoppsett;
     const std::vector<Loggpost> logg = arket_.oekt();
     val side = dom::finn("utskrift");
@@ -548,9 +537,9 @@ void NettVindu::skrivoekt(std::string_view navn) {
         const Loggpost& p = logg[i];
         val del = dom::lag("section", side, {}, "oektoppgave");
         skrivtopp(del, oversettelse(oppgave_tittel, {std::to_string(i + 1)}), katalog_->spraak(),
-                  {{ledetekst("Label1"), std::to_string(p.nivaa)},
+                  {{oversettelse(nivaatekst), std::to_string(p.nivaa)},
                    {oversettelse(stegledetekst), stegrad(p.steg, p.korteste)},
-                   {ledetekst("Label3"), std::to_string(p.poeng)}});
+                   {oversettelse(poengtekst), std::to_string(p.poeng)}});
         if (p.ark) skrivlinjer(del, *p.ark);
     }
     // The page takes the mark off after the print (afterprint), so that the worksheet's own
@@ -559,10 +548,7 @@ void NettVindu::skrivoekt(std::string_view navn) {
 }
 
 void NettVindu::lagrebilde() {
-    if (!arket_.har_oppgave()) {
-        melding(oversettelse(tittel_etteretning), oversettelse(ingen_oppgave_lagre));
-        return;
-    }
+    if (!arket_.tillat(Menyhandling::lagre)) return;
     using namespace sideoppsett;
     // One tall picture of the whole worksheet at 144 dpi: a header, then every line with its
     // operation, as the print sets them.
@@ -583,10 +569,8 @@ void NettVindu::lagrebilde() {
     lerret.tekst(liten, idag, bredde * tetthet - lerret.bredde(liten, idag), lerret.stigning(liten),
                  "#000000");
     std::string verdier;
-    for (const auto& [tekst, verdi] : {std::pair{"Label1", "Nivaa"}, std::pair{"Label2", "Loeste"},
-                                       std::pair{"Label3", "Poeng"}})
-        verdier +=
-            ledetekst(tekst) + " " + dom::finn(verdi)["textContent"].as<std::string>() + "    ";
+    for (const auto& [tekst, verdi] : toppverdier(arket_))
+        verdier += oversettelse(tekst) + " " + verdi + "    ";
     lerret.tekst(liten, verdier, 0, 30 * tetthet + lerret.stigning(liten), "#000000");
     lerret.strek(0, (topphoeyde - 4) * tetthet, bredde * tetthet, (topphoeyde - 4) * tetthet,
                  tetthet * 0.75, "#000000");

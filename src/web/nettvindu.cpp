@@ -96,6 +96,8 @@ void NettVindu::start() {
     bygggraf();
     byggom();
     byggforslag();
+    byggoektlagring();
+    byggklasse();
     dom::lag("section", val::global("document")["body"], "utskrift");
 
     tilpass();
@@ -134,7 +136,9 @@ void NettVindu::ordnetab(val flate) {
     // The page's order is the Tab order: the worksheet, then the order both shells share. The
     // controls are placed absolutely, so moving them in the page moves nothing on screen.
     flate.call<void>("appendChild", liste_);
+    Tastesett stopp;
     for (const Kontroll* k : tabrekke()) {
+        if (k->tast >= 0) stopp.set(static_cast<std::size_t>(k->tast));
         val e = k->art == Kontrollart::knapp ? dom::finn(std::string(k->navn).c_str())
                                              : taster_.at(static_cast<std::size_t>(k->tast));
         // An option is its label; the frame goes where its first option does.
@@ -147,6 +151,9 @@ void NettVindu::ordnetab(val flate) {
         }
         e["parentElement"].call<void>("appendChild", e);
     }
+    // A key the order leaves out (the scroll keys) is no stop at all.
+    for (std::size_t t = 0; t < taster_.size(); ++t)
+        if (!stopp.test(t) && !taster_[t].isUndefined()) dom::attr(taster_[t], "tabindex", "-1");
     // The focus frame and the solved marker lie on top of everything.
     flate.call<void>("appendChild", arkfokus_);
     flate.call<void>("appendChild", merke_);
@@ -196,7 +203,7 @@ void NettVindu::bygglisten() {
 void NettVindu::navngi() {
     // The values named with their captions ("Poeng: 3"); the captions say nothing twice.
     for (const Verdietikett& v : verdietiketter()) {
-        val e = dom::finn(std::string(v.navn).c_str());
+        val e = verdi(v.rolle);
         dom::attr(e, "role", "status");
         dom::attr(e, "aria-live", "off");
         dom::attr(e, "aria-label", etikettnavn(v.ledetekst, e["textContent"].as<std::string>()));
@@ -242,13 +249,7 @@ void NettVindu::byggkontroller(val flate) {
                 e = dom::lag("div", forelder, k.navn, "etikett");
                 if (k.tekst.kilde) sett(e, k.tekst);
                 dom::stil(e, "color", cssfarge(k.farge));
-                if (k.navn == "Nivaa") nivaa_ = e;
-                if (k.navn == "Poeng") poeng_ = e;
-                if (k.navn == "Loeste") loeste_ = e;
-                if (k.navn == "Steg") steg_ = e;
-                if (k.navn == "Proeve") proeve_ = e;
-                if (k.navn == "Avstand") avstand_ = e;
-                if (k.navn == "Label6") avstandledd_ = e;
+                if (k.rolle != Etikettrolle::ingen) verdi(k.rolle) = e;
                 if (k.ombryt) dom::stil(e, "white-space", "normal");
                 break;
             case Kontrollart::ramme: {
@@ -325,8 +326,8 @@ void NettVindu::byggkontroller(val flate) {
     dom::stil(merke_, "width", dom::px(merkemaal.bredde));
     dom::stil(merke_, "height", dom::px(merkemaal.hoeyde));
     dom::skjul(merke_, true);
-    dom::skjul(avstand_, true);
-    dom::skjul(avstandledd_, true);
+    dom::skjul(verdi(Etikettrolle::avstand), true);
+    dom::skjul(verdi(Etikettrolle::avstand_ledetekst), true);
 }
 
 void NettVindu::tilpass() {
@@ -385,8 +386,7 @@ void NettVindu::setttaster(const Tastesett& brukbare) {
         taster_[i].set("disabled", !brukbare.test(i));
     }
     if (til_arket && !liste_.isUndefined()) liste_.call<void>("focus");
-    for (val& p : hjelpepunkter_) p.set("disabled", !arket_.hjelp_brukbar());
-    if (!angrepunkt_.isUndefined()) angrepunkt_.set("disabled", !arket_.kan_angre());
+    vismenypunkter();
     // Every handler ends here, after its drawing: the rows' texts for screen readers follow.
     beskrivrader();
 }
@@ -404,9 +404,9 @@ void NettVindu::beskrivrader() {
 }
 
 void NettVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) {
-    dom::tekst(nivaa_, tall(nivaa));
-    dom::tekst(poeng_, tall(poeng));
-    dom::tekst(loeste_, tall(loeste));
+    dom::tekst(verdi(Etikettrolle::nivaa), tall(nivaa));
+    dom::tekst(verdi(Etikettrolle::poeng), tall(poeng));
+    dom::tekst(verdi(Etikettrolle::loeste), tall(loeste));
     navngi();
 }
 
@@ -445,15 +445,15 @@ void tilpassskrift(val e, double punkter) {
 }  // namespace
 
 void NettVindu::visvurdering(std::string_view steg, std::string_view proeve) {
-    dom::tekst(steg_, steg);
-    dom::tekst(proeve_, proeve);
+    dom::tekst(verdi(Etikettrolle::steg), steg);
+    dom::tekst(verdi(Etikettrolle::proeve), proeve);
     navngi();
-    tilpassskrift(proeve_, 12);
+    tilpassskrift(verdi(Etikettrolle::proeve), 12);
 }
 
 void NettVindu::visavstand(std::string_view tekst) {
-    dom::tekst(avstand_, tekst);
-    tilpassskrift(avstand_, 9.75);
+    dom::tekst(verdi(Etikettrolle::avstand), tekst);
+    tilpassskrift(verdi(Etikettrolle::avstand), 9.75);
     navngi();
 }
 

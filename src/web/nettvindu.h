@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/graph/graf.h"
+#include "core/lessonfile/klasseoversikt.h"
 #include "core/mainwindow/arket.h"
 #include "core/mainwindow/opplesning.h"
 #include "core/mainwindow/skall.h"
@@ -23,6 +24,14 @@
 #include "web/nettkatalog.h"
 
 namespace balvo::nett {
+
+// A secondary window brought to the top of the others.
+void fremme(emscripten::val vindu);
+// The header of a printed page: a title, the date, and captions with their values.
+void skrivtopp(emscripten::val side, std::string_view tittel, std::string_view spraak,
+               const std::vector<std::pair<std::string, std::string>>& verdier);
+// Every line of a worksheet typeset as on screen, with its operation beside it.
+void skrivlinjer(emscripten::val side, const Ark& ark);
 
 // A canvas of the page with its drawing surface.
 struct Lerretsboks {
@@ -87,8 +96,19 @@ private:
     void bygglisten();
     void navngi();
     // The lesson record into the print, then the browser's print; `navn` is the item chosen.
-    void skrivoekt(std::string_view navn);
+    void skrivoekt(Menyhandling handling);
     void lagrebilde();
+    // "Økt": the lesson record printed, saved (as PDF or a lesson file) or the class overview.
+    void byggoektlagring();
+    void lagreoekt();
+    // The class overview: its window, the files the page read, a pupil's exercises and the
+    // worksheet of one, printed; `navn` is the control ("les", "csv", "elev:2", ...).
+    void byggklasse();
+    void aapneklasse();
+    void klassevalg(std::string_view navn);
+    void lesklasse();
+    void fyllklasse();
+    void skrivutklasse();
     void byggmeny(emscripten::val linje);
     void byggmeldingsboks();
     void byggegenlikning();
@@ -101,9 +121,9 @@ private:
     void oversett();
     void beskrivrader();
     void velgflater();
-    void menyvalg(std::string_view navn);
-    void hjelpvalg(std::string_view navn);
-    void redigervalg(std::string_view navn);
+    void menyvalg(Menyhandling handling);  // a menu item or its shortcut, while usable
+    bool menybrukbar(Menyhandling handling) const;
+    void vismenypunkter();  // every menu item usable as the worksheet and the zoom allow
     void skrivut();
     void kopier();
     void settzoom(std::string_view zoom);
@@ -134,20 +154,14 @@ private:
     std::vector<emscripten::val> taster_{antall_taster, emscripten::val::undefined()};
     std::vector<std::pair<emscripten::val, Tasteflate>> flater_;  // key faces by scale
     std::vector<std::pair<emscripten::val, int>> sifferflater_;
-    emscripten::val nivaa_ = emscripten::val::undefined();
-    emscripten::val poeng_ = emscripten::val::undefined();
-    emscripten::val loeste_ = emscripten::val::undefined();
-    emscripten::val steg_ = emscripten::val::undefined();
-    emscripten::val proeve_ = emscripten::val::undefined();
-    emscripten::val avstand_ = emscripten::val::undefined();
-    emscripten::val avstandledd_ = emscripten::val::undefined();    // its caption
-    emscripten::val avstandpunkt_ = emscripten::val::undefined();   // "Avstand etter hvert steg"
-    emscripten::val regnselvpunkt_ = emscripten::val::undefined();  // "Regn selv"
-    emscripten::val skrivfelt_ = emscripten::val::undefined();      // its line editor
-    emscripten::val flate_ = emscripten::val::undefined();          // the client area
-    std::vector<emscripten::val> hjelpepunkter_;                    // "Tips", "Løsningsforslag"
-    emscripten::val angrepunkt_ = emscripten::val::undefined();     // "Angre"
-    bool veileder_klar_ = false;                                    // the coach's table is built
+    std::vector<emscripten::val> verdier_{antall_etikettroller, emscripten::val::undefined()};
+    emscripten::val& verdi(Etikettrolle rolle) {
+        return verdier_.at(static_cast<std::size_t>(rolle));
+    }
+    std::vector<emscripten::val> menypunkter_{antall_menyhandlinger,
+                                              emscripten::val::undefined()};  // by action
+    bool veileder_klar_ = false;                                // the coach's table is built
+    emscripten::val skrivfelt_ = emscripten::val::undefined();  // "Regn selv"'s line editor
     emscripten::val merke_ = emscripten::val::undefined();
     emscripten::val dump_ = emscripten::val::undefined();
     emscripten::val diagnose_ = emscripten::val::undefined();
@@ -165,6 +179,12 @@ private:
     Lerretsboks graflerret_;
     std::vector<Lerretsboks> forslagsbokser_;  // the rows of "Løsningsforslag"
     std::optional<Veiledning> forslag_;        // the way it shows, while it is open
+    emscripten::val lagreoekt_tittel_ = emscripten::val::undefined();
+    // The pupil's name for a lesson file: asked once per run, never kept.
+    std::optional<std::string> elevnavn_;
+    Klasseoversikt klasse_;  // the files read into the class overview
+    int klasseelev_ = -1;    // the pupil and the exercise chosen in it
+    int klasseoppgave_ = -1;
 };
 
 }  // namespace balvo::nett

@@ -24,41 +24,13 @@ using emscripten::val;
 
 namespace {
 
-// Menu items come after the key map's entries in the codes of tastekode: "Valg", "Hjelp",
-// "Rediger".
+// Menu items come after the key map's entries in the codes of tastekode, by their action.
 constexpr int menykode = 1000;
-constexpr int hjelpkode = 2000;
-constexpr int redigerkode = 3000;
-constexpr int oektkode = 4000;
-constexpr int viskode = 5000;  // "Større", "Mindre", "Vanlig størrelse" by Ctrl and a character
-
-// The menus with shortcuts, and the codes their items get in tastekode.
-struct Snarveimeny {
-    std::span<const Menypunkt> punkter;
-    int kode;
-};
-std::array<Snarveimeny, 4> snarveimenyer() {
-    return {{{valgmenyen(), menykode},
-             {hjelpmenyen(), hjelpkode},
-             {redigermenyen(), redigerkode},
-             {oektmenyen(), oektkode}}};
-}
 
 unsigned endringen(const Menypunkt& m) {
     return ctrl | (m.skift ? skift : 0u);
 }
 
-// "Vis": the zoom of the page, "Fyll vinduet" or a fixed scale of the design.
-struct Zoomvalg {
-    std::string_view navn;
-    Tekst tekst;
-};
-constexpr Zoomvalg zoomvalg[] = {
-    {"fyll", BALVO_TR("Nett", "Fyll vinduet")}, {"1", BALVO_TR("Nett", "100 %")},
-    {"1.25", BALVO_TR("Nett", "125 %")},        {"1.5", BALVO_TR("Nett", "150 %")},
-    {"2", BALVO_TR("Nett", "200 %")},
-};
-constexpr Tekst vismeny = BALVO_TR("Nett", "Vis");
 constexpr Tekst menylinjenavn = BALVO_TR("Nett", "Menylinje");
 
 Tastenavn tastenavn(std::string_view tast) {
@@ -138,66 +110,27 @@ void NettVindu::byggmeny(val linje) {
         return p;
     };
 
-    // The items of a menu from the core's table, as on the desktop: text, shortcut, separators.
-    const auto punkter = [&](val liste, const char* handling, std::span<const Menypunkt> tabell) {
-        std::vector<val> lagd;
-        for (const Menypunkt& m : tabell) {
-            if (!m.tekst.kilde) {
+    // Every menu of the core's tables, as on the desktop: text, shortcut, separators.
+    for (const Meny& m : menyene()) {
+        val liste = meny(m.navn, m.tittel);
+        for (const Menypunkt& p : m.punkter) {
+            if (p.handling == Menyhandling::skille) {
                 dom::attr(dom::lag("div", liste, {}, "skille"), "role", "separator");
                 continue;
             }
-            val p = punkt(liste, handling, m.navn, "menuitem");
-            sett(dom::lag("span", p), m.tekst);
-            dom::attr(p, "id", m.navn);
+            val e = punkt(liste, "meny", p.navn, p.avkrysbar ? "menuitemcheckbox" : "menuitem");
+            sett(dom::lag("span", e), p.tekst);
+            dom::attr(e, "id", p.navn);
+            if (p.avkrysbar) dom::attr(e, "aria-checked", "false");
             // The browser's own shortcuts are given with Alt instead.
-            const unsigned e = nettendring(m.snarvei, endringen(m));
-            if (const std::string s = snarveitekst(m.snarvei, e); !s.empty()) {
-                dom::tekst(dom::lag("span", p, {}, "snarvei"), s);
-                dom::attr(p, "aria-keyshortcuts", snarveinavn(m.snarvei, e));
+            const unsigned endring = nettendring(p.snarvei, endringen(p));
+            if (const std::string s = snarveitekst(p.snarvei, endring); !s.empty()) {
+                dom::tekst(dom::lag("span", e, {}, "snarvei"), s);
+                dom::attr(e, "aria-keyshortcuts", snarveinavn(p.snarvei, endring));
             }
-            lagd.push_back(p);
+            menypunkter_.at(static_cast<std::size_t>(p.handling)) = e;
         }
-        return lagd;
-    };
-
-    // "Valg" keeps its items and their order.
-    punkter(meny("Meny", valgmeny), "meny", valgmenyen());
-    // "Rediger" after "Valg": "Angre", usable while there is a step to take back, and
-    // "Kopier arket".
-    for (val p : punkter(meny("Rediger", redigermeny), "rediger", redigermenyen()))
-        if (p["id"].as<std::string>() == "angre") {
-            p.set("disabled", true);
-            angrepunkt_ = p;
-        }
-    // The coach's menu, after "Rediger"; its items are usable while an exercise is on the
-    // newest line.
-    for (val p : punkter(meny("Hjelp", hjelpmeny), "hjelp", hjelpmenyen())) {
-        if (p["id"].as<std::string>() == "regnselv") {
-            // "Regn selv": on or off, usable at any time.
-            dom::attr(p, "role", "menuitemcheckbox");
-            dom::attr(p, "aria-checked", "false");
-            regnselvpunkt_ = p;
-            continue;
-        }
-        if (p["id"].as<std::string>() == "avstand") {
-            // "Avstand etter hvert steg": on or off, usable at any time.
-            dom::attr(p, "role", "menuitemcheckbox");
-            dom::attr(p, "aria-checked", "false");
-            avstandpunkt_ = p;
-            continue;
-        }
-        p.set("disabled", true);
-        hjelpepunkter_.push_back(p);
     }
-
-    val vis = meny("Vis", vismeny);
-    for (const Zoomvalg& z : zoomvalg) {
-        val p = punkt(vis, "zoom", z.navn, "menuitemradio");
-        sett(dom::lag("span", p), z.tekst);
-        dom::attr(p, "aria-checked", z.navn == zoom_ ? "true" : "false");
-    }
-    // "Økt" after "Vis": the lesson record, printed or saved as PDF by the browser.
-    punkter(meny("Oekt", oektmeny), "oekt", oektmenyen());
     val spraak = meny("Spraak", spraakmeny);
     for (const Spraakvalg& s : spraakene) {
         val p = punkt(spraak, "spraak", s.kode, "menuitemradio");
@@ -211,10 +144,10 @@ void NettVindu::byggmeny(val linje) {
 
 void NettVindu::settavstand(bool paa) {
     arket_.settavstand(paa);
-    dom::skjul(avstand_, !paa);
-    dom::skjul(avstandledd_, !paa);
-    dom::plasser(proeve_, proevested(paa));
-    dom::attr(avstandpunkt_, "aria-checked", paa ? "true" : "false");
+    dom::skjul(verdi(Etikettrolle::avstand), !paa);
+    dom::skjul(verdi(Etikettrolle::avstand_ledetekst), !paa);
+    dom::plasser(verdi(Etikettrolle::proeve), proevested(paa));
+    vismenypunkter();
     arket_.tegnpaanytt();
 }
 
@@ -222,50 +155,98 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
     if (handling == "tast")
         return arket_.trykk(static_cast<Tast>(std::atoi(std::string(navn).c_str())), paa);
     if (handling == "nyoppgave") return arket_.nyoppgave_Click();
-    if (handling == "meny") return menyvalg(navn);
-    if (handling == "hjelp") return hjelpvalg(navn);
+    if (handling == "meny") {
+        for (const Meny& m : menyene())
+            for (const Menypunkt& p : m.punkter)
+                if (p.handling != Menyhandling::skille && p.navn == navn)
+                    return menyvalg(p.handling);
+        return;
+    }
+    if (handling == "klasse") return klassevalg(navn);
     if (handling == "regnselv") return regnselv(navn);
-    if (handling == "rediger") return redigervalg(navn);
-    if (handling == "oekt") return skrivoekt(navn);
     if (handling == "liste") return flytt(std::atoi(std::string(navn).c_str()));
     if (handling == "kopierforslag") return kopierforslag();
-    if (handling == "zoom") return settzoom(navn);
     if (handling == "spraak") return settspraak(navn);
     if (handling == "egen_ok") return egen_OK_Click();
     if (handling == "lukk") return lukk(std::string(navn).c_str());
 }
 
-void NettVindu::menyvalg(std::string_view navn) {
-    if (navn == "egendef") return egendef_Click();
-    if (navn == "mmPapir") return mmPapir_Click();
-    // Printing is the browser's own print of the whole worksheet (on paper or as a PDF);
-    // saving downloads the worksheet as one picture.
-    if (navn == "Utskrift") return skrivut();
-    if (navn == "Lagre") return lagrebilde();
-    if (navn == "om") return om_Click();
-}
-
-void NettVindu::redigervalg(std::string_view navn) {
-    if (navn == "angre") return arket_.angre();
-    if (navn == "kopier") return kopier();
+bool NettVindu::menybrukbar(Menyhandling handling) const {
+    return arket_.brukbar(handling) && zoom_brukbar(handling, skala_, zoom_ == "fyll");
 }
 
 void NettVindu::settregnselv(bool paa) {
     arket_.settregnselv(paa);
-    dom::attr(regnselvpunkt_, "aria-checked", paa ? "true" : "false");
+    dom::attr(menypunkter_[static_cast<std::size_t>(Menyhandling::regnselv)], "aria-checked",
+              paa ? "true" : "false");
 }
 
-void NettVindu::hjelpvalg(std::string_view navn) {
-    if (navn == "regnselv") {
-        settregnselv(!arket_.regnselv());
-        return dom::behold("balvo.regnselv", arket_.regnselv() ? "1" : "0");
+void NettVindu::vismenypunkter() {
+    for (int i = 0; i < antall_menyhandlinger; ++i) {
+        val& p = menypunkter_[static_cast<std::size_t>(i)];
+        if (!p.isUndefined()) p.set("disabled", !menybrukbar(static_cast<Menyhandling>(i)));
     }
-    if (navn == "avstand") {
-        settavstand(!arket_.avstand());
-        return dom::behold("balvo.avstand", arket_.avstand() ? "1" : "0");
+    dom::attr(menypunkter_[static_cast<std::size_t>(Menyhandling::avstand)], "aria-checked",
+              arket_.avstand() ? "true" : "false");
+    dom::attr(menypunkter_[static_cast<std::size_t>(Menyhandling::regnselv)], "aria-checked",
+              arket_.regnselv() ? "true" : "false");
+    dom::attr(menypunkter_[static_cast<std::size_t>(Menyhandling::fyll)], "aria-checked",
+              zoom_ == "fyll" ? "true" : "false");
+}
+
+void NettVindu::menyvalg(Menyhandling handling) {
+    if (!menybrukbar(handling)) return;
+    const auto zoom = [this](double z) {
+        char t[16];
+        std::snprintf(t, sizeof t, "%g", z);
+        settzoom(t);
+    };
+    switch (handling) {
+        case Menyhandling::skille:
+            return;
+        case Menyhandling::egen_likning:
+            return egendef_Click();
+        case Menyhandling::graf:
+            return mmPapir_Click();
+        // Printing is the browser's own print of the whole worksheet (on paper or as a PDF);
+        // saving downloads the worksheet as one picture.
+        case Menyhandling::utskrift:
+            return skrivut();
+        case Menyhandling::lagre:
+            return lagrebilde();
+        case Menyhandling::om:
+            return om_Click();
+        case Menyhandling::angre:
+            return arket_.angre();
+        case Menyhandling::kopier:
+            return kopier();
+        case Menyhandling::tips:
+            return arket_.Tips_Click();
+        case Menyhandling::loesningsforslag:
+            return arket_.Loesningsforslag_Click();
+        case Menyhandling::avstand:
+            settavstand(!arket_.avstand());
+            return dom::behold("balvo.avstand", arket_.avstand() ? "1" : "0");
+        case Menyhandling::regnselv:
+            settregnselv(!arket_.regnselv());
+            return dom::behold("balvo.regnselv", arket_.regnselv() ? "1" : "0");
+        case Menyhandling::stoerre:
+            return zoom(stoerre_zoom(skala_));
+        case Menyhandling::mindre:
+            return zoom(mindre_zoom(skala_));
+        case Menyhandling::vanlig:
+            return zoom(1.0);
+        case Menyhandling::fyll:
+            // Off: the page stays at the size filling gave it.
+            if (zoom_ == "fyll") return zoom(skala_);
+            return settzoom("fyll");
+        case Menyhandling::lagre_oekt:
+            return lagreoekt();
+        case Menyhandling::skriv_ut_oekt:
+            return skrivoekt(handling);
+        case Menyhandling::klasseoversikt:
+            return aapneklasse();
     }
-    if (navn == "tips") return arket_.Tips_Click();
-    if (navn == "loesningsforslag") return arket_.Loesningsforslag_Click();
 }
 
 void NettVindu::regnselv(std::string_view navn) {
@@ -316,19 +297,17 @@ int NettVindu::tastekode(std::string_view tast, unsigned endring) const {
     if ((endring & (alt | ctrl)) == alt &&
         nettleseren_beholder(navn, (endring & ~unsigned{alt}) | ctrl))
         endring = (endring & ~unsigned{alt}) | ctrl;
-    for (const auto& [meny, kode] : snarveimenyer())
-        for (std::size_t i = 0; i < meny.size(); ++i)
+    for (const Meny& m : menyene())
+        for (const Menypunkt& p : m.punkter) {
             // Ctrl+C is the key map's, which leaves text the pupil has selected to the browser.
-            if (meny[i].snarvei != Tastenavn::ingen && meny[i].snarvei == navn &&
-                endring == endringen(meny[i]) && meny[i].navn != "kopier")
-                return kode + static_cast<int>(i);
-    // Ctrl++, Ctrl+= and Ctrl+- zoom the page's design, not the browser's page.
-    if ((endring & ~unsigned{skift}) == ctrl && tast.size() == 1) {
-        const auto vis = vismenyen();
-        for (std::size_t i = 0; i < vis.size(); ++i)
-            if (vis[i].tegn.find(tast[0]) != std::string_view::npos)
-                return viskode + static_cast<int>(i);
-    }
+            if (p.snarvei != Tastenavn::ingen && p.snarvei == navn && endring == endringen(p) &&
+                p.handling != Menyhandling::kopier)
+                return menykode + static_cast<int>(p.handling);
+            // Ctrl++, Ctrl+= and Ctrl+- zoom the page's design, not the browser's page.
+            if ((endring & ~unsigned{skift}) == ctrl && tast.size() == 1 &&
+                p.tegn.find(tast[0]) != std::string_view::npos)
+                return menykode + static_cast<int>(p.handling);
+        }
     // A character typed is one UTF-8 code point; only single ASCII characters are in the map.
     const Tastevalg* v = finntastevalg(navn, endring, tast.size() == 1 ? tast : std::string_view());
     if (!v) return -1;
@@ -341,28 +320,9 @@ int NettVindu::tastekode(std::string_view tast, unsigned endring) const {
 }
 
 void NettVindu::tasthandling(int kode) {
-    const auto meny = valgmenyen();
-    if (kode >= menykode && kode - menykode < static_cast<int>(meny.size()))
-        return menyvalg(meny[static_cast<std::size_t>(kode - menykode)].navn);
-    // "Tips" and "Løsningsforslag" only while their items are usable.
-    const auto hjelp = hjelpmenyen();
-    if (kode >= hjelpkode && kode - hjelpkode < static_cast<int>(hjelp.size()))
-        return hjelpvalg(hjelp[static_cast<std::size_t>(kode - hjelpkode)].navn);
-    // "Angre" and "Kopier arket"; "Angre" does nothing where there is nothing to take back.
-    const auto rediger = redigermenyen();
-    if (kode >= redigerkode && kode - redigerkode < static_cast<int>(rediger.size()))
-        return redigervalg(rediger[static_cast<std::size_t>(kode - redigerkode)].navn);
-    if (kode >= oektkode && kode - oektkode < static_cast<int>(oektmenyen().size()))
-        return skrivoekt(oektmenyen()[static_cast<std::size_t>(kode - oektkode)].navn);
-    if (kode >= viskode && kode - viskode < static_cast<int>(vismenyen().size())) {
-        const std::string_view vis = vismenyen()[static_cast<std::size_t>(kode - viskode)].navn;
-        const double z = vis == "stoerre"  ? stoerre_zoom(skala_)
-                         : vis == "mindre" ? mindre_zoom(skala_)
-                                           : 1.0;
-        char t[16];
-        std::snprintf(t, sizeof t, "%g", z);
-        return settzoom(t);
-    }
+    // A menu's shortcut, only while its item is usable.
+    if (kode >= menykode && kode - menykode < antall_menyhandlinger)
+        return menyvalg(static_cast<Menyhandling>(kode - menykode));
     if (kode < 0 || kode >= static_cast<int>(tastevalg().size())) return;
     const Tastevalg& v = tastevalg()[static_cast<std::size_t>(kode)];
     // Exactly a click, and only while the key is usable.
@@ -393,13 +353,8 @@ void NettVindu::settzoom(std::string_view zoom) {
     const double faktor = std::atof(std::string(zoom).c_str());
     if (zoom == "fyll" || (faktor >= minste_zoom && faktor <= stoerste_zoom)) zoom_ = zoom;
     dom::behold("balvo.zoom", zoom_);
-    val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=zoom]"));
-    for (int i = 0; i < punkter["length"].as<int>(); ++i) {
-        val p = punkter[i];
-        dom::attr(p, "aria-checked",
-                  p["dataset"]["n"].as<std::string>() == zoom_ ? "true" : "false");
-    }
     tilpass();
+    vismenypunkter();
 }
 
 void NettVindu::settspraak(std::string_view spraak) {
@@ -417,6 +372,7 @@ void NettVindu::settspraak(std::string_view spraak) {
     arket_.tegnpaanytt();
     if (forslag_) visforslag(Veiledning(*forslag_));
     if (graf_) dom::tekst(dom::finn("krysning"), krysningstekst(*graf_));
+    fyllklasse();
     val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=spraak]"));
     for (int i = 0; i < punkter["length"].as<int>(); ++i) {
         val p = punkter[i];
@@ -426,10 +382,7 @@ void NettVindu::settspraak(std::string_view spraak) {
 }
 
 void NettVindu::skrivut() {
-    if (!arket_.har_oppgave()) {
-        melding(oversettelse(tittel_etteretning), oversettelse(ingen_oppgave_skrive));
-        return;
-    }
+    if (!arket_.tillat(Menyhandling::utskrift)) return;
     dom::finn("utskrift")["dataset"].delete_("oekt");
     forberedutskrift();
     val::global("window").call<void>("print");

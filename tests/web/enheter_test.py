@@ -238,7 +238,7 @@ class Blekk(motorer.Sidetest):
     def test_hvert_tegn_er_skarpt(self):
         self.travel_ark()
         # "Fyll vinduet" at widths giving the page scales 1, 1.1, 1.23, 1.36 and 1.74; then
-        # "Vis 125 %".
+        # "Vanlig størrelse" and one step "Større": 125 %.
         for bredde in (634, 697, 780, 862, 1103):
             with self.subTest(skala=bredde / 634):
                 self.d.execute_script("window.__blekk = []")
@@ -248,7 +248,8 @@ class Blekk(motorer.Sidetest):
                 self.sjekk_blekk("skala %.2f" % (bredde / 634))
         with self.subTest(skala="Vis 125 %"):
             self.d.execute_script("window.__blekk = []")
-            self.meny("Vis", "1.25")
+            self.meny("Vis", "vanlig")
+            self.meny("Vis", "stoerre")
             self.sjekk_blekk("Vis 125 %")
 
 
@@ -304,7 +305,9 @@ class Fingre(motorer.Sidetest):
         self.assertGreaterEqual(min(hoeyder), 44)
 
     def test_stor_zoom_ruller(self):
-        self.meny("Vis", "2")
+        self.meny("Vis", "vanlig")
+        for _ in range(4):
+            self.meny("Vis", "stoerre")
         self.assertGreater(self.d.execute_script(
             "return document.scrollingElement.scrollHeight"), self.HOEYDE)
         # The perform key, below the screen's edge, is reached by scrolling.

@@ -45,7 +45,7 @@ class Motgang(motorer.Sidetest):
                 # The menus work on; without storage nothing is kept, and nothing is said.
                 self.meny("Spraak", "nn")
                 self.assertEqual(self.e("nyoppgave").text, "Ny oppgåve")
-                self.meny("Vis", "1.5")
+                self.meny("Vis", "stoerre")
                 self.meny("Spraak", "nb")
                 self.assertIsNone(self.melding())
 

@@ -333,7 +333,7 @@ class Nettleser(motorer.Sidetest):
                 self.assertEqual((self.linjer(), self.verdier(), self.brukbare()), foer)
         # Kept for the next visit, with the zoom; nothing else is stored.
         self.meny("Spraak", "nn")
-        self.meny("Vis", "1.5")
+        self.meny("Vis", "stoerre")
         self.d.get(self.tjener.adresse)
         self.vent(lambda: self.d.execute_script("return document.body.dataset.klar") == "1")
         self.assertEqual(self.e("nyoppgave").text, "Ny oppgåve")

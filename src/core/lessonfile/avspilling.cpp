@@ -67,10 +67,11 @@ public:
     double neste() override { return 0; }
 };
 
-// As the dialog takes it: a numerator of 2^31 was typed as -2147483648 over a negative
-// denominator, whose sign the dialog moves up.
+// As the dialog takes it: a numerator or a denominator of 2^31 was typed as -2147483648 with
+// the other part negative, and the dialog moved the sign up.
 std::string koeffisienttekst(std::int64_t teller, std::int64_t nevner) {
-    if (teller > std::numeric_limits<std::int32_t>::max()) {
+    constexpr std::int64_t maks = std::numeric_limits<std::int32_t>::max();
+    if (teller > maks || nevner > maks) {
         teller = -teller;
         nevner = -nevner;
     }
@@ -151,8 +152,7 @@ private:
     std::string operand(const Handling& h) {
         std::string_view rest = h.operand;
         if (h.videre) {
-            if (h.operasjon != avvist_opr_ || !rest.starts_with(avvist_operand_))
-                return oversettelse(ikke_videre);
+            if (auto feil = fortsett(h.operasjon, h.operand); !feil.empty()) return feil;
             rest.remove_prefix(avvist_operand_.size());
         } else {
             int indeks = -1;
@@ -160,8 +160,28 @@ private:
                 if (symbol(oprtast(k)) == h.operasjon) indeks = k;
             if (indeks < 0) return oversettelse(ukjent_operasjon, {h.operasjon});
             if (arket_.ark().linjenr >= siste_linje) return oversettelse(fullt);
+            // The keys typed on after a refused step, which this operation key dropped.
+            if (!h.forkastet.empty()) {
+                if (auto feil = fortsett(avvist_opr_, h.forkastet); !feil.empty()) return feil;
+                if (auto feil = skriv(std::string_view(h.forkastet).substr(avvist_operand_.size()),
+                                      h.forkastet);
+                    !feil.empty())
+                    return feil;
+            }
             if (auto feil = tast(static_cast<Tast>(opr0 + indeks)); !feil.empty()) return feil;
         }
+        return skriv(rest, h.operand);
+    }
+
+    // Whether `operand` goes on from the refused step's, under its operation.
+    std::string fortsett(const std::string& opr, const std::string& operand) const {
+        if (avvist_opr_.empty() || opr != avvist_opr_ || !operand.starts_with(avvist_operand_))
+            return oversettelse(ikke_videre);
+        return {};
+    }
+
+    // The operand's keys, each only if usable; `hele` names the operand in a refusal.
+    std::string skriv(std::string_view rest, const std::string& hele) {
         while (!rest.empty()) {
             Tast t;
             std::size_t lengde = 1;
@@ -178,7 +198,7 @@ private:
             } else if (c == 'x') {
                 t = variabel0;
             } else {
-                return oversettelse(ukjent_tast, {h.operand});
+                return oversettelse(ukjent_tast, {hele});
             }
             if (auto feil = tast(t); !feil.empty()) return feil;
             rest.remove_prefix(lengde);

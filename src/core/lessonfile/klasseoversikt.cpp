@@ -26,9 +26,34 @@ constexpr Tekst elevkolonner[] = {BALVO_TR("Oektfil", "Navn"),
                                   BALVO_TR("Oektfil", "Minutter"),
                                   BALVO_TR("Oektfil", "Merknad"),
                                   BALVO_TR("Oektfil", "Fil")};
-constexpr Tekst nivaakolonner[] = {
-    BALVO_TR("Oektfil", "Nivå"), BALVO_TR("Oektfil", "Oppgaver"), BALVO_TR("Oektfil", "Løst"),
-    BALVO_TR("Oektfil", "Median steg over korteste"), BALVO_TR("Oektfil", "Oftest tips ved")};
+constexpr Tekst nivaakolonner[] = {BALVO_TR("Oektfil", "Nivå"),
+                                   BALVO_TR("Oektfil", "Oppgaver"),
+                                   BALVO_TR("Oektfil", "Løst"),
+                                   BALVO_TR("Oektfil", "Median steg over korteste"),
+                                   BALVO_TR("Oektfil", "Oftest tips ved"),
+                                   BALVO_TR("Oektfil", "Oftest ikke nærmere ved")};
+constexpr Tekst oppgavekolonner[] = {BALVO_TR("Okt", "Nr."),      BALVO_TR("Okt", "Oppgave"),
+                                     BALVO_TR("Okt", "Nivå"),     BALVO_TR("Okt", "Steg"),
+                                     BALVO_TR("Okt", "Korteste"), BALVO_TR("Okt", "Løst"),
+                                     BALVO_TR("Oektfil", "Tid")};
+constexpr Tekst maaneder[] = {
+    BALVO_TR("Dato", "januar"),  BALVO_TR("Dato", "februar"),  BALVO_TR("Dato", "mars"),
+    BALVO_TR("Dato", "april"),   BALVO_TR("Dato", "mai"),      BALVO_TR("Dato", "juni"),
+    BALVO_TR("Dato", "juli"),    BALVO_TR("Dato", "august"),   BALVO_TR("Dato", "september"),
+    BALVO_TR("Dato", "oktober"), BALVO_TR("Dato", "november"), BALVO_TR("Dato", "desember")};
+// Day, month, year, hours and minutes.
+constexpr Tekst datoform = BALVO_TR("Dato", "%1. %2 %3 kl. %4.%5");
+constexpr Tekst elevoverskrift_tekst = BALVO_TR("Oektfil", "Oppgavene til %1, lagret %2");
+constexpr Tekst elevoverskrift_udatert = BALVO_TR("Oektfil", "Oppgavene til %1");
+
+// The most frequent line of a count per line, as "linje 3 (2 ganger)"; "–" for none.
+std::string oftest(const std::map<int, int>& linjer) {
+    const auto maks =
+        std::max_element(linjer.begin(), linjer.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
+    if (maks == linjer.end()) return "\u2013";
+    return oversettelse(linje_tekst, {std::to_string(maks->first), std::to_string(maks->second)});
+}
 
 // A number with one decimal and a decimal comma, as a Norwegian spreadsheet reads it.
 std::string desimal(double verdi) {
@@ -131,8 +156,9 @@ std::vector<Tabellrad> elevrader(const Klasseoversikt& o) {
 std::vector<Tabellrad> nivaarader(const Klasseoversikt& o) {
     struct Nivaa {
         long long oppgaver = 0, loeste = 0;
-        std::vector<int> over;          // steps over the shortest of each solved exercise
-        std::map<int, int> tipslinjer;  // hints asked on each line
+        std::vector<int> over;             // steps over the shortest of each solved exercise
+        std::map<int, int> tipslinjer;     // hints asked on each line
+        std::map<int, int> ikke_naermere;  // steps no closer that wrote each line
     };
     std::map<int, Nivaa> nivaaer;
     for (const Elevoekt& e : o.elever)
@@ -144,6 +170,7 @@ std::vector<Tabellrad> nivaarader(const Klasseoversikt& o) {
                 if (p.korteste) n.over.push_back(p.steg - *p.korteste);
             }
             for (const int linje : p.tips_linjer) ++n.tipslinjer[linje];
+            for (const int linje : p.ikke_naermere_linjer) ++n.ikke_naermere[linje];
         }
     std::vector<Tabellrad> rader;
     for (auto& [nivaa, n] : nivaaer) {
@@ -153,18 +180,57 @@ std::vector<Tabellrad> nivaarader(const Klasseoversikt& o) {
             const std::size_t m = n.over.size() / 2;
             median = desimal(n.over.size() % 2 ? n.over[m] : (n.over[m - 1] + n.over[m]) / 2.0);
         }
-        std::string oftest = "\u2013";
-        const auto maks =
-            std::max_element(n.tipslinjer.begin(), n.tipslinjer.end(),
-                             [](const auto& a, const auto& b) { return a.second < b.second; });
-        if (maks != n.tipslinjer.end())
-            oftest = oversettelse(linje_tekst,
-                                  {std::to_string(maks->first), std::to_string(maks->second)});
         rader.push_back(
             {nivaa == 0 ? oversettelse(BALVO_TR("Oektfil", "egen")) : std::to_string(nivaa),
-             std::to_string(n.oppgaver), std::to_string(n.loeste), median, oftest});
+             std::to_string(n.oppgaver), std::to_string(n.loeste), median, oftest(n.tipslinjer),
+             oftest(n.ikke_naermere)});
     }
     return rader;
+}
+
+Tabellrad oppgaveoverskrifter() {
+    Tabellrad rad;
+    for (const Tekst& t : oppgavekolonner) rad.push_back(oversettelse(t));
+    return rad;
+}
+
+std::vector<Tabellrad> oppgaverader(const Elevoekt& e) {
+    std::vector<Tabellrad> rader;
+    for (std::size_t i = 0; i < e.poster.size(); ++i) {
+        const Oektrad r = oektrad(e.poster[i], static_cast<int>(i) + 1);
+        const auto sekunder = static_cast<long long>(i < e.sekunder.size() ? e.sekunder[i] : 0);
+        std::string ss = std::to_string(sekunder % 60);
+        if (ss.size() < 2) ss = "0" + ss;
+        rader.push_back(
+            {r[0], r[1], r[2], r[3], r[4], r[9], std::to_string(sekunder / 60) + ":" + ss});
+    }
+    return rader;
+}
+
+std::string elevoverskrift(const Elevoekt& e) {
+    const std::string naar = tidspunkttekst(e.tidspunkt);
+    return naar.empty() ? oversettelse(elevoverskrift_udatert, {e.navn})
+                        : oversettelse(elevoverskrift_tekst, {e.navn, naar});
+}
+
+std::string tidspunkttekst(std::string_view iso) {
+    // "yyyy-mm-ddThh:mm", seconds and what follows them (a zone) left out.
+    const auto tall = [&](std::size_t fra, std::size_t lengde, int minst, int hoeyst) {
+        int v = 0;
+        for (std::size_t i = fra; i < fra + lengde; ++i) {
+            if (i >= iso.size() || iso[i] < '0' || iso[i] > '9') return -1;
+            v = v * 10 + (iso[i] - '0');
+        }
+        return v >= minst && v <= hoeyst ? v : -1;
+    };
+    if (iso.size() < 16 || iso[4] != '-' || iso[7] != '-' || iso[10] != 'T' || iso[13] != ':')
+        return {};
+    const int aar = tall(0, 4, 0, 9999), mnd = tall(5, 2, 1, 12), dag = tall(8, 2, 1, 31),
+              time = tall(11, 2, 0, 23), minutt = tall(14, 2, 0, 59);
+    if (aar < 0 || mnd < 0 || dag < 0 || time < 0 || minutt < 0) return {};
+    const auto to = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    return oversettelse(datoform, {std::to_string(dag), oversettelse(maaneder[mnd - 1]),
+                                   std::to_string(aar), to(time), to(minutt)});
 }
 
 std::string klassecsv(const Klasseoversikt& o, bool bom) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/coach/veileder.h"
@@ -47,9 +48,21 @@ using Tabellrad = std::vector<std::string>;
 Tabellrad elevoverskrifter();
 std::vector<Tabellrad> elevrader(const Klasseoversikt& oversikt);
 // The levels' table: "Nivå", "Oppgaver", "Løst", "Median steg over korteste", "Oftest tips
-// ved", one row for each level that has an exercise.
+// ved", "Oftest ikke nærmere ved" (the line, and how many times), one row for each level that
+// has an exercise.
 Tabellrad nivaaoverskrifter();
 std::vector<Tabellrad> nivaarader(const Klasseoversikt& oversikt);
+
+// A pupil's exercises: "Nr.", "Oppgave", "Nivå", "Steg", "Korteste", "Løst", "Tid" (minutes
+// and seconds spent on it).
+Tabellrad oppgaveoverskrifter();
+std::vector<Tabellrad> oppgaverader(const Elevoekt& elev);
+// The heading over a pupil's exercises: the name and when the file was saved.
+std::string elevoverskrift(const Elevoekt& elev);
+
+// When a file was saved ("2026-12-08T13:51:57") as the program writes a date in the pupil's
+// language: "8. desember 2026 kl. 13.51"; empty for a text that is no such time.
+std::string tidspunkttekst(std::string_view iso);
 
 // The pupils' table as CSV: semicolons, CRLF, fields quoted where needed, decimal comma; with
 // a byte-order mark for a spreadsheet, without for a script.

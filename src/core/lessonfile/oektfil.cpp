@@ -172,6 +172,11 @@ bool leshandling(Leser& l, const Json& j, const std::string& sti, double forrige
         if (h.art == Handlingsart::utfoer && !l.sannhet(j, "utfoert", sti, h.utfoert)) return false;
         if (j.contains("videre") && !l.sannhet(j, "videre", sti, h.videre)) return false;
         if (h.videre && h.operasjon.empty()) return l.feilet(utenfor, sti + "videre");
+        if (j.contains("forkastet")) {
+            if (!l.tekst(j, "forkastet", sti, h.forkastet)) return false;
+            if (h.forkastet.empty() || h.forkastet.size() > 200 || h.operasjon.empty() || h.videre)
+                return l.feilet(utenfor, sti + "forkastet");
+        }
         if (h.art == Handlingsart::utfoer && j.contains("regnselv") &&
             !l.sannhet(j, "regnselv", sti, h.regnselv))
             return false;
@@ -285,6 +290,7 @@ std::string skrivoektfil(const Oektfil& fil) {
                 hj["operand"] = h.operand;
             }
             if (h.videre) hj["videre"] = true;
+            if (!h.forkastet.empty()) hj["forkastet"] = h.forkastet;
             if (h.art == Handlingsart::utfoer) hj["utfoert"] = h.utfoert;
             if (h.regnselv) hj["regnselv"] = true;
             if (h.art == Handlingsart::skrevet) {

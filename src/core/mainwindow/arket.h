@@ -19,6 +19,7 @@
 #include "core/entry/linjesjekk.h"
 #include "core/mainwindow/oektlogg.h"
 #include "core/mainwindow/skall.h"
+#include "core/mainwindow/tastekart.h"
 #include "core/mainwindow/tilfeldig.h"
 #include "core/mainwindow/visning.h"
 #include "core/model/ark.h"
@@ -150,6 +151,17 @@ public:
     int gjentatte() const { return gjentatte_; }
     int steg_tatt() const { return ark_.sistelinje + angret_; }
 
+    // The menus. Whether an item may be chosen now (greyed otherwise; the zoom's items are
+    // zoom_brukbar's), and what keeps a usable one from doing anything: nothing to save,
+    // print or draw yet. `tillat` tells the pupil so through Skall::melding.
+    struct Hindring {
+        std::string tittel;  // empty: the program's name
+        std::string tekst;
+    };
+    bool brukbar(Menyhandling handling) const;
+    std::optional<Hindring> hindring(Menyhandling handling) const;
+    bool tillat(Menyhandling handling) const;
+
     // The lesson record: every exercise started in this run, the one on the sheet last, as it
     // stands now. The coach's shortest way of an exercise left before it was known is found
     // here.
@@ -253,8 +265,10 @@ private:
     int ikke_naermere_ = 0;
     int ikke_naermere_paa_rad_ = 0;
     int gjentatte_ = 0;
-    std::optional<Veiledning> sist_veiledet_;  // the coach's last answer, for this exercise
-    std::uint64_t sist_veiledet_oppgave_ = 0;
+    // The coach's answers for the lines of this exercise, newest last: a line the pupil comes
+    // back to (a step undone, a line written again) is not searched again.
+    std::vector<Veiledning> veiledet_;
+    std::uint64_t veiledet_oppgave_ = 0;
 
     // The lesson record: the exercises left behind, and what is known of the one on the sheet
     // beyond the counters above.
@@ -267,8 +281,11 @@ private:
     double startsek_ = 0;               // when the exercise on the sheet began
     std::vector<Handling> handlinger_;  // what was done in it
     std::vector<int> tips_linjer_;
+    std::vector<int> ikke_naermere_linjer_;        // the line each step no closer wrote
     std::string ventende_opr_, ventende_operand_;  // the operation and operand being typed
     bool ventende_videre_ = false;                 // they were typed before a refused "Utfør"
+    std::size_t ventende_avvist_ = 0;  // the length of the refused operand they go on from
+    std::string forkastet_;            // keys after a refused step dropped by an operation key
     bool angrer_ = false;
     bool hjelp_vises_ = true;  // "Angre" crosses out an operand: one action, not two
 };

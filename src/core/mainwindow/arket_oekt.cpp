@@ -21,9 +21,11 @@ void Arket::ny_post(bool egen) {
     handlinger_.clear();
     tips_linjer_.clear();
     regnesteg_.clear();
+    ikke_naermere_linjer_.clear();
     ventende_opr_.clear();
     ventende_operand_.clear();
     ventende_videre_ = false;
+    forkastet_.clear();
 }
 
 void Arket::noter(Handlingsart art) {
@@ -39,6 +41,8 @@ void Arket::noter(Handlingsart art) {
         h.operasjon = std::move(ventende_opr_);
         if (!h.operasjon.empty()) h.operand = std::move(ventende_operand_);
         h.videre = !h.operasjon.empty() && ventende_videre_;
+        if (!h.operasjon.empty() && !h.videre) h.forkastet = std::move(forkastet_);
+        forkastet_.clear();
         ventende_videre_ = false;
         ventende_opr_.clear();
         ventende_operand_.clear();
@@ -70,6 +74,7 @@ void Arket::Utfoer_Click() {
         ventende_opr_ = opr;
         ventende_operand_ = operand;
         ventende_videre_ = true;
+        ventende_avvist_ = operand.size();
     }
 }
 
@@ -93,6 +98,7 @@ Loggpost Arket::post_naa() const {
     p.handlinger = handlinger_;
     p.tips_linjer = tips_linjer_;
     p.regnesteg = regnesteg_;
+    p.ikke_naermere_linjer = ikke_naermere_linjer_;
     return p;
 }
 

@@ -55,6 +55,10 @@ void Arket::opr_Click(int index) {
     ark_.nevnermodus = false;
     visning_.operand(ark_, ark_.rad);
     settmodus(index < 4 ? Modus::opr0_3 : Modus::opr4_7);
+    // Keys typed on after a refused step and dropped here are kept for the file: they are what
+    // let this key be pressed.
+    if (ventende_videre_ && ventende_operand_.size() > ventende_avvist_)
+        forkastet_ = ventende_operand_;
     ventende_opr_ = std::string(symbol(ark_.regneart));
     ventende_operand_.clear();
     ventende_videre_ = false;

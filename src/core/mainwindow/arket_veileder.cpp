@@ -22,16 +22,21 @@ Veiledning Arket::veiledherfra() {
     return v;
 }
 
-// The answer is the same for the same line of the same exercise: "Tips" pressed again, or the
-// row "Avstand:" asking for the line before after the next step, need not search again.
+// The answer is the same for the same line of the same exercise: "Tips" pressed again, the row
+// "Avstand:" asking for the line before after the next step, a step undone and taken again, a
+// replayed lesson file's lines, need not search again.
 Veiledning Arket::veiledlinje(int n) {
     const Tilstand linje = Tilstand::fra(ark_, n);
-    if (sist_veiledet_ && sist_veiledet_oppgave_ == oppgavenr_ &&
-        sist_veiledet_->linjer.front() == linje)
-        return *sist_veiledet_;
-    sist_veiledet_ = veiled(ark_, n, grense_);
-    sist_veiledet_oppgave_ = oppgavenr_;
-    return *sist_veiledet_;
+    if (veiledet_oppgave_ != oppgavenr_) {
+        veiledet_.clear();
+        veiledet_oppgave_ = oppgavenr_;
+    }
+    for (auto v = veiledet_.rbegin(); v != veiledet_.rend(); ++v)
+        if (v->linjer.front() == linje) return *v;
+    // The 100 lines a worksheet holds, and the lines undone on the way, are few enough.
+    if (veiledet_.size() >= 256) veiledet_.erase(veiledet_.begin());
+    veiledet_.push_back(veiled(ark_, n, grense_));
+    return veiledet_.back();
 }
 
 int Arket::tipsnivaa() const {
@@ -83,6 +88,7 @@ void Arket::vurdersteg(const Tilstand& foer, int n) {
     if (v.ikke_naermere()) {
         ++ikke_naermere_;
         ++ikke_naermere_paa_rad_;
+        ikke_naermere_linjer_.push_back(n);
     } else {
         ikke_naermere_paa_rad_ = 0;
     }

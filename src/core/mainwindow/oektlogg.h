@@ -39,6 +39,9 @@ struct Handling {
     // The operation was chosen, and the operand begun, before a refused "Utfør": only the keys
     // after those of that action were pressed.
     bool videre = false;
+    // Keys typed on after a refused step (its whole operand, as `operand` is written) that the
+    // operation key of this action then dropped: they made that key usable.
+    std::string forkastet;
     int nivaa = 1;          // tips: the hint level; nivaa: the level chosen
     bool regnselv = false;  // utfoer: "Regn selv" was on, so the line waited to be written
     std::string linje;      // skrevet: the text as written
@@ -68,13 +71,14 @@ struct Loggpost {
     int gjentatt = 0;                 // lines the worksheet had already
     int forslag = 0;                  // "Løsningsforslag" shown
     bool loest = false;               // it scored
-    std::optional<Tilstand> loest_linje;  // the last solved line reached, for "Prøve:"
-    std::int64_t poeng = 0;               // the points it gave
-    std::shared_ptr<const Ark> ark;       // its worksheet as it was left
-    bool broeker = false;                 // "Brøker" was chosen when it was started
-    std::vector<Handling> handlinger;     // everything done in it, in order
-    std::vector<int> tips_linjer;         // the line on the sheet at each "Tips"
-    std::vector<Regnesteg> regnesteg;     // the lines written in "Regn selv"
+    std::optional<Tilstand> loest_linje;    // the last solved line reached, for "Prøve:"
+    std::int64_t poeng = 0;                 // the points it gave
+    std::shared_ptr<const Ark> ark;         // its worksheet as it was left
+    bool broeker = false;                   // "Brøker" was chosen when it was started
+    std::vector<Handling> handlinger;       // everything done in it, in order
+    std::vector<int> tips_linjer;           // the line on the sheet at each "Tips"
+    std::vector<int> ikke_naermere_linjer;  // the line written by each step no closer
+    std::vector<Regnesteg> regnesteg;       // the lines written in "Regn selv"
 };
 
 // The table of the lesson's first page: one row per exercise and a row of sums.

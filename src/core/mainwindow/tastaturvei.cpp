@@ -35,7 +35,7 @@ std::vector<const Kontroll*> tabrekke() {
             if (k.tast == tast && k.art != Kontrollart::knapp) return &k;
         return nullptr;
     };
-    std::vector<const Kontroll*> rekke{finn(scrollopp), finn(scrollned)};
+    std::vector<const Kontroll*> rekke;
     for (const Kontroll& k : hovedvinduet())
         if (k.art == Kontrollart::knapp) rekke.push_back(&k);
     for (int t : {Option3, Option2, Option1, Check1}) rekke.push_back(finn(t));

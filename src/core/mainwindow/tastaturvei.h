@@ -11,9 +11,10 @@
 
 namespace balvo {
 
-// The controls Tab visits after the worksheet: its scroll keys, "Ny oppgave", the equation
-// types from the top (one stop; the arrow keys choose among them), "Brøker", then the keypad as
-// it reads, row by row, each row from the left.
+// The controls Tab visits after the worksheet: "Ny oppgave", the equation types from the top
+// (one stop; the arrow keys choose among them), "Brøker", then the keypad as it reads, row by
+// row, each row from the left. The worksheet's scroll keys are no stop: Page Up and Page Down
+// and the worksheet's own arrow keys scroll it.
 std::vector<const Kontroll*> tabrekke();
 
 // A Ctrl shortcut the browsers never hand to a page (a new tab, a new window, a private

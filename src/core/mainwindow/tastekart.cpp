@@ -6,6 +6,7 @@ namespace {
 
 using N = Tastenavn;
 using H = Tastehandling;
+using M = Menyhandling;
 
 constexpr Tast siffer(int i) {
     return static_cast<Tast>(siffer0 + i);
@@ -49,44 +50,64 @@ constexpr Tastevalg tabell[] = {
 };
 
 constexpr Menypunkt meny[] = {
-    {"egendef", BALVO_TR("Arket", "Egen likning"), N::e},
-    {"mmPapir", BALVO_TR("Arket", "Grafisk løsning"), N::g},
-    {"Utskrift", BALVO_TR("Arket", "Utskrift"), N::p},
+    {"egendef", M::egen_likning, BALVO_TR("Arket", "Egen likning"), N::e},
+    {"mmPapir", M::graf, BALVO_TR("Arket", "Grafisk løsning"), N::g},
+    {"Utskrift", M::utskrift, BALVO_TR("Arket", "Utskrift"), N::p},
     {"mellomrom"},
-    {"Lagre", BALVO_TR("Arket", "Lagre som"), N::s},
+    {"Lagre", M::lagre, BALVO_TR("Arket", "Lagre som"), N::s},
     {"mrom"},
-    {"om", BALVO_TR("Arket", "Om Balvo")},
+    {"om", M::om, BALVO_TR("Arket", "Om Balvo")},
 };
 
 constexpr Menypunkt rediger[] = {
-    {"angre", BALVO_TR("Arket", "Angre"), N::z},
-    {"kopier", BALVO_TR("Arket", "Kopier arket"), N::c},
+    {"angre", M::angre, BALVO_TR("Arket", "Angre"), N::z},
+    {"kopier", M::kopier, BALVO_TR("Arket", "Kopier arket"), N::c},
 };
 
 constexpr Menypunkt hjelp[] = {
-    {"tips", BALVO_TR("Arket", "Tips"), N::t},
-    {"loesningsforslag", BALVO_TR("Arket", "Løsningsforslag"), N::l},
+    {"tips", M::tips, BALVO_TR("Arket", "Tips"), N::t},
+    {"loesningsforslag", M::loesningsforslag, BALVO_TR("Arket", "Løsningsforslag"), N::l},
     {"hjelpmellomrom"},
-    {"avstand", BALVO_TR("Arket", "Avstand etter hvert steg"), N::ingen, false, {}, true},
-    {"regnselv", BALVO_TR("Arket", "Regn selv"), N::ingen, false, {}, true},
+    {"avstand",
+     M::avstand,
+     BALVO_TR("Arket", "Avstand etter hvert steg"),
+     N::ingen,
+     false,
+     {},
+     true},
+    {"regnselv", M::regnselv, BALVO_TR("Arket", "Regn selv"), N::ingen, false, {}, true},
 };
 
 // Ctrl++ on keyboards with a key of its own for +, Ctrl+= where + is Shift and =.
 constexpr Menypunkt vis[] = {
-    {"stoerre", BALVO_TR("Arket", "Større"), N::ingen, false, "+="},
-    {"mindre", BALVO_TR("Arket", "Mindre"), N::ingen, false, "-"},
-    {"vanlig", BALVO_TR("Arket", "Vanlig størrelse"), N::ingen, false, "0"},
+    {"stoerre", M::stoerre, BALVO_TR("Arket", "Større"), N::ingen, false, "+="},
+    {"mindre", M::mindre, BALVO_TR("Arket", "Mindre"), N::ingen, false, "-"},
+    {"vanlig", M::vanlig, BALVO_TR("Arket", "Vanlig størrelse"), N::ingen, false, "0"},
     {"vismellomrom"},
-    {"fyll", BALVO_TR("Arket", "Fyll vinduet"), N::ingen, false, {}, true},
+    {"fyll", M::fyll, BALVO_TR("Arket", "Fyll vinduet"), N::ingen, false, {}, true},
 };
 
 constexpr Menypunkt oekt[] = {
-    {"lagreoekt", BALVO_TR("Arket", "Lagre økta som..."), N::s, true},
-    {"skrivutoekt", BALVO_TR("Arket", "Skriv ut økta..."), N::p, true},
-    {"klasseoversikt", BALVO_TR("Arket", "Åpne klasseoversikt...")},
+    {"lagreoekt", M::lagre_oekt, BALVO_TR("Arket", "Lagre økta som..."), N::s, true},
+    {"skrivutoekt", M::skriv_ut_oekt, BALVO_TR("Arket", "Skriv ut økta..."), N::p, true},
+    {"klasseoversikt", M::klasseoversikt, BALVO_TR("Arket", "Åpne klasseoversikt...")},
 };
 
-constexpr std::span<const Menypunkt> menyene[] = {meny, rediger, hjelp, vis, oekt};
+constexpr Meny menyer[] = {
+    {"Meny", valgmeny, meny}, {"Rediger", redigermeny, rediger}, {"Hjelp", hjelpmeny, hjelp},
+    {"Vis", vismeny, vis},    {"Okt", oektmeny, oekt},
+};
+
+// Every action stands in exactly one item of the menus.
+constexpr bool hver_handling_en_gang() {
+    int antall[antall_menyhandlinger] = {};
+    for (const Meny& m : menyer)
+        for (const Menypunkt& p : m.punkter) ++antall[static_cast<int>(p.handling)];
+    for (int i = 1; i < antall_menyhandlinger; ++i)
+        if (antall[i] != 1) return false;
+    return true;
+}
+static_assert(hver_handling_en_gang());
 
 }  // namespace
 
@@ -126,9 +147,21 @@ std::span<const Menypunkt> oektmenyen() {
     return oekt;
 }
 
+std::span<const Meny> menyene() {
+    return menyer;
+}
+
+const Menypunkt* menypunkt(Menyhandling handling) {
+    if (handling == M::skille) return nullptr;
+    for (const Meny& m : menyer)
+        for (const Menypunkt& p : m.punkter)
+            if (p.handling == handling) return &p;
+    return nullptr;
+}
+
 const Menypunkt* finnmenypunkt(Tastenavn tast, bool skift, std::string_view tekst) {
-    for (const auto m : menyene) {
-        for (const Menypunkt& p : m) {
+    for (const Meny& m : menyer) {
+        for (const Menypunkt& p : m.punkter) {
             // Ctrl with a letter: the key and Shift as given. With a character: the
             // character says whether Shift was needed.
             if (p.snarvei != N::ingen && p.snarvei == tast && p.skift == skift) return &p;

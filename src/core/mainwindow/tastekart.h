@@ -59,9 +59,34 @@ std::span<const Tastevalg> tastevalg();
 // and the text it typed (empty when none); nullptr when the key means nothing here.
 const Tastevalg* finntastevalg(Tastenavn tast, unsigned endring, std::string_view tekst);
 
+// What a menu item does: the shells dispatch on it and ask Arket whether it may be used now.
+enum class Menyhandling {
+    skille,  // a separator
+    egen_likning,
+    graf,
+    utskrift,
+    lagre,
+    om,
+    angre,
+    kopier,
+    tips,
+    loesningsforslag,
+    avstand,
+    regnselv,
+    stoerre,
+    mindre,
+    vanlig,
+    fyll,
+    lagre_oekt,
+    skriv_ut_oekt,
+    klasseoversikt,
+};
+inline constexpr int antall_menyhandlinger = static_cast<int>(Menyhandling::klasseoversikt) + 1;
+
 // The menu "Valg" in its order; an item without a caption is a separator.
 struct Menypunkt {
-    std::string_view navn;  // "egendef", "mmPapir", ...
+    std::string_view navn;  // the object name: "egendef", "mmPapir", ...
+    Menyhandling handling = Menyhandling::skille;
     Tekst tekst{nullptr, nullptr};
     Tastenavn snarvei = Tastenavn::ingen;  // with Ctrl; none for the About box
     bool skift = false;                    // the shortcut with Shift too
@@ -89,6 +114,18 @@ std::span<const Menypunkt> vismenyen();
 // The menu "Økt", after "Vis": the lesson record saved as PDF or printed.
 inline constexpr Tekst oektmeny = BALVO_TR("Arket", "Økt");
 std::span<const Menypunkt> oektmenyen();
+
+// A menu of the menu bar, after "Valg" in this order, before "Språk": its object name, its
+// title and its items.
+struct Meny {
+    std::string_view navn;  // "Meny", "Rediger", "Hjelp", "Vis", "Okt"
+    Tekst tittel;
+    std::span<const Menypunkt> punkter;
+};
+std::span<const Meny> menyene();
+
+// The item that does this; nullptr for a separator.
+const Menypunkt* menypunkt(Menyhandling handling);
 
 // The menu item of a Ctrl shortcut: the key's name, Shift held, the character typed (empty
 // for none); nullptr when it is no item's.

@@ -8,6 +8,7 @@ namespace {
 
 using A = Kontrollart;
 using F = Tasteflate;
+using R = Etikettrolle;
 
 constexpr Skrift sans(double punkter, bool fet = false) {
     return {Skriftfamilie::ms_sans_serif, punkter, fet};
@@ -32,6 +33,12 @@ constexpr Kontroll boks(std::string_view navn, A art, Twips sted, Skrift skrift,
 constexpr Kontroll etikett(std::string_view navn, Twips sted, Tekst tekst, Skrift skrift,
                            Farge farge = svart) {
     return {navn, A::etikett, sted, tekst, ingen, skrift, farge};
+}
+
+// A label that shows a value of the worksheet's.
+constexpr Kontroll verdi(Etikettrolle rolle, Kontroll k) {
+    k.rolle = rolle;
+    return k;
 }
 
 // A label whose text may run onto more lines.
@@ -78,20 +85,22 @@ constexpr std::array kontroller{
              ingen,
              sans(13.5)},
     etikett("Label1", {2400, 3960, 1995, 255}, nivaatekst, sans(9.75, true)),
-    etikett("Nivaa", {4440, 3900, 225, 345}, ingen, arial(14.25, true), moerkeroed),
+    verdi(R::nivaa,
+          etikett("Nivaa", {4440, 3900, 225, 345}, ingen, arial(14.25, true), moerkeroed)),
     etikett("Label2", {2400, 4320, 1755, 255}, loestetekst, sans(9.75, true)),
-    etikett("Loeste", {4170, 4290, 525, 285}, ingen, arial(12)),
+    verdi(R::loeste, etikett("Loeste", {4170, 4290, 525, 285}, ingen, arial(12))),
     etikett("Label3", {2400, 4680, 825, 255}, poengtekst, sans(9.75, true)),
-    etikett("Poeng", {3270, 4680, 615, 285}, ingen, arial(12)),
+    verdi(R::poeng, etikett("Poeng", {3270, 4680, 615, 285}, ingen, arial(12))),
     // The coach's rows under "Poeng:", as far right as the keypad's frame allows: the steps of
     // the last solved exercise against the shortest way, and its check, which may wrap.
     etikett("Label4", {2400, 5040, 825, 255}, stegledetekst, sans(9.75, true)),
-    etikett("Steg", {3270, 5040, 3240, 285}, ingen, arial(12)),
+    verdi(R::steg, etikett("Steg", {3270, 5040, 3240, 285}, ingen, arial(12))),
     etikett("Label5", {2400, 5400, 825, 255}, proeveledetekst, sans(9.75, true)),
-    ombrytende(etikett("Proeve", {3270, 5400, 3240, 870}, ingen, arial(12))),
+    ombrytende(verdi(R::proeve, etikett("Proeve", {3270, 5400, 3240, 870}, ingen, arial(12)))),
     // The row "Avstand:" under "Prøve:", shown only while it is on (menu "Hjelp").
-    etikett("Label6", {2400, 5760, 825, 255}, avstandledetekst, sans(9.75, true)),
-    ombrytende(etikett("Avstand", {3270, 5760, 3240, 510}, ingen, arial(9.75))),
+    verdi(R::avstand_ledetekst,
+          etikett("Label6", {2400, 5760, 825, 255}, avstandledetekst, sans(9.75, true))),
+    ombrytende(verdi(R::avstand, etikett("Avstand", {3270, 5760, 3240, 510}, ingen, arial(9.75)))),
     Kontroll{"Frame1",
              A::ramme,
              {120, 4410, 1695, 1845},
@@ -159,24 +168,24 @@ std::span<const Kontroll> hovedvinduet() {
 
 std::span<const Verdietikett> verdietiketter() {
     static constexpr std::array<Verdietikett, 6> etiketter{{
-        {"Nivaa", nivaatekst},
-        {"Loeste", loestetekst},
-        {"Poeng", poengtekst},
-        {"Steg", stegledetekst},
-        {"Proeve", proeveledetekst},
-        {"Avstand", avstandledetekst},
+        {R::nivaa, nivaatekst},
+        {R::loeste, loestetekst},
+        {R::poeng, poengtekst},
+        {R::steg, stegledetekst},
+        {R::proeve, proeveledetekst},
+        {R::avstand, avstandledetekst},
     }};
     return etiketter;
 }
 
-bool bare_med_avstand(std::string_view navn) {
-    return navn == "Label6" || navn == "Avstand";
+bool bare_med_avstand(const Kontroll& kontroll) {
+    return kontroll.rolle == R::avstand || kontroll.rolle == R::avstand_ledetekst;
 }
 
 Twips proevested(bool med_avstand) {
     if (med_avstand) return {3270, 5400, 3240, 360};
     for (const Kontroll& k : kontroller)
-        if (k.navn == "Proeve") return k.sted;
+        if (k.rolle == R::proeve) return k.sted;
     return {};
 }
 

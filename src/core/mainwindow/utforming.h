@@ -80,6 +80,20 @@ constexpr Bildemaal flatemaal(Tasteflate flate) {
 // The solved marker: a red hand-written capital R.
 inline constexpr Bildemaal merkemaal{41, 49};
 
+// What a label of the table shows, for the shells to find it by: one of the worksheet's
+// values, or the caption of the row "Avstand:" that comes and goes with it.
+enum class Etikettrolle {
+    ingen,
+    nivaa,
+    loeste,
+    poeng,
+    steg,
+    proeve,
+    avstand,
+    avstand_ledetekst,
+};
+inline constexpr int antall_etikettroller = static_cast<int>(Etikettrolle::avstand_ledetekst) + 1;
+
 struct Kontroll {
     std::string_view navn;  // the control's name: "Linje_0", "opr_3", "nyoppgave"
     Kontrollart art;
@@ -93,6 +107,7 @@ struct Kontroll {
     int siffer = 0;         // the digit of a digit key, the index of an indexed control
     bool i_rammen = false;  // inside the frame "Likningstype"
     bool ombryt = false;    // a label whose text may run onto more lines, from its top
+    Etikettrolle rolle = Etikettrolle::ingen;
 };
 
 // Every control of the main window, in the order they are built (later ones lie on top).
@@ -113,13 +128,13 @@ inline constexpr Tekst avstandledetekst = BALVO_TR("Arket", "Avstand:");
 // The row "Avstand:" (its caption "Label6" and its value "Avstand") is shown only while the
 // choice "Avstand etter hvert steg" is on; the window is otherwise as designed. While it is
 // shown, "Prøve:" keeps one line of its own above it, its text made smaller as it needs.
-bool bare_med_avstand(std::string_view navn);
+bool bare_med_avstand(const Kontroll& kontroll);
 // The place of "Prøve:"'s value: as designed, or its one line above the row "Avstand:".
 Twips proevested(bool med_avstand);
 
-// A label showing a value, named by the control's name, and the caption beside it.
+// A label showing a value, by its role, and the caption beside it.
 struct Verdietikett {
-    std::string_view navn;
+    Etikettrolle rolle;
     Tekst ledetekst;
 };
 std::span<const Verdietikett> verdietiketter();

@@ -49,4 +49,17 @@ double gyldig_zoom(double zoom) {
     return std::clamp(zoom, minste_zoom, stoerste_zoom);
 }
 
+bool zoom_brukbar(Menyhandling handling, double zoom, bool fyll) {
+    switch (handling) {
+        case Menyhandling::stoerre:
+            return zoom < stoerste_zoom;
+        case Menyhandling::mindre:
+            return zoom > minste_zoom;
+        case Menyhandling::vanlig:
+            return zoom != 1.0 || fyll;
+        default:
+            return true;
+    }
+}
+
 }  // namespace balvo

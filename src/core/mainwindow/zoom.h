@@ -4,6 +4,7 @@
 // of the design's table, from 50 % to 400 % in steps of 25 %, or the largest factor at which
 // the whole design fits the window. Places are always computed from the table, never from
 // what the window shows now, so that 100 % is exactly the design.
+#include "core/mainwindow/tastekart.h"
 #include "core/mainwindow/utforming.h"
 
 namespace balvo {
@@ -32,6 +33,10 @@ double mindre_zoom(double zoom);
 // "Fyll vinduet": the largest zoom at which the whole design fits an area of this many
 // pixels, within 50..400 %.
 double fyllzoom(int bredde, int hoeyde);
+
+// Whether an item of the menu "Vis" may be chosen at this zoom, the window filled or not:
+// "Større" below 400 %, "Mindre" above 50 %, "Vanlig størrelse" away from 100 % as designed.
+bool zoom_brukbar(Menyhandling handling, double zoom, bool fyll);
 
 // A zoom read back from the settings: within 50..400 %, and 100 % for anything unreadable.
 double gyldig_zoom(double zoom);

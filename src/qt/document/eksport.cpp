@@ -193,10 +193,10 @@ void paatale(const Hovedvindu& vindu, const QString& feil) {
 }
 
 // Nothing to save or print before the first exercise: "Etteretning" says so.
-bool oppgave_finnes(const Hovedvindu& vindu, Tekst uten) {
-    if (vindu.arket.har_oppgave()) return true;
-    vindu.skall.melding(oversettelse(tittel_etteretning), oversettelse(uten));
-    return false;
+bool oppgave_finnes(const Hovedvindu& vindu, Menyhandling handling) {
+    const auto hindring = vindu.arket.hindring(handling);
+    if (hindring) vindu.skall.melding(hindring->tittel, hindring->tekst);
+    return !hindring;
 }
 
 // A save's outcome: true, or "Påtale" with the reason.
@@ -233,12 +233,12 @@ void skrivut(const Hovedvindu& vindu, const Sider& dokument, Tekst navn, const c
 }  // namespace
 
 bool lagreark(const Hovedvindu& vindu, const QString& sti) {
-    if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return false;
+    if (!oppgave_finnes(vindu, Menyhandling::lagre)) return false;
     return lagret(vindu, lagre(vindusdokument(vindu.arket, idag()), sti));
 }
 
 void lagresom(const Hovedvindu& vindu) {
-    if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return;
+    if (!oppgave_finnes(vindu, Menyhandling::lagre)) return;
     const QString mappe = dokumentmappe();
     const QString pdf = ui::qtr(pdf_filter);
     const QString png = ui::qtr(png_filter);
@@ -253,7 +253,7 @@ void lagresom(const Hovedvindu& vindu) {
 }
 
 void skrivut(const Hovedvindu& vindu) {
-    if (!oppgave_finnes(vindu, ingen_oppgave_skrive)) return;
+    if (!oppgave_finnes(vindu, Menyhandling::utskrift)) return;
     skrivut(vindu, vindusdokument(vindu.arket, idag()), standardnavn, "Utskrift");
 }
 
@@ -263,7 +263,7 @@ Oektdokument oektdokument(Arket& arket, const QString& dato) {
 }
 
 bool lagreoektfil(const Hovedvindu& vindu, const QString& sti) {
-    if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return false;
+    if (!oppgave_finnes(vindu, Menyhandling::lagre_oekt)) return false;
     if (QFileInfo(sti).suffix().compare(QLatin1String("balvo"), Qt::CaseInsensitive) != 0)
         return lagret(vindu, lagrepdf(oektdokument(vindu.arket, idag()), sti));
     const std::optional<QString> navn = elevnavn(vindu);
@@ -290,7 +290,7 @@ std::optional<QString> elevnavn(const Hovedvindu& vindu) {
 }
 
 void lagreoekt(const Hovedvindu& vindu) {
-    if (!oppgave_finnes(vindu, ingen_oppgave_lagre)) return;
+    if (!oppgave_finnes(vindu, Menyhandling::lagre_oekt)) return;
     const QString pdf = ui::qtr(pdf_filter);
     const QString balvo = ui::qtr(oektfil_filter);
     QString valgt = pdf;
@@ -307,7 +307,7 @@ void lagreoekt(const Hovedvindu& vindu) {
 }
 
 void skrivutoekt(const Hovedvindu& vindu) {
-    if (!oppgave_finnes(vindu, ingen_oppgave_skrive)) return;
+    if (!oppgave_finnes(vindu, Menyhandling::skriv_ut_oekt)) return;
     skrivut(vindu, oektdokument(vindu.arket, idag()), oektnavn, "skrivutoekt");
 }
 

@@ -38,6 +38,6 @@ private:
 
 // "Grafisk løsning" from the menu: when both sides of line 0 are empty, the message that
 // there is nothing to draw; otherwise the open window brought forward, or a new one.
-void visgraf(const Ark& ark, QPointer<mmArk>& vindu, Meldinger& meldinger, QWidget* eier);
+void visgraf(const Ark& ark, QPointer<mmArk>& vindu, QWidget* eier);
 
 }  // namespace balvo

@@ -34,7 +34,6 @@ constexpr Tekst tittel = BALVO_TR("Klasseoversikt", "Klasseoversikt");
 constexpr Tekst elevtittel = BALVO_TR("Klasseoversikt", "Elever");
 constexpr Tekst nivaatittel = BALVO_TR("Klasseoversikt", "Nivåer");
 constexpr Tekst uleseligtittel = BALVO_TR("Klasseoversikt", "Filer som ikke kunne leses");
-constexpr Tekst oppgavetittel = BALVO_TR("Klasseoversikt", "Oppgavene til %1");
 constexpr Tekst velg_elev =
     BALVO_TR("Klasseoversikt", "Velg en elev og en oppgave for å se arket.");
 constexpr Tekst skriv_ut = BALVO_TR("Klasseoversikt", "Skriv ut...");
@@ -50,10 +49,6 @@ constexpr Tekst mappe_knapp = BALVO_TR("Klasseoversikt", "Åpne mappe...");
 constexpr Tekst skrivefeil = BALVO_TR("Klasseoversikt", "Filen «%1» kunne ikke lagres.");
 constexpr Tekst utskrift_feilet = BALVO_TR("Klasseoversikt", "Utskriften kunne ikke startes.");
 constexpr Tekst ingen_filer = BALVO_TR("Klasseoversikt", "Mappen har ingen økt-filer (*.balvo).");
-constexpr Tekst oppgave_kolonner[] = {BALVO_TR("Okt", "Nr."),      BALVO_TR("Okt", "Oppgave"),
-                                      BALVO_TR("Okt", "Nivå"),     BALVO_TR("Okt", "Steg"),
-                                      BALVO_TR("Okt", "Korteste"), BALVO_TR("Okt", "Løst")};
-
 QString q(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -223,16 +218,8 @@ void Klassevindu::visoppgaver(int elev) {
     elev_ = elev;
     if (elev < 0 || elev >= static_cast<int>(oversikt_.elever.size())) return;
     const Elevoekt& e = oversikt_.elever[static_cast<std::size_t>(elev)];
-    Tabellrad hode;
-    for (const Tekst& t : oppgave_kolonner) hode.push_back(oversettelse(t));
-    std::vector<Tabellrad> rader;
-    int nr = 0;
-    for (const Loggpost& p : e.poster) {
-        const Oektrad r = oektrad(p, ++nr);
-        rader.push_back({r[0], r[1], r[2], r[3], r[4], r[7]});
-    }
-    fylltabell(*oppgaver_, hode, rader);
-    ark_->setText(ui::qtr(oppgavetittel).arg(q(e.navn)));
+    fylltabell(*oppgaver_, oppgaveoverskrifter(), oppgaverader(e));
+    ark_->setText(q(elevoverskrift(e)));
 }
 
 void Klassevindu::visoppgave(int elev, int oppgave) {
@@ -242,7 +229,7 @@ void Klassevindu::visoppgave(int elev, int oppgave) {
     if (!p || !p->ark) return;
     Topptekst topp;
     topp.tittel = q(oversikt_.elever[static_cast<std::size_t>(elev)].navn);
-    topp.dato = q(oversikt_.elever[static_cast<std::size_t>(elev)].tidspunkt);
+    topp.dato = q(tidspunkttekst(oversikt_.elever[static_cast<std::size_t>(elev)].tidspunkt));
     // The saved picture is two pixels to the point; one is the page as the screen shows it.
     const QImage bilde = lagbilde(Dokument(*p->ark, topp));
     ark_->setPixmap(

@@ -82,10 +82,7 @@ void ArketVindu::setttaster(const Tastesett& brukbare) {
     for (std::size_t i = 0; i < taster_.size(); ++i)
         if (taster_[i]) taster_[i]->setEnabled(brukbare.test(i));
     // Every change of what the pupil may do ends here: "Angre" and the coach follow too.
-    if (angre_) angre_->setEnabled(arket_.kan_angre());
-    for (QAction* a : {tips_, forslag_})
-        if (a) a->setEnabled(arket_.hjelp_brukbar());
-    for (QAction* a : oektpunkter_) a->setEnabled(arket_.har_oppgave());
+    vismenypunkter();
     // A new exercise: its shortest way is found once the line is on screen, not before.
     if (arket_.har_oppgave() && !arket_.korteste_kjent() && !korteste_bestilt_) {
         korteste_bestilt_ = true;
@@ -100,23 +97,16 @@ void ArketVindu::setttaster(const Tastesett& brukbare) {
 }
 
 void ArketVindu::visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) {
-    nivaa_->setText(QString::number(nivaa));
-    poeng_->setText(QString::number(poeng));
-    loeste_->setText(QString::number(loeste));
+    verdi(Etikettrolle::nivaa)->setText(QString::number(nivaa));
+    verdi(Etikettrolle::poeng)->setText(QString::number(poeng));
+    verdi(Etikettrolle::loeste)->setText(QString::number(loeste));
     navngietiketter();
 }
 
 void ArketVindu::navngietiketter() {
     // A screen reader hears each value with its caption: "Poeng: 3".
-    const auto tabell = verdietiketter();
-    if (verdietiketter_.empty())
-        for (const Verdietikett& v : tabell)
-            verdietiketter_.push_back(findChild<QLabel*>(
-                QLatin1String(v.navn.data(), static_cast<qsizetype>(v.navn.size()))));
-    for (std::size_t i = 0; i < tabell.size(); ++i) {
-        const Verdietikett& v = tabell[i];
-        QLabel* etikett = verdietiketter_[i];
-        if (etikett)
+    for (const Verdietikett& v : verdietiketter()) {
+        if (QLabel* etikett = verdi(v.rolle))
             etikett->setAccessibleName(
                 QString::fromStdString(etikettnavn(v.ledetekst, etikett->text().toStdString())));
     }
@@ -163,9 +153,9 @@ void ArketVindu::tilforgrunnen() {
 }
 
 void ArketVindu::visvurdering(std::string_view steg, std::string_view proeve) {
-    steg_->setText(qtekst(steg));
-    proeve_->setText(qtekst(proeve));
-    tilpass(proeve_, 12);
+    verdi(Etikettrolle::steg)->setText(qtekst(steg));
+    verdi(Etikettrolle::proeve)->setText(qtekst(proeve));
+    tilpass(verdi(Etikettrolle::proeve), 12);
     navngietiketter();
 }
 
@@ -182,23 +172,23 @@ void ArketVindu::tilpass(QLabel* etikett, double punkter) {
 }
 
 void ArketVindu::visavstand(std::string_view tekst) {
-    avstand_->setText(qtekst(tekst));
-    tilpass(avstand_, 9.75);
+    verdi(Etikettrolle::avstand)->setText(qtekst(tekst));
+    tilpass(verdi(Etikettrolle::avstand), 9.75);
     navngietiketter();
 }
 
 void ArketVindu::settavstand(bool paa) {
-    if (avstandvalg_) avstandvalg_->setChecked(paa);
+    if (QAction* a = menypunkt(Menyhandling::avstand)) a->setChecked(paa);
     arket_.settavstand(paa);
-    avstand_->setVisible(paa);
-    avstandledd_->setVisible(paa);
+    verdi(Etikettrolle::avstand)->setVisible(paa);
+    verdi(Etikettrolle::avstand_ledetekst)->setVisible(paa);
     plasserproeve();
     arket_.tegnpaanytt();
 }
 
 void ArketVindu::plasserproeve() {
     const Piksler p = skaler(proevested(arket_.avstand()), zoom_);
-    proeve_->setGeometry(p.venstre, p.topp, p.bredde, p.hoeyde);
+    verdi(Etikettrolle::proeve)->setGeometry(p.venstre, p.topp, p.bredde, p.hoeyde);
 }
 
 void ArketVindu::visforslag(const Veiledning& veiledning) {

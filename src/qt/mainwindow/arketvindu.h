@@ -57,6 +57,11 @@ public:
     ui::Bildeboks* feltboks(int rad) const { return opfelter_.at(static_cast<std::size_t>(rad)); }
     QPushButton* nyoppgaveknapp() const { return nyoppgave_; }
     Arkliste* arkliste() const { return arkliste_; }
+    QScrollArea* rulle() const { return rulle_; }  // the client area, scrolled when zoomed
+    // The menu item that does this; nullptr for a separator.
+    QAction* menypunkt(Menyhandling handling) const {
+        return menypunkter_.at(static_cast<std::size_t>(handling));
+    }
 
     // What the worksheet logic asks of the window.
     Tegneflate& linje(int boks) override;
@@ -133,7 +138,8 @@ private:
     void valgstopp();  // the chosen equation type is the group's Tab stop
     void byggmeny();
     void byggvismeny();
-    void byggoektmeny();
+    void menyvalg(Menyhandling handling, bool paa);  // a menu item was chosen
+    void vismenypunkter();       // every menu item usable as the worksheet and the zoom allow
     void brukzoom(double zoom);  // every control, font and drawing at this zoom
     void fyllpaanytt();          // the zoom that fills the window, when it is on
     void gibreddeettertekst();   // an option whose caption would be cut grows to the right
@@ -145,7 +151,8 @@ private:
     void skrivlinje();             // Enter in the line editor
     void giopp();                  // Escape in the line editor
     void navngietiketter();        // the value labels named with their captions
-    void plasserproeve();          // "Prøve:" as the row "Avstand:" leaves room for it
+    QLabel* verdi(Etikettrolle rolle) const { return verdier_.at(static_cast<std::size_t>(rolle)); }
+    void plasserproeve();  // "Prøve:" as the row "Avstand:" leaves room for it
     void tilpass(QLabel* etikett, double punkter);  // a text too long made smaller
     // Runs `sett` now and again whenever the language changes.
     void oversatt(std::function<void()> sett);
@@ -162,35 +169,18 @@ private:
     bool stil_i_bruk_ = false;
     double zoom_ = 1;
     bool fyll_ = false;
-    QAction* stoerre_ = nullptr;
-    QAction* mindre_ = nullptr;
-    QAction* vanlig_ = nullptr;
-    QAction* fyllvalg_ = nullptr;
 
     std::array<ui::Bildeboks*, 5> linjer_{};
     std::array<ui::Bildeboks*, 5> opfelter_{};
-    ui::Bildeboks* dumpboks_ = nullptr;      // Linje(7)
-    ui::Bildeboks* diagnoseboks_ = nullptr;  // Linje(8)
-    QWidget* merke_ = nullptr;               // Pi_R
-    QLabel* nivaa_ = nullptr;
-    QLabel* poeng_ = nullptr;
-    QLabel* loeste_ = nullptr;
-    QLabel* steg_ = nullptr;
-    QLabel* proeve_ = nullptr;
-    QLabel* avstand_ = nullptr;
-    QLabel* avstandledd_ = nullptr;  // its caption "Avstand:"
-    QAction* avstandvalg_ = nullptr;
-    QAction* regnselvvalg_ = nullptr;
+    ui::Bildeboks* dumpboks_ = nullptr;                    // Linje(7)
+    ui::Bildeboks* diagnoseboks_ = nullptr;                // Linje(8)
+    QWidget* merke_ = nullptr;                             // Pi_R
+    std::array<QLabel*, antall_etikettroller> verdier_{};  // the value labels by their role
     QLineEdit* skrivfelt_ = nullptr;
     std::array<QAbstractButton*, antall_taster> taster_{};
     QPushButton* nyoppgave_ = nullptr;
-    QAction* angre_ = nullptr;
-    std::vector<QAction*> oektpunkter_;
-    std::vector<QLabel*> verdietiketter_;  // beside the table's value labels, found once  // "Lagre
-                                           // økta som...", "Skriv ut økta..."
+    std::array<QAction*, antall_menyhandlinger> menypunkter_{};  // by their action
     Arkliste* arkliste_ = nullptr;
-    QAction* tips_ = nullptr;
-    QAction* forslag_ = nullptr;
     bool korteste_bestilt_ = false;  // the shortest way from line 0 is to be found
     std::vector<std::function<void()>> oversettere_;
     std::vector<std::pair<std::string_view, QAction*>> spraakvalg_;

@@ -7,12 +7,14 @@
 #include <QSettings>
 
 #include "core/mainwindow/tastekart.h"
+#include "core/mainwindow/zoom.h"
 #include "qt/about/omboks.h"
 #include "qt/document/eksport.h"
 #include "qt/graph/grafvindu.h"
 #include "qt/lessonfile/klassevindu.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/mainwindow/egenlikning.h"
+#include "qt/mainwindow/tastatur.h"
 #include "qt/ui/felles.h"
 #include "qt/ui/spraak.h"
 
@@ -27,6 +29,93 @@ void fremme(QWidget* vindu) {
 }
 
 }  // namespace
+
+void ArketVindu::byggmeny() {
+    // Every menu of the core's tables in their order, each item dispatched by its action.
+    for (const Meny& m : menyene()) {
+        QMenu* meny = menuBar()->addMenu(QString());
+        meny->setObjectName(
+            QString::fromLatin1(m.navn.data(), static_cast<qsizetype>(m.navn.size())));
+        oversatt([meny, t = m.tittel] { meny->setTitle(ui::qtr(t)); });
+        for (const Menypunkt& p : m.punkter) {
+            const QString navn =
+                QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size()));
+            if (p.handling == Menyhandling::skille) {
+                meny->addSeparator()->setObjectName(navn);
+                continue;
+            }
+            QAction* a = meny->addAction(QString());
+            a->setObjectName(navn);
+            a->setCheckable(p.avkrysbar);
+            oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
+            menypunkter_[static_cast<std::size_t>(p.handling)] = a;
+            connect(a, &QAction::triggered, this,
+                    [this, h = p.handling](bool paa) { menyvalg(h, paa); });
+        }
+    }
+    byggvismeny();
+    byggspraakmeny();
+    vismenypunkter();
+}
+
+void ArketVindu::menyvalg(Menyhandling handling, bool paa) {
+    switch (handling) {
+        case Menyhandling::skille:
+            return;
+        case Menyhandling::egen_likning:
+            return egendef_Click();
+        case Menyhandling::graf:
+            return mmPapir_Click();
+        case Menyhandling::utskrift:
+            return Utskrift_Click();
+        case Menyhandling::lagre:
+            return Lagre_Click();
+        case Menyhandling::om:
+            return om_Click();
+        case Menyhandling::angre:
+            return angre_Click();
+        case Menyhandling::kopier:
+            return kopierark(*this);
+        case Menyhandling::tips:
+            return Tips_Click();
+        case Menyhandling::loesningsforslag:
+            return Loesningsforslag_Click();
+        case Menyhandling::avstand:
+            settavstand(paa);
+            emit avstand_valgt(paa);
+            return;
+        case Menyhandling::regnselv:
+            settregnselv(paa);
+            emit regnselv_valgt(paa);
+            return;
+        case Menyhandling::stoerre:
+            return Stoerre_Click();
+        case Menyhandling::mindre:
+            return Mindre_Click();
+        case Menyhandling::vanlig:
+            return Vanlig_Click();
+        case Menyhandling::fyll:
+            return Fyll_Click(paa);
+        case Menyhandling::lagre_oekt:
+            return Lagreoekt_Click();
+        case Menyhandling::skriv_ut_oekt:
+            return Skrivutoekt_Click();
+        case Menyhandling::klasseoversikt:
+            return Klasseoversikt_Click();
+    }
+}
+
+void ArketVindu::vismenypunkter() {
+    // What may be chosen now is the worksheet's word, and the zoom's for the menu "Vis".
+    for (int i = 0; i < antall_menyhandlinger; ++i) {
+        const auto h = static_cast<Menyhandling>(i);
+        if (QAction* a = menypunkter_[static_cast<std::size_t>(i)])
+            a->setEnabled(arket_.brukbar(h) && zoom_brukbar(h, zoom_, fyll_));
+    }
+    if (QAction* a = menypunkt(Menyhandling::avstand)) a->setChecked(arket_.avstand());
+    if (QAction* a = menypunkt(Menyhandling::regnselv)) a->setChecked(arket_.regnselv());
+    if (QAction* a = menypunkt(Menyhandling::fyll)) a->setChecked(fyll_);
+}
 
 void ArketVindu::velgspraak(std::string_view kode) {
     // What the window speaks now is what is remembered: Bokmål if the translation failed.
@@ -55,7 +144,7 @@ void ArketVindu::egendef_Click() {
 }
 
 void ArketVindu::mmPapir_Click() {
-    visgraf(arket_.ark(), graf_, *this, this);
+    if (arket_.tillat(Menyhandling::graf)) visgraf(arket_.ark(), graf_, this);
 }
 
 void ArketVindu::Utskrift_Click() {
@@ -76,28 +165,6 @@ void ArketVindu::Skrivutoekt_Click() {
 
 void ArketVindu::Klasseoversikt_Click() {
     aapneklasseoversikt(*this, *this);
-}
-
-void ArketVindu::byggoektmeny() {
-    // Usable once an exercise has been started; before that there is nothing to save.
-    QMenu* meny = menuBar()->addMenu(QString());
-    meny->setObjectName(QStringLiteral("Okt"));
-    oversatt([meny] { meny->setTitle(ui::qtr(oektmeny)); });
-    for (const Menypunkt& p : oektmenyen()) {
-        QAction* a = meny->addAction(QString());
-        oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
-        a->setObjectName(QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size())));
-        if (p.navn == "klasseoversikt") {
-            // The teacher's: usable whether or not an exercise was started.
-            connect(a, &QAction::triggered, this, &ArketVindu::Klasseoversikt_Click);
-            continue;
-        }
-        a->setEnabled(false);
-        oektpunkter_.push_back(a);
-        connect(
-            a, &QAction::triggered, this,
-            p.navn == "lagreoekt" ? &ArketVindu::Lagreoekt_Click : &ArketVindu::Skrivutoekt_Click);
-    }
 }
 
 void ArketVindu::om_Click() {

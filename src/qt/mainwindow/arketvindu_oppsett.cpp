@@ -87,13 +87,7 @@ void ArketVindu::byggkontroller(QWidget* flate) {
                 QPalette farge = l->palette();
                 farge.setColor(QPalette::WindowText, ui::qfarge(k.farge));
                 l->setPalette(farge);
-                if (k.navn == "Nivaa") nivaa_ = l;
-                if (k.navn == "Poeng") poeng_ = l;
-                if (k.navn == "Loeste") loeste_ = l;
-                if (k.navn == "Steg") steg_ = l;
-                if (k.navn == "Proeve") proeve_ = l;
-                if (k.navn == "Avstand") avstand_ = l;
-                if (k.navn == "Label6") avstandledd_ = l;
+                if (k.rolle != Etikettrolle::ingen) verdier_[static_cast<std::size_t>(k.rolle)] = l;
                 if (k.ombryt) {
                     l->setWordWrap(true);
                     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -146,8 +140,8 @@ void ArketVindu::byggkontroller(QWidget* flate) {
 
     dumpboks_->hide();
     diagnoseboks_->hide();
-    avstand_->hide();
-    avstandledd_->hide();
+    verdi(Etikettrolle::avstand)->hide();
+    verdi(Etikettrolle::avstand_ledetekst)->hide();
     merke_->resize(ui::merkestoerrelse);
     merke_->hide();
     oversatt([m = merke_] { m->setAccessibleName(ui::qtr(loestmerkenavn)); });
@@ -193,6 +187,9 @@ void ArketVindu::byggtabrekkefoelge() {
                             ? nyoppgave_
                             : taster_.at(static_cast<std::size_t>(k->tast)));
     for (std::size_t i = 1; i < rekke.size(); ++i) setTabOrder(rekke[i - 1], rekke[i]);
+    // A key the order leaves out (the scroll keys) is no stop at all.
+    for (QAbstractButton* t : taster_)
+        if (std::find(rekke.begin(), rekke.end(), t) == rekke.end()) t->setFocusPolicy(Qt::NoFocus);
     // The pupil starts where the first exercise is taken.
     nyoppgave_->setFocus();
 }
@@ -213,96 +210,6 @@ void ArketVindu::trykk(Tast t, bool paa) {
 void ArketVindu::oversatt(std::function<void()> sett) {
     sett();
     oversettere_.push_back(std::move(sett));
-}
-
-void ArketVindu::byggmeny() {
-    QMenu* meny = menuBar()->addMenu(QString());
-    meny->setObjectName(QStringLiteral("Meny"));
-    oversatt([meny] { meny->setTitle(ui::qtr(valgmeny)); });
-    using Handling = void (ArketVindu::*)();
-    const std::pair<std::string_view, Handling> handlinger[] = {
-        {"egendef", &ArketVindu::egendef_Click},
-        {"mmPapir", &ArketVindu::mmPapir_Click},
-        {"Utskrift", &ArketVindu::Utskrift_Click},
-        {"Lagre", &ArketVindu::Lagre_Click},
-        {"om", &ArketVindu::om_Click}};
-    for (const Menypunkt& p : valgmenyen()) {
-        const QString navn =
-            QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size()));
-        if (!p.tekst.kilde) {
-            meny->addSeparator()->setObjectName(navn);
-            continue;
-        }
-        QAction* a = meny->addAction(QString());
-        a->setObjectName(navn);
-        oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
-        for (const auto& [punkt, h] : handlinger)
-            if (punkt == p.navn) connect(a, &QAction::triggered, this, h);
-    }
-
-    // After "Valg": taking the newest step back, and the sheet as text.
-    QMenu* rediger = menuBar()->addMenu(QString());
-    rediger->setObjectName(QStringLiteral("Rediger"));
-    oversatt([rediger] { rediger->setTitle(ui::qtr(redigermeny)); });
-    for (const Menypunkt& p : redigermenyen()) {
-        QAction* a = rediger->addAction(QString());
-        a->setObjectName(QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size())));
-        oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
-        if (p.navn == "angre") {
-            angre_ = a;
-            a->setEnabled(false);
-            connect(a, &QAction::triggered, this, &ArketVindu::angre_Click);
-        } else {
-            connect(a, &QAction::triggered, this, [this] { kopierark(*this); });
-        }
-    }
-
-    // The coach: a hint for the next step and the shortest way written out.
-    QMenu* hjelp = menuBar()->addMenu(QString());
-    hjelp->setObjectName(QStringLiteral("Hjelp"));
-    oversatt([hjelp] { hjelp->setTitle(ui::qtr(hjelpmeny)); });
-    for (const Menypunkt& p : hjelpmenyen()) {
-        const QString navn =
-            QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size()));
-        if (!p.tekst.kilde) {
-            hjelp->addSeparator()->setObjectName(navn);
-            continue;
-        }
-        QAction* a = hjelp->addAction(QString());
-        a->setObjectName(navn);
-        oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
-        if (p.avkrysbar && p.navn == "regnselv") {
-            // "Regn selv", usable at any time.
-            regnselvvalg_ = a;
-            a->setCheckable(true);
-            connect(a, &QAction::triggered, this, [this](bool paa) {
-                settregnselv(paa);
-                emit regnselv_valgt(paa);
-            });
-            continue;
-        }
-        if (p.avkrysbar) {
-            // "Avstand etter hvert steg", usable at any time.
-            avstandvalg_ = a;
-            a->setCheckable(true);
-            connect(a, &QAction::triggered, this, [this](bool paa) {
-                settavstand(paa);
-                emit avstand_valgt(paa);
-            });
-            continue;
-        }
-        a->setEnabled(false);
-        if (p.navn == "tips") {
-            tips_ = a;
-            connect(a, &QAction::triggered, this, &ArketVindu::Tips_Click);
-        } else {
-            forslag_ = a;
-            connect(a, &QAction::triggered, this, &ArketVindu::Loesningsforslag_Click);
-        }
-    }
-    byggvismeny();
-    byggoektmeny();
-    byggspraakmeny();
 }
 
 void ArketVindu::byggspraakmeny() {

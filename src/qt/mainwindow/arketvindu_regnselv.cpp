@@ -2,6 +2,7 @@
 // "Regn selv" in the window: the row of the waiting line holds a line editor on its right, and
 // the line is typeset in the row as it is typed.
 #include <QAccessible>
+#include <QAction>
 #include <QLineEdit>
 
 #include "core/entry/linjeleser.h"
@@ -19,7 +20,7 @@ constexpr Tekst skrivhjelp = BALVO_TR(
 }  // namespace
 
 void ArketVindu::settregnselv(bool paa) {
-    if (regnselvvalg_) regnselvvalg_->setChecked(paa);
+    if (QAction* a = menypunkt(Menyhandling::regnselv)) a->setChecked(paa);
     arket_.settregnselv(paa);
     endret();
 }

@@ -50,34 +50,6 @@ QRect rektangel(const Piksler& p) {
 }  // namespace
 
 void ArketVindu::byggvismeny() {
-    QMenu* vis = menuBar()->addMenu(QString());
-    vis->setObjectName(QStringLiteral("Vis"));
-    oversatt([vis] { vis->setTitle(ui::qtr(vismeny)); });
-    for (const Menypunkt& p : vismenyen()) {
-        const QString navn =
-            QString::fromLatin1(p.navn.data(), static_cast<qsizetype>(p.navn.size()));
-        if (!p.tekst.kilde) {
-            vis->addSeparator()->setObjectName(navn);
-            continue;
-        }
-        QAction* a = vis->addAction(QString());
-        oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
-        a->setObjectName(navn);
-        if (p.navn == "stoerre") {
-            stoerre_ = a;
-            connect(a, &QAction::triggered, this, &ArketVindu::Stoerre_Click);
-        } else if (p.navn == "mindre") {
-            mindre_ = a;
-            connect(a, &QAction::triggered, this, &ArketVindu::Mindre_Click);
-        } else if (p.navn == "vanlig") {
-            vanlig_ = a;
-            connect(a, &QAction::triggered, this, &ArketVindu::Vanlig_Click);
-        } else {
-            fyllvalg_ = a;
-            a->setCheckable(p.avkrysbar);
-            connect(a, &QAction::triggered, this, &ArketVindu::Fyll_Click);
-        }
-    }
     // "Fyll vinduet" follows the window's size.
     new Stoerrelsesvakt(rulle_, [this] { fyllpaanytt(); });
     visvalg();
@@ -126,11 +98,7 @@ void ArketVindu::fyllpaanytt() {
 }
 
 void ArketVindu::visvalg() {
-    if (!stoerre_) return;
-    stoerre_->setEnabled(zoom_ < stoerste_zoom);
-    mindre_->setEnabled(zoom_ > minste_zoom);
-    vanlig_->setEnabled(zoom_ != 1.0 || fyll_);
-    fyllvalg_->setChecked(fyll_);
+    vismenypunkter();
 }
 
 void ArketVindu::brukzoom(double zoom) {

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include "core/display/lineaertekst.h"
 #include "qt/mainwindow/arketvindu.h"
@@ -93,10 +94,6 @@ Tastenavn tastenavn(int qtast) {
 
 namespace {
 
-// The menus whose items have shortcuts, in the menu bar's order.
-constexpr std::span<const Menypunkt> (*menyene[])() = {valgmenyen, redigermenyen, hjelpmenyen,
-                                                       vismenyen, oektmenyen};
-
 constexpr std::pair<Tastenavn, Qt::Key> bokstaver[] = {
     {Tastenavn::c, Qt::Key_C}, {Tastenavn::e, Qt::Key_E}, {Tastenavn::g, Qt::Key_G},
     {Tastenavn::l, Qt::Key_L}, {Tastenavn::p, Qt::Key_P}, {Tastenavn::s, Qt::Key_S},
@@ -128,11 +125,12 @@ QList<QKeySequence> snarveier(const Menypunkt& punkt) {
 
 Tastatur::Tastatur(ArketVindu& vindu) : QObject(&vindu), vindu_(vindu) {
     vindu.installEventFilter(this);
-    for (const auto meny : menyene)
-        for (const auto& m : meny())
-            if (auto* a = vindu.findChild<QAction*>(
-                    QLatin1String(m.navn.data(), static_cast<qsizetype>(m.navn.size()))))
-                a->setShortcuts(snarveier(m));
+    // Keys no control used come up through the scrolled client area, which would keep Page Up
+    // and Page Down for itself: the key map answers them first.
+    if (vindu.rulle()) vindu.rulle()->installEventFilter(this);
+    for (const Meny& meny : menyene())
+        for (const Menypunkt& m : meny.punkter)
+            if (QAction* a = vindu.menypunkt(m.handling)) a->setShortcuts(snarveier(m));
     navngitaster(vindu);
 }
 
@@ -145,8 +143,7 @@ bool Tastatur::trykk(int tast, Qt::KeyboardModifiers mod, const QString& tekst) 
         const char c = tegn(tast);
         if (const Menypunkt* m = finnmenypunkt(navn, (e & skift) != 0,
                                                c ? std::string_view(&c, 1) : std::string_view())) {
-            const QLatin1String punkt(m->navn.data(), static_cast<qsizetype>(m->navn.size()));
-            if (auto* a = vindu_.findChild<QAction*>(punkt); a && a->isEnabled()) a->trigger();
+            if (QAction* a = vindu_.menypunkt(m->handling); a && a->isEnabled()) a->trigger();
             return true;
         }
     }

@@ -266,6 +266,38 @@
             ev.preventDefault();
             kall('balvo_tasthandling', ['number'], [kode]);
         });
+        // The class overview reads the files chosen in its window or dropped on the page: their
+        // names and bytes (up to one past the largest file it reads) go to the program at once.
+        function lesfiler(filer) {
+            const liste = [...filer];
+            if (!liste.length) return;
+            const inn = document.getElementById('klassefiler');
+            const grense = Number(inn && inn.dataset.grense) || 5242881;
+            Promise.all(liste.map(function (f) {
+                return f.slice(0, grense).arrayBuffer().then(function (b) {
+                    return {navn: f.name, data: new Uint8Array(b)};
+                }, function () { return {navn: f.name, data: null}; });
+            })).then(function (innfiler) {
+                Module.innfiler = innfiler;
+                kall('balvo_klikk', ['string', 'string', 'number'], ['klasse', 'les', 0]);
+            });
+        }
+        document.addEventListener('change', function (ev) {
+            if (ev.target.id !== 'klassefiler') return;
+            lesfiler(ev.target.files);
+            ev.target.value = '';
+        });
+        document.addEventListener('dragover', function (ev) {
+            if (ev.dataTransfer && [...ev.dataTransfer.types].includes('Files')) {
+                ev.preventDefault();
+                ev.dataTransfer.dropEffect = 'copy';
+            }
+        });
+        document.addEventListener('drop', function (ev) {
+            if (!ev.dataTransfer || !ev.dataTransfer.files.length) return;
+            ev.preventDefault();
+            lesfiler(ev.dataTransfer.files);
+        });
         window.addEventListener('resize', function () { Module.ccall('balvo_tilpass', null, [], []); });
         window.addEventListener('beforeprint', function () {
             Module.ccall('balvo_utskrift', null, [], []);

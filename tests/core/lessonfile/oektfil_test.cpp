@@ -6,6 +6,7 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/lessonfile/avspilling.h"
@@ -185,6 +186,13 @@ TEST_F(Leksjon, DamagedAndAlteredFilesAreNamedWithTheirReason) {
          "steget"},
         {"-2147483648/-1 typed in the dialog",
          medfelt(god, [](auto& j) { j["oppgaver"][1]["linje0"]["teller"][2] = 2147483648; }), ""},
+        {"1/-2147483648 typed in the dialog",
+         medfelt(god,
+                 [](auto& j) {
+                     j["oppgaver"][1]["linje0"]["teller"][2] = -1;
+                     j["oppgaver"][1]["linje0"]["nevner"][2] = 2147483648;
+                 }),
+         ""},
         {"six numerators of 2^31 - 1",
          medfelt(god,
                  [](auto& j) {
@@ -239,7 +247,78 @@ TEST_F(Leksjon, TheClassAsCsvByteForByte) {
     EXPECT_EQ(o.uleselige[0].fil, "tom.balvo");
     const auto nivaa = nivaarader(o);
     ASSERT_EQ(nivaa.size(), 1u);
-    EXPECT_EQ(nivaa[0], (Tabellrad{"1", "4", "2", "0,0", "linje 0 (2 ganger)"}));
+    EXPECT_EQ(nivaa[0], (Tabellrad{"1", "4", "2", "0,0", "linje 0 (2 ganger)", "\u2013"}));
+    // Kari's exercises, with the time spent on each.
+    EXPECT_EQ(oppgaverader(o.elever[0]),
+              (std::vector<Tabellrad>{{"1", "2x + 3 = 5", "1", "2", "2", "ja", "0:03"},
+                                      {"2", "x + 2 = 3x", "1", "1", "3", "nei", "0:02"}}));
+    EXPECT_EQ(elevoverskrift(o.elever[0]), "Oppgavene til Kari, lagret 8. desember 2026 kl. 10.00");
+}
+
+TEST_F(Leksjon, KeysTypedOnAfterARefusedStepAndDroppedAreKept) {
+    // On 2x = x, "+ 40000" is refused as too large; "x" typed on makes the operation keys usable,
+    // and "Bytt side" drops the operand. The file keeps the dropped keys, without which "Bytt side"
+    // could not be pressed.
+    oppgave({0, 2, 0, 0, 1, 0});
+    trykk("+ 40000 U x b U");
+    ASSERT_EQ(arket.ark().sistelinje, 1);
+    const std::string fil = lagre("Per");
+    const Oektlesning l = lesoektfil(fil);
+    ASSERT_TRUE(l.ok) << l.feil;
+    const auto& h = l.fil.oppgaver[0].handlinger;
+    ASSERT_EQ(h.size(), 2u);
+    EXPECT_EQ((std::tuple{h[0].operasjon, h[0].operand, h[0].utfoert, h[0].forkastet}),
+              (std::tuple{std::string("+"), std::string("40000"), false, std::string()}));
+    EXPECT_EQ((std::tuple{h[1].operasjon, h[1].operand, h[1].utfoert, h[1].forkastet}),
+              (std::tuple{std::string("bytt"), std::string(), true, std::string("40000x")}));
+    const auto feil = [](const std::string& tekst) {
+        const Klasseoversikt o = lagklasseoversikt({{"per.balvo", tekst}});
+        return o.elever.empty() ? o.uleselige.at(0).grunn : o.elever[0].avspillingsfeil;
+    };
+    EXPECT_EQ(feil(fil), "");
+    EXPECT_EQ(
+        feil(medfelt(fil, [](auto& j) { j["oppgaver"][0]["handlinger"][1].erase("forkastet"); })),
+        "kan ikke spilles av: oppgave 1, handling 2: tasten «bytt» var ikke i bruk");
+    EXPECT_EQ(feil(medfelt(
+                  fil, [](auto& j) { j["oppgaver"][0]["handlinger"][1]["forkastet"] = "4000x"; })),
+              "kan ikke spilles av: oppgave 1, handling 2: operanden fortsetter ikke den som ble "
+              "avvist før");
+    EXPECT_EQ(
+        feil(medfelt(fil, [](auto& j) { j["oppgaver"][0]["handlinger"][1]["forkastet"] = ""; })),
+        "Feltet «oppgaver[0].handlinger[1].forkastet» er utenfor det tillatte.");
+}
+
+TEST_F(Leksjon, EachLevelSaysWherePupilsMostOftenWentNoCloser) {
+    // Two steps no closer written on line 1 (2x + 4 = 8 and, after an undo, 2x + 2 = 6), one on
+    // line 2 (back to line 0); hints asked on line 1 twice.
+    oppgave({0, 2, 3, 0, 0, 7});
+    trykk("+ 1 U");
+    arket.Tips_Click();
+    arket.Tips_Click();
+    trykk("A - 1 U + 1 U - 3 U : 2 U");
+    const Klasseoversikt o = lagklasseoversikt({{"per.balvo", lagre("Per")}});
+    ASSERT_EQ(o.elever.size(), 1u);
+    ASSERT_EQ(o.elever[0].poster.size(), 1u);
+    EXPECT_EQ(o.elever[0].poster[0].ikke_naermere_linjer, (std::vector<int>{1, 1, 2}));
+    EXPECT_EQ(nivaarader(o), (std::vector<Tabellrad>{{"1", "1", "1", "3,0", "linje 1 (2 ganger)",
+                                                      "linje 1 (2 ganger)"}}));
+}
+
+TEST(Oektfil, TheTimeAFileWasSavedIsWrittenAsADate) {
+    const std::pair<const char*, const char*> tilfeller[] = {
+        {"2026-12-08T13:51:57", "8. desember 2026 kl. 13.51"},
+        {"2027-01-31T00:05", "31. januar 2027 kl. 00.05"},
+        {"2026-06-01T09:30:00+02:00", "1. juni 2026 kl. 09.30"},
+        {"2026-13-08T13:51:57", ""},
+        {"2026-12-00T13:51:57", ""},
+        {"2026-12-08T24:00:00", ""},
+        {"2026-12-08T13:60:00", ""},
+        {"2026-12-08 13:51:57", ""},
+        {"2026-12-08T13:5", ""},
+        {"20x6-12-08T13:51", ""},
+        {"", ""},
+    };
+    for (const auto& [iso, tekst] : tilfeller) EXPECT_EQ(tidspunkttekst(iso), tekst) << iso;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -83,8 +84,16 @@ private slots:
         elever->setCurrentCell(0, 0);
         auto* oppgaver = k.findChild<QTableWidget*>(QStringLiteral("oppgaver"));
         QCOMPARE(oppgaver->rowCount(), 2);
-        oppgaver->setCurrentCell(0, 0);
+        // The exercises' own columns: solved or not, the time spent; the save time as a date.
+        QCOMPARE(oppgaver->horizontalHeaderItem(5)->text(), QStringLiteral("Løst"));
+        QCOMPARE(oppgaver->item(0, 5)->text(), QStringLiteral("ja"));
+        QCOMPARE(oppgaver->item(1, 5)->text(), QStringLiteral("nei"));
+        QCOMPARE(oppgaver->horizontalHeaderItem(6)->text(), QStringLiteral("Tid"));
         auto* ark = k.findChild<QLabel*>(QStringLiteral("ark"));
+        QVERIFY(ark->text().contains(QRegularExpression(
+            QStringLiteral("^Oppgavene til Kari, lagret \\d+\\. \\w+ \\d{4} kl\\. "
+                           "\\d\\d\\.\\d\\d$"))));
+        oppgaver->setCurrentCell(0, 0);
         QVERIFY(!ark->pixmap().isNull());
         QVERIFY(ark->pixmap().height() > 200);
 

@@ -107,6 +107,28 @@ private slots:
         QCOMPARE(vindu->findChild<QAction*>(punkt)->shortcut(), snarvei);
     }
 
+    // Page Up and Page Down scroll the worksheet wherever the keyboard is in the window.
+    void sideOppOgNedFraEnhverFokus_data() {
+        QTest::addColumn<QString>("fokus");
+        for (const char* f : {"arkliste", "opr_0", "nyoppgave", "Check1"})
+            QTest::newRow(f) << QString::fromLatin1(f);
+    }
+    void sideOppOgNedFraEnhverFokus() {
+        QFETCH(QString, fokus);
+        QVERIFY(vindu->arket().egne({"0", "2", "3", "0", "0", "5"}).ok);
+        for (const char* steg : {"-3", ":2", "+1", "+1", "+1"}) {
+            skriv(vindu.get(), steg);
+            QTest::keyClick(vindu.get(), Qt::Key_Return);
+        }
+        QCOMPARE(vindu->arket().ark().sistelinje, 5);
+        QWidget* w = vindu->findChild<QWidget*>(fokus);
+        QVERIFY(w && w->isEnabled());
+        QTest::keyClick(w, Qt::Key_PageUp);
+        QCOMPARE(beskrivelse(*vindu, 1), QStringLiteral("2x = 2"));
+        QTest::keyClick(w, Qt::Key_PageDown);
+        QCOMPARE(beskrivelse(*vindu, 1), QStringLiteral("x = 1"));
+    }
+
     void tasterUtenOppgaveGjoerIngenting() {
         auto& ark = vindu->arket().ark();
         skriv(vindu.get(), "5+-x");
