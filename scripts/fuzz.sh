@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Fuzzes the own-equation boxes, the arithmetic and the lesson file with libFuzzer, under AddressSanitizer and
+# Fuzzes the own-equation boxes, the written-line reader, the arithmetic and the lesson file with libFuzzer, under AddressSanitizer and
 # UndefinedBehaviorSanitizer (Debian's clang). Usage: scripts/fuzz.sh [seconds per target]
 # (600 when not given). The corpus grows in build-fuzz/korpus/<target>; a finding is saved as
 # build-fuzz/funn/<target>-crash-... and makes the script fail. Replay one with
@@ -13,7 +13,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)"
 
 mkdir -p build-fuzz/funn
-for maal in koeffisient_fuzz oektfil_fuzz regning_fuzz; do
+for maal in koeffisient_fuzz linjeleser_fuzz oektfil_fuzz regning_fuzz; do
     mkdir -p "build-fuzz/korpus/$maal"
     logg="build-fuzz/$maal.log"
     if ! build-fuzz/fuzz/"$maal" -max_total_time="$sekunder" -rss_limit_mb=2048 -timeout=10 \

@@ -304,6 +304,10 @@ Swap sides first, then you keep both solutions.</translation>
         <source>Åpne klasseoversikt...</source>
         <translation>Open class overview...</translation>
     </message>
+    <message>
+        <source>Regn selv</source>
+        <translation>Work it out</translation>
+    </message>
 </context>
 <context>
     <name>Dato</name>
@@ -808,6 +812,10 @@ Try “balvo --help”.
         <source>Oppgavene til %1</source>
         <translation>Exercises of %1</translation>
     </message>
+    <message>
+        <source>linjen «%1» vurderes ikke slik fila sier</source>
+        <translation>the line «%1» is not judged as the file says</translation>
+    </message>
 </context>
 <context>
     <name>Okt</name>
@@ -921,6 +929,179 @@ Try “balvo --help”.
     <message>
         <source>Bytt side</source>
         <translation>Swap sides</translation>
+    </message>
+</context>
+<context>
+    <name>Regn selv</name>
+    <message>
+        <source>Skriv linjen før du trykker Enter.</source>
+        <translation>Write the line before you press Enter.</translation>
+    </message>
+    <message>
+        <source>det mangler et ledd etter %1</source>
+        <translation>a term is missing after %1</translation>
+    </message>
+    <message>
+        <source>det mangler et ledd foran %1</source>
+        <translation>a term is missing before %1</translation>
+    </message>
+    <message>
+        <source>det mangler et ledd på slutten</source>
+        <translation>a term is missing at the end</translation>
+    </message>
+    <message>
+        <source>det mangler + eller − foran %1</source>
+        <translation>+ or − is missing before %1</translation>
+    </message>
+    <message>
+        <source>det mangler et likhetstegn</source>
+        <translation>the equals sign is missing</translation>
+    </message>
+    <message>
+        <source>det kan bare stå ett likhetstegn i en linje</source>
+        <translation>a line can have only one equals sign</translation>
+    </message>
+    <message>
+        <source>den ukjente skal hete x, ikke %1</source>
+        <translation>the unknown must be called x, not %1</translation>
+    </message>
+    <message>
+        <source>tegnet %1 kan ikke brukes i en linje</source>
+        <translation>the character %1 cannot be used in a line</translation>
+    </message>
+    <message>
+        <source>tallet er for stort til å regnes eksakt</source>
+        <translation>the number is too large to be worked with exactly</translation>
+    </message>
+    <message>
+        <source>tallene blir for store til å regnes eksakt</source>
+        <translation>the numbers get too large to be worked with exactly</translation>
+    </message>
+    <message>
+        <source>nevneren kan ikke være 0</source>
+        <translation>the denominator cannot be 0</translation>
+    </message>
+    <message>
+        <source>det mangler et tall etter %1</source>
+        <translation>a number is missing after %1</translation>
+    </message>
+    <message>
+        <source>det kan ikke stå en rot under en rot</source>
+        <translation>a root cannot stand under a root</translation>
+    </message>
+    <message>
+        <source>x kan ikke ha høyere potens enn 2</source>
+        <translation>x cannot have a power higher than 2</translation>
+    </message>
+    <message>
+        <source>bare potensen 2 kan skrives, som x² eller x^2</source>
+        <translation>only the power 2 can be written, as x² or x^2</translation>
+    </message>
+    <message>
+        <source>parentesen lukkes ikke</source>
+        <translation>the bracket is not closed</translation>
+    </message>
+    <message>
+        <source>i en parentes foran x kan det bare stå et tall eller en brøk</source>
+        <translation>a bracket before x can hold only a number or a fraction</translation>
+    </message>
+    <message>
+        <source>%1 kan ikke stå her</source>
+        <translation>%1 cannot stand here</translation>
+    </message>
+    <message>
+        <source>det kan bare stå én rot på hver side</source>
+        <translation>each side can have only one root</translation>
+    </message>
+    <message>
+        <source>± kan bare stå foran et tall eller en rot</source>
+        <translation>± can stand only before a number or a root</translation>
+    </message>
+    <message>
+        <source>± kan ikke stå under en rot</source>
+        <translation>± cannot stand under a root</translation>
+    </message>
+    <message>
+        <source>det mangler et tall, x eller en parentes etter √</source>
+        <translation>a number, x or a bracket is missing after √</translation>
+    </message>
+    <message>
+        <source>det mangler x eller en rot etter %1</source>
+        <translation>x or a root is missing after %1</translation>
+    </message>
+    <message>
+        <source>Kan ikke lese «%1» ved tegn %2: %3.</source>
+        <translation>Cannot read «%1» at character %2: %3.</translation>
+    </message>
+    <message>
+        <source>Kan ikke lese «%1»: %2.</source>
+        <translation>Cannot read «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Regn selv</source>
+        <translation>Work it out</translation>
+    </message>
+    <message>
+        <source>Du har bare gjort det på venstre side.</source>
+        <translation>You only did it on the left side.</translation>
+    </message>
+    <message>
+        <source>Du har bare gjort det på høyre side.</source>
+        <translation>You only did it on the right side.</translation>
+    </message>
+    <message>
+        <source>Du har bare delt ett av leddene.</source>
+        <translation>You only divided one of the terms.</translation>
+    </message>
+    <message>
+        <source>Du har bare ganget ett av leddene.</source>
+        <translation>You only multiplied one of the terms.</translation>
+    </message>
+    <message>
+        <source>Sjekk fortegnet foran %1.</source>
+        <translation>Check the sign before %1.</translation>
+    </message>
+    <message>
+        <source>Brøker legges ikke sammen ved å legge sammen tellere og nevnere.</source>
+        <translation>Fractions are not added by adding the numerators and the denominators.</translation>
+    </message>
+    <message>
+        <source>Kvadratet av en sum er ikke summen av kvadratene.</source>
+        <translation>The square of a sum is not the sum of the squares.</translation>
+    </message>
+    <message>
+        <source>Husk ± når du trekker kvadratroten.</source>
+        <translation>Remember ± when you take the square root.</translation>
+    </message>
+    <message>
+        <source>Ikke riktig. Prøv igjen, eller trykk Esc for å se linjen.</source>
+        <translation>Not right. Try again, or press Esc to see the line.</translation>
+    </message>
+    <message>
+        <source>Det er den samme likningen, men med sidene byttet om.
+Skriv sidene slik steget gir dem, eller trykk Esc for å se linjen.</source>
+        <translation>It is the same equation, but with the sides swapped.
+Write the sides as the step gives them, or press Esc to see the line.</translation>
+    </message>
+    <message>
+        <source>Det er den samme likningen, men med begge sider ganget med samme tall.
+Skriv linjen slik steget gir den, eller trykk Esc for å se linjen.</source>
+        <translation>It is the same equation, but with both sides multiplied by the same number.
+Write the line as the step gives it, or press Esc to see the line.</translation>
+    </message>
+    <message>
+        <source>Linjen var lengre enn 200 tegn, og resten er tatt bort.
+Se over linjen og trykk Enter igjen.</source>
+        <translation>The line was longer than 200 characters, and the rest has been removed.
+Look over the line and press Enter again.</translation>
+    </message>
+    <message>
+        <source>Skriv linje %1</source>
+        <translation>Write line %1</translation>
+    </message>
+    <message>
+        <source>Skriv linjen steget gir, for eksempel 2x = 4, og trykk Enter. Esc viser linjen.</source>
+        <translation>Write the line the step gives, for example 2x = 4, and press Enter. Esc shows the line.</translation>
     </message>
 </context>
 <context>

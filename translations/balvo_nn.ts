@@ -305,6 +305,10 @@ Byt sider først, så får du med begge løysingane.</translation>
         <source>Åpne klasseoversikt...</source>
         <translation>Opne klasseoversikt...</translation>
     </message>
+    <message>
+        <source>Regn selv</source>
+        <translation>Rekn sjølv</translation>
+    </message>
 </context>
 <context>
     <name>Dato</name>
@@ -809,6 +813,10 @@ Prøv «balvo --help».
         <source>Oppgavene til %1</source>
         <translation>Oppgåvene til %1</translation>
     </message>
+    <message>
+        <source>linjen «%1» vurderes ikke slik fila sier</source>
+        <translation>linja «%1» blir ikkje vurdert slik fila seier</translation>
+    </message>
 </context>
 <context>
     <name>Okt</name>
@@ -922,6 +930,179 @@ Prøv «balvo --help».
     <message>
         <source>Bytt side</source>
         <translation>Byt side</translation>
+    </message>
+</context>
+<context>
+    <name>Regn selv</name>
+    <message>
+        <source>Skriv linjen før du trykker Enter.</source>
+        <translation>Skriv linja før du trykkjer Enter.</translation>
+    </message>
+    <message>
+        <source>det mangler et ledd etter %1</source>
+        <translation>det manglar eit ledd etter %1</translation>
+    </message>
+    <message>
+        <source>det mangler et ledd foran %1</source>
+        <translation>det manglar eit ledd framfor %1</translation>
+    </message>
+    <message>
+        <source>det mangler et ledd på slutten</source>
+        <translation>det manglar eit ledd på slutten</translation>
+    </message>
+    <message>
+        <source>det mangler + eller − foran %1</source>
+        <translation>det manglar + eller − framfor %1</translation>
+    </message>
+    <message>
+        <source>det mangler et likhetstegn</source>
+        <translation>det manglar eit likskapsteikn</translation>
+    </message>
+    <message>
+        <source>det kan bare stå ett likhetstegn i en linje</source>
+        <translation>det kan berre stå eitt likskapsteikn i ei linje</translation>
+    </message>
+    <message>
+        <source>den ukjente skal hete x, ikke %1</source>
+        <translation>den ukjende skal heite x, ikkje %1</translation>
+    </message>
+    <message>
+        <source>tegnet %1 kan ikke brukes i en linje</source>
+        <translation>teiknet %1 kan ikkje brukast i ei linje</translation>
+    </message>
+    <message>
+        <source>tallet er for stort til å regnes eksakt</source>
+        <translation>talet er for stort til å reknast eksakt</translation>
+    </message>
+    <message>
+        <source>tallene blir for store til å regnes eksakt</source>
+        <translation>tala blir for store til å reknast eksakt</translation>
+    </message>
+    <message>
+        <source>nevneren kan ikke være 0</source>
+        <translation>nemnaren kan ikkje vere 0</translation>
+    </message>
+    <message>
+        <source>det mangler et tall etter %1</source>
+        <translation>det manglar eit tal etter %1</translation>
+    </message>
+    <message>
+        <source>det kan ikke stå en rot under en rot</source>
+        <translation>det kan ikkje stå ei rot under ei rot</translation>
+    </message>
+    <message>
+        <source>x kan ikke ha høyere potens enn 2</source>
+        <translation>x kan ikkje ha høgare potens enn 2</translation>
+    </message>
+    <message>
+        <source>bare potensen 2 kan skrives, som x² eller x^2</source>
+        <translation>berre potensen 2 kan skrivast, som x² eller x^2</translation>
+    </message>
+    <message>
+        <source>parentesen lukkes ikke</source>
+        <translation>parentesen blir ikkje lukka</translation>
+    </message>
+    <message>
+        <source>i en parentes foran x kan det bare stå et tall eller en brøk</source>
+        <translation>i ein parentes framfor x kan det berre stå eit tal eller ein brøk</translation>
+    </message>
+    <message>
+        <source>%1 kan ikke stå her</source>
+        <translation>%1 kan ikkje stå her</translation>
+    </message>
+    <message>
+        <source>det kan bare stå én rot på hver side</source>
+        <translation>det kan berre stå éi rot på kvar side</translation>
+    </message>
+    <message>
+        <source>± kan bare stå foran et tall eller en rot</source>
+        <translation>± kan berre stå framfor eit tal eller ei rot</translation>
+    </message>
+    <message>
+        <source>± kan ikke stå under en rot</source>
+        <translation>± kan ikkje stå under ei rot</translation>
+    </message>
+    <message>
+        <source>det mangler et tall, x eller en parentes etter √</source>
+        <translation>det manglar eit tal, x eller ein parentes etter √</translation>
+    </message>
+    <message>
+        <source>det mangler x eller en rot etter %1</source>
+        <translation>det manglar x eller ei rot etter %1</translation>
+    </message>
+    <message>
+        <source>Kan ikke lese «%1» ved tegn %2: %3.</source>
+        <translation>Kan ikkje lese «%1» ved teikn %2: %3.</translation>
+    </message>
+    <message>
+        <source>Kan ikke lese «%1»: %2.</source>
+        <translation>Kan ikkje lese «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Regn selv</source>
+        <translation>Rekn sjølv</translation>
+    </message>
+    <message>
+        <source>Du har bare gjort det på venstre side.</source>
+        <translation>Du har berre gjort det på venstre side.</translation>
+    </message>
+    <message>
+        <source>Du har bare gjort det på høyre side.</source>
+        <translation>Du har berre gjort det på høgre side.</translation>
+    </message>
+    <message>
+        <source>Du har bare delt ett av leddene.</source>
+        <translation>Du har berre delt eitt av ledda.</translation>
+    </message>
+    <message>
+        <source>Du har bare ganget ett av leddene.</source>
+        <translation>Du har berre gonga eitt av ledda.</translation>
+    </message>
+    <message>
+        <source>Sjekk fortegnet foran %1.</source>
+        <translation>Sjekk forteiknet framfor %1.</translation>
+    </message>
+    <message>
+        <source>Brøker legges ikke sammen ved å legge sammen tellere og nevnere.</source>
+        <translation>Brøkar blir ikkje lagde saman ved å leggje saman teljarar og nemnarar.</translation>
+    </message>
+    <message>
+        <source>Kvadratet av en sum er ikke summen av kvadratene.</source>
+        <translation>Kvadratet av ein sum er ikkje summen av kvadrata.</translation>
+    </message>
+    <message>
+        <source>Husk ± når du trekker kvadratroten.</source>
+        <translation>Hugs ± når du trekkjer kvadratrota.</translation>
+    </message>
+    <message>
+        <source>Ikke riktig. Prøv igjen, eller trykk Esc for å se linjen.</source>
+        <translation>Ikkje rett. Prøv igjen, eller trykk Esc for å sjå linja.</translation>
+    </message>
+    <message>
+        <source>Det er den samme likningen, men med sidene byttet om.
+Skriv sidene slik steget gir dem, eller trykk Esc for å se linjen.</source>
+        <translation>Det er den same likninga, men med sidene bytte om.
+Skriv sidene slik steget gir dei, eller trykk Esc for å sjå linja.</translation>
+    </message>
+    <message>
+        <source>Det er den samme likningen, men med begge sider ganget med samme tall.
+Skriv linjen slik steget gir den, eller trykk Esc for å se linjen.</source>
+        <translation>Det er den same likninga, men med begge sider gonga med same tal.
+Skriv linja slik steget gir henne, eller trykk Esc for å sjå linja.</translation>
+    </message>
+    <message>
+        <source>Linjen var lengre enn 200 tegn, og resten er tatt bort.
+Se over linjen og trykk Enter igjen.</source>
+        <translation>Linja var lengre enn 200 teikn, og resten er teken bort.
+Sjå over linja og trykk Enter igjen.</translation>
+    </message>
+    <message>
+        <source>Skriv linje %1</source>
+        <translation>Skriv linje %1</translation>
+    </message>
+    <message>
+        <source>Skriv linjen steget gir, for eksempel 2x = 4, og trykk Enter. Esc viser linjen.</source>
+        <translation>Skriv linja steget gir, til dømes 2x = 4, og trykk Enter. Esc viser linja.</translation>
     </message>
 </context>
 <context>

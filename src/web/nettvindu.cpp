@@ -70,6 +70,18 @@ void NettVindu::start() {
     val flate = dom::lag("div", app, "klientflate");
     byggkontroller(flate);
     byggarkliste();
+    // "Regn selv"'s line editor: the device's own keyboard on a tablet, no corrections.
+    skrivfelt_ = dom::lag("input", deler_[static_cast<std::size_t>(Del::ark)], "skrivfelt");
+    dom::attr(skrivfelt_, "type", "text");
+    dom::attr(skrivfelt_, "inputmode", "text");
+    dom::attr(skrivfelt_, "autocomplete", "off");
+    dom::attr(skrivfelt_, "autocapitalize", "off");
+    dom::attr(skrivfelt_, "spellcheck", "false");
+    dom::attr(skrivfelt_, "enterkeyhint", "done");
+    dom::stil(skrivfelt_, "position", "absolute");
+    dom::stil(skrivfelt_, "font-size", "16px");
+    dom::stil(skrivfelt_, "box-sizing", "border-box");
+    dom::skjul(skrivfelt_, true);
     ordnetab();
     // The rows' equations as plain text, for copying and tests; a screen reader hears the
     // worksheet through its list and the announcements instead.
@@ -90,6 +102,7 @@ void NettVindu::start() {
     tilpass();
     arket_.Form_Load();
     if (dom::hent("balvo.avstand") == "1") settavstand(true);
+    if (dom::hent("balvo.regnselv") == "1") settregnselv(true);
     navngi();
     endret();
 }
@@ -150,6 +163,7 @@ void NettVindu::ordnetab() {
 }
 
 void NettVindu::endret() {
+    visskrivfelt();
     const int i = leser_.endring();
     bygglisten();
     // While the pupil is on the list, the list's own focus says it; otherwise the live region.

@@ -133,7 +133,10 @@ private:
     void skrivut();
     void kopier();
     void settzoom(std::string_view zoom);
-    void settavstand(bool paa);  // the row "Avstand:" shown or not, and remembered
+    void settavstand(bool paa);            // the row "Avstand:" shown or not, and remembered
+    void settregnselv(bool paa);           // "Regn selv" on or off, and remembered
+    void regnselv(std::string_view navn);  // the line editor: "enter", "esc" or "vis" (typed)
+    void visskrivfelt();                   // the line editor in its row while a line waits
     void settspraak(std::string_view spraak);
     void tegngrafen();
     // Shows a box and waits for the pupil's answer: true for "Ja".
@@ -166,6 +169,7 @@ private:
     bool veileder_klar_ = false;  // the coach's table is built
     bool vinduer_bygd_ = false;   // the secondary windows are built
     bool fingre_ = false;         // a touch screen
+    emscripten::val skrivfelt_ = emscripten::val::undefined();  // "Regn selv"'s line editor
     emscripten::val merke_ = emscripten::val::undefined();
     emscripten::val dump_ = emscripten::val::undefined();
     emscripten::val diagnose_ = emscripten::val::undefined();

@@ -137,6 +137,7 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
         return;
     }
     if (handling == "klasse") return klassevalg(navn);
+    if (handling == "regnselv") return regnselv(navn);
     if (handling == "liste") return flytt(std::atoi(std::string(navn).c_str()));
     if (handling == "kopierforslag") return kopierforslag();
     if (handling == "spraak") return settspraak(navn);
@@ -148,6 +149,12 @@ bool NettVindu::menybrukbar(Menyhandling handling) const {
     return arket_.brukbar(handling) && zoom_brukbar(handling, skala_, zoom_ == "fyll");
 }
 
+void NettVindu::settregnselv(bool paa) {
+    arket_.settregnselv(paa);
+    dom::attr(menypunkter_[static_cast<std::size_t>(Menyhandling::regnselv)], "aria-checked",
+              paa ? "true" : "false");
+}
+
 void NettVindu::vismenypunkter() {
     for (int i = 0; i < antall_menyhandlinger; ++i) {
         val& p = menypunkter_[static_cast<std::size_t>(i)];
@@ -155,6 +162,8 @@ void NettVindu::vismenypunkter() {
     }
     dom::attr(menypunkter_[static_cast<std::size_t>(Menyhandling::avstand)], "aria-checked",
               arket_.avstand() ? "true" : "false");
+    dom::attr(menypunkter_[static_cast<std::size_t>(Menyhandling::regnselv)], "aria-checked",
+              arket_.regnselv() ? "true" : "false");
     dom::attr(menypunkter_[static_cast<std::size_t>(Menyhandling::fyll)], "aria-checked",
               zoom_ == "fyll" ? "true" : "false");
 }
@@ -192,6 +201,9 @@ void NettVindu::menyvalg(Menyhandling handling) {
         case Menyhandling::avstand:
             settavstand(!arket_.avstand());
             return dom::behold("balvo.avstand", arket_.avstand() ? "1" : "0");
+        case Menyhandling::regnselv:
+            settregnselv(!arket_.regnselv());
+            return dom::behold("balvo.regnselv", arket_.regnselv() ? "1" : "0");
         case Menyhandling::stoerre:
             return zoom(stoerre_zoom(skala_));
         case Menyhandling::mindre:
@@ -209,6 +221,48 @@ void NettVindu::menyvalg(Menyhandling handling) {
         case Menyhandling::klasseoversikt:
             return aapneklasse();
     }
+}
+
+void NettVindu::regnselv(std::string_view navn) {
+    if (!arket_.venter_linje()) return;
+    const std::string tekst = skrivfelt_["value"].as<std::string>();
+    if (navn == "esc") return arket_.giopp();
+    if (navn == "vis") {
+        arket_.forhaandsvis(tekst, linje(arket_.regnerad()));
+        return;
+    }
+    if (navn != "enter") return;
+    const Linjedom dom = arket_.skrivlinje(tekst);
+    // The pupil's text stays (cut where it was too long) for another try.
+    if (dom.dom != Dom::riktig && dom.tekst != tekst) skrivfelt_.set("value", dom.tekst);
+}
+
+void NettVindu::visskrivfelt() {
+    if (!arket_.venter_linje()) {
+        skrivfelt_.set("value", std::string());
+        dom::skjul(skrivfelt_, true);
+        return;
+    }
+    // The right part of the waiting row: the typeset line grows from the left.
+    for (const Kontroll& k : hovedvinduet()) {
+        if (k.art != Kontrollart::linje || k.siffer != arket_.regnerad()) continue;
+        const int bredde = k.sted.bredde * 9 / 20;
+        const int hoeyde = std::min(k.sted.hoeyde, 450);
+        dom::plasser(skrivfelt_, {k.sted.venstre + k.sted.bredde - bredde,
+                                  k.sted.topp + (k.sted.hoeyde - hoeyde) / 2, bredde, hoeyde});
+    }
+    dom::attr(skrivfelt_, "aria-label",
+              oversettelse(BALVO_TR("Regn selv", "Skriv linje %1"),
+                           {std::to_string(arket_.ventende_linjenr())}));
+    dom::attr(
+        skrivfelt_, "title",
+        oversettelse(BALVO_TR(
+            "Regn selv",
+            "Skriv linjen steget gir, for eksempel 2x = 4, og trykk Enter. Esc viser linjen.")));
+    const bool ny = skrivfelt_["hidden"].as<bool>();
+    dom::skjul(skrivfelt_, false);
+    if (ny) skrivfelt_.call<void>("focus");
+    arket_.forhaandsvis(skrivfelt_["value"].as<std::string>(), linje(arket_.regnerad()));
 }
 
 int NettVindu::tastekode(std::string_view tast, unsigned endring) const {

@@ -15,7 +15,8 @@ std::string Tall::sammendrag(double sekunder) const {
         " steg, " + std::to_string(utfoert) + " operasjoner utført, " + std::to_string(punkter) +
         " punkter regnet eksakt, fullt ark nådd " + std::to_string(fulle_ark) +
         " ganger, egne likninger nektet " + std::to_string(egne_nektet) + ", linjer angret " +
-        std::to_string(angret) + ", løsningsforslag " + std::to_string(forslag) + "; tips:";
+        std::to_string(angret) + ", løsningsforslag " + std::to_string(forslag) + ", regn selv " +
+        std::to_string(skrevet) + " (" + std::to_string(navngitt) + " feil navngitt); tips:";
     for (const auto& [art, antall] : tips) s += " " + art + " " + std::to_string(antall);
     s += "; nektet:";
     bool foerste = true;
@@ -70,6 +71,8 @@ Elev::Elev(std::uint64_t froe, Tall& tall)
     arket_.settgrense(Grense{8, 1500});
     // Every other pupil works with the row "Avstand:" on.
     arket_.settavstand(froe % 2 == 1);
+    // Every third writes the lines himself.
+    arket_.settregnselv(froe % 3 == 0);
 }
 
 int Elev::heltall(int lav, int hoey) {

@@ -29,6 +29,8 @@ struct Tall {
     std::map<std::string, std::uint64_t> nektet;  // refused or declined operations by kind
     std::map<std::string, std::uint64_t> tips;    // the hint's first words, by kind
     std::uint64_t forslag = 0;                    // worked solutions shown
+    std::uint64_t skrevet = 0;                    // lines written in "Regn selv"
+    std::uint64_t navngitt = 0;                   // of the mistaken ones, those named
     std::string sammendrag(double sekunder) const;
 };
 
@@ -69,6 +71,7 @@ private:
     void trykk(int handling);
     void trykk_tast(int tast);
     void utfoer();
+    void skriv(const Ark& foer, int L);
     void egne();
     void nyoppgave();
     void angre();

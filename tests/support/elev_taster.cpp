@@ -3,6 +3,8 @@
 // followed independently so that the operation record can be checked against it.
 #include <optional>
 
+#include "core/display/lineaertekst.h"
+#include "core/entry/linjesjekk.h"
 #include "eksakt.h"
 #include "elev.h"
 
@@ -90,6 +92,40 @@ void Elev::trykk_tast(int tast) {
     sjekk_operand();
 }
 
+// "Regn selv": a line that waits is written wrong now and then (a typical mistake, never
+// accepted), then right (the sheet's own linear text, always accepted) or given up.
+void Elev::skriv(const Ark& foer, int L) {
+    ++tall_.skrevet;
+    krev(arket_.taster().none(), "keys usable while a line waits to be written");
+    krev(arket_.ark().sistelinje == foer.sistelinje, "the waiting line was written at once");
+    krev(arket_.ventende_linjenr() == L + 1, "the waiting line is not the next one");
+    const auto feilene = typiske_feil(arket_.ark(), L);
+    if (!feilene.empty() && r() < 0.5) {
+        const Feillinje& f =
+            feilene[static_cast<std::size_t>(heltall(0, static_cast<int>(feilene.size()) - 1))];
+        const std::string tekst = linjetekst(f.linje);
+        const auto bokser = skall_.bokser.size();
+        const Linjedom dom = arket_.skrivlinje(tekst);
+        spor_ += " Skriv(" + tekst + ")";
+        krev(dom.dom != Dom::riktig && arket_.venter_linje(),
+             "the mistaken line «" + tekst + "» was accepted");
+        krev(skall_.bokser.size() == bokser + 1 && skall_.bokser.back().tittel == "Regn selv",
+             "no box «Regn selv» for «" + tekst + "»");
+        if (dom.dom == Dom::feil && dom.grunn.kilde != tekst::ikke_riktig.kilde) ++tall_.navngitt;
+    }
+    if (r() < 0.3) {
+        spor_ += " Esc";
+        arket_.giopp();
+    } else {
+        const std::string tekst = likningstekst(arket_.ark(), L + 1);
+        spor_ += " Skriv(" + tekst + ")";
+        const Linjedom dom = arket_.skrivlinje(tekst);
+        krev(dom.dom == Dom::riktig,
+             "the step's own line «" + tekst + "» was refused: " + dom.melding);
+    }
+    krev(!arket_.venter_linje(), "the line still waits after Enter or Escape");
+}
+
 void Elev::utfoer() {
     const Ark foer = arket_.ark();
     const int L = foer.linjenr;
@@ -99,6 +135,7 @@ void Elev::utfoer() {
     const auto boksene = skall_.bokser.size();
     arket_.Utfoer_Click();
     skall_.svar.clear();
+    if (arket_.venter_linje()) skriv(foer, L);
 
     bool spurt = false;
     std::string paatale;

@@ -147,6 +147,44 @@ class Nettleser(motorer.Sidetest):
         self.assertEqual(self.e("Steg").get_attribute("textContent"), "3 (korteste: 3)")
         self.assertEqual(self.e("Proeve").get_attribute("textContent"), "stemmer")
 
+    def test_regn_selv(self):
+        """"Regn selv": the waiting row's input with the device's keyboard, a line written
+        right, one wrong and named, one given up with Escape; the choice is remembered."""
+        self.meny("Hjelp", "regnselv")
+        self.assertEqual(self.e("regnselv").get_attribute("aria-checked"), "true")
+        self.egen("0", "2", "4", "0", "0", "6")
+        self.taster("-4" + Keys.ENTER)
+        felt = self.e("skrivfelt")
+        self.assertTrue(felt.is_displayed())
+        self.assertEqual(felt.get_attribute("aria-label"), "Skriv linje 1")
+        self.assertEqual(felt.get_attribute("inputmode"), "text")
+        self.assertEqual(self.d.execute_script("return document.activeElement.id"), "skrivfelt")
+        self.assertEqual(self.linjer(), ["2x + 4 = 6"])
+        self.assertEqual(self.brukbare(), [])  # the keypad waits for the line
+        felt.send_keys("2x + 4 = 2")
+        self.rolig()
+        felt.send_keys(Keys.ENTER)
+        self.rolig()
+        self.assertEqual(self.melding(),
+                         ("Regn selv", "Du har bare gjort det på høyre side.", ["OK"]))
+        self.svar("ok")
+        self.assertEqual(felt.get_attribute("value"), "2x + 4 = 2")
+        self.assertEqual(self.linjer(), ["2x + 4 = 6"])
+        felt.send_keys(Keys.CONTROL, "a")
+        felt.send_keys("2x=2" + Keys.ENTER)
+        self.rolig()
+        self.assertFalse(felt.is_displayed())
+        self.assertEqual(self.linjer(), ["2x + 4 = 6", "2x = 2"])
+        self.taster(":2" + Keys.ENTER)
+        self.assertTrue(felt.is_displayed())
+        self.assertEqual(felt.get_attribute("aria-label"), "Skriv linje 2")
+        felt.send_keys(Keys.ESCAPE)
+        self.rolig()
+        self.assertFalse(felt.is_displayed())
+        self.assertEqual(self.linjer()[-1], "x = 1")
+        self.last()
+        self.assertEqual(self.e("regnselv").get_attribute("aria-checked"), "true")
+
     def test_angre(self):
         """"Rediger" after "Valg" with "Angre" (Ctrl+Z) from the shared table: usable while a
         step can be taken back; the solved line undone keeps its points."""

@@ -166,7 +166,8 @@ class Tilgang(motorer.Sidetest):
         self.trykk(Keys.UP, Keys.UP, Keys.UP)  # round to the last
         self.assertEqual(self.fokus(), "om")
         self.trykk(Keys.ESCAPE, Keys.RIGHT, Keys.SPACE, Keys.RIGHT)
-        # No exercise yet: in "Hjelp" only the choice "Avstand etter hvert steg" is usable.
+        # No exercise yet: in "Hjelp" only the choices "Avstand etter hvert steg" and "Regn selv"
+        # are usable; the first has the focus.
         self.assertEqual((self.fokus(), self.apne_menyer()), ("avstand", ["Hjelp"]))
         self.trykk(Keys.ESCAPE)
         self.assertEqual((self.fokus(), self.apne_menyer()), ("Hjelp", []))

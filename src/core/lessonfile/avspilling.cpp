@@ -18,6 +18,7 @@ constexpr Tekst ikke_utfoert = BALVO_TR("Oektfil", "programmet ville ikke ha utf
 constexpr Tekst utfoert_likevel = BALVO_TR("Oektfil", "programmet ville ha utført dette steget");
 constexpr Tekst fullt = BALVO_TR("Oektfil", "arket har ikke plass til flere linjer");
 constexpr Tekst ikke_mulig = BALVO_TR("Oektfil", "«%1» var ikke mulig her");
+constexpr Tekst skrevet_ulikt = BALVO_TR("Oektfil", "linjen «%1» vurderes ikke slik fila sier");
 constexpr Tekst ikke_videre =
     BALVO_TR("Oektfil", "operanden fortsetter ikke den som ble avvist før");
 
@@ -226,8 +227,9 @@ private:
                 if (auto feil = operand(h); !feil.empty()) return feil;
                 const int foer = arket_.ark().sistelinje;
                 skall_.svar = h.utfoert;
+                arket_.settregnselv(h.regnselv);
                 if (auto feil = tast(Utfoer); !feil.empty()) return feil;
-                const bool utfoert = arket_.ark().sistelinje > foer;
+                const bool utfoert = arket_.ark().sistelinje > foer || arket_.venter_linje();
                 if (utfoert != h.utfoert)
                     return oversettelse(h.utfoert ? ikke_utfoert : utfoert_likevel);
                 return {};
@@ -252,6 +254,16 @@ private:
                 return {};
             case Handlingsart::nivaa:
                 velgnivaa(h.nivaa);
+                return {};
+            case Handlingsart::skrevet: {
+                if (!arket_.venter_linje()) return oversettelse(ikke_mulig, {"Enter"});
+                const bool riktig = arket_.skrivlinje(h.linje).dom == Dom::riktig;
+                if (riktig != h.riktig) return oversettelse(skrevet_ulikt, {h.linje});
+                return {};
+            }
+            case Handlingsart::vist:
+                if (!arket_.venter_linje()) return oversettelse(ikke_mulig, {"Esc"});
+                arket_.giopp();
                 return {};
         }
         return {};

@@ -5,6 +5,7 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 
+#include "core/entry/linjeleser.h"
 #include "core/mainwindow/utforming.h"
 
 namespace balvo {
@@ -12,13 +13,15 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::array<std::pair<Handlingsart, std::string_view>, 6> handlingsnavn{{
+constexpr std::array<std::pair<Handlingsart, std::string_view>, 8> handlingsnavn{{
     {Handlingsart::utfoer, "Utfør"},
     {Handlingsart::stryk_ut, "Stryk ut"},
     {Handlingsart::angre, "Angre"},
     {Handlingsart::tips, "Tips"},
     {Handlingsart::forslag, "Løsningsforslag"},
     {Handlingsart::nivaa, "Nivå"},
+    {Handlingsart::skrevet, "Skrevet"},
+    {Handlingsart::vist, "Vist"},
 }};
 
 constexpr Tekst ikke_json = BALVO_TR("Oektfil", "Filen er ikke en Balvo-økt (den er ikke JSON).");
@@ -174,6 +177,14 @@ bool leshandling(Leser& l, const Json& j, const std::string& sti, double forrige
             if (h.forkastet.empty() || h.forkastet.size() > 200 || h.operasjon.empty() || h.videre)
                 return l.feilet(utenfor, sti + "forkastet");
         }
+        if (h.art == Handlingsart::utfoer && j.contains("regnselv") &&
+            !l.sannhet(j, "regnselv", sti, h.regnselv))
+            return false;
+    }
+    if (h.art == Handlingsart::skrevet) {
+        if (!l.tekst(j, "linje", sti, h.linje)) return false;
+        if (tegnantall(h.linje) > lengste_linje) return l.feilet(utenfor, sti + "linje");
+        if (!l.sannhet(j, "riktig", sti, h.riktig)) return false;
     }
     std::int64_t nivaa = 1;
     if (h.art == Handlingsart::tips && !l.heltall(j, "nivaa", sti, 1, 3, nivaa)) return false;
@@ -281,6 +292,11 @@ std::string skrivoektfil(const Oektfil& fil) {
             if (h.videre) hj["videre"] = true;
             if (!h.forkastet.empty()) hj["forkastet"] = h.forkastet;
             if (h.art == Handlingsart::utfoer) hj["utfoert"] = h.utfoert;
+            if (h.regnselv) hj["regnselv"] = true;
+            if (h.art == Handlingsart::skrevet) {
+                hj["linje"] = h.linje;
+                hj["riktig"] = h.riktig;
+            }
             if (h.art == Handlingsart::tips || h.art == Handlingsart::nivaa) hj["nivaa"] = h.nivaa;
             oj["handlinger"].push_back(std::move(hj));
         }

@@ -51,6 +51,7 @@ void Arket::settnivaa() {
 }
 
 void Arket::ryddopp() {
+    slippventende();
     // What was on the sheet goes into the lesson record before the sheet is emptied.
     if (har_oppgave_) logg_.push_back(post_naa());
     oppgave_poeng_ = 0;
@@ -93,6 +94,7 @@ void Arket::setttaster(Modus m) {
     taster_ = brukbare_taster(gjeldende, ark_);
     if (!har_oppgave_) taster_.reset(strykut);
     if (ark_.regneart == Operasjon::ingen || ark_.linjenr >= siste_linje) taster_.reset(Utfoer);
+    if (ventende_) taster_.reset();
     skall_.setttaster(taster_);
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +13,10 @@
 #include <vector>
 
 #include "core/algebra/linje.h"
+#include "core/algebra/regning.h"
 #include "core/coach/avstand.h"
 #include "core/coach/veileder.h"
+#include "core/entry/linjesjekk.h"
 #include "core/mainwindow/oektlogg.h"
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tastekart.h"
@@ -93,6 +96,26 @@ public:
     // The row's parts after the last step, as avstandsdeler makes them; empty when there is
     // nothing to say.
     const std::vector<std::string>& avstandsdeler() const { return avstandsdeler_; }
+
+    // "Regn selv" (menu "Hjelp"): while it is on, "Utfør" computes the next line but holds it
+    // back; the pupil writes it (skrivlinje, Enter) or gives up (giopp, Escape, the line is
+    // written as without the mode). Until then no key is usable, and anything that changes
+    // the sheet drops the held line. Off: nothing changes.
+    void settregnselv(bool paa);
+    bool regnselv() const { return regnselv_; }
+    bool venter_linje() const { return ventende_.has_value(); }
+    // While a line waits: its number on the sheet and the row (1..4) it is written in.
+    int ventende_linjenr() const { return ventende_ ? ventende_->linje + 1 : -1; }
+    int regnerad() const;
+    // Checks a written line against the held one; a right line is drawn and scored as
+    // "Utfør" does, anything else is told in the box "Regn selv" and changes nothing.
+    Linjedom skrivlinje(std::string_view tekst);
+    void giopp();
+    // The written text typeset into the row's surface as it is typed: the line it reads as,
+    // or nothing while it cannot be read (or drawn: a root without ± on the right).
+    void forhaandsvis(std::string_view tekst, Tegneflate& flate);
+    // The written steps of the exercise on the sheet.
+    const std::vector<Regnesteg>& regnesteg() const { return regnesteg_; }
 
     // Switches the keys for a mode; in "utført" it then scores a solved line (poengsum).
     void settmodus(Modus modus);
@@ -174,6 +197,15 @@ private:
         algebra::Linje linje;     // line L+1's cells before the step
         Visning::Tilstand naadd;  // the window when line L+1 was reached
     };
+    // A line computed by "Utfør" and held while the pupil writes it.
+    struct Ventende {
+        int linje;  // L: the line the operation was applied to
+        Etteretning etteretning;
+        Tilstand foer;
+        Angrepunkt angre;
+    };
+    void fullfoer(Ventende v);  // the rest of "Utfør": the line written and scored
+    void slippventende();       // the held line dropped, the sheet as before "Utfør"
     Post post(int n) const;
     void settpost(int n, const Post& p);
     void vurder();  // the rows "Steg:" and "Prøve:" for a solved line
@@ -221,6 +253,12 @@ private:
     std::array<std::uint64_t, 3> tipsplass_{};
     std::array<int, 3> tips_nivaa_{};
     bool avstand_ = false;
+    bool regnselv_ = false;
+    std::optional<Ventende> ventende_;
+    int forsoek_ = 0;
+    bool foerste_riktig_ = false;
+    std::vector<Regnesteg> regnesteg_;
+    std::unique_ptr<Ark> kladd_;  // the written line, for its typesetting
     std::vector<std::string> avstandsdeler_;
     std::optional<Stegvurdering> stegvurdering_;  // the last step's, while the row speaks of it
     bool tilby_tips_ = false;

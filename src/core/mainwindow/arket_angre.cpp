@@ -21,7 +21,7 @@ bool Arket::bygger_operand() const {
 }
 
 bool Arket::kan_angre() const {
-    return har_oppgave_ && (bygger_operand() || ark_.sistelinje > 0);
+    return har_oppgave_ && (bygger_operand() || ark_.sistelinje > 0 || ventende_);
 }
 
 void Arket::linje_naadd() {
@@ -41,6 +41,13 @@ void Arket::angre() {
         ventende_videre_ = false;
     }
     noter(Handlingsart::angre);
+    // A line waiting to be written: the step is taken back before it was written, the
+    // operation and operand stay as typed.
+    if (ventende_) {
+        slippventende();
+        if (siste_modus_) setttaster(*siste_modus_);
+        return;
+    }
     if (bygger_operand()) {
         angrer_ = true;
         strykut_Click();

@@ -20,6 +20,7 @@ void Arket::ny_post(bool egen) {
     startsek_ = klokke_ ? klokke_() : steady_sekunder();
     handlinger_.clear();
     tips_linjer_.clear();
+    regnesteg_.clear();
     ikke_naermere_linjer_.clear();
     ventende_opr_.clear();
     ventende_operand_.clear();
@@ -66,7 +67,8 @@ void Arket::Utfoer_Click() {
     utfoer();
     if (!noteres) return;
     noter(Handlingsart::utfoer);
-    handlinger_.back().utfoert = ark_.sistelinje > foer;
+    handlinger_.back().utfoert = ark_.sistelinje > foer || venter_linje();
+    handlinger_.back().regnselv = venter_linje();
     // A refused step leaves its operation chosen: "Utfør" may be pressed on it again.
     if (!handlinger_.back().utfoert) {
         ventende_opr_ = opr;
@@ -95,6 +97,7 @@ Loggpost Arket::post_naa() const {
     p.broeker = (startnivaa_ % 2) == 0;
     p.handlinger = handlinger_;
     p.tips_linjer = tips_linjer_;
+    p.regnesteg = regnesteg_;
     p.ikke_naermere_linjer = ikke_naermere_linjer_;
     return p;
 }

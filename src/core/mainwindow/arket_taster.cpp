@@ -7,6 +7,7 @@
 namespace balvo {
 
 void Arket::trykk(Tast t, bool paa) {
+    if (ventende_) return;  // the line being written has the keyboard
     if (t >= siffer0 && t < siffer0 + 10) return siffer_Click(t - siffer0);
     if (t >= opr0 && t < opr0 + antall_operasjoner) return opr_Click(t - opr0);
     switch (t) {

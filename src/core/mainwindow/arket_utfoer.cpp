@@ -6,6 +6,7 @@
 #include "core/algebra/regning.h"
 #include "core/coach/avstand.h"
 #include "core/coach/veiledertekst.h"
+#include "core/display/lineaertekst.h"
 #include "core/display/linjetegner.h"
 #include "core/entry/operandfelt.h"
 #include "core/mainwindow/arket.h"
@@ -35,7 +36,7 @@ void Arket::utfoer() {
     const int L = ark_.linjenr;
     // The key is disabled in these cases; the handler still never works on an earlier line
     // or without an operation.
-    if (ark_.regneart == Operasjon::ingen || L != ark_.sistelinje) return;
+    if (ark_.regneart == Operasjon::ingen || L != ark_.sistelinje || ventende_) return;
     if (L >= siste_linje) {
         skall_.melding(oversettelse(tittel_paatale), oversettelse(tekst::arket_fullt));
         return;
@@ -91,10 +92,42 @@ void Arket::utfoer() {
         settmodus(Modus::utfoert);
         return;
     }
+    forkort(ark_, L + 1);
+    Ventende v{L, resultat.etteretning, foer, std::move(angre)};
+    // A line whose linear text is longer than a written line may be is not for writing by
+    // hand: it is written at once, as without the mode.
+    bool for_lang = false;
+    kuttlinje(likningstekst(ark_, L + 1), for_lang);
+    if (regnselv_ && !for_lang) {
+        // The line waits, computed, until the pupil has written it or given up; the keys
+        // wait with it.
+        ventende_ = std::move(v);
+        forsoek_ = 0;
+        foerste_riktig_ = false;
+        const int n = L + 1;
+        if (n > 4) {
+            for (int k = 1; k <= 3; ++k) visning_.rad(ark_, k, n - 4 + k);
+            visning_.toemrad(4);
+            visning_.toemfelt(0);
+            for (int k = 1; k <= 3; ++k) visning_.post(ark_, n - 4 + k, k);
+            visning_.toemfelt(4);
+        } else {
+            visning_.toemrad(n);
+        }
+        taster_.reset();
+        skall_.setttaster(taster_);
+        return;
+    }
+    fullfoer(std::move(v));
+}
+
+void Arket::fullfoer(Ventende v) {
+    const int L = v.linje;
+    const Tilstand& foer = v.foer;
     // The pupil is told, and cannot cancel, when x = 0 comes along or is lost.
-    if (resultat.etteretning == Etteretning::gange_med_x) {
+    if (v.etteretning == Etteretning::gange_med_x) {
         skall_.melding(oversettelse(tittel_etteretning), oversettelse(tekst::etteretning_gange_x));
-    } else if (resultat.etteretning == Etteretning::dele_med_x) {
+    } else if (v.etteretning == Etteretning::dele_med_x) {
         skall_.melding(oversettelse(tittel_etteretning), oversettelse(tekst::etteretning_dele_x));
     }
 
@@ -102,7 +135,6 @@ void Arket::utfoer() {
     ark_.sistelinje += 1;
     if (ark_.rad < 4) ark_.rad += 1;
     const int n = ark_.linjenr;
-    forkort(ark_, n);
     // The root of x² on the right side is written without ±, which only the right side can
     // carry: the negative solution is lost, and the pupil is told so at once, with the way
     // round it.
@@ -127,7 +159,7 @@ void Arket::utfoer() {
     }
 
     settmodus(Modus::utfoert);
-    angre_.push_back(std::move(angre));
+    angre_.push_back(std::move(v.angre));
     linje_naadd();
     if (loest(ark_, n)) vurder();
     vurdersteg(foer, n);

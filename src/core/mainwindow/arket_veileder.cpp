@@ -11,7 +11,7 @@
 namespace balvo {
 
 bool Arket::hjelp_brukbar() const {
-    return har_oppgave_ && ark_.linjenr == ark_.sistelinje;
+    return har_oppgave_ && ark_.linjenr == ark_.sistelinje && !ventende_;
 }
 
 // The way from the current line; from line 0 it is also the exercise's shortest.

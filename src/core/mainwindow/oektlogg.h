@@ -24,6 +24,8 @@ enum class Handlingsart {
     tips,      // "Tips", at the hint level asked
     forslag,   // "Løsningsforslag" opened
     nivaa,     // another equation type or fraction choice: the level it gives
+    skrevet,   // "Regn selv": a line written and Enter pressed
+    vist,      // "Regn selv": Escape, the line shown
 };
 
 struct Handling {
@@ -40,8 +42,21 @@ struct Handling {
     // Keys typed on after a refused step (its whole operand, as `operand` is written) that the
     // operation key of this action then dropped: they made that key usable.
     std::string forkastet;
-    int nivaa = 1;  // tips: the hint level; nivaa: the level chosen
+    int nivaa = 1;          // tips: the hint level; nivaa: the level chosen
+    bool regnselv = false;  // utfoer: "Regn selv" was on, so the line waited to be written
+    std::string linje;      // skrevet: the text as written
+    bool riktig = false;    // skrevet: it was the step's line
     bool operator==(const Handling&) const = default;
+};
+
+// A step of "Regn selv": the line written (1..), how many tries, whether the first was right,
+// whether the pupil gave up and had it shown.
+struct Regnesteg {
+    int linje = 0;
+    int forsoek = 0;
+    bool foerste_riktig = false;
+    bool vist = false;
+    bool operator==(const Regnesteg&) const = default;
 };
 
 struct Loggpost {
@@ -63,6 +78,7 @@ struct Loggpost {
     std::vector<Handling> handlinger;       // everything done in it, in order
     std::vector<int> tips_linjer;           // the line on the sheet at each "Tips"
     std::vector<int> ikke_naermere_linjer;  // the line written by each step no closer
+    std::vector<Regnesteg> regnesteg;       // the lines written in "Regn selv"
 };
 
 // The table of the lesson's first page: one row per exercise and a row of sums.

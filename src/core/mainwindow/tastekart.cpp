@@ -97,6 +97,7 @@ constexpr Menypunkt hjelp[] = {
      false,
      {},
      true},
+    {"regnselv", M::regnselv, BALVO_TR("Arket", "Regn selv"), N::ingen, false, {}, true},
 };
 
 // Ctrl++ on keyboards with a key of its own for +, Ctrl+= where + is Shift and =.

@@ -96,6 +96,7 @@ enum class Menyhandling {
     tips,
     loesningsforslag,
     avstand,
+    regnselv,
     stoerre,
     mindre,
     vanlig,
@@ -125,7 +126,8 @@ inline constexpr Tekst redigermeny = BALVO_TR("Arket", "Rediger");
 std::span<const Menypunkt> redigermenyen();
 
 // The menu "Hjelp": the coach's "Tips" and "Løsningsforslag", then the choice "Avstand etter
-// hvert steg" (the row "Avstand:"), off by default and remembered between runs.
+// hvert steg" (the row "Avstand:") and "Regn selv", both off by default and remembered between
+// runs.
 inline constexpr Tekst hjelpmeny = BALVO_TR("Arket", "Hjelp");
 std::span<const Menypunkt> hjelpmenyen();
 

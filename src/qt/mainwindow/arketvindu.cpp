@@ -5,7 +5,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QTimer>
 #include <QWidget>
@@ -111,12 +113,25 @@ void ArketVindu::navngietiketter() {
 }
 
 void ArketVindu::endret() {
+    visskrivfelt();
     if (arkliste_) arkliste_->endret();
 }
 
 bool ArketVindu::eventFilter(QObject* objekt, QEvent* hendelse) {
     // The own-equation dialog closes after its equation is on the sheet.
     if (hendelse->type() == QEvent::Hide && objekt == egenlikning_) endret();
+    // Enter and Escape belong to the line editor while it is open, not to the keypad.
+    if (objekt == skrivfelt_ && hendelse->type() == QEvent::KeyPress) {
+        const int tast = static_cast<QKeyEvent*>(hendelse)->key();
+        if (tast == Qt::Key_Return || tast == Qt::Key_Enter) {
+            skrivlinje();
+            return true;
+        }
+        if (tast == Qt::Key_Escape) {
+            giopp();
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(objekt, hendelse);
 }
 

@@ -23,6 +23,7 @@ class QAction;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QLineEdit;
 
 namespace balvo {
 
@@ -92,6 +93,11 @@ public:
     // designed.
     void settavstand(bool paa);
     bool avstand() const { return arket_.avstand(); }
+    // "Regn selv": "Utfør" holds the line and the next row becomes a line editor.
+    void settregnselv(bool paa);
+    bool regnselv() const { return arket_.regnselv(); }
+    // The line editor of "Regn selv" (hidden unless a line waits to be written).
+    QLineEdit* skrivfelt() const { return skrivfelt_; }
     // The menu "Språk": speaks the language from now on and remembers it for the next run.
     void velgspraak(std::string_view kode);
 
@@ -123,6 +129,8 @@ signals:
     void zoom_valgt(double zoom, bool fyll);
     // The row "Avstand:" was switched: start-up remembers it for the next run.
     void avstand_valgt(bool paa);
+    // "Regn selv" was switched: start-up remembers it for the next run.
+    void regnselv_valgt(bool paa);
 
 private:
     void byggkontroller(QWidget* flate);
@@ -139,6 +147,9 @@ private:
     void byggspraakmeny();
     void trykk(Tast t, bool paa);  // a key, option or check box was chosen
     void endret();                 // after every action: the worksheet list tells the change
+    void visskrivfelt();           // the line editor shown in its row while a line waits
+    void skrivlinje();             // Enter in the line editor
+    void giopp();                  // Escape in the line editor
     void navngietiketter();        // the value labels named with their captions
     QLabel* verdi(Etikettrolle rolle) const { return verdier_.at(static_cast<std::size_t>(rolle)); }
     void plasserproeve();  // "Prøve:" as the row "Avstand:" leaves room for it
@@ -165,6 +176,7 @@ private:
     ui::Bildeboks* diagnoseboks_ = nullptr;                // Linje(8)
     QWidget* merke_ = nullptr;                             // Pi_R
     std::array<QLabel*, antall_etikettroller> verdier_{};  // the value labels by their role
+    QLineEdit* skrivfelt_ = nullptr;
     std::array<QAbstractButton*, antall_taster> taster_{};
     QPushButton* nyoppgave_ = nullptr;
     std::array<QAction*, antall_menyhandlinger> menypunkter_{};  // by their action

@@ -84,6 +84,10 @@ void ArketVindu::menyvalg(Menyhandling handling, bool paa) {
             settavstand(paa);
             emit avstand_valgt(paa);
             return;
+        case Menyhandling::regnselv:
+            settregnselv(paa);
+            emit regnselv_valgt(paa);
+            return;
         case Menyhandling::stoerre:
             return Stoerre_Click();
         case Menyhandling::mindre:
@@ -109,6 +113,7 @@ void ArketVindu::vismenypunkter() {
             a->setEnabled(arket_.brukbar(h) && zoom_brukbar(h, zoom_, fyll_));
     }
     if (QAction* a = menypunkt(Menyhandling::avstand)) a->setChecked(arket_.avstand());
+    if (QAction* a = menypunkt(Menyhandling::regnselv)) a->setChecked(arket_.regnselv());
     if (QAction* a = menypunkt(Menyhandling::fyll)) a->setChecked(fyll_);
 }
 

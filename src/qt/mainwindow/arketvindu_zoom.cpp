@@ -145,6 +145,7 @@ void ArketVindu::brukzoom(double zoom) {
     gibreddeettertekst();
     // The rows and fields typeset again at the new size, the marker placed, "Prøve:" fitted.
     arket_.tegnpaanytt();
+    if (skrivfelt_) visskrivfelt();  // with the written line typeset again
     flate_->setUpdatesEnabled(true);
     if (loesningsforslag_) loesningsforslag_->settzoom(zoom);
 }

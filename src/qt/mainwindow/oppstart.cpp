@@ -27,6 +27,7 @@ namespace {
 constexpr char zoomnokkel[] = "zoom";
 constexpr char fyllnokkel[] = "fyll";
 constexpr char avstandnokkel[] = "avstand";
+constexpr char regnselvnokkel[] = "regnselv";
 
 std::unique_ptr<QSettings> innstillinger() {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
@@ -46,7 +47,13 @@ void huskzoom(ArketVindu& vindu) {
         const bool foerste = !lagret->contains(QLatin1String(zoomnokkel));
         vindu.settfyll(lagret->value(QLatin1String(fyllnokkel), foerste).toBool());
         vindu.settavstand(lagret->value(QLatin1String(avstandnokkel), false).toBool());
+        vindu.settregnselv(lagret->value(QLatin1String(regnselvnokkel), false).toBool());
     }
+    QObject::connect(&vindu, &ArketVindu::regnselv_valgt, &vindu, [](bool paa) {
+        const auto lagret = innstillinger();
+        lagret->setValue(QLatin1String(regnselvnokkel), paa);
+        lagret->sync();
+    });
     QObject::connect(&vindu, &ArketVindu::avstand_valgt, &vindu, [](bool paa) {
         const auto lagret = innstillinger();
         lagret->setValue(QLatin1String(avstandnokkel), paa);

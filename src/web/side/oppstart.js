@@ -200,6 +200,11 @@
             kall('balvo_klikk', ['string', 'string', 'number'],
                  [e.dataset.h, e.dataset.n || '', e.checked ? 1 : 0]);
         });
+        // The written line typeset in its row as it is typed.
+        document.addEventListener('input', function (ev) {
+            if (ev.target.id === 'skrivfelt')
+                kall('balvo_klikk', ['string', 'string', 'number'], ['regnselv', 'vis', 0]);
+        });
         document.addEventListener('submit', function (ev) {
             // A message box's form closes its dialog itself.
             if (!ev.target.dataset.h) return;
@@ -224,6 +229,15 @@
                 return;
             }
             if (ev.target.closest && ev.target.closest('#menylinje') && menytast(ev)) return;
+            // "Regn selv"'s line editor keeps its keys; Enter checks, Escape shows the line.
+            if (ev.target.id === 'skrivfelt') {
+                if (ev.key === 'Enter' || ev.key === 'Escape') {
+                    ev.preventDefault();
+                    kall('balvo_klikk', ['string', 'string', 'number'],
+                         ['regnselv', ev.key === 'Enter' ? 'enter' : 'esc', 0]);
+                }
+                return;
+            }
             if (ev.key === 'F10' && !ev.ctrlKey && !ev.altKey) {
                 ev.preventDefault();
                 lukkMenyer(null);

@@ -37,6 +37,7 @@ void sammefigurer(const std::vector<Loggpost>& ventet, const std::vector<Loggpos
         EXPECT_EQ(f.forslag, v.forslag);
         EXPECT_EQ(f.loest, v.loest);
         EXPECT_EQ(f.poeng, v.poeng);
+        EXPECT_EQ(f.regnesteg, v.regnesteg);
         for (std::size_t k = 0; k < std::min(f.handlinger.size(), v.handlinger.size()); ++k)
             if (!(f.handlinger[k] == v.handlinger[k])) {
                 ADD_FAILURE() << "action " << k + 1 << ": " << tekst(f.handlinger[k]) << " for "

@@ -22,7 +22,7 @@ TEST(Menyene, EveryMenuItsActionsInOrder) {
     const Rad rader[] = {
         {"Meny", {M::egen_likning, M::graf, M::utskrift, M::skille, M::lagre, M::skille, M::om}},
         {"Rediger", {M::angre, M::kopier}},
-        {"Hjelp", {M::tips, M::loesningsforslag, M::skille, M::avstand}},
+        {"Hjelp", {M::tips, M::loesningsforslag, M::skille, M::avstand, M::regnselv}},
         {"Vis", {M::stoerre, M::mindre, M::vanlig, M::skille, M::fyll}},
         {"Okt", {M::lagre_oekt, M::skriv_ut_oekt, M::klasseoversikt}},
     };
@@ -73,8 +73,8 @@ protected:
 TEST_F(Menybruk, WhatTheWorkAllows) {
     // Before the first exercise: nothing to undo, hint, record, save, print or draw.
     EXPECT_EQ(brukbare(),
-              "egendef mmPapir Utskrift Lagre om kopier avstand stoerre mindre vanlig fyll "
-              "klasseoversikt ");
+              "egendef mmPapir Utskrift Lagre om kopier avstand regnselv stoerre mindre vanlig "
+              "fyll klasseoversikt ");
     EXPECT_EQ(hindringer(),
               "mmPapir: |Det er ingen likning å tegne\n"
               "Utskrift: Til etteretning|Det er ingen oppgave å skrive ut ennå.\n"
@@ -84,8 +84,8 @@ TEST_F(Menybruk, WhatTheWorkAllows) {
     // An exercise: the coach and the lesson record; nothing taken back yet.
     oppgave({0, 2, 3, 0, 0, 5});
     EXPECT_EQ(brukbare(),
-              "egendef mmPapir Utskrift Lagre om kopier tips loesningsforslag avstand stoerre "
-              "mindre vanlig fyll lagreoekt skrivutoekt klasseoversikt ");
+              "egendef mmPapir Utskrift Lagre om kopier tips loesningsforslag avstand regnselv "
+              "stoerre mindre vanlig fyll lagreoekt skrivutoekt klasseoversikt ");
     EXPECT_EQ(hindringer(), "");
     trykk("- 3 U");
     EXPECT_TRUE(arket.brukbar(M::angre));

@@ -4,6 +4,7 @@
 // solved exercise.
 #include <QAction>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -48,7 +49,9 @@ private slots:
         for (QAction* a : menyer[2]->menu()->actions())
             punkter << a->text() + " " + a->shortcut().toString();
         QCOMPARE(punkter, (QStringList{"Tips Ctrl+T", "Løsningsforslag Ctrl+L", " ",
-                                       "Avstand etter hvert steg "}));
+                                       "Avstand etter hvert steg ", "Regn selv "}));
+        QVERIFY(punkt("regnselv")->isCheckable());
+        QVERIFY(!punkt("regnselv")->isChecked());  // off by default
         QVERIFY(punkt("avstand")->isCheckable());
         QVERIFY(!punkt("avstand")->isChecked());  // off by default
         QVERIFY(punkt("avstand")->isEnabled());
@@ -83,6 +86,65 @@ private slots:
         QCOMPARE(tekst(QStringLiteral("Avstand")),
                  QStringLiteral("Denne linjen hadde du før (oppgaven). Ikke nærmere: 2 steg igjen "
                                 "(før: 1). Trenger du et tips? Trykk Ctrl+T."));
+    }
+
+    // "Regn selv": the waiting row's line editor, a line written right, one wrong and named,
+    // one given up with Escape.
+    void regnSelv() {
+        punkt("regnselv")->trigger();
+        QVERIFY(vindu->regnselv());
+        QVERIFY(vindu->arket().egne({"0", "2", "4", "0", "0", "6"}).ok);
+        skriv("-4");
+        QTest::keyClick(vindu.get(), Qt::Key_Return);
+        QLineEdit* felt = vindu->skrivfelt();
+        QVERIFY(felt && felt->isVisible());
+        QCOMPARE(felt->accessibleName(), QStringLiteral("Skriv linje 1"));
+        QVERIFY(vindu->linjeboks(1)->geometry().contains(felt->geometry()));
+        QTRY_VERIFY(felt->hasFocus());
+        QCOMPARE(vindu->arket().ark().sistelinje, 0);
+
+        QTest::keyClicks(felt, QStringLiteral("2x + 4 = 2"));
+        // Typeset as typed, in the row, with the program's typesetter.
+        const QStringList gal = vindu->linjeboks(1)->tekster();
+        QVERIFY(!gal.isEmpty());
+        // BALVO_BILDER=<folder> keeps pictures of the step for a look by eye.
+        const QString bilder = qEnvironmentVariable("BALVO_BILDER");
+        if (!bilder.isEmpty()) vindu->grab().save(bilder + "/regn_midt.png");
+        QString tittel, tekst;
+        if (!bilder.isEmpty()) {
+            QTimer::singleShot(0, [bilder] {
+                if (auto* boks = QApplication::activeModalWidget())
+                    boks->grab().save(bilder + "/regn_feil.png");
+            });
+        }
+        svar_ok(tittel, tekst);
+        QTest::keyClick(felt, Qt::Key_Return);
+        QCOMPARE(tittel, QStringLiteral("Regn selv"));
+        QCOMPARE(tekst, QStringLiteral("Du har bare gjort det på høyre side."));
+        QVERIFY(felt->isVisible());
+        QCOMPARE(felt->text(), QStringLiteral("2x + 4 = 2"));
+        QCOMPARE(vindu->arket().ark().sistelinje, 0);
+
+        felt->clear();
+        QTest::keyClicks(felt, QStringLiteral("2x=2"));
+        const QStringList skrevet = vindu->linjeboks(1)->tekster();
+        QVERIFY(skrevet != gal);
+        QTest::keyClick(felt, Qt::Key_Return);
+        QVERIFY(!felt->isVisible());
+        QCOMPARE(vindu->linjeboks(1)->tekster(), skrevet);  // drawn as it was typeset
+        QCOMPARE(vindu->arket().ark().sistelinje, 1);
+        QCOMPARE(vindu->arket().regnesteg().back(), (balvo::Regnesteg{1, 2, false, false}));
+
+        skriv(":2");
+        QTest::keyClick(vindu.get(), Qt::Key_Return);
+        QVERIFY(felt->isVisible());
+        QCOMPARE(felt->accessibleName(), QStringLiteral("Skriv linje 2"));
+        QTest::keyClick(felt, Qt::Key_Escape);
+        QVERIFY(!felt->isVisible());
+        QCOMPARE(vindu->arket().ark().sistelinje, 2);
+        QCOMPARE(vindu->arket().regnesteg().back(), (balvo::Regnesteg{2, 0, false, true}));
+        punkt("regnselv")->trigger();
+        QVERIFY(!vindu->regnselv());
     }
 
     void brukbarBareMedOppgavePaaNyesteLinje() {
