@@ -54,15 +54,6 @@ constexpr Tekst avbryt_knapp = BALVO_TR("Nett", "Avbryt");
 constexpr Tekst oektfilnavn = BALVO_TR("Nett", "økt.balvo");
 constexpr Tekst csvnavn = BALVO_TR("Nett", "klasse.csv");
 
-constexpr Tekst klassetittel = BALVO_TR("Klasseoversikt", "Klasseoversikt");
-constexpr Tekst elevtittel = BALVO_TR("Klasseoversikt", "Elever");
-constexpr Tekst nivaatittel = BALVO_TR("Klasseoversikt", "Nivåer");
-constexpr Tekst uleseligtittel = BALVO_TR("Klasseoversikt", "Filer som ikke kunne leses");
-constexpr Tekst velg_elev =
-    BALVO_TR("Klasseoversikt", "Velg en elev og en oppgave for å se arket.");
-constexpr Tekst skriv_ut = BALVO_TR("Klasseoversikt", "Skriv ut...");
-constexpr Tekst som_csv = BALVO_TR("Klasseoversikt", "Eksporter CSV...");
-constexpr Tekst velg_filer = BALVO_TR("Klasseoversikt", "Åpne økt-filer");
 constexpr Tekst slipp_her =
     BALVO_TR("Nett", "Velg økt-filene (*.balvo), eller slipp dem her i vinduet.");
 constexpr Tekst ikke_aapnet = BALVO_TR("Kommandolinje", "Filen kunne ikke åpnes.");
@@ -212,9 +203,10 @@ void NettVindu::byggklasse() {
     dom::attr(filer, "accept", ".balvo,application/json");
     // One byte past the largest file read is enough for the reader to refuse it.
     dom::attr(filer, "data-grense", std::to_string(oektfil_maks_bytes + 1));
-    sett(filer, velg_filer, "aria-label");
+    sett(filer, klasse_velg_filer, "aria-label");
     sett(dom::lag("span", linje, {}, "slipp"), slipp_her);
-    for (const auto& [navn, tekst] : {std::pair{"skrivut", skriv_ut}, std::pair{"csv", som_csv}}) {
+    for (const auto& [navn, tekst] :
+         {std::pair{"skrivut", klasse_skriv_ut}, std::pair{"csv", klasse_som_csv}}) {
         val b = dom::lag("button", linje, std::string("klasse_") + navn);
         dom::attr(b, "type", "button");
         dom::attr(b, "data-h", "klasse");
@@ -222,18 +214,18 @@ void NettVindu::byggklasse() {
         b.set("disabled", true);
         sett(b, tekst);
     }
-    sett(dom::lag("h3", k), elevtittel);
+    sett(dom::lag("h3", k), klasse_elevtittel);
     dom::lag("div", k, "klasse_elever", "tabellramme");
-    sett(dom::lag("h3", k), nivaatittel);
+    sett(dom::lag("h3", k), klasse_nivaatittel);
     dom::lag("div", k, "klasse_nivaaer", "tabellramme");
     val ul = dom::lag("div", k, "klasse_ulesbare");
-    sett(dom::lag("h3", ul), uleseligtittel);
+    sett(dom::lag("h3", ul), klasse_uleseligtittel);
     dom::lag("ul", ul, "klasse_uleselige");
     dom::skjul(ul, true);
     val bunn = dom::lag("div", k, {}, "klassebunn");
     dom::lag("div", bunn, "klasse_oppgaver", "tabellramme");
     val ark = dom::lag("div", bunn, "klasse_ark", "arkvisning");
-    sett(dom::lag("p", ark), velg_elev);
+    sett(dom::lag("p", ark), klasse_velg_elev);
 }
 
 void NettVindu::aapneklasse() {
@@ -312,7 +304,7 @@ void NettVindu::fyllklasse() {
     val ark = dom::finn("klasse_ark");
     ark.set("innerHTML", "");
     if (klasseelev_ < 0 || klasseelev_ >= static_cast<int>(klasse_.elever.size())) {
-        dom::tekst(dom::lag("p", ark), oversettelse(velg_elev));
+        dom::tekst(dom::lag("p", ark), oversettelse(klasse_velg_elev));
         return;
     }
     const Elevoekt& e = klasse_.elever[static_cast<std::size_t>(klasseelev_)];
@@ -326,7 +318,7 @@ void NettVindu::fyllklasse() {
                             : elevoppgave(klasse_, static_cast<std::size_t>(klasseelev_),
                                           static_cast<std::size_t>(klasseoppgave_));
     if (!p || !p->ark) {
-        dom::tekst(dom::lag("p", ark), oversettelse(velg_elev));
+        dom::tekst(dom::lag("p", ark), oversettelse(klasse_velg_elev));
         return;
     }
     // The worksheet as the program draws it, under the pupil's name and the file's time.
@@ -343,12 +335,12 @@ void NettVindu::skrivutklasse() {
     side["dataset"].set("oekt", "1");
     val del = dom::lag("section", side, {}, "klasseside");
     skrivtopp(del, oversettelse(klassetittel), katalog_->spraak(), {});
-    dom::tekst(dom::lag("h2", del), oversettelse(elevtittel));
+    dom::tekst(dom::lag("h2", del), oversettelse(klasse_elevtittel));
     lagtabell(del, {}, elevoverskrifter(), elevrader(klasse_), nullptr, -1);
-    dom::tekst(dom::lag("h2", del), oversettelse(nivaatittel));
+    dom::tekst(dom::lag("h2", del), oversettelse(klasse_nivaatittel));
     lagtabell(del, {}, nivaaoverskrifter(), nivaarader(klasse_), nullptr, -1);
     if (!klasse_.uleselige.empty()) {
-        dom::tekst(dom::lag("h2", del), oversettelse(uleseligtittel));
+        dom::tekst(dom::lag("h2", del), oversettelse(klasse_uleseligtittel));
         val liste = dom::lag("ul", del);
         for (const Uleselig& u : klasse_.uleselige)
             dom::tekst(dom::lag("li", liste), u.fil + ": " + u.grunn);

@@ -11,8 +11,21 @@
 #include "core/coach/veileder.h"
 #include "core/lessonfile/oektfil.h"
 #include "core/mainwindow/oektlogg.h"
+#include "core/tekst/katalog.h"
 
 namespace balvo {
+
+// The class overview window's own texts, the same in both shells.
+inline constexpr Tekst klassetittel = BALVO_TR("Klasseoversikt", "Klasseoversikt");
+inline constexpr Tekst klasse_elevtittel = BALVO_TR("Klasseoversikt", "Elever");
+inline constexpr Tekst klasse_nivaatittel = BALVO_TR("Klasseoversikt", "Nivåer");
+inline constexpr Tekst klasse_uleseligtittel =
+    BALVO_TR("Klasseoversikt", "Filer som ikke kunne leses");
+inline constexpr Tekst klasse_velg_elev =
+    BALVO_TR("Klasseoversikt", "Velg en elev og en oppgave for å se arket.");
+inline constexpr Tekst klasse_skriv_ut = BALVO_TR("Klasseoversikt", "Skriv ut...");
+inline constexpr Tekst klasse_som_csv = BALVO_TR("Klasseoversikt", "Eksporter CSV...");
+inline constexpr Tekst klasse_velg_filer = BALVO_TR("Klasseoversikt", "Åpne økt-filer");
 
 struct Innfil {
     std::string navn;     // as the teacher knows the file: its name

@@ -30,20 +30,11 @@
 namespace balvo {
 namespace {
 
-constexpr Tekst tittel = BALVO_TR("Klasseoversikt", "Klasseoversikt");
-constexpr Tekst elevtittel = BALVO_TR("Klasseoversikt", "Elever");
-constexpr Tekst nivaatittel = BALVO_TR("Klasseoversikt", "Nivåer");
-constexpr Tekst uleseligtittel = BALVO_TR("Klasseoversikt", "Filer som ikke kunne leses");
-constexpr Tekst velg_elev =
-    BALVO_TR("Klasseoversikt", "Velg en elev og en oppgave for å se arket.");
-constexpr Tekst skriv_ut = BALVO_TR("Klasseoversikt", "Skriv ut...");
 constexpr Tekst som_pdf = BALVO_TR("Klasseoversikt", "Lagre som PDF...");
-constexpr Tekst som_csv = BALVO_TR("Klasseoversikt", "Eksporter CSV...");
 constexpr Tekst lukk = BALVO_TR("Klasseoversikt", "Lukk");
 constexpr Tekst csv_filter = BALVO_TR("Klasseoversikt", "CSV-fil (*.csv)");
 constexpr Tekst pdf_filter = BALVO_TR("Klasseoversikt", "PDF-dokument (*.pdf)");
 constexpr Tekst oekt_filter = BALVO_TR("Klasseoversikt", "Balvo-økt (*.balvo)");
-constexpr Tekst velg_filer = BALVO_TR("Klasseoversikt", "Åpne økt-filer");
 constexpr Tekst velg_mappe = BALVO_TR("Klasseoversikt", "Åpne en mappe med økt-filer");
 constexpr Tekst mappe_knapp = BALVO_TR("Klasseoversikt", "Åpne mappe...");
 constexpr Tekst skrivefeil = BALVO_TR("Klasseoversikt", "Filen «%1» kunne ikke lagres.");
@@ -98,22 +89,22 @@ QString htmltabell(const Tabellrad& hode, const std::vector<Tabellrad>& rader) {
 Klassevindu::Klassevindu(Meldinger& meldinger, QWidget* forelder)
     : QDialog(forelder), meldinger_(meldinger) {
     setObjectName(QStringLiteral("Klasseoversikt"));
-    setWindowTitle(ui::qtr(tittel));
+    setWindowTitle(ui::qtr(klassetittel));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* oppsett = new QVBoxLayout(this);
     auto* deler = new QSplitter(Qt::Vertical, this);
     auto* topp = new QWidget(deler);
     auto* toppoppsett = new QVBoxLayout(topp);
     toppoppsett->setContentsMargins(0, 0, 0, 0);
-    toppoppsett->addWidget(
-        new QLabel(QStringLiteral("<b>") + ui::qtr(elevtittel) + QStringLiteral("</b>"), topp));
+    toppoppsett->addWidget(new QLabel(
+        QStringLiteral("<b>") + ui::qtr(klasse_elevtittel) + QStringLiteral("</b>"), topp));
     elever_ = lagtabell(topp, "elever");
     toppoppsett->addWidget(elever_, 3);
-    toppoppsett->addWidget(
-        new QLabel(QStringLiteral("<b>") + ui::qtr(nivaatittel) + QStringLiteral("</b>"), topp));
+    toppoppsett->addWidget(new QLabel(
+        QStringLiteral("<b>") + ui::qtr(klasse_nivaatittel) + QStringLiteral("</b>"), topp));
     nivaaer_ = lagtabell(topp, "nivaaer");
     toppoppsett->addWidget(nivaaer_, 2);
-    toppoppsett->addWidget(new QLabel(ui::qtr(uleseligtittel), topp));
+    toppoppsett->addWidget(new QLabel(ui::qtr(klasse_uleseligtittel), topp));
     uleselige_ = new QPlainTextEdit(topp);
     uleselige_->setObjectName(QStringLiteral("uleselige"));
     uleselige_->setReadOnly(true);
@@ -123,7 +114,7 @@ Klassevindu::Klassevindu(Meldinger& meldinger, QWidget* forelder)
     auto* bunn = new QSplitter(Qt::Horizontal, deler);
     oppgaver_ = lagtabell(bunn, "oppgaver");
     auto* rulle = new QScrollArea(bunn);
-    ark_ = new QLabel(ui::qtr(velg_elev), rulle);
+    ark_ = new QLabel(ui::qtr(klasse_velg_elev), rulle);
     ark_->setObjectName(QStringLiteral("ark"));
     ark_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     rulle->setWidget(ark_);
@@ -138,9 +129,9 @@ Klassevindu::Klassevindu(Meldinger& meldinger, QWidget* forelder)
         connect(b, &QPushButton::clicked, this, slot);
     };
     knapp(mappe_knapp, "mappe", &Klassevindu::aapnemappe);
-    knapp(skriv_ut, "skrivut", &Klassevindu::skrivut);
+    knapp(klasse_skriv_ut, "skrivut", &Klassevindu::skrivut);
     knapp(som_pdf, "pdf", &Klassevindu::lagrepdf_Click);
-    knapp(som_csv, "csv", &Klassevindu::lagrecsv_Click);
+    knapp(klasse_som_csv, "csv", &Klassevindu::lagrecsv_Click);
     QPushButton* lukknapp = knapper->addButton(ui::qtr(lukk), QDialogButtonBox::RejectRole);
     connect(lukknapp, &QPushButton::clicked, this, &QDialog::close);
     oppsett->addWidget(knapper);
@@ -237,12 +228,13 @@ void Klassevindu::visoppgave(int elev, int oppgave) {
 }
 
 void Klassevindu::lagdokument(QTextDocument& dokument) const {
-    QString html = QStringLiteral("<h2>") + ui::qtr(tittel) + QStringLiteral("</h2>");
+    QString html = QStringLiteral("<h2>") + ui::qtr(klassetittel) + QStringLiteral("</h2>");
     html += htmltabell(elevoverskrifter(), elevrader(oversikt_));
-    html += QStringLiteral("<h3>") + ui::qtr(nivaatittel) + QStringLiteral("</h3>");
+    html += QStringLiteral("<h3>") + ui::qtr(klasse_nivaatittel) + QStringLiteral("</h3>");
     html += htmltabell(nivaaoverskrifter(), nivaarader(oversikt_));
     if (!oversikt_.uleselige.empty()) {
-        html += QStringLiteral("<h3>") + ui::qtr(uleseligtittel) + QStringLiteral("</h3><ul>");
+        html +=
+            QStringLiteral("<h3>") + ui::qtr(klasse_uleseligtittel) + QStringLiteral("</h3><ul>");
         for (const Uleselig& u : oversikt_.uleselige)
             html += QStringLiteral("<li>") +
                     (q(u.fil) + QStringLiteral(": ") + q(u.grunn)).toHtmlEscaped() +
@@ -270,7 +262,7 @@ QString Klassevindu::lagrepdf(const QString& sti) const {
         QPdfWriter pdf(&fil);
         settsideoppsett(pdf);
         pdf.setCreator(QString::fromUtf8(programnavn));
-        pdf.setTitle(ui::qtr(tittel));
+        pdf.setTitle(ui::qtr(klassetittel));
         QTextDocument dokument;
         lagdokument(dokument);
         dokument.print(&pdf);
@@ -295,7 +287,7 @@ namespace {
 
 void lagremed(QWidget* vindu, Meldinger& meldinger, Tekst filter, const QString& standard,
               const std::function<QString(const QString&)>& lagre) {
-    QString sti = QFileDialog::getSaveFileName(vindu, ui::qtr(tittel),
+    QString sti = QFileDialog::getSaveFileName(vindu, ui::qtr(klassetittel),
                                                QDir::home().filePath(standard), ui::qtr(filter));
     if (sti.isEmpty()) return;
     if (QFileInfo(sti).suffix().isEmpty()) sti += QLatin1Char('.') + QFileInfo(standard).suffix();
@@ -319,7 +311,7 @@ void Klassevindu::lagrecsv_Click() {
 }
 
 void aapneklasseoversikt(QWidget& vindu, Meldinger& meldinger) {
-    QFileDialog dialog(&vindu, ui::qtr(velg_filer), QDir::homePath(), ui::qtr(oekt_filter));
+    QFileDialog dialog(&vindu, ui::qtr(klasse_velg_filer), QDir::homePath(), ui::qtr(oekt_filter));
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setOption(QFileDialog::DontUseNativeDialog, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
