@@ -166,9 +166,9 @@ private:
     }
     std::vector<emscripten::val> menypunkter_{antall_menyhandlinger,
                                               emscripten::val::undefined()};  // by action
-    bool veileder_klar_ = false;  // the coach's table is built
-    bool vinduer_bygd_ = false;   // the secondary windows are built
-    bool fingre_ = false;         // a touch screen
+    bool veileder_klar_ = false;                                // the coach's table is built
+    bool vinduer_bygd_ = false;                                 // the secondary windows are built
+    bool fingre_ = false;                                       // a touch screen
     emscripten::val skrivfelt_ = emscripten::val::undefined();  // "Regn selv"'s line editor
     emscripten::val merke_ = emscripten::val::undefined();
     emscripten::val dump_ = emscripten::val::undefined();
