@@ -173,10 +173,7 @@ void NettVindu::byggoektlagring() {
 }
 
 void NettVindu::lagreoekt() {
-    if (!arket_.har_oppgave()) {
-        melding(oversettelse(tittel_etteretning), oversettelse(ingen_oppgave_lagre));
-        return;
-    }
+    if (!arket_.tillat(Menyhandling::lagre_oekt)) return;
     dom::tekst(lagreoekt_tittel_, oekttekst("lagreoekt"));
     const int valg = vent_paa_lagring(elevnavn_ ? 0 : 1);
     if (valg < 0) return;
