@@ -120,28 +120,6 @@ TEST_P(Tipsnivaa, AimKindAndExactStep) {
 INSTANTIATE_TEST_SUITE_P(Alle, Tipsnivaa, ::testing::ValuesIn(tipstilfeller),
                          [](const auto& info) { return std::string(info.param.navn); });
 
-TEST(Tipsnivaa, AimsOfStepsTheTableCannotReachFromAnExercise) {
-    const Tilstand linje{};
-    EXPECT_EQ(stegmaal(linje, Steg{Operasjon::gang, 1, 1, 1}, linje), Maal::naermere);
-    EXPECT_STREQ(maaltekst(Maal::naermere).kilde, "Kom ett steg nærmere løsningen.");
-    // 3√x = 6 divided by 3.
-    Tilstand foer, etter;
-    foer.rotteller[0] = 3;
-    etter.rotteller[0] = 1;
-    for (Tilstand* s : {&foer, &etter}) {
-        s->rotnevner[0] = 1;
-        s->rotteller[2] = 1;
-        for (int j = 1; j <= 6; ++j) s->nevner[j] = s->rotnevner[j] = 1;
-    }
-    foer.teller[6] = 6;
-    etter.teller[6] = 2;
-    const Steg del3{Operasjon::del, 3, 1, 0};
-    EXPECT_EQ(stegmaal(foer, del3, etter), Maal::en_foran_rot);
-    EXPECT_EQ(arttekst(foer, del3, etter), "Del med tallet foran rottegnet.");
-    EXPECT_EQ(arttekst(foer, Steg{Operasjon::gang, 1, 3, 0}, etter),
-              "Multipliser med det omvendte av tallet foran rottegnet.");
-}
-
 TEST(Tipsnivaa, ALineWithoutAWayKeepsTodaysTextAtEveryLevel) {
     for (const Likning& l :
          {Likning{hele(0, 3, 0), hele(0, 3, 1)}, Likning{hele(0, 1, 0), hele(0, 1, 0)},
@@ -167,6 +145,56 @@ Tilstand linje(const Likning& l) {
     auto ark = nytt_ark();
     skriv(*ark, 0, l);
     return Tilstand::fra(*ark, 0);
+}
+
+// Steps a shortest way from an exercise seldom takes, and the aim each is given: roots with a
+// coefficient, an x² made positive, a square completed on the right, and steps that do
+// nothing the aims name.
+TEST(Tipsnivaa, AimsOfStepsTheTableCannotReachFromAnExercise) {
+    struct Tilfelle {
+        const char* navn;
+        Likning foer;
+        Steg steg;
+        Maal maal;
+    };
+    // k·√x
+    const auto rot_x = [](Cellebroek k) {
+        return Side{{0, 1}, {0, 1}, {0, 1}, k, {0, 1}, {1, 1}, {0, 1}};
+    };
+    const Tilfelle tilfeller[] = {
+        {"broek_foran_rot",
+         {rot_x({1, 2}), hele(0, 0, 3)},
+         {Operasjon::gang, 2, 1, 0},
+         Maal::broeker},
+        {"tall_foran_rot",
+         {rot_x({3, 1}), hele(0, 0, 6)},
+         {Operasjon::del, 3, 1, 0},
+         Maal::en_foran_rot},
+        {"minus_x2", {hele(-1, 0, 0), hele(0, 0, -4)}, {Operasjon::snu, 1, 1, 0}, Maal::positiv},
+        {"bytt_x_paa_begge_sider",
+         {hele(0, 1, 0), hele(0, 2, -1)},
+         {Operasjon::bytt, 1, 1, 0},
+         Maal::naermere},
+        {"del_uten_en_foran_x",
+         {hele(0, 4, 0), hele(0, 0, 6)},
+         {Operasjon::del, 2, 1, 0},
+         Maal::naermere},
+        {"gang_x", {hele(0, 1, 0), hele(0, 0, 2)}, {Operasjon::gang, 1, 1, 1}, Maal::naermere},
+        {"kvadrat_til_hoeyre",
+         {hele(0, 0, 3), hele(1, 2, 0)},
+         {Operasjon::legg_til, 1, 1, 0},
+         Maal::kvadrat},
+    };
+    for (const auto& t : tilfeller)
+        EXPECT_EQ(stegmaal(linje(t.foer), t.steg, etter(t.foer, t.steg)), t.maal) << t.navn;
+    EXPECT_STREQ(maaltekst(Maal::naermere).kilde, "Kom ett steg nærmere løsningen.");
+    const Likning tre_rot_x{rot_x({3, 1}), hele(0, 0, 6)};
+    const Steg del3{Operasjon::del, 3, 1, 0};
+    EXPECT_EQ(arttekst(linje(tre_rot_x), del3, etter(tre_rot_x, del3)),
+              "Del med tallet foran rottegnet.");
+    const Steg gang_tredel{Operasjon::gang, 1, 3, 0};
+    EXPECT_EQ(arttekst(linje(tre_rot_x), gang_tredel, etter(tre_rot_x, gang_tredel)),
+              "Multipliser med det omvendte av tallet foran rottegnet.");
 }
 
 TEST(Loesningsendring, GainedAndLostComparedExactly) {
@@ -201,6 +229,10 @@ TEST(Loesningsendring, GainedAndLostComparedExactly) {
         {"del_x_beholder_null", {hele(1, 0, 0), hele(0, 0, 0)}, {Operasjon::del, 1, 1, 1}, ""},
         {"rot_venstre", {hele(1, 0, 0), hele(0, 0, 9)}, {Operasjon::rot, 1, 1, 0}, ""},
         {"trekk_fra", {hele(0, 2, 3), hele(0, 0, 5)}, {Operasjon::trekk_fra, 3, 1, 0}, ""},
+        // Solutions that cannot be had exactly (x under a root), or every number before the
+        // step: nothing is said.
+        {"x_under_rot", {hele(1, 0, 0), hele(0, 1, 2)}, {Operasjon::rot, 1, 1, 0}, ""},
+        {"alle_foer", {x, x}, {Operasjon::trekk_fra, 1, 1, 1}, ""},
     };
     for (const auto& t : tilfeller) {
         Stegvurdering v;
@@ -260,6 +292,10 @@ TEST(Avstandsrad, TheWordsAfterAStep) {
     EXPECT_EQ(setning({"a", "Trenger du et tips? Trykk Ctrl+T."}),
               "a. Trenger du et tips? Trykk Ctrl+T.");
     EXPECT_EQ(setning({}), "");
+    // A part that ends a sentence of its own gets no second full stop.
+    EXPECT_EQ(setning({"Hva nå?"}), "Hva nå?");
+    EXPECT_EQ(setning({"Bra!"}), "Bra!");
+    EXPECT_EQ(radtekst({"Hva nå?", "Bra!", "a"}), "Hva nå? Bra! a");
 }
 
 // The distance to a solved line with the exercise's solutions, by plain breadth-first search

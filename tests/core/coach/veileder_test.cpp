@@ -278,8 +278,9 @@ TEST(NedreGrense, NoStepLowersItByMoreThanOne) {
 }
 
 // Ways back through squaring and roots, which random walks seldom take: from a line that lost
-// a solution, and from roots of x on both sides, the lower bound cuts off no shorter way
-// than plain breadth-first search finds.
+// a solution, from roots of x on both sides and from a root of x on the left alone, the lower
+// bound cuts off no shorter way than plain breadth-first search finds, nor the way the coach
+// prefers among the shortest.
 TEST(NedreGrense, WaysBackThroughSquaringAndRootsAreKept) {
     struct Tilfelle {
         const char* navn;
@@ -287,6 +288,7 @@ TEST(NedreGrense, WaysBackThroughSquaringAndRootsAreKept) {
         std::vector<Steg> steg;  // taken from the exercise, or
         Likning linje;           // the line written by hand when there are none
         int lengde;
+        const char* vei = nullptr;  // the way itself, where it matters
     };
     const Steg rot{Operasjon::rot, 1, 1, 0};
     const Tilfelle tilfeller[] = {
@@ -297,6 +299,14 @@ TEST(NedreGrense, WaysBackThroughSquaringAndRootsAreKept) {
          2},
         {"3_er_x_av_9_er_x2", {hele(0, 0, 9), hele(1, 0, 0)}, {rot}, {}, 3},
         {"roetter_paa_begge_sider", {hele(1, 1, 0), hele(0, 3, 4)}, {rot}, {}, 5},
+        // √(x² + 1/4) = x + 1/2: the sides swapped first, then squared with x + 1/2 on the
+        // left, as the coach orders its steps.
+        {"rot_av_x2_pluss_en_firedel",
+         {Side{{1, 1}, {0, 1}, {1, 4}}, Side{{1, 1}, {1, 1}, {1, 4}}},
+         {rot},
+         {},
+         4,
+         "Bytt side | Kvadrer | Trekk fra x² | Trekk fra 1/4"},
     };
     Kladd kladd;
     for (const auto& t : tilfeller) {
@@ -312,6 +322,9 @@ TEST(NedreGrense, WaysBackThroughSquaringAndRootsAreKept) {
         const Veiledning v = veiled(*ark, 1);
         EXPECT_EQ(v.utfall, Utfall::vei) << t.navn;
         EXPECT_EQ(v.lengde(), t.lengde) << t.navn << ": " << veitekst(v);
+        if (t.vei) {
+            EXPECT_EQ(veitekst(v), t.vei) << t.navn;
+        }
         const Veiledning w = veiled(*ark, 1, Grense{t.lengde, 100000000, false});
         EXPECT_EQ(w.lengde(), t.lengde) << t.navn << ": " << veitekst(w);
     }
