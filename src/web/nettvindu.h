@@ -127,7 +127,8 @@ private:
     // The window's parts each at its scale: on a touch screen a finger's size (fingeroppsett.h),
     // otherwise all alike at the page's scale, as designed.
     void plasserdelene(const Fingeroppsett* fingre);
-    void menyvalg(Menyhandling handling);  // a menu item or its shortcut, while usable
+    void menyvalg(Menyhandling handling);   // a menu item or its shortcut, while usable
+    void menyklikk(std::string_view navn);  // a menu item by its name
     bool menybrukbar(Menyhandling handling) const;
     void vismenypunkter();  // every menu item usable as the worksheet and the zoom allow
     void skrivut();
