@@ -166,6 +166,20 @@ TEST(Veileder, SquaringAddedASolutionThatNoWayTakesBack) {
     EXPECT_EQ(veiled(*ark, 3).utfall, Utfall::ikke_fram);
 }
 
+// x − 2 = −2x − 4 squared gains x = −6. The way back takes the root with the number on the
+// left, where it has no ±; the lower bound must leave out enough lines for the search to reach
+// it within its budget.
+TEST(Veileder, AWayBackFromASquaredLineWithinTheBudget) {
+    auto ark = nytt_ark();
+    skriv(*ark, 0, {hele(0, 1, -2), hele(0, -2, -4)});
+    skriv(*ark, 1, {hele(1, -4, 4), hele(4, 16, 16)});
+    const Veiledning v = veiled(*ark, 1);
+    EXPECT_EQ(veitekst(v),
+              "Trekk fra x² | Legg til 4x | Legg til 52/3 | Del med 3 | Trekk kvadratrot | Trekk "
+              "fra 10/3 | Bytt side");
+    EXPECT_EQ(etterregnet(v), "");
+}
+
 TEST(Veileder, DividingByXAgainTakesBackWhatMultiplyingAdded) {
     auto ark = nytt_ark();
     skriv(*ark, 0, {hele(0, 2, 0), hele(0, 0, 4)});  // 2x = 4
