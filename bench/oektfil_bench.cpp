@@ -61,7 +61,8 @@ void Klasseoversikt30x40(benchmark::State& state) {
         static_cast<double>(filer.size()),
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(Klasseoversikt30x40)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+// The teacher waits for the wall clock, and the files are replayed side by side.
+BENCHMARK(Klasseoversikt30x40)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
 }  // namespace
 

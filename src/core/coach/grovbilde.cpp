@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/coach/grovbilde.h"
 
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -326,9 +327,16 @@ Grov grovbilde(const Tilstand& s, Mengdesvar mengde) {
 
 namespace {
 
-std::vector<std::uint8_t>& tabellen() {
-    static std::vector<std::uint8_t> tabell;
-    return tabell;
+// Built once, on first use or from the table the web edition ships; overviews replay several
+// files side by side, so the first use may come from more than one thread at a time.
+struct Grovtabell {
+    std::once_flag klar;
+    std::vector<std::uint8_t> tabell;
+};
+
+Grovtabell& tabellen() {
+    static Grovtabell t;
+    return t;
 }
 
 }  // namespace
@@ -338,13 +346,15 @@ std::vector<std::uint8_t> bygg_grovtabell() {
 }
 
 void bruk_grovtabell(std::vector<std::uint8_t> tabell) {
-    if (tabell.size() == static_cast<std::size_t>(antall_grove) && tabellen().empty())
-        tabellen() = std::move(tabell);
+    if (tabell.size() != static_cast<std::size_t>(antall_grove)) return;
+    Grovtabell& t = tabellen();
+    std::call_once(t.klar, [&] { t.tabell = std::move(tabell); });
 }
 
 int grov_avstand(const Grov& g) {
-    auto& tabell = tabellen();
-    if (tabell.empty()) tabell = byggtabell();
+    Grovtabell& t = tabellen();
+    std::call_once(t.klar, [&] { t.tabell = byggtabell(); });
+    const auto& tabell = t.tabell;
     if (!g.gyldig()) return 0;  // cannot happen for a real line; 0 never cuts a way off
     return tabell[static_cast<std::size_t>(g.indeks())];
 }

@@ -2,8 +2,12 @@
 #include "core/lessonfile/klasseoversikt.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
 #include <map>
+#include <mutex>
+#include <thread>
 
 #include "core/lessonfile/avspilling.h"
 
@@ -76,11 +80,44 @@ std::string csvfelt(const std::string& tekst) {
     return ut + "\"";
 }
 
+// Calls `gjoer(i)` for every i below `antall`, spread over the machine's cores where it has
+// threads (the browser's build has none); an exception from any call is passed on after all
+// have ended.
+template <class F>
+void alle_side_om_side(std::size_t antall, F gjoer) {
+#ifdef __EMSCRIPTEN__
+    for (std::size_t i = 0; i < antall; ++i) gjoer(i);
+#else
+    const std::size_t traader =
+        std::min<std::size_t>(antall, std::max(1u, std::thread::hardware_concurrency()));
+    std::atomic<std::size_t> neste{0};
+    std::exception_ptr feil;
+    std::mutex feillaas;
+    const auto arbeid = [&] {
+        for (std::size_t i = neste++; i < antall; i = neste++) {
+            try {
+                gjoer(i);
+            } catch (...) {
+                const std::lock_guard laas(feillaas);
+                if (!feil) feil = std::current_exception();
+            }
+        }
+    };
+    {
+        std::vector<std::jthread> hjelpere;
+        for (std::size_t t = 1; t < traader; ++t) hjelpere.emplace_back(arbeid);
+        arbeid();
+    }
+    if (feil) std::rethrow_exception(feil);
+#endif
+}
+
 }  // namespace
 
 Klasseoversikt lagklasseoversikt(const std::vector<Innfil>& filer, const Grense& grense) {
     Klasseoversikt ut;
     std::vector<std::pair<Oektfil, std::string>> sett;  // each lesson read, and its file
+    std::vector<std::size_t> avspilles;  // the pupils whose lesson is replayed, one per file
     for (const Innfil& f : filer) {
         Oektlesning l = lesoektfil(f.innhold);
         if (!l.ok) {
@@ -95,14 +132,22 @@ Klasseoversikt lagklasseoversikt(const std::vector<Innfil>& filer, const Grense&
         for (const auto& [tidligere, fil] : sett)
             if (tidligere == l.fil) e.samme_som = fil;
         if (!e.samme_som) {
-            Avspilling a = spillav(l.fil, grense);
-            e.poster = std::move(a.poster);
-            e.avspillingsfeil = std::move(a.feil);
-            for (const Loggpost& p : e.poster)
-                e.sekunder.push_back(p.handlinger.empty() ? 0.0 : p.handlinger.back().sekunder);
+            avspilles.push_back(ut.elever.size());
             sett.emplace_back(std::move(l.fil), f.navn);
         }
         ut.elever.push_back(std::move(e));
+    }
+    // Almost all the time goes to the coach's searches in the replays, and each file is
+    // replayed on its own, so they run side by side on the machine's cores.
+    std::vector<Avspilling> spilt(sett.size());
+    alle_side_om_side(sett.size(),
+                      [&](std::size_t i) { spilt[i] = spillav(sett[i].first, grense); });
+    for (std::size_t i = 0; i < sett.size(); ++i) {
+        Elevoekt& e = ut.elever[avspilles[i]];
+        e.poster = std::move(spilt[i].poster);
+        e.avspillingsfeil = std::move(spilt[i].feil);
+        for (const Loggpost& p : e.poster)
+            e.sekunder.push_back(p.handlinger.empty() ? 0.0 : p.handlinger.back().sekunder);
     }
     return ut;
 }

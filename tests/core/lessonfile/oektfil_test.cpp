@@ -57,6 +57,8 @@ void sammefigurer(const std::vector<Loggpost>& ventet, const std::vector<Loggpos
 TEST(Oektfil, RandomSessionsReadBackGiveTheSameFigures) {
     test::Tall tall;
     int mange = 0;
+    std::vector<std::vector<Loggpost>> logger;
+    std::vector<Innfil> filer;
     for (std::uint64_t froe = 1; froe <= 40; ++froe) {
         SCOPED_TRACE("seed " + std::to_string(froe));
         test::Elev elev(froe, tall);
@@ -79,8 +81,19 @@ TEST(Oektfil, RandomSessionsReadBackGiveTheSameFigures) {
         }
         ASSERT_EQ(a.feil, "");
         sammefigurer(logg, a.poster);
+        logger.push_back(logg);
+        filer.push_back({"elev" + std::to_string(froe), skrivoektfil(fil)});
     }
     EXPECT_GT(mange, 5);
+    // The class overview replays its files side by side: each pupil still gets their own.
+    const Klasseoversikt klasse = lagklasseoversikt(filer, Grense{8, 1500});
+    ASSERT_EQ(klasse.elever.size(), logger.size());
+    for (std::size_t i = 0; i < logger.size(); ++i) {
+        SCOPED_TRACE(filer[i].navn);
+        EXPECT_EQ(klasse.elever[i].fil, filer[i].navn);
+        EXPECT_EQ(klasse.elever[i].avspillingsfeil, "");
+        sammefigurer(logger[i], klasse.elever[i].poster);
+    }
 }
 
 // A short lesson worked at the keys: 2x + 3 = 5 with a hint, solved; x + 2 = 3x left after an
