@@ -7,7 +7,6 @@
 #include <QSettings>
 
 #include "core/mainwindow/tastekart.h"
-#include "core/mainwindow/zoom.h"
 #include "qt/about/omboks.h"
 #include "qt/document/eksport.h"
 #include "qt/graph/grafvindu.h"
