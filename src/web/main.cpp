@@ -32,6 +32,11 @@ EMSCRIPTEN_KEEPALIVE void balvo_klikk(const char* handling, const char* navn, in
     vindu->endret();
 }
 
+// For the tests' scripted session only: the exercises drawn from this seed from now on.
+EMSCRIPTEN_KEEPALIVE void balvo_froe(unsigned froe) {
+    if (vindu) vindu->settfroe(froe);
+}
+
 EMSCRIPTEN_KEEPALIVE int balvo_tast(const char* tast, int endring) {
     return vindu ? vindu->tastekode(tast, static_cast<unsigned>(endring)) : -1;
 }

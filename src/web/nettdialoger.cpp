@@ -144,7 +144,9 @@ bool NettVindu::spoer(std::string_view tittel, std::string_view tekst, bool jane
     dom::skjul(boks.call<val>("querySelector", val("button[value=ok]")), janei);
     dom::skjul(boks.call<val>("querySelector", val("button[value=ja]")), !janei);
     dom::skjul(boks.call<val>("querySelector", val("button[value=nei]")), !janei);
-    return vent_paa_svar(janei ? 1 : 0) == 1;
+    const bool ja = vent_paa_svar(janei ? 1 : 0) == 1;
+    meldfokus();
+    return ja;
 }
 
 // --- "Egen likning" ---------------------------------------------------------------------
@@ -242,7 +244,6 @@ void NettVindu::bygggraf() {
 
 void NettVindu::mmPapir_Click() {
     byggvinduer();
-    if (!arket_.tillat(Menyhandling::graf)) return;
     val vindu = dom::finn("mmArk");
     fremme(vindu);
     // An open window keeps showing the exercise it was opened with.
@@ -508,8 +509,7 @@ void NettVindu::forberedutskrift() {
     skrivlinjer(side, arket_.ark());
 }
 
-void NettVindu::skrivoekt(Menyhandling handling) {
-    if (!arket_.tillat(handling)) return;
+void NettVindu::skrivoekt() {
     using namespace sideoppsett;
     const std::vector<Loggpost> logg = arket_.oekt();
     val side = dom::finn("utskrift");
@@ -552,7 +552,6 @@ void NettVindu::skrivoekt(Menyhandling handling) {
 }
 
 void NettVindu::lagrebilde() {
-    if (!arket_.tillat(Menyhandling::lagre)) return;
     using namespace sideoppsett;
     // One tall picture of the whole worksheet at 144 dpi: a header, then every line with its
     // operation, as the print sets them.

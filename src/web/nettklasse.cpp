@@ -173,11 +173,10 @@ void NettVindu::byggoektlagring() {
 }
 
 void NettVindu::lagreoekt() {
-    if (!arket_.tillat(Menyhandling::lagre_oekt)) return;
     dom::tekst(lagreoekt_tittel_, oekttekst("lagreoekt"));
     const int valg = vent_paa_lagring(elevnavn_ ? 0 : 1);
     if (valg < 0) return;
-    if (valg == 0) return skrivoekt(Menyhandling::lagre_oekt);
+    if (valg == 0) return skrivoekt();
     // Once per run: the name stays for every later file, and nothing of it is kept.
     if (!elevnavn_) {
         std::string navn = dom::finn("oektlagring_navn")["value"].as<std::string>();

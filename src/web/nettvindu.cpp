@@ -101,8 +101,8 @@ void NettVindu::start() {
 
     tilpass();
     arket_.Form_Load();
-    if (dom::hent("balvo.avstand") == "1") settavstand(true);
-    if (dom::hent("balvo.regnselv") == "1") settregnselv(true);
+    if (dom::hent("balvo.avstand") == "1") velgavstand(arket_, *this, true);
+    if (dom::hent("balvo.regnselv") == "1") velgregnselv(arket_, *this, true);
     navngi();
     endret();
 }
@@ -168,6 +168,12 @@ void NettVindu::endret() {
     bygglisten();
     // While the pupil is on the list, the list's own focus says it; otherwise the live region.
     if (i >= 0 && !dom::dokument()["activeElement"].strictlyEquals(liste_))
+        dom::tekst(kunngjoring_, leser_.setning(i));
+}
+
+void NettVindu::meldfokus() {
+    if (const int i = leser_.fokus();
+        i >= 0 && !dom::dokument()["activeElement"].strictlyEquals(liste_))
         dom::tekst(kunngjoring_, leser_.setning(i));
 }
 

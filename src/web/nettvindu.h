@@ -15,6 +15,7 @@
 #include "core/graph/graf.h"
 #include "core/lessonfile/klasseoversikt.h"
 #include "core/mainwindow/arket.h"
+#include "core/mainwindow/menyvalg.h"
 #include "core/mainwindow/opplesning.h"
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
@@ -40,12 +41,15 @@ struct Lerretsboks {
     std::unique_ptr<Lerretsflate> flate;
 };
 
-class NettVindu final : public Skall {
+class NettVindu final : public Skall, private Menyskall {
 public:
     NettVindu();
 
     // Builds the page and starts the worksheet (Form_Load).
     void start();
+    // The generator's fixed seed for a scripted session (tests): the same exercises as the
+    // desktop draws from the same seed.
+    void settfroe(std::uint64_t froe) { tilfeldig_.settfroe(froe); }
 
     // A click on an element marked with data-h (handling) and data-n (its name).
     void klikk(std::string_view handling, std::string_view navn, bool paa);
@@ -95,9 +99,12 @@ private:
     void byggarkliste();
     void ordnetab();
     void bygglisten();
+    // The worksheet's element in focus said again, as the desktop's list does when the focus
+    // comes back to it: in a new language, after a box.
+    void meldfokus();
     void navngi();
-    // The lesson record into the print, then the browser's print; `navn` is the item chosen.
-    void skrivoekt(Menyhandling handling);
+    // The lesson record into the print, then the browser's print.
+    void skrivoekt();
     void lagrebilde();
     // "Økt": the lesson record printed, saved (as PDF or a lesson file) or the class overview.
     void byggoektlagring();
@@ -127,15 +134,29 @@ private:
     // The window's parts each at its scale: on a touch screen a finger's size (fingeroppsett.h),
     // otherwise all alike at the page's scale, as designed.
     void plasserdelene(const Fingeroppsett* fingre);
-    void menyvalg(Menyhandling handling);   // a menu item or its shortcut, while usable
     void menyklikk(std::string_view navn);  // a menu item by its name
-    bool menybrukbar(Menyhandling handling) const;
+    // What the core's dispatcher (menyvalg.h) has the page do.
+    double zoom() const override { return skala_; }
+    bool fyller() const override { return zoom_ == "fyll"; }
+    void visegenlikning() override { egendef_Click(); }
+    void visgrafen() override { mmPapir_Click(); }
+    void skrivutarket() override { skrivut(); }
+    void lagrearket() override { lagrebilde(); }
+    void visom() override { om_Click(); }
+    void visangret() override {}  // the page calls endret after every handler
+    void kopierarket() override { kopier(); }
+    void visavstandsrad(bool paa) override;
+    void visregnselv(bool paa) override;
+    void huskhjelpvalg(Menyhandling handling, bool paa) override;
+    void velgzoom(double zoom) override;
+    void fyllvinduet() override { settzoom("fyll"); }
+    void lagreoekta() override { lagreoekt(); }
+    void skrivutoekta() override { skrivoekt(); }
+    void visklasseoversikt() override { aapneklasse(); }
     void vismenypunkter();  // every menu item usable as the worksheet and the zoom allow
     void skrivut();
     void kopier();
     void settzoom(std::string_view zoom);
-    void settavstand(bool paa);            // the row "Avstand:" shown or not, and remembered
-    void settregnselv(bool paa);           // "Regn selv" on or off, and remembered
     void regnselv(std::string_view navn);  // the line editor: "enter", "esc" or "vis" (typed)
     void visskrivfelt();                   // the line editor in its row while a line waits
     void settspraak(std::string_view spraak);

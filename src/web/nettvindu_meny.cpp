@@ -116,13 +116,11 @@ void NettVindu::byggmeny(val linje) {
     }
 }
 
-void NettVindu::settavstand(bool paa) {
-    arket_.settavstand(paa);
+void NettVindu::visavstandsrad(bool paa) {
     dom::skjul(verdi(Etikettrolle::avstand), !paa);
     dom::skjul(verdi(Etikettrolle::avstand_ledetekst), !paa);
     dom::plasser(verdi(Etikettrolle::proeve), proevested(paa));
     vismenypunkter();
-    arket_.tegnpaanytt();
 }
 
 void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa) {
@@ -153,23 +151,31 @@ void NettVindu::klikk(std::string_view handling, std::string_view navn, bool paa
 void NettVindu::menyklikk(std::string_view navn) {
     for (const Meny& m : menyene())
         for (const Menypunkt& p : m.punkter)
-            if (p.handling != Menyhandling::skille && p.navn == navn) return menyvalg(p.handling);
+            if (p.handling != Menyhandling::skille && p.navn == navn)
+                return menyvalg(arket_, *this, p.handling);
 }
 
-bool NettVindu::menybrukbar(Menyhandling handling) const {
-    return arket_.brukbar(handling) && zoom_brukbar(handling, skala_, zoom_ == "fyll");
-}
-
-void NettVindu::settregnselv(bool paa) {
-    arket_.settregnselv(paa);
+void NettVindu::visregnselv(bool paa) {
     dom::attr(menypunkter_[static_cast<std::size_t>(Menyhandling::regnselv)], "aria-checked",
               paa ? "true" : "false");
+}
+
+void NettVindu::huskhjelpvalg(Menyhandling handling, bool paa) {
+    dom::behold(handling == Menyhandling::avstand ? "balvo.avstand" : "balvo.regnselv",
+                paa ? "1" : "0");
+}
+
+void NettVindu::velgzoom(double zoom) {
+    char t[16];
+    std::snprintf(t, sizeof t, "%g", zoom);
+    settzoom(t);
 }
 
 void NettVindu::vismenypunkter() {
     for (int i = 0; i < antall_menyhandlinger; ++i) {
         val& p = menypunkter_[static_cast<std::size_t>(i)];
-        if (!p.isUndefined()) p.set("disabled", !menybrukbar(static_cast<Menyhandling>(i)));
+        if (!p.isUndefined())
+            p.set("disabled", !menybrukbar(arket_, *this, static_cast<Menyhandling>(i)));
     }
     dom::attr(menypunkter_[static_cast<std::size_t>(Menyhandling::avstand)], "aria-checked",
               arket_.avstand() ? "true" : "false");
@@ -177,61 +183,6 @@ void NettVindu::vismenypunkter() {
               arket_.regnselv() ? "true" : "false");
     dom::attr(menypunkter_[static_cast<std::size_t>(Menyhandling::fyll)], "aria-checked",
               zoom_ == "fyll" ? "true" : "false");
-}
-
-void NettVindu::menyvalg(Menyhandling handling) {
-    if (!menybrukbar(handling)) return;
-    const auto zoom = [this](double z) {
-        char t[16];
-        std::snprintf(t, sizeof t, "%g", z);
-        settzoom(t);
-    };
-    switch (handling) {
-        case Menyhandling::skille:
-            return;
-        case Menyhandling::egen_likning:
-            return egendef_Click();
-        case Menyhandling::graf:
-            return mmPapir_Click();
-        // Printing is the browser's own print of the whole worksheet (on paper or as a PDF);
-        // saving downloads the worksheet as one picture.
-        case Menyhandling::utskrift:
-            return skrivut();
-        case Menyhandling::lagre:
-            return lagrebilde();
-        case Menyhandling::om:
-            return om_Click();
-        case Menyhandling::angre:
-            return arket_.angre();
-        case Menyhandling::kopier:
-            return kopier();
-        case Menyhandling::tips:
-            return arket_.Tips_Click();
-        case Menyhandling::loesningsforslag:
-            return arket_.Loesningsforslag_Click();
-        case Menyhandling::avstand:
-            settavstand(!arket_.avstand());
-            return dom::behold("balvo.avstand", arket_.avstand() ? "1" : "0");
-        case Menyhandling::regnselv:
-            settregnselv(!arket_.regnselv());
-            return dom::behold("balvo.regnselv", arket_.regnselv() ? "1" : "0");
-        case Menyhandling::stoerre:
-            return zoom(stoerre_zoom(skala_));
-        case Menyhandling::mindre:
-            return zoom(mindre_zoom(skala_));
-        case Menyhandling::vanlig:
-            return zoom(1.0);
-        case Menyhandling::fyll:
-            // Off: the page stays at the size filling gave it.
-            if (zoom_ == "fyll") return zoom(skala_);
-            return settzoom("fyll");
-        case Menyhandling::lagre_oekt:
-            return lagreoekt();
-        case Menyhandling::skriv_ut_oekt:
-            return skrivoekt(handling);
-        case Menyhandling::klasseoversikt:
-            return aapneklasse();
-    }
 }
 
 void NettVindu::regnselv(std::string_view navn) {
@@ -307,7 +258,7 @@ int NettVindu::tastekode(std::string_view tast, unsigned endring) const {
 void NettVindu::tasthandling(int kode) {
     // A menu's shortcut, only while its item is usable.
     if (kode >= menykode && kode - menykode < antall_menyhandlinger)
-        return menyvalg(static_cast<Menyhandling>(kode - menykode));
+        return menyvalg(arket_, *this, static_cast<Menyhandling>(kode - menykode));
     if (kode < 0 || kode >= static_cast<int>(tastevalg().size())) return;
     const Tastevalg& v = tastevalg()[static_cast<std::size_t>(kode)];
     // Exactly a click, and only while the key is usable.
@@ -358,6 +309,7 @@ void NettVindu::settspraak(std::string_view spraak) {
     if (forslag_) visforslag(Veiledning(*forslag_));
     if (graf_) dom::tekst(dom::finn("krysning"), krysningstekst(*graf_));
     fyllklasse();
+    meldfokus();
     val punkter = dom::dokument().call<val>("querySelectorAll", val("[data-h=spraak]"));
     for (int i = 0; i < punkter["length"].as<int>(); ++i) {
         val p = punkter[i];
@@ -367,7 +319,6 @@ void NettVindu::settspraak(std::string_view spraak) {
 }
 
 void NettVindu::skrivut() {
-    if (!arket_.tillat(Menyhandling::utskrift)) return;
     dom::finn("utskrift")["dataset"].delete_("oekt");
     forberedutskrift();
     val::global("window").call<void>("print");

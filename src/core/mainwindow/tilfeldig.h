@@ -17,17 +17,22 @@ public:
 class Klokketilfeldig final : public Tilfeldig {
 public:
     void seed_fra_klokka() override {
+        if (fast_) return;
         motor_.seed(static_cast<std::uint64_t>(
             std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     }
-    double neste() override {
-        const double r = fordeling_(motor_);
-        return r < 1.0 ? r : 0.0;  // the distribution may round up to 1 itself
+    // The top 53 bits of a draw: the same numbers from the same seed with any standard library.
+    double neste() override { return static_cast<double>(motor_() >> 11) * 0x1p-53; }
+    // A fixed seed for a scripted session: the clock seeds no more, so that every shell given
+    // the same seed draws the same exercises.
+    void settfroe(std::uint64_t froe) {
+        motor_.seed(froe);
+        fast_ = true;
     }
 
 private:
     std::mt19937_64 motor_{std::random_device{}()};
-    std::uniform_real_distribution<double> fordeling_{0.0, 1.0};
+    bool fast_ = false;
 };
 
 }  // namespace balvo

@@ -238,7 +238,6 @@ bool lagreark(const Hovedvindu& vindu, const QString& sti) {
 }
 
 void lagresom(const Hovedvindu& vindu) {
-    if (!oppgave_finnes(vindu, Menyhandling::lagre)) return;
     const QString mappe = dokumentmappe();
     const QString pdf = ui::qtr(pdf_filter);
     const QString png = ui::qtr(png_filter);
@@ -253,7 +252,6 @@ void lagresom(const Hovedvindu& vindu) {
 }
 
 void skrivut(const Hovedvindu& vindu) {
-    if (!oppgave_finnes(vindu, Menyhandling::utskrift)) return;
     skrivut(vindu, vindusdokument(vindu.arket, idag()), standardnavn, "Utskrift");
 }
 
@@ -290,7 +288,6 @@ std::optional<QString> elevnavn(const Hovedvindu& vindu) {
 }
 
 void lagreoekt(const Hovedvindu& vindu) {
-    if (!oppgave_finnes(vindu, Menyhandling::lagre_oekt)) return;
     const QString pdf = ui::qtr(pdf_filter);
     const QString balvo = ui::qtr(oektfil_filter);
     QString valgt = pdf;
@@ -307,7 +304,6 @@ void lagreoekt(const Hovedvindu& vindu) {
 }
 
 void skrivutoekt(const Hovedvindu& vindu) {
-    if (!oppgave_finnes(vindu, Menyhandling::skriv_ut_oekt)) return;
     skrivut(vindu, oektdokument(vindu.arket, idag()), oektnavn, "skrivutoekt");
 }
 

@@ -57,7 +57,8 @@ bool lagreoektfil(const Hovedvindu& vindu, const QString& sti);
 // The pupil's name for the lesson file: asked once per run ("Navn:"), empty allowed; none
 // when the pupil cancelled.
 std::optional<QString> elevnavn(const Hovedvindu& vindu);
-// The menu handlers' whole work: the file dialog, the print dialog.
+// The menu items' work once the core's dispatcher has let them through: the file dialog, the
+// print dialog.
 void lagresom(const Hovedvindu& vindu);
 void skrivut(const Hovedvindu& vindu);
 void lagreoekt(const Hovedvindu& vindu);

@@ -178,12 +178,14 @@ void ArketVindu::visavstand(std::string_view tekst) {
 }
 
 void ArketVindu::settavstand(bool paa) {
+    velgavstand(arket_, *this, paa);
+}
+
+void ArketVindu::visavstandsrad(bool paa) {
     if (QAction* a = menypunkt(Menyhandling::avstand)) a->setChecked(paa);
-    arket_.settavstand(paa);
     verdi(Etikettrolle::avstand)->setVisible(paa);
     verdi(Etikettrolle::avstand_ledetekst)->setVisible(paa);
     plasserproeve();
-    arket_.tegnpaanytt();
 }
 
 void ArketVindu::plasserproeve() {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/mainwindow/arket.h"
+#include "core/mainwindow/menyvalg.h"
 #include "core/mainwindow/skall.h"
 #include "core/mainwindow/tilfeldig.h"
 #include "core/mainwindow/utforming.h"
@@ -42,12 +43,15 @@ class Zoomstil;
 // QT_LOGGING_RULES="balvo.diagnostikk=true".
 Q_DECLARE_LOGGING_CATEGORY(diagnostikklogg)
 
-class ArketVindu : public QMainWindow, public Skall {
+class ArketVindu : public QMainWindow, public Skall, private Menyskall {
     Q_OBJECT
 public:
     explicit ArketVindu(QWidget* forelder = nullptr);
 
     Arket& arket() { return arket_; }
+    // The generator's fixed seed for a scripted session (tests): the same exercises as the web
+    // edition draws from the same seed.
+    void settfroe(std::uint64_t froe) { tilfeldig_.settfroe(froe); }
     // What saving and printing need of the window.
     Hovedvindu hovedvindu() { return {*this, arket_, *this}; }
 
@@ -78,7 +82,8 @@ public:
     void vismerke(double venstre, double topp) override;
     void skjulmerke() override;
 
-    // The menu "Valg".
+    // The menus' items, each through the core's dispatcher (menyvalg.h): nothing while the
+    // item is not usable, a box when something refuses it. The menu "Valg".
     void egendef_Click();
     void mmPapir_Click();
     void Utskrift_Click();
@@ -105,13 +110,12 @@ public:
     void Stoerre_Click();
     void Mindre_Click();
     void Vanlig_Click();
-    void Fyll_Click(bool paa);
     void settzoom(double zoom);
-    double zoom() const { return zoom_; }
+    double zoom() const override { return zoom_; }
     // "Fyll vinduet": the largest zoom at which the whole design fits, kept as the window is
     // resized.
     void settfyll(bool paa);
-    bool fyller() const { return fyll_; }
+    bool fyller() const override { return fyll_; }
     // The menu "Økt": the lesson record as PDF, or printed.
     void Lagreoekt_Click();
     void Skrivutoekt_Click();
@@ -138,7 +142,22 @@ private:
     void valgstopp();  // the chosen equation type is the group's Tab stop
     void byggmeny();
     void byggvismeny();
-    void menyvalg(Menyhandling handling, bool paa);  // a menu item was chosen
+    // What the core's dispatcher has the window do.
+    void visegenlikning() override;
+    void visgrafen() override;
+    void skrivutarket() override;
+    void lagrearket() override;
+    void visom() override;
+    void visangret() override;
+    void kopierarket() override;
+    void visavstandsrad(bool paa) override;
+    void visregnselv(bool paa) override;
+    void huskhjelpvalg(Menyhandling handling, bool paa) override;
+    void velgzoom(double zoom) override;
+    void fyllvinduet() override;
+    void lagreoekta() override;
+    void skrivutoekta() override;
+    void visklasseoversikt() override;
     void vismenypunkter();       // every menu item usable as the worksheet and the zoom allow
     void brukzoom(double zoom);  // every control, font and drawing at this zoom
     void fyllpaanytt();          // the zoom that fills the window, when it is on

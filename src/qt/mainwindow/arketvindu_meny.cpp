@@ -7,7 +7,6 @@
 #include <QSettings>
 
 #include "core/mainwindow/tastekart.h"
-#include "core/mainwindow/zoom.h"
 #include "qt/about/omboks.h"
 #include "qt/document/eksport.h"
 #include "qt/graph/grafvindu.h"
@@ -50,7 +49,7 @@ void ArketVindu::byggmeny() {
             oversatt([a, t = p.tekst] { a->setText(ui::qtr(t)); });
             menypunkter_[static_cast<std::size_t>(p.handling)] = a;
             connect(a, &QAction::triggered, this,
-                    [this, h = p.handling](bool paa) { menyvalg(h, paa); });
+                    [this, h = p.handling] { menyvalg(arket_, *this, h); });
         }
     }
     byggvismeny();
@@ -58,59 +57,12 @@ void ArketVindu::byggmeny() {
     vismenypunkter();
 }
 
-void ArketVindu::menyvalg(Menyhandling handling, bool paa) {
-    switch (handling) {
-        case Menyhandling::skille:
-            return;
-        case Menyhandling::egen_likning:
-            return egendef_Click();
-        case Menyhandling::graf:
-            return mmPapir_Click();
-        case Menyhandling::utskrift:
-            return Utskrift_Click();
-        case Menyhandling::lagre:
-            return Lagre_Click();
-        case Menyhandling::om:
-            return om_Click();
-        case Menyhandling::angre:
-            return angre_Click();
-        case Menyhandling::kopier:
-            return kopierark(*this);
-        case Menyhandling::tips:
-            return Tips_Click();
-        case Menyhandling::loesningsforslag:
-            return Loesningsforslag_Click();
-        case Menyhandling::avstand:
-            settavstand(paa);
-            emit avstand_valgt(paa);
-            return;
-        case Menyhandling::regnselv:
-            settregnselv(paa);
-            emit regnselv_valgt(paa);
-            return;
-        case Menyhandling::stoerre:
-            return Stoerre_Click();
-        case Menyhandling::mindre:
-            return Mindre_Click();
-        case Menyhandling::vanlig:
-            return Vanlig_Click();
-        case Menyhandling::fyll:
-            return Fyll_Click(paa);
-        case Menyhandling::lagre_oekt:
-            return Lagreoekt_Click();
-        case Menyhandling::skriv_ut_oekt:
-            return Skrivutoekt_Click();
-        case Menyhandling::klasseoversikt:
-            return Klasseoversikt_Click();
-    }
-}
-
 void ArketVindu::vismenypunkter() {
     // What may be chosen now is the worksheet's word, and the zoom's for the menu "Vis".
     for (int i = 0; i < antall_menyhandlinger; ++i) {
         const auto h = static_cast<Menyhandling>(i);
         if (QAction* a = menypunkter_[static_cast<std::size_t>(i)])
-            a->setEnabled(arket_.brukbar(h) && zoom_brukbar(h, zoom_, fyll_));
+            a->setEnabled(menybrukbar(arket_, *this, h));
     }
     if (QAction* a = menypunkt(Menyhandling::avstand)) a->setChecked(arket_.avstand());
     if (QAction* a = menypunkt(Menyhandling::regnselv)) a->setChecked(arket_.regnselv());
@@ -122,20 +74,51 @@ void ArketVindu::velgspraak(std::string_view kode) {
     ui::huskspraak(*ui::innstillinger(), ui::spraak().bytt(kode));
 }
 
+void ArketVindu::egendef_Click() {
+    menyvalg(arket_, *this, Menyhandling::egen_likning);
+}
+
+void ArketVindu::mmPapir_Click() {
+    menyvalg(arket_, *this, Menyhandling::graf);
+}
+
+void ArketVindu::Utskrift_Click() {
+    menyvalg(arket_, *this, Menyhandling::utskrift);
+}
+
+void ArketVindu::Lagre_Click() {
+    menyvalg(arket_, *this, Menyhandling::lagre);
+}
+
+void ArketVindu::om_Click() {
+    menyvalg(arket_, *this, Menyhandling::om);
+}
+
 void ArketVindu::angre_Click() {
-    arket_.angre();
-    endret();
+    menyvalg(arket_, *this, Menyhandling::angre);
 }
 
 void ArketVindu::Tips_Click() {
-    arket_.Tips_Click();
+    menyvalg(arket_, *this, Menyhandling::tips);
 }
 
 void ArketVindu::Loesningsforslag_Click() {
-    arket_.Loesningsforslag_Click();
+    menyvalg(arket_, *this, Menyhandling::loesningsforslag);
 }
 
-void ArketVindu::egendef_Click() {
+void ArketVindu::Lagreoekt_Click() {
+    menyvalg(arket_, *this, Menyhandling::lagre_oekt);
+}
+
+void ArketVindu::Skrivutoekt_Click() {
+    menyvalg(arket_, *this, Menyhandling::skriv_ut_oekt);
+}
+
+void ArketVindu::Klasseoversikt_Click() {
+    menyvalg(arket_, *this, Menyhandling::klasseoversikt);
+}
+
+void ArketVindu::visegenlikning() {
     if (!egenlikning_) {
         egenlikning_ = new egenlikning(arket_, *this, this);
         egenlikning_->installEventFilter(this);
@@ -143,33 +126,47 @@ void ArketVindu::egendef_Click() {
     fremme(egenlikning_);
 }
 
-void ArketVindu::mmPapir_Click() {
-    if (arket_.tillat(Menyhandling::graf)) visgraf(arket_.ark(), graf_, this);
+void ArketVindu::visgrafen() {
+    visgraf(arket_.ark(), graf_, this);
 }
 
-void ArketVindu::Utskrift_Click() {
+void ArketVindu::skrivutarket() {
     skrivut(hovedvindu());
 }
 
-void ArketVindu::Lagre_Click() {
+void ArketVindu::lagrearket() {
     lagresom(hovedvindu());
 }
 
-void ArketVindu::Lagreoekt_Click() {
+void ArketVindu::visom() {
+    if (!om_) om_ = new frmOm(this);
+    fremme(om_);
+}
+
+void ArketVindu::visangret() {
+    endret();
+}
+
+void ArketVindu::kopierarket() {
+    kopierark(*this);
+}
+
+void ArketVindu::huskhjelpvalg(Menyhandling handling, bool paa) {
+    // Start-up remembers them for the next run.
+    if (handling == Menyhandling::avstand) emit avstand_valgt(paa);
+    if (handling == Menyhandling::regnselv) emit regnselv_valgt(paa);
+}
+
+void ArketVindu::lagreoekta() {
     lagreoekt(hovedvindu());
 }
 
-void ArketVindu::Skrivutoekt_Click() {
+void ArketVindu::skrivutoekta() {
     skrivutoekt(hovedvindu());
 }
 
-void ArketVindu::Klasseoversikt_Click() {
+void ArketVindu::visklasseoversikt() {
     aapneklasseoversikt(*this, *this);
-}
-
-void ArketVindu::om_Click() {
-    if (!om_) om_ = new frmOm(this);
-    fremme(om_);
 }
 
 }  // namespace balvo

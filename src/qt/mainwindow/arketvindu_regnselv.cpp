@@ -20,8 +20,11 @@ constexpr Tekst skrivhjelp = BALVO_TR(
 }  // namespace
 
 void ArketVindu::settregnselv(bool paa) {
+    velgregnselv(arket_, *this, paa);
+}
+
+void ArketVindu::visregnselv(bool paa) {
     if (QAction* a = menypunkt(Menyhandling::regnselv)) a->setChecked(paa);
-    arket_.settregnselv(paa);
     endret();
 }
 

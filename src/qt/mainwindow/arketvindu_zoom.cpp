@@ -56,25 +56,25 @@ void ArketVindu::byggvismeny() {
 }
 
 void ArketVindu::Stoerre_Click() {
-    settfyll(false);
-    settzoom(stoerre_zoom(zoom_));
-    emit zoom_valgt(zoom_, fyll_);
+    menyvalg(arket_, *this, Menyhandling::stoerre);
 }
 
 void ArketVindu::Mindre_Click() {
-    settfyll(false);
-    settzoom(mindre_zoom(zoom_));
-    emit zoom_valgt(zoom_, fyll_);
+    menyvalg(arket_, *this, Menyhandling::mindre);
 }
 
 void ArketVindu::Vanlig_Click() {
+    menyvalg(arket_, *this, Menyhandling::vanlig);
+}
+
+void ArketVindu::velgzoom(double zoom) {
     settfyll(false);
-    settzoom(1.0);
+    settzoom(zoom);
     emit zoom_valgt(zoom_, fyll_);
 }
 
-void ArketVindu::Fyll_Click(bool paa) {
-    settfyll(paa);
+void ArketVindu::fyllvinduet() {
+    settfyll(true);
     emit zoom_valgt(zoom_, fyll_);
 }
 

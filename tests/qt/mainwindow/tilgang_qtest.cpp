@@ -17,19 +17,10 @@
 
 #include "qt/mainwindow/arkliste.h"
 #include "qt/ui/spraak.h"
+#include "skjermleser.h"
 #include "vindustest.h"
 
 namespace {
-
-// The elements of the worksheet that got the focus, as "name | description".
-QStringList* hoert = nullptr;
-
-void lytt(QAccessibleEvent* hendelse) {
-    if (!hoert || hendelse->type() != QAccessible::Focus) return;
-    QAccessibleInterface* e = hendelse->accessibleInterface();
-    if (!e || e->role() != QAccessible::ListItem) return;
-    *hoert << e->text(QAccessible::Name) + " | " + e->text(QAccessible::Description);
-}
 
 // A key typed where the keyboard is, as a pupil types it.
 void skriv(char tegn) {
@@ -185,9 +176,7 @@ private slots:
                     skriv(t.at(0).toLatin1());
             }
             ventet << del[1];
-            hoerte << (sagt.isEmpty()
-                           ? QString()
-                           : sagt.last().replace(" | ", ". ").remove(QRegularExpression("\\. $")));
+            hoerte << (sagt.isEmpty() ? QString() : setning(sagt.last()));
             sagt.clear();
         }
         QCOMPARE(hoerte, ventet);

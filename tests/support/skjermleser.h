@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What a screen reader hears of the desktop's worksheet in a widget test: every element of
+// the list that gets the focus, once `lytt` is installed as the accessibility update handler
+// and while `hoert` points at a list.
+#include <QAccessible>
+#include <QRegularExpression>
+#include <QStringList>
+
+// The elements that got the focus, as "name | description".
+inline QStringList* hoert = nullptr;
+
+inline void lytt(QAccessibleEvent* hendelse) {
+    if (!hoert || hendelse->type() != QAccessible::Focus) return;
+    QAccessibleInterface* e = hendelse->accessibleInterface();
+    if (!e || e->role() != QAccessible::ListItem) return;
+    *hoert << e->text(QAccessible::Name) + " | " + e->text(QAccessible::Description);
+}
+
+// One of them as the web edition's live region says it (Opplesning::setning): "name" or
+// "name. description".
+inline QString setning(QString hoert) {
+    return hoert.replace(" | ", ". ").remove(QRegularExpression("\\. $"));
+}
