@@ -272,6 +272,17 @@ TEST_F(Leksjon, TheClassAsCsvByteForByte) {
     EXPECT_EQ(elevoverskrift(o.elever[0]), "Oppgavene til Kari, lagret 8. desember 2026 kl. 10.00");
 }
 
+TEST_F(Leksjon, TheMedianOfAnEvenCountLiesBetweenTheMiddleTwo) {
+    // 2x + 3 = 5 solved the shortest way, then with a step too many: 0 and 1 over the shortest.
+    oppgave({0, 2, 3, 0, 0, 5});
+    trykk("- 3 U : 2 U");
+    oppgave({0, 2, 3, 0, 0, 5});
+    trykk("+ 1 U - 4 U : 2 U");
+    const auto rader = nivaarader(lagklasseoversikt({{"a.balvo", lagre("A")}}));
+    ASSERT_EQ(rader.size(), 1u);
+    EXPECT_EQ(rader[0][3], "0,5");
+}
+
 TEST_F(Leksjon, KeysTypedOnAfterARefusedStepAndDroppedAreKept) {
     // On 2x = x, "+ 40000" is refused as too large; "x" typed on makes the operation keys usable,
     // and "Bytt side" drops the operand. The file keeps the dropped keys, without which "Bytt side"
