@@ -122,7 +122,14 @@ class Tilgang(motorer.Sidetest):
         self.d.execute_script("document.activeElement.blur()")
         for taster, _ in rader[2:]:
             for t in taster.split():
-                self.trykk((Keys.CONTROL, "z") if t == "A" else TASTER.get(t, t))
+                if t == "R":
+                    self.meny("Hjelp", "regnselv")
+                    self.d.execute_script("document.activeElement.blur()")
+                elif t.startswith("«"):
+                    self.assertEqual(self.fokus(), "skrivfelt")
+                    self.trykk(t[1:-1], Keys.ENTER)
+                else:
+                    self.trykk((Keys.CONTROL, "z") if t == "A" else TASTER.get(t, t))
             sagt.append(self.sagt())
         self.assertEqual(sagt, [s for _, s in rader[1:]])
         self.assertEqual(self.linjer(), ["2x + 3 = 7", "2x = 4", "x = 2"])

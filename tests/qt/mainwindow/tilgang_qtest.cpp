@@ -7,6 +7,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -21,13 +22,15 @@
 
 namespace {
 
-// The elements of the worksheet that got the focus, as "name | description".
+// The elements of the worksheet, and the line editor of "Regn selv", that got the focus, as
+// "name | description".
 QStringList* hoert = nullptr;
 
 void lytt(QAccessibleEvent* hendelse) {
     if (!hoert || hendelse->type() != QAccessible::Focus) return;
     QAccessibleInterface* e = hendelse->accessibleInterface();
-    if (!e || e->role() != QAccessible::ListItem) return;
+    const bool skrivfelt = e && e->object() && e->object()->objectName() == "Skrivfelt";
+    if (!e || (e->role() != QAccessible::ListItem && !skrivfelt)) return;
     *hoert << e->text(QAccessible::Name) + " | " + e->text(QAccessible::Description);
 }
 
@@ -181,7 +184,12 @@ private slots:
                     skriv(Qt::Key_Escape);
                 else if (t == "A")
                     skriv(Qt::Key_Z, Qt::ControlModifier);
-                else
+                else if (t == "R")
+                    vindu->findChild<QAction*>(QStringLiteral("regnselv"))->trigger();
+                else if (t.startsWith(QChar(0xab))) {
+                    QTest::keyClicks(QApplication::focusWidget(), t.mid(1, t.size() - 2));
+                    skriv(Qt::Key_Return);
+                } else
                     skriv(t.at(0).toLatin1());
             }
             ventet << del[1];
