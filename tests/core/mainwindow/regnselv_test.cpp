@@ -150,6 +150,9 @@ TEST_F(Regnselv, SessionsAroundAWaitingLineReplayExactly) {
         // "Angre", then "Utfør" at once on the operation still typed.
         {"- 4 U A U «2x=2»", "0/1 2/1 0/1 = 0/1 0/1 2/1", {{1, 1, true, false}}},
         {"- 4 U A A - 4 U A U «2x=2»", "0/1 2/1 0/1 = 0/1 0/1 2/1", {{1, 1, true, false}}},
+        // Another operation chosen after an operand ending in x (the keys allow it): nothing
+        // typed on was dropped.
+        {"- 2 x U A + 1 U «2x+5=7»", "0/1 2/1 5/1 = 0/1 0/1 7/1", {{1, 1, true, false}}},
         // An operation without an operand, the operand typed on.
         {"b U A U «6=2x+4»", "0/1 0/1 6/1 = 0/1 2/1 4/1", {{1, 1, true, false}}},
         {"- 4 U A 0 U «2x-36=-34»", "0/1 2/1 -36/1 = 0/1 0/1 -34/1", {{1, 1, true, false}}},
@@ -179,6 +182,7 @@ TEST_F(Regnselv, SessionsAroundAWaitingLineReplayExactly) {
         EXPECT_EQ(linje(arket.ark().sistelinje), o.siste);
         const auto logg = arket.oekt();
         EXPECT_EQ(logg.back().regnesteg, o.regnesteg);
+        for (const Handling& h : logg.back().handlinger) EXPECT_EQ(h.forkastet, "");
         const Oektlesning l =
             lesoektfil(skrivoektfil(lagoektfil(logg, "Kari", "2026-12-08T10:00:00")));
         ASSERT_TRUE(l.ok) << l.feil;
