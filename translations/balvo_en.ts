@@ -895,6 +895,22 @@ Try “balvo --help”.
         <source>Gjentatt</source>
         <translation>Repeated</translation>
     </message>
+    <message>
+        <source>Skrevet</source>
+        <translation>Written</translation>
+    </message>
+    <message>
+        <source>Riktig 1. gang</source>
+        <translation>Right first try</translation>
+    </message>
+    <message>
+        <source>Forsøk</source>
+        <translation>Tries</translation>
+    </message>
+    <message>
+        <source>Vist</source>
+        <translation>Shown</translation>
+    </message>
 </context>
 <context>
     <name>Operasjon</name>

@@ -896,6 +896,22 @@ Prøv «balvo --help».
         <source>Gjentatt</source>
         <translation>Gjenteke</translation>
     </message>
+    <message>
+        <source>Skrevet</source>
+        <translation>Skrive</translation>
+    </message>
+    <message>
+        <source>Riktig 1. gang</source>
+        <translation>Rett 1. gong</translation>
+    </message>
+    <message>
+        <source>Forsøk</source>
+        <translation>Forsøk</translation>
+    </message>
+    <message>
+        <source>Vist</source>
+        <translation>Vist</translation>
+    </message>
 </context>
 <context>
     <name>Operasjon</name>

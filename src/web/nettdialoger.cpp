@@ -519,23 +519,28 @@ void NettVindu::skrivoekt() {
     val oversikt = dom::lag("section", side, {}, "oektside");
     skrivtopp(oversikt, programnavn, katalog_->spraak(), {});
     dom::tekst(dom::lag("h2", oversikt), oversettelse(oekt_tittel));
+    const Oekttabell t = oekttabell(logg);
     val tabell = dom::lag("table", oversikt, "oekttabell");
+    dom::stil(tabell, "font-size", pt(t.skrift));
+    dom::stil(tabell, "--kant", pt(t.cellekant));
     val kolonner = dom::lag("colgroup", tabell);
-    for (double b : oektbredder) dom::stil(dom::lag("col", kolonner), "width", pt(b));
-    const auto rad = [&](val del, const Oektrad& celler, const char* tag) {
+    for (const Oektkolonne& k : t.kolonner)
+        dom::stil(dom::lag("col", kolonner), "width", pt(k.bredde));
+    const auto rad = [&](val del, const std::vector<std::string>& celler, const char* tag) {
         val r = dom::lag("tr", del);
-        for (std::size_t k = 0; k < celler.size(); ++k) {
+        for (std::size_t k = 0; k < celler.size() && k < t.kolonner.size(); ++k) {
             val c = dom::lag(tag, r);
             dom::tekst(c, celler[k]);
             // Numbers to the right of their column, texts to the left.
-            if (k != 1 && k != 7 && k != 8) dom::attr(c, "class", "tall");
+            if (t.kolonner[k].tall) dom::attr(c, "class", "tall");
         }
     };
-    rad(dom::lag("thead", tabell), oektoverskrifter(), "th");
+    std::vector<std::string> overskrifter;
+    for (const Oektkolonne& k : t.kolonner) overskrifter.push_back(k.overskrift);
+    rad(dom::lag("thead", tabell), overskrifter, "th");
     val kropp = dom::lag("tbody", tabell);
-    for (std::size_t i = 0; i < logg.size(); ++i)
-        rad(kropp, oektrad(logg[i], static_cast<int>(i) + 1), "td");
-    rad(dom::lag("tfoot", tabell), oektsum(logg), "td");
+    for (const auto& r : t.rader) rad(kropp, r, "td");
+    rad(dom::lag("tfoot", tabell), t.sum, "td");
     // Then each exercise's worksheet on pages of its own, as "Utskrift" prints it.
     for (std::size_t i = 0; i < logg.size(); ++i) {
         const Loggpost& p = logg[i];

@@ -214,13 +214,8 @@ void NettVindu::visskrivfelt() {
                                   k.sted.topp + (k.sted.hoeyde - hoeyde) / 2, bredde, hoeyde});
     }
     dom::attr(skrivfelt_, "aria-label",
-              oversettelse(BALVO_TR("Regn selv", "Skriv linje %1"),
-                           {std::to_string(arket_.ventende_linjenr())}));
-    dom::attr(
-        skrivfelt_, "title",
-        oversettelse(BALVO_TR(
-            "Regn selv",
-            "Skriv linjen steget gir, for eksempel 2x = 4, og trykk Enter. Esc viser linjen.")));
+              oversettelse(skrivlinjenavn, {std::to_string(arket_.ventende_linjenr())}));
+    dom::attr(skrivfelt_, "title", oversettelse(skrivlinjehjelp));
     const bool ny = skrivfelt_["hidden"].as<bool>();
     dom::skjul(skrivfelt_, false);
     if (ny) skrivfelt_.call<void>("focus");

@@ -85,6 +85,18 @@ protected:
                 if (brukbar(scrollopp, tast)) arket.scrollopp_Click();
             } else if (tast == "↓") {
                 if (brukbar(scrollned, tast)) arket.scrollned_Click();
+            } else if (tast == "Esc") {
+                arket.giopp();  // "Regn selv": the waiting line shown
+            } else if (tast == "R") {
+                arket.settregnselv(!arket.regnselv());
+            } else if (tast.starts_with("\u00ab") && tast.ends_with("\u00bb")) {
+                // «2x=4»: the line written in "Regn selv" and Enter.
+                const std::size_t k = std::string_view("\u00ab").size();
+                if (arket.venter_linje()) {
+                    arket.skrivlinje(tast.substr(k, tast.size() - 2 * k));
+                } else {
+                    ADD_FAILURE() << "no line waits for " << tast;
+                }
             } else if (tast == "A") {
                 if (arket.kan_angre()) {
                     arket.angre();

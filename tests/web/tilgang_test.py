@@ -122,7 +122,14 @@ class Tilgang(motorer.Sidetest):
         self.d.execute_script("document.activeElement.blur()")
         for taster, _ in rader[2:]:
             for t in taster.split():
-                self.trykk((Keys.CONTROL, "z") if t == "A" else TASTER.get(t, t))
+                if t == "R":
+                    self.meny("Hjelp", "regnselv")
+                    self.d.execute_script("document.activeElement.blur()")
+                elif t.startswith("«"):
+                    self.assertEqual(self.fokus(), "skrivfelt")
+                    self.trykk(t[1:-1], Keys.ENTER)
+                else:
+                    self.trykk((Keys.CONTROL, "z") if t == "A" else TASTER.get(t, t))
             sagt.append(self.sagt())
         self.assertEqual(sagt, [s for _, s in rader[1:]])
         self.assertEqual(self.linjer(), ["2x + 3 = 7", "2x = 4", "x = 2"])
@@ -307,8 +314,11 @@ class Tilgang(motorer.Sidetest):
         self.assertEqual(celler[2][9:], ["nei", "–", "0"])
         self.assertEqual(celler[3][3], "2")
         self.assertIn("1 av 2", celler[3])
+        # Numbers to the right of their columns, texts (line 0, "Løst", "Prøve") to the left.
+        self.assertEqual(self.justering(), "R L R R R R R R R L L R")
         if self.motor != "chromium":
             return  # the pages are counted in Chromium's print to PDF
+        self.assertEqual(self.justering(True), "R L R R R R R R R L L R")
         pdf = base64.b64decode(self.d.execute_cdp_cmd("Page.printToPDF", {
             "paperWidth": 8.27, "paperHeight": 11.69, "preferCSSPageSize": True})["data"])
         self.assertEqual(len(re.findall(rb"/Type\s*/Page[^s]", pdf)), 3)
@@ -332,6 +342,79 @@ class Tilgang(motorer.Sidetest):
         self.d.execute_script("dispatchEvent(new Event('beforeprint'))")
         self.assertEqual(self.d.execute_script(
             "return document.querySelectorAll('#utskrift .utskriftslinje').length"), 1)
+
+    def justering(self, utskrift=False):
+        """How the cells of the lesson's first row stand: R (right, a number) or L (left); as
+        marked, or as the print lays them out (Chromium's print media)."""
+        if utskrift:
+            self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+        ut = " ".join(self.d.execute_script(
+            "return [...document.querySelectorAll('#oekttabell tbody tr:first-child td')]"
+            ".map(c => (arguments[0] ? getComputedStyle(c).textAlign === 'right'"
+            " : c.classList.contains('tall')) ? 'R' : 'L')", utskrift))
+        if utskrift:
+            self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+        return ut
+
+    def test_oekta_med_regn_selv(self):
+        """Once a line waited in "Regn selv", the lesson's table has four columns more, their
+        figures to the right, and still fits the page's width with no heading cut."""
+        self.d.execute_script("window.print = () => {}")
+        self.meny("Hjelp", "regnselv")
+        self.egen_med_tastaturet("0", "2", "4", "0", "0", "6")
+        self.d.execute_script("document.activeElement.blur()")
+        self.trykk("-", "4", Keys.ENTER)
+        self.assertEqual(self.fokus(), "skrivfelt")
+        self.assertEqual(self.sagt(), "Skriv linje 1. Skriv linjen steget gir, for eksempel "
+                                      "2x = 4, og trykk Enter. Esc viser linjen.")
+        self.trykk("2x=10", Keys.ENTER)
+        self.svar("ok")
+        self.e("skrivfelt").send_keys(Keys.CONTROL, "a")
+        self.trykk("2x=2", Keys.ENTER)
+        self.assertEqual(self.sagt(), "Linje 1: 2x = 2")
+        self.d.execute_script("document.activeElement.blur()")
+        self.trykk(":", "2", Keys.ENTER, Keys.ESCAPE)
+        self.assertEqual(self.linjer(), ["2x + 4 = 6", "2x = 2", "x = 1"])
+        self.egen_med_tastaturet("0", "1", "0", "0", "0", "3")
+        self.d.execute_script("document.activeElement.blur()")
+        self.trykk((Keys.CONTROL, Keys.SHIFT, "s"))
+        self.d.find_element(By.CSS_SELECTOR, "#oektlagring button[value=lagre]").click()
+        self.rolig()
+        celler = self.d.execute_script(
+            "return [...document.querySelectorAll('#oekttabell tr')]"
+            ".map(r => [...r.cells].map(c => c.textContent))")
+        self.assertEqual(celler[0][11:], ["Poeng", "Skrevet", "Riktig 1. gang", "Forsøk", "Vist"])
+        self.assertEqual(celler[1][9:], ["ja", "stemmer", "1", "1", "0", "2", "1"])
+        self.assertEqual(celler[2][12:], ["–", "–", "–", "–"])
+        self.assertEqual(celler[3][12:], ["1", "0", "2", "1"])
+        self.assertEqual(self.justering(), "R L R R R R R R R L L R R R R R")
+        if self.motor != "chromium":
+            return  # the print's layout is measured in Chromium's print media
+        # The table is the page's width (510 pt, 680 CSS pixels); no heading runs out of its cell.
+        self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+        bredde, kuttet = self.d.execute_script("""
+            const t = document.getElementById('oekttabell');
+            return [t.getBoundingClientRect().width,
+                    [...t.querySelectorAll('th')].filter(c => c.scrollWidth > c.clientWidth)
+                        .map(c => c.textContent)];""")
+        self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+        self.assertAlmostEqual(bredde, 680, delta=1)
+        self.assertEqual(kuttet, [])
+        self.assertEqual(self.justering(True), "R L R R R R R R R L L R R R R R")
+        pdf = base64.b64decode(self.d.execute_cdp_cmd("Page.printToPDF", {
+            "paperWidth": 8.27, "paperHeight": 11.69, "preferCSSPageSize": True})["data"])
+        with tempfile.TemporaryDirectory() as mappe:
+            fil = os.path.join(mappe, "oekt.pdf")
+            with open(fil, "wb") as f:
+                f.write(pdf)
+            tekst = subprocess.run(["pdftotext", "-layout", "-f", "1", "-l", "1", fil, "-"],
+                                   capture_output=True, text=True, check=True).stdout
+            bilder = os.environ.get("BALVO_BILDER")
+            if bilder:
+                subprocess.run(["pdftoppm", "-png", "-r", "80", "-f", "1", "-l", "1", fil,
+                                os.path.join(bilder, "oekt_regnselv")], check=True)
+        self.assertRegex(tekst, r"Poeng\s+Skrevet\s+Riktig\s+Forsøk\s+Vist")
+        self.assertRegex(tekst, r"ja\s+stemmer\s+1\s+1\s+0\s+2\s+1\n")
 
     def test_lagre_som_gir_et_bilde(self):
         self.d.execute_script("""

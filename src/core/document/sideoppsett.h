@@ -26,6 +26,15 @@ inline constexpr double bunnhoeyde = 22;  // the page number
 inline constexpr std::array<double, 12> oektbredder{22, 82, 28, 30, 44, 40, 48, 42, 40, 36, 62, 36};
 inline constexpr double tabellskrift = 9;  // points
 inline constexpr double cellekant = 3;     // between a cell's text and its rules
+// With "Regn selv" used, four columns more (Skrevet, Riktig 1. gang, Forsøk, Vist) in a smaller
+// font: each column as wide as the longest word of its heading in Bokmål, and in Nynorsk and
+// English where the page allows ("Gjenteke", "Shown"); line 0 runs onto more lines. The font is
+// a whole number of points, as the table's texts are measured on a surface of 72 dots to the
+// inch.
+inline constexpr std::array<double, 16> oektbredder_smal{15, 47, 25, 26, 37, 24, 39, 38,
+                                                         33, 27, 42, 29, 33, 33, 31, 31};
+inline constexpr double tabellskrift_smal = 8;
+inline constexpr double cellekant_smal = 2;
 }  // namespace sideoppsett
 
 // Before the first exercise there is nothing to save or print.

@@ -116,6 +116,8 @@ public:
         naa_ = 0;
         avvist_opr_.clear();
         avvist_operand_.clear();
+        utfoert_opr_.clear();
+        utfoert_operand_.clear();
         std::array<std::string, 6> tekster;
         for (std::size_t k = 0; k < 6; ++k) tekster[k] = koeffisienttekst(o.teller[k], o.nevner[k]);
         const Egnesvar svar = arket_.egne(tekster);
@@ -207,12 +209,21 @@ private:
     }
 
     std::string handling(const Handling& h) {
+        const bool ventet = arket_.venter_linje();
         const std::string feil = handlingen(h);
-        // A refused step leaves its operation and operand typed; a hint, a worked solution or
-        // a new level leaves them so, anything else ends them.
+        // A refused step leaves its operation and operand typed, and so does "Angre" on a line
+        // waiting to be written; a hint, a worked solution or a new level leaves them so,
+        // anything else ends them.
+        if (h.art == Handlingsart::utfoer) {
+            utfoert_opr_ = h.operasjon;
+            utfoert_operand_ = h.operand;
+        }
         if (h.art == Handlingsart::utfoer && !h.utfoert) {
             avvist_opr_ = h.operasjon;
             avvist_operand_ = h.operand;
+        } else if (h.art == Handlingsart::angre && ventet) {
+            avvist_opr_ = utfoert_opr_;
+            avvist_operand_ = utfoert_operand_;
         } else if (h.art == Handlingsart::utfoer || h.art == Handlingsart::stryk_ut ||
                    h.art == Handlingsart::angre) {
             avvist_opr_.clear();
@@ -274,6 +285,7 @@ private:
     Arket arket_;
     double naa_ = 0;
     std::string avvist_opr_, avvist_operand_;
+    std::string utfoert_opr_, utfoert_operand_;  // of the last "Utfør"
 };
 
 }  // namespace

@@ -42,9 +42,18 @@ void Arket::angre() {
     }
     noter(Handlingsart::angre);
     // A line waiting to be written: the step is taken back before it was written, the
-    // operation and operand stay as typed.
+    // operation and operand stay as typed, as after a refused step: "Utfør" may be pressed
+    // on them again, and the lesson file says that the next action goes on from them.
     if (ventende_) {
         slippventende();
+        for (auto h = handlinger_.rbegin(); h != handlinger_.rend(); ++h) {
+            if (h->art != Handlingsart::utfoer) continue;
+            ventende_opr_ = h->operasjon;
+            ventende_operand_ = h->operand;
+            ventende_videre_ = !ventende_opr_.empty();
+            ventende_avvist_ = ventende_operand_.size();
+            break;
+        }
         if (siste_modus_) setttaster(*siste_modus_);
         return;
     }

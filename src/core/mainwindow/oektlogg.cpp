@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindow/oektlogg.h"
 
+#include <algorithm>
+
 #include "core/coach/veiledertekst.h"
 #include "core/display/lineaertekst.h"
+#include "core/document/sideoppsett.h"
 
 namespace balvo {
 namespace {
@@ -20,6 +23,27 @@ std::string nivaaer(const std::array<long long, 3>& n) {
 
 // What is not known, or has no value: the coach found no short way, nothing was checked.
 constexpr char ukjent[] = "\u2013";
+
+// The texts of the exercise's line 0, whether it was solved and its check; the rest are numbers.
+constexpr bool tekstkolonne(std::size_t k) {
+    return k == 1 || k == 9 || k == 10;
+}
+
+constexpr Tekst regnselvkolonner[] = {BALVO_TR("Okt", "Skrevet"), BALVO_TR("Okt", "Riktig 1. gang"),
+                                      BALVO_TR("Okt", "Forsøk"), BALVO_TR("Okt", "Vist")};
+
+// "Regn selv"'s figures: lines written, steps right at the first try, tries, lines shown.
+using Regnetall = std::array<long long, 4>;
+Regnetall regnetall(const Loggpost& p) {
+    Regnetall t{};
+    for (const Regnesteg& s : p.regnesteg) {
+        t[0] += s.vist ? 0 : 1;
+        t[1] += s.foerste_riktig ? 1 : 0;
+        t[2] += s.forsoek;
+        t[3] += s.vist ? 1 : 0;
+    }
+    return t;
+}
 
 }  // namespace
 
@@ -47,6 +71,44 @@ Oektrad oektrad(const Loggpost& p, int nr) {
             p.loest ? oversettelse(BALVO_TR("Okt", "ja")) : oversettelse(BALVO_TR("Okt", "nei")),
             proeve,
             std::to_string(p.poeng)};
+}
+
+bool regnet_selv(const Loggpost& p) {
+    return !p.regnesteg.empty() ||
+           std::any_of(p.handlinger.begin(), p.handlinger.end(), [](const Handling& h) {
+               return h.art == Handlingsart::utfoer && h.regnselv;
+           });
+}
+
+Oekttabell oekttabell(const std::vector<Loggpost>& logg) {
+    using namespace sideoppsett;
+    Oekttabell t;
+    const bool smal = std::any_of(logg.begin(), logg.end(), regnet_selv);
+    t.skrift = smal ? tabellskrift_smal : tabellskrift;
+    t.cellekant = smal ? cellekant_smal : cellekant;
+    const Oektrad overskrift = oektoverskrifter();
+    for (std::size_t k = 0; k < overskrift.size(); ++k)
+        t.kolonner.push_back(
+            {overskrift[k], smal ? oektbredder_smal[k] : oektbredder[k], !tekstkolonne(k)});
+    const auto rad = [](const Oektrad& r) { return std::vector<std::string>(r.begin(), r.end()); };
+    for (std::size_t i = 0; i < logg.size(); ++i)
+        t.rader.push_back(rad(oektrad(logg[i], static_cast<int>(i) + 1)));
+    t.sum = rad(oektsum(logg));
+    if (!smal) return t;
+    Regnetall sum{};
+    for (std::size_t k = 0; k < std::size(regnselvkolonner); ++k)
+        t.kolonner.push_back(
+            {oversettelse(regnselvkolonner[k]), oektbredder_smal[oektkolonner + k], true});
+    for (std::size_t i = 0; i < logg.size(); ++i) {
+        const bool regnet = regnet_selv(logg[i]);
+        const Regnetall tall = regnetall(logg[i]);
+        for (std::size_t k = 0; k < tall.size(); ++k) {
+            t.rader[i].push_back(regnet ? std::to_string(tall[k]) : ukjent);
+            sum[k] += tall[k];
+        }
+    }
+    for (long long n : sum) t.sum.push_back(std::to_string(n));
+    return t;
 }
 
 Oektrad oektsum(const std::vector<Loggpost>& logg) {

@@ -96,6 +96,29 @@ Oektrad oektrad(const Loggpost& post, int nr);
 // solved, points.
 Oektrad oektsum(const std::vector<Loggpost>& logg);
 
+// The table as both shells lay it out. While no line of the lesson waited to be written in
+// "Regn selv", it is the twelve columns above at `tabellskrift`; once one did, four columns
+// follow: "Skrevet" (lines written right), "Riktig 1. gang" (of the steps, those whose first
+// try was right), "Forsøk" (tries in all, those before Escape included), "Vist" (lines shown
+// with Escape), "–" in an exercise where no line waited; the narrower columns at
+// `tabellskrift_smal`. The widths (points) fill the page's width.
+struct Oektkolonne {
+    std::string overskrift;
+    double bredde = 0;
+    bool tall = false;  // a number, to the right of its column; a text to the left
+    bool operator==(const Oektkolonne&) const = default;
+};
+struct Oekttabell {
+    std::vector<Oektkolonne> kolonner;
+    std::vector<std::vector<std::string>> rader;  // one per exercise
+    std::vector<std::string> sum;
+    double skrift = 0;     // the font's size, points
+    double cellekant = 0;  // between a cell's text and its rules, points
+};
+Oekttabell oekttabell(const std::vector<Loggpost>& logg);
+// Whether a line of the exercise waited to be written.
+bool regnet_selv(const Loggpost& post);
+
 // The heading of the first page and of each exercise's pages.
 inline constexpr Tekst oekt_tittel = BALVO_TR("Okt", "Økta");
 inline constexpr Tekst oppgave_tittel = BALVO_TR("Okt", "Oppgave %1");

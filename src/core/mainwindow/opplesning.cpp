@@ -31,21 +31,27 @@ Opplesning::Bilde Opplesning::bilde() const {
     // The operand as typed, not as worded, so that another language is no change of it.
     if (b.bygger) b.operand = inntasting(ark);
     b.valgt = ark.regneart != Operasjon::ingen;
+    b.venter = arket_.venter_linje() ? arket_.ventende_linjenr() : 0;
     return b;
 }
 
 int Opplesning::antall() const {
     if (!arket_.har_oppgave()) return 0;
-    return arket_.ark().sistelinje + 1 + (arket_.bygger_operand() ? 1 : 0);
+    return arket_.ark().sistelinje + 1 + (arket_.bygger_operand() || arket_.venter_linje() ? 1 : 0);
 }
 
 bool Opplesning::er_operand(int i) const {
-    return arket_.har_oppgave() && arket_.bygger_operand() && i == arket_.ark().sistelinje + 1;
+    return arket_.har_oppgave() && arket_.bygger_operand() && !arket_.venter_linje() &&
+           i == arket_.ark().sistelinje + 1;
+}
+
+bool Opplesning::er_skrivlinje(int i) const {
+    return arket_.har_oppgave() && arket_.venter_linje() && i == arket_.ark().sistelinje + 1;
 }
 
 int Opplesning::linje(int i) const {
     if (i < 0 || i >= antall()) return -1;
-    return er_operand(i) ? arket_.ark().sistelinje : i;
+    return er_operand(i) || er_skrivlinje(i) ? arket_.ark().sistelinje : i;
 }
 
 int Opplesning::rad(int i) const {
@@ -61,6 +67,9 @@ Leseelement Opplesning::element(int i) const {
     if (n < 0) return {};
     const Ark& ark = arket_.ark();
     if (er_operand(i)) return {operandtekst(inntasting(ark)), {}};
+    if (er_skrivlinje(i))
+        return {oversettelse(skrivlinjenavn, {std::to_string(arket_.ventende_linjenr())}),
+                oversettelse(skrivlinjehjelp)};
     const std::string likning = likningstekst(ark, n);
     std::string navn = n == 0 ? oversettelse(oppgavenavn, {likning})
                               : oversettelse(linjenavn, {std::to_string(n), likning});
@@ -151,6 +160,9 @@ int Opplesning::endring() {
         maal = 0;
     } else if (naa.sistelinje != f.sistelinje) {
         maal = naa.sistelinje;  // a step performed or taken back
+    } else if (naa.venter != f.venter) {
+        // "Regn selv": the line to write; once "Angre" dropped it, the operand still typed.
+        maal = naa.venter || naa.bygger ? naa.sistelinje + 1 : naa.sistelinje;
     } else if (naa.linjenr != f.linjenr) {
         // Scrolled: the line that came into view, at the top or at the bottom of rows 1..4.
         maal = naa.linjenr < f.linjenr ? std::max(naa.linjenr - 3, 1) : naa.linjenr;

@@ -19,6 +19,12 @@ namespace balvo {
 inline constexpr Tekst arknavn = BALVO_TR("Arket", "Arket");
 inline constexpr Tekst loestmerkenavn = BALVO_TR("Arket", "Løst");
 
+// "Regn selv": the line editor of the waiting line, as a screen reader names and describes it,
+// and as the list's last element says it while the line waits.
+inline constexpr Tekst skrivlinjenavn = BALVO_TR("Regn selv", "Skriv linje %1");
+inline constexpr Tekst skrivlinjehjelp = BALVO_TR(
+    "Regn selv", "Skriv linjen steget gir, for eksempel 2x = 4, og trykk Enter. Esc viser linjen.");
+
 struct Leseelement {
     std::string navn;
     std::string beskrivelse;
@@ -30,10 +36,12 @@ class Opplesning {
 public:
     explicit Opplesning(Arket& arket);
 
-    // Lines 0..sistelinje, then the operand while one is typed; none before the first exercise.
+    // Lines 0..sistelinje, then the operand while one is typed, or the line waiting to be
+    // written ("Skriv linje 2"); none before the first exercise.
     int antall() const;
     Leseelement element(int i) const;
     bool er_operand(int i) const;
+    bool er_skrivlinje(int i) const;
     // Element i as one sentence, as a screen reader says it when the pupil comes to it: its
     // name, and its description after a full stop ("Linje 2: x = 1, løst. Poeng: 3").
     std::string setning(int i) const;
@@ -56,9 +64,10 @@ public:
     bool flytt(Leseretning retning);
 
     // After the pupil's last action: puts the pupil on the element that tells what changed (the
-    // exercise after a new one, the newest line after "Utfør" or "Angre", the operand as it is
-    // typed, the newest line once the operand is gone, the line scrolled into view) and returns
-    // it; -1 when nothing changed that is told.
+    // exercise after a new one, the newest line after "Utfør" or "Angre", the line to write
+    // after "Utfør" in "Regn selv" and the operand again once "Angre" dropped it, the operand
+    // as it is typed, the newest line once the operand is gone, the line scrolled into view)
+    // and returns it; -1 when nothing changed that is told.
     int endring();
 
 private:
@@ -70,6 +79,7 @@ private:
         bool bygger = false;
         Inntasting operand;  // the keys' state, while one is typed
         bool valgt = false;  // an operation is still chosen
+        int venter = 0;      // the line waiting to be written; 0: none
     };
     Bilde bilde() const;
     void rulltil(int linje);

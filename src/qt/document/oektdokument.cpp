@@ -6,7 +6,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
-#include <numeric>
 
 #include "core/coach/veiledertekst.h"
 #include "qt/ui/felles.h"
@@ -28,7 +27,7 @@ QFont punktfont(const QPainter& maler, double punkter, bool fet = false) {
 
 // The table's text measured in points, on a surface of 72 dots to the inch, unhinted: the
 // same widths on every printer and in every PDF, so that a text breaks where it was planned.
-const QFontMetricsF& maal(bool fet) {
+QFontMetricsF maal(bool fet, double punkter) {
     static const QImage flate = [] {
         QImage b(1, 1, QImage::Format_ARGB32_Premultiplied);
         const int dpm = static_cast<int>(72 / 0.0254 + 0.5);
@@ -36,14 +35,9 @@ const QFontMetricsF& maal(bool fet) {
         b.setDotsPerMeterY(dpm);
         return b;
     }();
-    static const auto font = [](bool f) {
-        QFont s = ui::skrift(QStringLiteral("Arial"), tabellskrift, f);
-        s.setHintingPreference(QFont::PreferNoHinting);
-        return s;
-    };
-    static const QFontMetricsF vanlig(font(false), &flate);
-    static const QFontMetricsF halvfet(font(true), &flate);
-    return fet ? halvfet : vanlig;
+    QFont s = ui::skrift(QStringLiteral("Arial"), punkter, fet);
+    s.setHintingPreference(QFont::PreferNoHinting);
+    return QFontMetricsF(s, &flate);
 }
 
 // A text broken into lines no wider than `bredde`: at spaces, and inside a word only when the
@@ -70,38 +64,32 @@ std::vector<QString> ombryt(const QString& tekst, double bredde, const QFontMetr
     return linjer;
 }
 
-// Where each column starts.
-double kolonne(std::size_t k) {
-    return std::accumulate(oektbredder.begin(), oektbredder.begin() + static_cast<long>(k), 0.0);
-}
-
-// Numbers stand to the right of their column, texts to the left.
-bool tallkolonne(std::size_t k) {
-    return k != 1 && k != 9 && k != 10;  // not "Oppgave", "Løst" or "Prøve"
-}
-
 }  // namespace
 
 Oektdokument::Oektdokument(std::vector<Loggpost> logg, QString dato,
                            std::vector<QString> ledetekster)
-    : logg_(std::move(logg)), dato_(std::move(dato)), ledetekster_(std::move(ledetekster)) {
-    overskrift_ = lagrad(oektoverskrifter(), true);
-    for (std::size_t i = 0; i < logg_.size(); ++i)
-        rader_.push_back(lagrad(oektrad(logg_[i], static_cast<int>(i) + 1), false));
-    rader_.push_back(lagrad(oektsum(logg_), true));
+    : logg_(std::move(logg)),
+      dato_(std::move(dato)),
+      ledetekster_(std::move(ledetekster)),
+      tabell_(oekttabell(logg_)) {
+    std::vector<std::string> overskrifter;
+    for (const Oektkolonne& k : tabell_.kolonner) overskrifter.push_back(k.overskrift);
+    overskrift_ = lagrad(overskrifter, true);
+    for (const auto& r : tabell_.rader) rader_.push_back(lagrad(r, false));
+    rader_.push_back(lagrad(tabell_.sum, true));
 }
 
-Oektdokument::Rad Oektdokument::lagrad(const Oektrad& tekster, bool fet) const {
+Oektdokument::Rad Oektdokument::lagrad(const std::vector<std::string>& tekster, bool fet) const {
     Rad rad;
     rad.fet = fet;
-    const QFontMetricsF& m = maal(fet);
+    const QFontMetricsF m = maal(fet, tabell_.skrift);
     std::size_t flest = 1;
-    for (std::size_t k = 0; k < tekster.size(); ++k) {
-        rad.celler.push_back(
-            ombryt(QString::fromStdString(tekster[k]), oektbredder[k] - 2 * cellekant, m));
+    for (std::size_t k = 0; k < tekster.size() && k < tabell_.kolonner.size(); ++k) {
+        rad.celler.push_back(ombryt(QString::fromStdString(tekster[k]),
+                                    tabell_.kolonner[k].bredde - 2 * tabell_.cellekant, m));
         flest = std::max(flest, rad.celler.back().size());
     }
-    rad.hoeyde = static_cast<double>(flest) * m.height() + 2 * cellekant;
+    rad.hoeyde = static_cast<double>(flest) * m.height() + 2 * tabell_.cellekant;
     return rad;
 }
 
@@ -188,18 +176,22 @@ void Oektdokument::tegnoversikt(QPainter& maler, const Radutvalg& rader, bool fo
 }
 
 void Oektdokument::tegnrad(QPainter& maler, const Rad& rad, double y) const {
-    const QFontMetricsF& m = maal(rad.fet);
+    const QFontMetricsF m = maal(rad.fet, tabell_.skrift);
     maler.setPen(Qt::black);
-    maler.setFont(punktfont(maler, tabellskrift, rad.fet));
+    maler.setFont(punktfont(maler, tabell_.skrift, rad.fet));
+    double x = 0;
     for (std::size_t k = 0; k < rad.celler.size(); ++k) {
-        const double x = kolonne(k) + cellekant;
-        const double b = oektbredder[k] - 2 * cellekant;
-        double linjey = y + cellekant;
+        const Oektkolonne& kolonne = tabell_.kolonner[k];
+        const double b = kolonne.bredde - 2 * tabell_.cellekant;
+        double linjey = y + tabell_.cellekant;
+        // Numbers stand to the right of their column, texts to the left.
+        const auto retning = (kolonne.tall ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
         for (const QString& linje : rad.celler[k]) {
-            const auto retning = (tallkolonne(k) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
-            maler.drawText(QRectF(x, linjey, b, m.height()), retning | Qt::TextDontClip, linje);
+            maler.drawText(QRectF(x + tabell_.cellekant, linjey, b, m.height()),
+                           retning | Qt::TextDontClip, linje);
             linjey += m.height();
         }
+        x += kolonne.bredde;
     }
 }
 

@@ -4,6 +4,7 @@
 // date, a table of every exercise with its figures, the sums), then every exercise's worksheet
 // as "Lagre som" draws it, each from a page of its own. Pages are numbered through.
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "core/document/sideoppsett.h"
@@ -40,7 +41,7 @@ private:
         double hoeyde = 0;
         bool fet = false;
     };
-    Rad lagrad(const Oektrad& tekster, bool fet) const;
+    Rad lagrad(const std::vector<std::string>& tekster, bool fet) const;
     void tegnrad(QPainter& maler, const Rad& rad, double y) const;
     void tegnoversikt(QPainter& maler, const Radutvalg& rader, bool forste) const;
     Dokument arkdokument(int oppgave) const;
@@ -48,6 +49,7 @@ private:
     std::vector<Loggpost> logg_;
     QString dato_;
     std::vector<QString> ledetekster_;
+    Oekttabell tabell_;
     Rad overskrift_;
     std::vector<Rad> rader_;  // one per exercise, then the sums
 };

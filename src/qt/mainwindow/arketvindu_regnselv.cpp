@@ -6,19 +6,12 @@
 #include <QLineEdit>
 
 #include "core/entry/linjeleser.h"
+#include "core/mainwindow/opplesning.h"
 #include "qt/mainwindow/arketvindu.h"
 #include "qt/ui/bildeboks.h"
 #include "qt/ui/felles.h"
 
 namespace balvo {
-namespace {
-
-constexpr Tekst skrivnavn = BALVO_TR("Regn selv", "Skriv linje %1");
-constexpr Tekst skrivhjelp = BALVO_TR(
-    "Regn selv", "Skriv linjen steget gir, for eksempel 2x = 4, og trykk Enter. Esc viser linjen.");
-
-}  // namespace
-
 void ArketVindu::settregnselv(bool paa) {
     velgregnselv(arket_, *this, paa);
 }
@@ -58,10 +51,10 @@ void ArketVindu::visskrivfelt() {
     const int hoeyde = std::min(r.height(), skrivfelt_->sizeHint().height());
     skrivfelt_->setGeometry(r.right() - bredde, r.top() + (r.height() - hoeyde) / 2, bredde,
                             hoeyde);
-    const QString navn = ui::qtr(skrivnavn).arg(arket_.ventende_linjenr());
+    const QString navn = ui::qtr(skrivlinjenavn).arg(arket_.ventende_linjenr());
     skrivfelt_->setAccessibleName(navn);
-    skrivfelt_->setAccessibleDescription(ui::qtr(skrivhjelp));
-    skrivfelt_->setToolTip(ui::qtr(skrivhjelp));
+    skrivfelt_->setAccessibleDescription(ui::qtr(skrivlinjehjelp));
+    skrivfelt_->setToolTip(ui::qtr(skrivlinjehjelp));
     if (!skrivfelt_->isVisible()) {
         skrivfelt_->show();
         skrivfelt_->raise();

@@ -179,8 +179,9 @@ void Arkliste::endret() {
     if (hasFocus()) update();
     if (i < 0) return;
     glem();
-    // Nobody listening: the keyboard stays where the pupil put it.
-    if (!QAccessible::isActive()) return;
+    // Nobody listening: the keyboard stays where the pupil put it. The line to write is said
+    // by the line editor, which has the keyboard and bears the element's name.
+    if (!QAccessible::isActive() || opplesning_.er_skrivlinje(i)) return;
     if (!hasFocus()) setFocus(Qt::OtherFocusReason);
     meldfokus();
 }

@@ -98,6 +98,74 @@ TEST_F(Oektlogg, TheRowsOfTheFirstPage) {
               (Oektrad{"", "Sum", "", "4", "", "3/1/0", "2", "1", "0", "1 av 2", "", "1"}));
 }
 
+// The table both shells lay out: without a line written in "Regn selv" exactly the twelve
+// columns; once a line waited in any exercise, four more, "–" where no line waited, a smaller
+// font, and the columns still filling the page's width.
+TEST_F(Oektlogg, TheTableGainsTheColumnsOfRegnSelvOnlyWhenALineWaited) {
+    const auto tall = [](const Oekttabell& t) {
+        std::string s;
+        for (const Oektkolonne& k : t.kolonner) s += k.tall ? 'T' : '-';
+        return s;
+    };
+    const auto bredde = [](const Oekttabell& t) {
+        double b = 0;
+        for (const Oektkolonne& k : t.kolonner) b += k.bredde;
+        return b;
+    };
+    oppgave({0, 2, 3, 0, 0, 5});
+    trykk("- 3 U");
+    arket.settregnselv(true);  // on, but no line waited yet
+    const Oekttabell uten = oekttabell(arket.oekt());
+    ASSERT_EQ(uten.kolonner.size(), 12u);
+    EXPECT_EQ(uten.kolonner[11], (Oektkolonne{"Poeng", sideoppsett::oektbredder[11], true}));
+    EXPECT_EQ(tall(uten), "T-TTTTTTT--T");
+    EXPECT_EQ(uten.skrift, sideoppsett::tabellskrift);
+    EXPECT_EQ(uten.cellekant, sideoppsett::cellekant);
+    const Oektrad foerste = oektrad(arket.oekt()[0], 1);
+    EXPECT_EQ(uten.rader.at(0), std::vector<std::string>(foerste.begin(), foerste.end()));
+    EXPECT_DOUBLE_EQ(bredde(uten), sideoppsett::bredde);
+
+    // Exercise 1 goes on: written wrong twice, then right; then shown after a wrong try.
+    trykk(": 2 U «x=4» «x=-1» «x=1»");
+    arket.settregnselv(false);
+    oppgave({0, 1, 2, 0, 0, 3});  // 2: nothing waited
+    trykk("- 2 U");
+    arket.settregnselv(true);
+    oppgave({0, 3, 0, 0, 0, 6});  // 3: right at once, then one shown with no try, one dropped
+    trykk(": 3 U «x=2» + 1 U");
+    arket.giopp();
+    trykk("- 1 U A");
+    oppgave({0, 1, 0, 0, 0, 2});  // 4: waited, dropped by "Angre", nothing written
+    trykk("+ 1 U A");
+    const std::vector<Loggpost> logg = arket.oekt();
+    const Oekttabell t = oekttabell(logg);
+    ASSERT_EQ(t.kolonner.size(), 16u);
+    const std::vector<std::string> nye = {t.kolonner[12].overskrift, t.kolonner[13].overskrift,
+                                          t.kolonner[14].overskrift, t.kolonner[15].overskrift};
+    EXPECT_EQ(nye, (std::vector<std::string>{"Skrevet", "Riktig 1. gang", "Forsøk", "Vist"}));
+    EXPECT_EQ(tall(t), "T-TTTTTTT--TTTTT");
+    EXPECT_EQ(t.skrift, sideoppsett::tabellskrift_smal);
+    EXPECT_EQ(t.cellekant, sideoppsett::cellekant_smal);
+    EXPECT_DOUBLE_EQ(bredde(t), sideoppsett::bredde);
+    const auto regnselv = [&](const std::vector<std::string>& rad) {
+        return std::vector<std::string>(rad.begin() + 12, rad.end());
+    };
+    using R = std::vector<std::string>;
+    ASSERT_EQ(t.rader.size(), 4u);
+    EXPECT_EQ(regnselv(t.rader[0]), (R{"1", "0", "3", "0"}));
+    EXPECT_EQ(regnselv(t.rader[1]), (R{"\u2013", "\u2013", "\u2013", "\u2013"}));
+    EXPECT_EQ(regnselv(t.rader[2]), (R{"1", "1", "1", "1"}));
+    EXPECT_EQ(regnselv(t.rader[3]), (R{"0", "0", "0", "0"}));
+    EXPECT_EQ(regnselv(t.sum), (R{"2", "1", "4", "1"}));
+    // The first twelve cells are the rows of the table without "Regn selv".
+    for (std::size_t i = 0; i < logg.size(); ++i) {
+        const Oektrad r = oektrad(logg[i], static_cast<int>(i) + 1);
+        EXPECT_EQ(R(t.rader[i].begin(), t.rader[i].begin() + 12), R(r.begin(), r.end()));
+    }
+    const Oektrad sum = oektsum(logg);
+    EXPECT_EQ(R(t.sum.begin(), t.sum.begin() + 12), R(sum.begin(), sum.end()));
+}
+
 // Rows never split, a row taller than a page gets one of its own, at least one page.
 TEST(Tabellsider, RowsBrokenIntoPages) {
     struct Rad {

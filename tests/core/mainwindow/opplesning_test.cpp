@@ -191,6 +191,38 @@ TEST_F(Flytting, EndGoesToTheOperandBeingTyped) {
     EXPECT_EQ(leser.fokus(), 5);
 }
 
+// "Regn selv": "Utfør" puts the pupil on the line to write, the list's last element while it
+// waits; a wrong line is told by its box alone; "Angre" goes back to the operand still typed;
+// the line written or shown is told as any new line.
+TEST_F(Leser, RegnSelvTellsTheLineToWrite) {
+    oppgave({0, 2, 3, 0, 0, 5});
+    leser.endring();
+    arket.settregnselv(true);
+    const std::string skriv =
+        " | Skriv linjen steget gir, for eksempel 2x = 4, og trykk Enter. Esc viser linjen.";
+    const struct {
+        const char* taster;
+        std::string sagt;
+    } steg[] = {
+        {"- 3 U", "Skriv linje 1" + skriv},
+        {"«2x=3»", "-"},
+        {"A", "Trekk fra 3 | "},
+        {"U", "Skriv linje 1" + skriv},
+        {"«2x=2»", "Linje 1: 2x = 2 | "},
+        {": 2 U", "Skriv linje 2" + skriv},
+        {"Esc", "Linje 2: x = 1, løst | Poeng: 1"},
+    };
+    for (const auto& s : steg) EXPECT_EQ(etter(s.taster), s.sagt) << s.taster;
+    ASSERT_EQ(skall.bokser.size(), 1u);  // the wrong line
+    EXPECT_EQ(skall.bokser[0].tittel, "Regn selv");
+    trykk("A : 2 U");
+    ASSERT_EQ(leser.antall(), 3);  // lines 0 and 1, then the line to write
+    EXPECT_TRUE(leser.er_skrivlinje(2));
+    EXPECT_FALSE(leser.er_operand(2));
+    EXPECT_EQ(leser.linje(2), 1);
+    EXPECT_EQ(leser.element(1).beskrivelse, "neste steg: Del med 2");
+}
+
 // The table the browser test plays too: each shell must say these sentences for these keys.
 TEST_F(Leser, TheSharedTableOfOneExerciseIsSaidWordForWord) {
     std::ifstream fil(BALVO_KILDEMAPPE "/tests/web/opplesning.tsv");
@@ -207,7 +239,7 @@ TEST_F(Leser, TheSharedTableOfOneExerciseIsSaidWordForWord) {
         EXPECT_EQ(leser.setning(i), linje.substr(tab + 1)) << "after " << linje.substr(0, tab);
         ++rader;
     }
-    EXPECT_EQ(rader, 11);
+    EXPECT_EQ(rader, 12);
 }
 
 TEST(Etikettnavn, TheValueWithItsCaption) {

@@ -138,5 +138,66 @@ TEST_F(Regnselv, TheLessonFileKeepsTheWrittenLinesAndItsReplayChecksThem) {
         << b.feil;
 }
 
+// Sessions around a waiting line, each saved as a lesson file and replayed: the replay gives
+// the same actions, lines and counts, never "kan ikke spilles av". "Angre" on a waiting line
+// leaves the operation and operand typed, so that the next action goes on from them.
+TEST_F(Regnselv, SessionsAroundAWaitingLineReplayExactly) {
+    const struct {
+        const char* taster;
+        const char* siste;  // the newest line
+        std::vector<Regnesteg> regnesteg;
+    } oekter[] = {
+        // "Angre", then "Utfør" at once on the operation still typed.
+        {"- 4 U A U «2x=2»", "0/1 2/1 0/1 = 0/1 0/1 2/1", {{1, 1, true, false}}},
+        {"- 4 U A A - 4 U A U «2x=2»", "0/1 2/1 0/1 = 0/1 0/1 2/1", {{1, 1, true, false}}},
+        // Another operation chosen after an operand ending in x (the keys allow it): nothing
+        // typed on was dropped.
+        {"- 2 x U A + 1 U «2x+5=7»", "0/1 2/1 5/1 = 0/1 0/1 7/1", {{1, 1, true, false}}},
+        // An operation without an operand, the operand typed on.
+        {"b U A U «6=2x+4»", "0/1 0/1 6/1 = 0/1 2/1 4/1", {{1, 1, true, false}}},
+        {"- 4 U A 0 U «2x-36=-34»", "0/1 2/1 -36/1 = 0/1 0/1 -34/1", {{1, 1, true, false}}},
+        // Crossed out after the line was dropped, or by a second "Angre".
+        {"- 4 U A C : 2 U «x+2=3»", "0/1 1/1 2/1 = 0/1 0/1 3/1", {{1, 1, true, false}}},
+        {"- 4 U A A : 2 U «x+2=3»", "0/1 1/1 2/1 = 0/1 0/1 3/1", {{1, 1, true, false}}},
+        // A wrong line, then dropped and written right.
+        {"- 4 U «2x=10» A U «2x=2»", "0/1 2/1 0/1 = 0/1 0/1 2/1", {{1, 1, true, false}}},
+        // Escape, and the mode turned off while a line waits: the line is shown.
+        {"- 4 U «2x=10» Esc : 2 U «x=1»",
+         "0/1 1/1 0/1 = 0/1 0/1 1/1",
+         {{1, 1, false, true}, {2, 1, true, false}}},
+        {"- 4 U R * 3 U R : 6 U «x=1»",
+         "0/1 1/1 0/1 = 0/1 0/1 1/1",
+         {{1, 0, false, true}, {3, 1, true, false}}},
+        // An earlier line taken back after it was written, then written again.
+        {"- 4 U «2x=2» A - 4 U «2x=2»",
+         "0/1 2/1 0/1 = 0/1 0/1 2/1",
+         {{1, 1, true, false}, {1, 1, true, false}}},
+    };
+    for (const auto& o : oekter) {
+        SCOPED_TRACE(o.taster);
+        oppgave({0, 2, 4, 0, 0, 6});
+        arket.settregnselv(true);
+        trykk(o.taster);
+        EXPECT_FALSE(arket.venter_linje());
+        EXPECT_EQ(linje(arket.ark().sistelinje), o.siste);
+        const auto logg = arket.oekt();
+        EXPECT_EQ(logg.back().regnesteg, o.regnesteg);
+        for (const Handling& h : logg.back().handlinger) EXPECT_EQ(h.forkastet, "");
+        const Oektlesning l =
+            lesoektfil(skrivoektfil(lagoektfil(logg, "Kari", "2026-12-08T10:00:00")));
+        ASSERT_TRUE(l.ok) << l.feil;
+        const Avspilling a = spillav(l.fil);
+        ASSERT_EQ(a.feil, "");
+        ASSERT_EQ(a.poster.size(), logg.size());
+        const Loggpost& s = a.poster.back();
+        EXPECT_EQ(s.handlinger, logg.back().handlinger);
+        EXPECT_EQ(s.regnesteg, logg.back().regnesteg);
+        EXPECT_EQ(oektrad(s, 1), oektrad(logg.back(), 1));
+        ASSERT_TRUE(s.ark);
+        EXPECT_EQ(s.ark->sistelinje, logg.back().ark->sistelinje);
+        EXPECT_EQ(s.ark->teller, logg.back().ark->teller);
+    }
+}
+
 }  // namespace
 }  // namespace balvo

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "core/document/sideoppsett.h"
 #include "core/mainwindow/arket.h"
 #include "qt/document/eksport.h"
 #include "qt/document/oektdokument.h"
@@ -53,6 +54,29 @@ void steg(Arket& a, int opr, int siffer) {
     a.opr_Click(opr);
     a.siffer_Click(siffer);
     a.Utfoer_Click();
+}
+
+// The words of page `side` with their boxes in points, as pdftotext finds them.
+struct Ord {
+    QString tekst;
+    QRectF boks;
+};
+std::vector<Ord> ord_i(const QString& pdf, int side) {
+    const QString html =
+        kjoer(QStringLiteral("pdftotext"),
+              {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(side),
+               QStringLiteral("-l"), QString::number(side), pdf, QStringLiteral("-")});
+    static const QRegularExpression ord(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    std::vector<Ord> ut;
+    for (auto t = ord.globalMatch(html); t.hasNext();) {
+        const auto m = t.next();
+        const QPointF a(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF b(m.captured(3).toDouble(), m.captured(4).toDouble());
+        ut.push_back({m.captured(5), QRectF(a, b)});
+    }
+    return ut;
 }
 
 const std::vector<QString> ledetekster{QStringLiteral("Vanskelighetsgrad:"),
@@ -134,6 +158,92 @@ private slots:
         QVERIFY(tredje.contains(QStringLiteral("Oppgave 2")));
         QVERIFY(!tredje.contains(QStringLiteral("Legg til")));  // the undone step is gone
         QVERIFY(tekst_i(sti, 4, 4).contains(QStringLiteral("Oppgave 3")));
+    }
+
+    // With "Regn selv" the table gains four columns in a smaller font and still fits the page:
+    // every word inside the margins, no two words on top of each other, no heading broken
+    // inside a word, the figures under the new headings to the right of their columns.
+    void regnSelvGirFireKolonner() {
+        test::Testskall skall;
+        test::Testtilfeldig tilfeldig;
+        Arket arket(skall, tilfeldig);
+        arket.Form_Load();
+        arket.settregnselv(true);
+        QVERIFY(arket.egne({"0", "2", "4", "0", "0", "6"}).ok);
+        steg(arket, 1, 4);
+        arket.skrivlinje("2x = 10");
+        arket.skrivlinje("2x = 2");
+        steg(arket, 3, 2);
+        arket.giopp();
+        trekk(tilfeldig, {0, 2, 3, 0, 0, 5});  // 2x + 3 = 5, without a line written
+        arket.nyoppgave_Click();
+        const Oektdokument dok(arket.oekt(), QStringLiteral("3. mars 2025"), ledetekster);
+        const QString sti = mappe.filePath(QStringLiteral("regnselv.pdf"));
+        QCOMPARE(lagrepdf(dok, sti), QString());
+        const QString kopi = qEnvironmentVariable("BALVO_OEKTBILDE");
+        if (!kopi.isEmpty())
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("110"),
+                               QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                               QStringLiteral("1"), QStringLiteral("-singlefile"), sti, kopi});
+        const QString tekst = tekst_i(sti, 1, 1);
+        QVERIFY2(tekst.contains(QRegularExpression(
+                     QStringLiteral("Poeng\\s+Skrevet\\s+Riktig\\s+Forsøk\\s+Vist\\n"))),
+                 qPrintable(tekst));
+        QVERIFY2(tekst.contains(QRegularExpression(QStringLiteral("nærmere\\s+1. gang\\n"))),
+                 qPrintable(tekst));
+        // Exercise 1: one line written after a wrong try, one shown; exercise 2: none waited.
+        QVERIFY2(tekst.contains(QRegularExpression(
+                     QStringLiteral("ja\\s+stemmer\\s+1\\s+1\\s+0\\s+2\\s+1\\n"))),
+                 qPrintable(tekst));
+        QVERIFY2(tekst.contains(
+                     QRegularExpression(QStringLiteral("nei\\s+–\\s+0\\s+–\\s+–\\s+–\\s+–\\n"))),
+                 qPrintable(tekst));
+        QVERIFY(tekst.contains(QRegularExpression(QStringLiteral("Sum.*1\\s+0\\s+2\\s+1\\n"))));
+
+        const std::vector<Ord> ord = ord_i(sti, 1);
+        QVERIFY(ord.size() > 40);
+        // A4 is 595.3 points wide, with margins of 15 mm (42.5 points).
+        for (const Ord& o : ord)
+            QVERIFY2(o.boks.left() >= 42 && o.boks.right() <= 553.3, qPrintable(o.tekst));
+        for (std::size_t i = 0; i < ord.size(); ++i)
+            for (std::size_t j = i + 1; j < ord.size(); ++j)
+                QVERIFY2(!ord[i].boks.adjusted(0.3, 0.3, -0.3, -0.3).intersects(ord[j].boks),
+                         qPrintable(ord[i].tekst + " / " + ord[j].tekst));
+        const auto finn = [&](const QString& t, int nr = 0) -> const Ord* {
+            for (const Ord& o : ord)
+                if (o.tekst == t && nr-- == 0) return &o;
+            return nullptr;
+        };
+        for (const char* hel : {"Korteste", "nærmere", "Gjentatt", "Forslag", "Skrevet", "Riktig",
+                                "gang", "Forsøk", "Vist", "Poeng"})
+            QVERIFY2(finn(QString::fromUtf8(hel)), hel);
+        // Each new column's right edge: the heading's and the figures' right ends on it.
+        const auto& b = sideoppsett::oektbredder_smal;
+        const double kant = 42.52 + sideoppsett::bredde - sideoppsett::cellekant_smal;
+        const struct {
+            const char* overskrift;
+            double hoeyre;     // of the column, less the cell's margin
+            const char* tall;  // the figure of exercise 1
+        } kolonner[] = {{"Skrevet", kant - b[13] - b[14] - b[15], "1"},
+                        {"gang", kant - b[14] - b[15], "0"},
+                        {"Forsøk", kant - b[15], "2"},
+                        {"Vist", kant, "1"}};
+        const Ord* tips = finn(QStringLiteral("2x"));
+        QVERIFY(tips);
+        for (const auto& k : kolonner) {
+            const Ord* o = finn(QString::fromUtf8(k.overskrift));
+            QVERIFY2(o, k.overskrift);
+            QVERIFY2(qAbs(o->boks.right() - k.hoeyre) < 0.6, k.overskrift);
+            // The figure on exercise 1's row.
+            const Ord* tall = nullptr;
+            for (const Ord& w : ord)
+                if (w.tekst == QString::fromUtf8(k.tall) &&
+                    qAbs(w.boks.top() - tips->boks.top()) < 1 &&
+                    qAbs(w.boks.right() - k.hoeyre) < 0.6)
+                    tall = &w;
+            QVERIFY2(tall, k.overskrift);
+        }
     }
 
     // The summary runs onto further pages under its heading row again; each worksheet of

@@ -7,6 +7,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -172,7 +173,12 @@ private slots:
                     skriv(Qt::Key_Escape);
                 else if (t == "A")
                     skriv(Qt::Key_Z, Qt::ControlModifier);
-                else
+                else if (t == "R")
+                    vindu->findChild<QAction*>(QStringLiteral("regnselv"))->trigger();
+                else if (t.startsWith(QChar(0xab))) {
+                    QTest::keyClicks(QApplication::focusWidget(), t.mid(1, t.size() - 2));
+                    skriv(Qt::Key_Return);
+                } else
                     skriv(t.at(0).toLatin1());
             }
             ventet << del[1];
