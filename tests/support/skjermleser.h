@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader hears of the desktop's worksheet in a widget test: every element of
-// the list, and the line editor of "Regn selv", that gets the focus, once `lytt` is installed as the accessibility update handler
-// and while `hoert` points at a list.
+// the list, and the line editor of "Regn selv", that gets the focus, once `lytt` is installed as
+// the accessibility update handler and while `hoert` points at a list.
 #include <QAccessible>
 #include <QObject>
 #include <QRegularExpression>
