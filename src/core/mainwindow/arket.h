@@ -212,6 +212,7 @@ private:
     void visvurdering();
     Veiledning veiledherfra();
     Veiledning veiledlinje(int n);  // the coach's answer for line n, kept for the next step
+    const Veiledning& husk(Veiledning v);
     // After "Utfør" wrote line n from line `foer`: the repeated line, and the row "Avstand:".
     void vurdersteg(const Tilstand& foer, int n);
     void visavstand();  // the row "Avstand:" from the last step's verdict, in today's language

@@ -33,9 +33,29 @@ Veiledning Arket::veiledlinje(int n) {
     }
     for (auto v = veiledet_.rbegin(); v != veiledet_.rend(); ++v)
         if (v->linjer.front() == linje) return *v;
+    // A line on a way found already: the rest of that way is a shortest way from it (a shorter
+    // one would have shortened the whole), and the coach keeps to it, so that a pupil who
+    // follows a hint hears the same way go on.
+    for (auto v = veiledet_.rbegin(); v != veiledet_.rend(); ++v) {
+        if (v->utfall != Utfall::vei) continue;
+        for (std::size_t k = 1; k < v->linjer.size(); ++k) {
+            const auto rest = static_cast<std::ptrdiff_t>(v->linjer.size() - 1 - k);
+            if (v->linjer[k] != linje || rest > siste_linje - n) continue;
+            Veiledning videre;
+            videre.utfall = Utfall::vei;
+            videre.linjer.assign(v->linjer.begin() + static_cast<std::ptrdiff_t>(k),
+                                 v->linjer.end());
+            videre.steg.assign(v->steg.end() - rest, v->steg.end());
+            return husk(std::move(videre));
+        }
+    }
+    return husk(veiled(ark_, n, grense_));
+}
+
+const Veiledning& Arket::husk(Veiledning v) {
     // The 100 lines a worksheet holds, and the lines undone on the way, are few enough.
     if (veiledet_.size() >= 256) veiledet_.erase(veiledet_.begin());
-    veiledet_.push_back(veiled(ark_, n, grense_));
+    veiledet_.push_back(std::move(v));
     return veiledet_.back();
 }
 
@@ -54,9 +74,11 @@ void Arket::Tips_Click() {
     noter(Handlingsart::tips);
     ++tips_brukt_;
     ++tips_nivaa_[static_cast<std::size_t>(tipsnivaa_ - 1)];
+    // Asked whether shown or not: the answers kept decide the next ones, and a replayed lesson
+    // file keeps the same.
+    const Veiledning v = veiledherfra();
     if (!hjelp_vises_) return;
-    skall_.melding(oversettelse(BALVO_TR("Veileder", "Tips")),
-                   tipstekst(veiledherfra(), tipsnivaa_));
+    skall_.melding(oversettelse(BALVO_TR("Veileder", "Tips")), tipstekst(v, tipsnivaa_));
 }
 
 void Arket::settavstand(bool paa) {
@@ -105,14 +127,15 @@ void Arket::Loesningsforslag_Click() {
     if (!hjelp_brukbar()) return;
     noter(Handlingsart::forslag);
     ++forslag_brukt_;
+    const Veiledning v = veiledherfra();
     if (!hjelp_vises_) return;
-    skall_.visforslag(veiledherfra());
+    skall_.visforslag(v);
 }
 
 std::optional<int> Arket::korteste() {
     if (!har_oppgave_) return std::nullopt;
     if (!korteste_) {
-        const Veiledning v = veiled(ark_, 0, grense_);
+        const Veiledning v = veiledlinje(0);
         korteste_ = v.utfall == Utfall::vei ? std::optional<int>(v.lengde()) : std::nullopt;
     }
     return *korteste_;

@@ -8,6 +8,7 @@
 
 #include "core/coach/veiledertekst.h"
 #include "loekke.h"
+#include "oppgaver.h"
 
 namespace balvo {
 namespace {
@@ -189,6 +190,50 @@ TEST_F(Hjelp, LoesningsforslagShowsTheWayFromTheCurrentLine) {
     EXPECT_EQ(vei, "Legg til 1; Trekk kvadratrot; Trekk fra 1; ");
     EXPECT_EQ(arket.forslag_brukt(), 1);
     EXPECT_EQ(arket.tips_brukt(), 0);
+}
+
+// The keys that type a step: "+ pm 3 / 2 x U".
+std::string stegtaster(const Steg& s) {
+    static const char* opr[] = {"+", "-", "*", ":", "r", "k", "±", "b"};
+    std::string t = opr[oprindeks(s.operasjon)];
+    if (med_operand(s.operasjon)) {
+        if (s.teller < 0) t += " pm";
+        const Celle tall = s.teller < 0 ? -s.teller : s.teller;
+        if (s.potens == 0 || tall != 1 || s.nevner != 1) t += " " + std::to_string(tall);
+        if (s.nevner != 1) t += " / " + std::to_string(s.nevner);
+        if (s.potens > 0) t += s.potens == 1 ? " x" : " x²";
+    }
+    return t + " U";
+}
+
+// A pupil who follows the worked solution step by step sees the same way go on: the coach keeps
+// to the way it gave, and the lines on it need no new search.
+TEST_F(Hjelp, FollowingTheWorkedSolutionTheWayGoesOn) {
+    int fulgt = 0;
+    for (int nivaa = 1; nivaa <= 6; ++nivaa) {
+        for (const Tilstand& linje0 : test::genererte_oppgaver(nivaa, 40, 7 + nivaa)) {
+            arket.nyoppgave_Click();
+            linje0.til(arket.ark(), 0);
+            tegnlinje(arket.ark(), 0, 0, skall.linje(0), skall);
+            arket.settmodus(Modus::ny_oppgave);
+            arket.Loesningsforslag_Click();
+            const Veiledning vei = skall.forslag.back();
+            for (std::size_t k = 0; k < vei.steg.size(); ++k) {
+                trykk(stegtaster(vei.steg[k]));
+                ASSERT_EQ(Tilstand::fra(arket.ark(), arket.ark().linjenr), vei.linjer[k + 1]);
+                arket.Loesningsforslag_Click();
+                const Veiledning& videre = skall.forslag.back();
+                ASSERT_EQ(videre.utfall, Utfall::vei);
+                ASSERT_TRUE(std::equal(videre.steg.begin(), videre.steg.end(),
+                                       vei.steg.begin() + static_cast<std::ptrdiff_t>(k) + 1,
+                                       vei.steg.end()))
+                    << "level " << nivaa << ", step " << k + 1 << " of " << vei.steg.size();
+                EXPECT_EQ(videre.regnet, 0u);
+                ++fulgt;
+            }
+        }
+    }
+    EXPECT_GT(fulgt, 500);
 }
 
 struct Oekttilfelle {
