@@ -162,6 +162,11 @@ void ArketVindu::visvurdering(std::string_view steg, std::string_view proeve) {
 void ArketVindu::tilpass(QLabel* etikett, double punkter) {
     // A text too long for its lines is written a little smaller rather than cut off.
     QFont f = ui::skrift(QStringLiteral("Arial"), punkter * zoom_);
+    // Nothing to fit: no font need be loaded for an empty row (at start-up, all are).
+    if (etikett->text().isEmpty()) {
+        etikett->setFont(f);
+        return;
+    }
     const auto for_lang = [&] {
         return QFontMetrics(f)
                    .boundingRect(etikett->contentsRect(), Qt::TextWordWrap, etikett->text())
