@@ -416,6 +416,18 @@ Nothing has been saved.</translation>
         <source>Navn:</source>
         <translation>Name:</translation>
     </message>
+    <message>
+        <source>økt.balvo</source>
+        <translation>lesson.balvo</translation>
+    </message>
+    <message>
+        <source>klasse.pdf</source>
+        <translation>class.pdf</translation>
+    </message>
+    <message>
+        <source>klasse.csv</source>
+        <translation>class.csv</translation>
+    </message>
 </context>
 <context>
     <name>Klasseoversikt</name>
@@ -460,14 +472,6 @@ Nothing has been saved.</translation>
         <translation>CSV file (*.csv)</translation>
     </message>
     <message>
-        <source>PDF-dokument (*.pdf)</source>
-        <translation>PDF document (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Balvo-økt (*.balvo)</source>
-        <translation>Balvo lesson (*.balvo)</translation>
-    </message>
-    <message>
         <source>Åpne økt-filer</source>
         <translation>Open lesson files</translation>
     </message>
@@ -482,10 +486,6 @@ Nothing has been saved.</translation>
     <message>
         <source>Filen «%1» kunne ikke lagres.</source>
         <translation>The file “%1” could not be saved.</translation>
-    </message>
-    <message>
-        <source>Utskriften kunne ikke startes.</source>
-        <translation>Printing could not be started.</translation>
     </message>
     <message>
         <source>Mappen har ingen økt-filer (*.balvo).</source>
@@ -624,14 +624,6 @@ Try “balvo --help”.
     <message>
         <source>Avbryt</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>økt.balvo</source>
-        <translation>lesson.balvo</translation>
-    </message>
-    <message>
-        <source>klasse.csv</source>
-        <translation>class.csv</translation>
     </message>
     <message>
         <source>Velg økt-filene (*.balvo), eller slipp dem her i vinduet.</source>

@@ -417,6 +417,18 @@ Ingenting er lagra.</translation>
         <source>Navn:</source>
         <translation>Namn:</translation>
     </message>
+    <message>
+        <source>økt.balvo</source>
+        <translation>økt.balvo</translation>
+    </message>
+    <message>
+        <source>klasse.pdf</source>
+        <translation>klasse.pdf</translation>
+    </message>
+    <message>
+        <source>klasse.csv</source>
+        <translation>klasse.csv</translation>
+    </message>
 </context>
 <context>
     <name>Klasseoversikt</name>
@@ -461,14 +473,6 @@ Ingenting er lagra.</translation>
         <translation>CSV-fil (*.csv)</translation>
     </message>
     <message>
-        <source>PDF-dokument (*.pdf)</source>
-        <translation>PDF-dokument (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Balvo-økt (*.balvo)</source>
-        <translation>Balvo-økt (*.balvo)</translation>
-    </message>
-    <message>
         <source>Åpne økt-filer</source>
         <translation>Opne økt-filer</translation>
     </message>
@@ -483,10 +487,6 @@ Ingenting er lagra.</translation>
     <message>
         <source>Filen «%1» kunne ikke lagres.</source>
         <translation>Fila «%1» kunne ikkje lagrast.</translation>
-    </message>
-    <message>
-        <source>Utskriften kunne ikke startes.</source>
-        <translation>Utskrifta kunne ikkje startast.</translation>
     </message>
     <message>
         <source>Mappen har ingen økt-filer (*.balvo).</source>
@@ -625,14 +625,6 @@ Prøv «balvo --help».
     <message>
         <source>Avbryt</source>
         <translation>Avbryt</translation>
-    </message>
-    <message>
-        <source>økt.balvo</source>
-        <translation>økt.balvo</translation>
-    </message>
-    <message>
-        <source>klasse.csv</source>
-        <translation>klasse.csv</translation>
     </message>
     <message>
         <source>Velg økt-filene (*.balvo), eller slipp dem her i vinduet.</source>

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/document/dokumenttekster.h"
 #include "core/document/sideoppsett.h"
 #include "core/lessonfile/klasseoversikt.h"
 #include "core/lessonfile/oektfil.h"
@@ -46,13 +47,8 @@ using emscripten::val;
 namespace {
 
 constexpr Tekst filtype = BALVO_TR("Nett", "Filtype:");
-constexpr Tekst pdf_valg = BALVO_TR("Dokument", "PDF-dokument (*.pdf)");
-constexpr Tekst oekt_valg = BALVO_TR("Dokument", "Balvo-økt (*.balvo)");
-constexpr Tekst navnetekst = BALVO_TR("Dokument", "Navn:");
 constexpr Tekst lagre_knapp = BALVO_TR("Nett", "Lagre");
 constexpr Tekst avbryt_knapp = BALVO_TR("Nett", "Avbryt");
-constexpr Tekst oektfilnavn = BALVO_TR("Nett", "økt.balvo");
-constexpr Tekst csvnavn = BALVO_TR("Nett", "klasse.csv");
 
 constexpr Tekst slipp_her =
     BALVO_TR("Nett", "Velg økt-filene (*.balvo), eller slipp dem her i vinduet.");
@@ -152,13 +148,14 @@ void NettVindu::byggoektlagring() {
     val typerad = dom::lag("label", felt);
     sett(dom::lag("span", typerad), filtype);
     val type = dom::lag("select", typerad, "oektlagring_type");
-    for (const auto& [verdi, tekst] : {std::pair{"pdf", pdf_valg}, std::pair{"balvo", oekt_valg}}) {
+    for (const auto& [verdi, tekst] :
+         {std::pair{"pdf", pdf_filtype}, std::pair{"balvo", oekt_filtype}}) {
         val v = dom::lag("option", type);
         dom::attr(v, "value", verdi);
         sett(v, tekst);
     }
     val navnrad = dom::lag("label", felt, "oektlagring_navnrad");
-    sett(dom::lag("span", navnrad), navnetekst);
+    sett(dom::lag("span", navnrad), navnespoersmaal);
     val navn = dom::lag("input", navnrad, "oektlagring_navn");
     dom::attr(navn, "type", "text");
     dom::attr(navn, "maxlength", std::to_string(oektfil_maks_navn));
@@ -185,7 +182,7 @@ void NettVindu::lagreoekt() {
         while (!navn.empty() && (navn.back() == ' ' || navn.back() == '\t')) navn.pop_back();
         elevnavn_ = navn;
     }
-    lastned(skrivoektfil(lagoektfil(arket_.oekt(), *elevnavn_, naa())), oversettelse(oektfilnavn),
+    lastned(skrivoektfil(lagoektfil(arket_.oekt(), *elevnavn_, naa())), oversettelse(oektfil_navn),
             "application/json");
 }
 
@@ -236,7 +233,8 @@ void NettVindu::klassevalg(std::string_view navn) {
     if (navn == "skrivut") return skrivutklasse();
     if (navn == "csv") {
         if (klasse_.elever.empty()) return;
-        return lastned(klassecsv(klasse_, true), oversettelse(csvnavn), "text/csv;charset=utf-8");
+        return lastned(klassecsv(klasse_, true), oversettelse(klasse_csv_navn),
+                       "text/csv;charset=utf-8");
     }
     const auto tall = [&](std::string_view foran) {
         return std::atoi(std::string(navn.substr(foran.size())).c_str());

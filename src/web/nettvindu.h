@@ -71,20 +71,25 @@ public:
     bool etterarbeid_venter() const;
     void etterarbeid();
 
-    // What the worksheet logic asks of the window.
+    // What the worksheet logic asks of the window, as the page does it.
+    // The rows and operand fields are canvases.
     Tegneflate& linje(int boks) override;
     Tegneflate& opfelt(int k) override;
+    // Keys are buttons, disabled when not usable; a focused one that goes hands the focus on.
     void setttaster(const Tastesett& brukbare) override;
     void visverdier(int nivaa, std::int64_t poeng, std::int64_t loeste) override;
     void diagnostikk(Diagnoseboks boks, const std::vector<std::string>& linjer) override;
-    void tilforgrunnen() override;
+    void tilforgrunnen() override;  // the page is the main window: nothing to raise
+    // The page's message box; the logic waits for the answer while the page runs (ASYNCIFY).
     void melding(std::string_view tittel, std::string_view tekst) override;
     bool spoersmaal(std::string_view tittel, std::string_view tekst) override;
+    // The marker is an element over the worksheet, placed in CSS pixels.
     void vismerke(double venstre, double topp) override;
     void skjulmerke() override;
+    // The rows "Steg:", "Prøve:" and "Avstand:" fit their text by a smaller font.
     void visvurdering(std::string_view steg, std::string_view proeve) override;
     void visavstand(std::string_view tekst) override;
-    void visforslag(const Veiledning& veiledning) override;
+    void visforslag(const Veiledning& veiledning) override;  // its own window on the page
 
 private:
     // A text of the catalogue on an element: its content or one attribute, set again when the

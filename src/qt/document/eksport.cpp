@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/document/dokumenttekster.h"
 #include "core/lessonfile/oektfil.h"
 #include "core/mainwindow/arket.h"
 #include "core/mainwindow/meldinger.h"
@@ -39,18 +40,13 @@ constexpr Tekst skrivefeil =
     BALVO_TR("Dokument",
              "Filen «%1» kunne ikke lagres fordi skrivingen mislyktes (kanskje er disken full).\n"
              "Ingenting er lagret.");
-constexpr Tekst utskrift_feilet = BALVO_TR("Dokument", "Utskriften kunne ikke startes.");
-constexpr Tekst pdf_filter = BALVO_TR("Dokument", "PDF-dokument (*.pdf)");
-constexpr Tekst png_filter = BALVO_TR("Dokument", "PNG-bilde (*.png)");
 // The name the file dialog offers, and the print job's.
 constexpr Tekst standardnavn = BALVO_TR("Dokument", "likning.pdf");
 // The date in the header, in QLocale's notation.
 constexpr Tekst datoform = BALVO_TR("Dokument", "d. MMMM yyyy");
 // The name the lesson record is offered under.
 constexpr Tekst oektnavn = BALVO_TR("Dokument", "økt.pdf");
-constexpr Tekst oektfil_filter = BALVO_TR("Dokument", "Balvo-økt (*.balvo)");
 // The pupil's name, asked the first time a lesson file is saved in a run.
-constexpr Tekst navnetekst = BALVO_TR("Dokument", "Navn:");
 
 constexpr double punkt_per_mm = 72.0 / 25.4;
 constexpr double bildeskala = 2.0;  // pixels per point in a PNG: 144 dpi, sharp when zoomed
@@ -239,8 +235,8 @@ bool lagreark(const Hovedvindu& vindu, const QString& sti) {
 
 void lagresom(const Hovedvindu& vindu) {
     const QString mappe = dokumentmappe();
-    const QString pdf = ui::qtr(pdf_filter);
-    const QString png = ui::qtr(png_filter);
+    const QString pdf = ui::qtr(pdf_filtype);
+    const QString png = ui::qtr(png_filtype);
     QString valgt = pdf;
     QString sti = QFileDialog::getSaveFileName(&vindu.vindu, menytekst("Lagre"),
                                                QDir(mappe).filePath(ui::qtr(standardnavn)),
@@ -280,16 +276,16 @@ std::optional<QString> elevnavn(const Hovedvindu& vindu) {
     static std::optional<QString> navn;
     if (navn) return navn;
     bool ok = false;
-    const QString svar = QInputDialog::getText(&vindu.vindu, menytekst("lagreoekt"),
-                                               ui::qtr(navnetekst), QLineEdit::Normal, {}, &ok);
+    const QString svar = QInputDialog::getText(
+        &vindu.vindu, menytekst("lagreoekt"), ui::qtr(navnespoersmaal), QLineEdit::Normal, {}, &ok);
     if (!ok) return std::nullopt;
     navn = svar.trimmed();
     return navn;
 }
 
 void lagreoekt(const Hovedvindu& vindu) {
-    const QString pdf = ui::qtr(pdf_filter);
-    const QString balvo = ui::qtr(oektfil_filter);
+    const QString pdf = ui::qtr(pdf_filtype);
+    const QString balvo = ui::qtr(oekt_filtype);
     QString valgt = pdf;
     QString sti = QFileDialog::getSaveFileName(&vindu.vindu, menytekst("lagreoekt"),
                                                QDir(dokumentmappe()).filePath(ui::qtr(oektnavn)),

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "core/display/lineaertekst.h"
+#include "core/document/dokumenttekster.h"
 #include "core/mainwindow/meldinger.h"
 #include "core/mainwindow/utforming.h"
 #include "qt/document/eksport.h"
@@ -30,16 +31,16 @@
 namespace balvo {
 namespace {
 
+// The buttons the desktop's window has beside those of both shells.
 constexpr Tekst som_pdf = BALVO_TR("Klasseoversikt", "Lagre som PDF...");
 constexpr Tekst lukk = BALVO_TR("Klasseoversikt", "Lukk");
-constexpr Tekst csv_filter = BALVO_TR("Klasseoversikt", "CSV-fil (*.csv)");
-constexpr Tekst pdf_filter = BALVO_TR("Klasseoversikt", "PDF-dokument (*.pdf)");
-constexpr Tekst oekt_filter = BALVO_TR("Klasseoversikt", "Balvo-økt (*.balvo)");
-constexpr Tekst velg_mappe = BALVO_TR("Klasseoversikt", "Åpne en mappe med økt-filer");
 constexpr Tekst mappe_knapp = BALVO_TR("Klasseoversikt", "Åpne mappe...");
-constexpr Tekst skrivefeil = BALVO_TR("Klasseoversikt", "Filen «%1» kunne ikke lagres.");
-constexpr Tekst utskrift_feilet = BALVO_TR("Klasseoversikt", "Utskriften kunne ikke startes.");
+// A folder of lesson files: the dialog that chooses it, and one with none in it.
+constexpr Tekst velg_mappe = BALVO_TR("Klasseoversikt", "Åpne en mappe med økt-filer");
 constexpr Tekst ingen_filer = BALVO_TR("Klasseoversikt", "Mappen har ingen økt-filer (*.balvo).");
+// Saving the table.
+constexpr Tekst csv_filter = BALVO_TR("Klasseoversikt", "CSV-fil (*.csv)");
+constexpr Tekst skrivefeil = BALVO_TR("Klasseoversikt", "Filen «%1» kunne ikke lagres.");
 QString q(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -301,17 +302,17 @@ void lagremed(QWidget* vindu, Meldinger& meldinger, Tekst filter, const QString&
 }  // namespace
 
 void Klassevindu::lagrepdf_Click() {
-    lagremed(this, meldinger_, pdf_filter, QStringLiteral("klasse.pdf"),
+    lagremed(this, meldinger_, pdf_filtype, ui::qtr(klasse_pdf_navn),
              [this](const QString& sti) { return lagrepdf(sti); });
 }
 
 void Klassevindu::lagrecsv_Click() {
-    lagremed(this, meldinger_, csv_filter, QStringLiteral("klasse.csv"),
+    lagremed(this, meldinger_, csv_filter, ui::qtr(klasse_csv_navn),
              [this](const QString& sti) { return lagrecsv(sti); });
 }
 
 void aapneklasseoversikt(QWidget& vindu, Meldinger& meldinger) {
-    QFileDialog dialog(&vindu, ui::qtr(klasse_velg_filer), QDir::homePath(), ui::qtr(oekt_filter));
+    QFileDialog dialog(&vindu, ui::qtr(klasse_velg_filer), QDir::homePath(), ui::qtr(oekt_filtype));
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setOption(QFileDialog::DontUseNativeDialog, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
