@@ -19,9 +19,12 @@ extern "C" {
 // first measurement of a text is already right.
 EMSCRIPTEN_KEEPALIVE void balvo_start() {
     if (vindu) return;
-    // The coach's table as the build computed it: the page never builds it itself.
-    balvo::veileder::bruk_grovtabell(balvo::nett::pakk_ut_grovtabell(
-        {balvo::nett::grovtabell_par, balvo::nett::grovtabell_antall}));
+    // The coach's table as the build computed it: the page never builds it itself, and unpacks
+    // it only after the first line is drawn (or at the coach's first question, if sooner).
+    balvo::veileder::bruk_grovtabell([] {
+        return balvo::nett::pakk_ut_grovtabell(
+            {balvo::nett::grovtabell_par, balvo::nett::grovtabell_antall});
+    });
     vindu = new balvo::nett::NettVindu;
     vindu->start();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/coach/grovbilde.h"
 
+#include <atomic>
 #include <mutex>
 #include <utility>
 #include <vector>
@@ -331,6 +332,7 @@ namespace {
 // files side by side, so the first use may come from more than one thread at a time.
 struct Grovtabell {
     std::once_flag klar;
+    std::atomic<Grovkilde> kilde{nullptr};
     std::vector<std::uint8_t> tabell;
 };
 
@@ -345,15 +347,16 @@ std::vector<std::uint8_t> bygg_grovtabell() {
     return byggtabell();
 }
 
-void bruk_grovtabell(std::vector<std::uint8_t> tabell) {
-    if (tabell.size() != static_cast<std::size_t>(antall_grove)) return;
-    Grovtabell& t = tabellen();
-    std::call_once(t.klar, [&] { t.tabell = std::move(tabell); });
+void bruk_grovtabell(Grovkilde kilde) {
+    tabellen().kilde = kilde;
 }
 
 int grov_avstand(const Grov& g) {
     Grovtabell& t = tabellen();
-    std::call_once(t.klar, [&] { t.tabell = byggtabell(); });
+    std::call_once(t.klar, [&] {
+        if (const Grovkilde kilde = t.kilde) t.tabell = kilde();
+        if (t.tabell.size() != static_cast<std::size_t>(antall_grove)) t.tabell = byggtabell();
+    });
     const auto& tabell = t.tabell;
     if (!g.gyldig()) return 0;  // cannot happen for a real line; 0 never cuts a way off
     return tabell[static_cast<std::size_t>(g.indeks())];

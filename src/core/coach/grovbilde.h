@@ -53,11 +53,13 @@ Grov grovbilde(const Tilstand& linje, Mengdesvar mengde);
 int grov_avstand(const Grov& g);
 
 // The table of those distances, indexed by Grov::indeks (ingen_vei where there is none). It is
-// built on first use; a build may instead compute it beforehand and hand it over before the
-// first question (the web edition does, so that the page never waits for it). A table of the
-// wrong size, or one given after the table is in use, is ignored.
+// built on first use; a build may instead compute it beforehand and name, before the first
+// question, where the table is to be fetched from on first use (the web edition does, so that
+// the page never builds it, and starts without unpacking it). A table of the wrong size is
+// ignored and the table built; a source named after the table is in use is ignored.
 std::vector<std::uint8_t> bygg_grovtabell();
-void bruk_grovtabell(std::vector<std::uint8_t> tabell);
+using Grovkilde = std::vector<std::uint8_t> (*)();
+void bruk_grovtabell(Grovkilde kilde);
 
 }  // namespace veileder
 }  // namespace balvo
