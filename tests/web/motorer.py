@@ -216,12 +216,18 @@ def start(motor=None, tetthet=1, bredde=1366, hoeyde=900, sprak="nb-NO"):
 def sett_stoerrelse(d, bredde, hoeyde):
     """Sizes the window so that the page itself (innerWidth x innerHeight) is `bredde` x
     `hoeyde`, whatever the window's own frame takes."""
-    for _ in range(3):
+    for _ in range(6):
         b, h = d.execute_script("return [innerWidth, innerHeight]")
         if (b, h) == (bredde, hoeyde):
             return
         rute = d.get_window_size()
-        d.set_window_size(rute["width"] + bredde - b, rute["height"] + hoeyde - h)
+        ny_b, ny_h = rute["width"] + bredde - b, rute["height"] + hoeyde - h
+        if ny_b <= 0 or ny_h <= 0:
+            # The window and the page do not yet agree on the last resize (WebKit at ratio 2
+            # reports them a moment apart): asked again shortly.
+            time.sleep(0.2)
+            continue
+        d.set_window_size(ny_b, ny_h)
     b, h = d.execute_script("return [innerWidth, innerHeight]")
     if (b, h) != (bredde, hoeyde):
         raise RuntimeError("vinduet ble %dx%d, ikke %dx%d" % (b, h, bredde, hoeyde))
