@@ -106,6 +106,13 @@ TEST_F(Hjelp, TheRowAvstandAfterEveryStep) {
     trykk("+ 1 U");
     EXPECT_EQ(skall.avstandsrad, "");
     EXPECT_EQ(arket.ikke_naermere(), 7);
+    // Turned on again, the run of steps no closer begins again: one more is no reason yet to
+    // offer a hint.
+    arket.settavstand(true);
+    trykk("+ 1 U");
+    EXPECT_EQ(arket.ikke_naermere(), 8);
+    EXPECT_EQ(skall.avstandsrad.find("Trenger du et tips"), std::string::npos)
+        << skall.avstandsrad;
 }
 
 TEST_F(Hjelp, TheRowNamesSolutionsLostAndGained) {
