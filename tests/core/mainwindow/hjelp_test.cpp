@@ -111,8 +111,7 @@ TEST_F(Hjelp, TheRowAvstandAfterEveryStep) {
     arket.settavstand(true);
     trykk("+ 1 U");
     EXPECT_EQ(arket.ikke_naermere(), 8);
-    EXPECT_EQ(skall.avstandsrad.find("Trenger du et tips"), std::string::npos)
-        << skall.avstandsrad;
+    EXPECT_EQ(skall.avstandsrad.find("Trenger du et tips"), std::string::npos) << skall.avstandsrad;
 }
 
 TEST_F(Hjelp, TheRowNamesSolutionsLostAndGained) {
@@ -241,6 +240,30 @@ TEST_F(Hjelp, FollowingTheWorkedSolutionTheWayGoesOn) {
         }
     }
     EXPECT_GT(fulgt, 500);
+}
+
+// Near the end of the sheet the rest of a way found earlier is not taken when it would not fit:
+// the coach answers for the room left, as a new search does.
+TEST_F(Hjelp, TheRestOfAWayMustFitOnTheSheet) {
+    arket.settavstand(true);
+    for (const Tilstand& linje0 : test::genererte_oppgaver(6, 40, 11)) {
+        arket.nyoppgave_Click();
+        linje0.til(arket.ark(), 0);
+        tegnlinje(arket.ark(), 0, 0, skall.linje(0), skall);
+        arket.settmodus(Modus::ny_oppgave);
+        arket.Loesningsforslag_Click();
+        const Veiledning vei = skall.forslag.back();
+        if (vei.utfall != Utfall::vei || vei.lengde() < 4) continue;
+        for (int n = 1; n <= 96; ++n) trykk("± U");  // the exercise and its signs changed, in turn
+        ASSERT_EQ(Tilstand::fra(arket.ark(), 96), vei.linjer[0]);
+        trykk(stegtaster(vei.steg[0]));  // line 97: room for two steps more
+        ASSERT_EQ(Tilstand::fra(arket.ark(), 97), vei.linjer[1]);
+        EXPECT_EQ(skall.avstandsrad.find(std::to_string(vei.lengde() - 1) + " steg igjen"),
+                  std::string::npos)
+            << skall.avstandsrad;
+        return;
+    }
+    FAIL() << "no exercise with a way of four steps";
 }
 
 struct Oekttilfelle {
