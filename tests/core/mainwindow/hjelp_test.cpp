@@ -23,6 +23,15 @@ protected:
         for (int n = 0; n <= a.sistelinje; ++n) s += "|" + linje(n);
         return s;
     }
+    // A new exercise whose line 0 is `linje0`, and the worked solution from it.
+    Veiledning oppgave_med_vei(const Tilstand& linje0) {
+        arket.nyoppgave_Click();
+        linje0.til(arket.ark(), 0);
+        tegnlinje(arket.ark(), 0, 0, skall.linje(0), skall);
+        arket.settmodus(Modus::ny_oppgave);
+        arket.Loesningsforslag_Click();
+        return skall.forslag.back();
+    }
     std::string siste_boks() const {
         return skall.bokser.empty() ? ""
                                     : skall.bokser.back().tittel + ": " + skall.bokser.back().tekst;
@@ -218,12 +227,7 @@ TEST_F(Hjelp, FollowingTheWorkedSolutionTheWayGoesOn) {
     int fulgt = 0;
     for (int nivaa = 1; nivaa <= 6; ++nivaa) {
         for (const Tilstand& linje0 : test::genererte_oppgaver(nivaa, 40, 7 + nivaa)) {
-            arket.nyoppgave_Click();
-            linje0.til(arket.ark(), 0);
-            tegnlinje(arket.ark(), 0, 0, skall.linje(0), skall);
-            arket.settmodus(Modus::ny_oppgave);
-            arket.Loesningsforslag_Click();
-            const Veiledning vei = skall.forslag.back();
+            const Veiledning vei = oppgave_med_vei(linje0);
             for (std::size_t k = 0; k < vei.steg.size(); ++k) {
                 trykk(stegtaster(vei.steg[k]));
                 ASSERT_EQ(Tilstand::fra(arket.ark(), arket.ark().linjenr), vei.linjer[k + 1]);
@@ -247,12 +251,7 @@ TEST_F(Hjelp, FollowingTheWorkedSolutionTheWayGoesOn) {
 TEST_F(Hjelp, TheRestOfAWayMustFitOnTheSheet) {
     arket.settavstand(true);
     for (const Tilstand& linje0 : test::genererte_oppgaver(6, 40, 11)) {
-        arket.nyoppgave_Click();
-        linje0.til(arket.ark(), 0);
-        tegnlinje(arket.ark(), 0, 0, skall.linje(0), skall);
-        arket.settmodus(Modus::ny_oppgave);
-        arket.Loesningsforslag_Click();
-        const Veiledning vei = skall.forslag.back();
+        const Veiledning vei = oppgave_med_vei(linje0);
         if (vei.utfall != Utfall::vei || vei.lengde() < 4) continue;
         for (int n = 1; n <= 96; ++n) trykk("± U");  // the exercise and its signs changed, in turn
         ASSERT_EQ(Tilstand::fra(arket.ark(), 96), vei.linjer[0]);
