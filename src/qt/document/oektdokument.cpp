@@ -27,7 +27,7 @@ QFont punktfont(const QPainter& maler, double punkter, bool fet = false) {
 
 // The table's text measured in points, on a surface of 72 dots to the inch, unhinted: the
 // same widths on every printer and in every PDF, so that a text breaks where it was planned.
-QFontMetricsF maal(bool fet, double punkter) {
+QFontMetricsF tabellmaal(bool fet, double punkter) {
     static const QImage flate = [] {
         QImage b(1, 1, QImage::Format_ARGB32_Premultiplied);
         const int dpm = static_cast<int>(72 / 0.0254 + 0.5);
@@ -71,7 +71,9 @@ Oektdokument::Oektdokument(std::vector<Loggpost> logg, QString dato,
     : logg_(std::move(logg)),
       dato_(std::move(dato)),
       ledetekster_(std::move(ledetekster)),
-      tabell_(oekttabell(logg_)) {
+      tabell_(oekttabell(logg_)),
+      vanlig_(tabellmaal(false, tabell_.skrift)),
+      halvfet_(tabellmaal(true, tabell_.skrift)) {
     std::vector<std::string> overskrifter;
     for (const Oektkolonne& k : tabell_.kolonner) overskrifter.push_back(k.overskrift);
     overskrift_ = lagrad(overskrifter, true);
@@ -82,7 +84,7 @@ Oektdokument::Oektdokument(std::vector<Loggpost> logg, QString dato,
 Oektdokument::Rad Oektdokument::lagrad(const std::vector<std::string>& tekster, bool fet) const {
     Rad rad;
     rad.fet = fet;
-    const QFontMetricsF m = maal(fet, tabell_.skrift);
+    const QFontMetricsF& m = maal(fet);
     std::size_t flest = 1;
     for (std::size_t k = 0; k < tekster.size() && k < tabell_.kolonner.size(); ++k) {
         rad.celler.push_back(ombryt(QString::fromStdString(tekster[k]),
@@ -176,7 +178,7 @@ void Oektdokument::tegnoversikt(QPainter& maler, const Radutvalg& rader, bool fo
 }
 
 void Oektdokument::tegnrad(QPainter& maler, const Rad& rad, double y) const {
-    const QFontMetricsF m = maal(rad.fet, tabell_.skrift);
+    const QFontMetricsF& m = maal(rad.fet);
     maler.setPen(Qt::black);
     maler.setFont(punktfont(maler, tabell_.skrift, rad.fet));
     double x = 0;

@@ -3,6 +3,7 @@
 // The lesson record as a document for the teacher: a first page that sums the lesson up (the
 // date, a table of every exercise with its figures, the sums), then every exercise's worksheet
 // as "Lagre som" draws it, each from a page of its own. Pages are numbered through.
+#include <QFontMetricsF>
 #include <QString>
 #include <string>
 #include <vector>
@@ -41,6 +42,7 @@ private:
         double hoeyde = 0;
         bool fet = false;
     };
+    const QFontMetricsF& maal(bool fet) const { return fet ? halvfet_ : vanlig_; }
     Rad lagrad(const std::vector<std::string>& tekster, bool fet) const;
     void tegnrad(QPainter& maler, const Rad& rad, double y) const;
     void tegnoversikt(QPainter& maler, const Radutvalg& rader, bool forste) const;
@@ -50,6 +52,7 @@ private:
     QString dato_;
     std::vector<QString> ledetekster_;
     Oekttabell tabell_;
+    QFontMetricsF vanlig_, halvfet_;  // the table's font as measured for its layout
     Rad overskrift_;
     std::vector<Rad> rader_;  // one per exercise, then the sums
 };
