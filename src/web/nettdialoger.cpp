@@ -535,9 +535,7 @@ void NettVindu::skrivoekt() {
             if (t.kolonner[k].tall) dom::attr(c, "class", "tall");
         }
     };
-    std::vector<std::string> overskrifter;
-    for (const Oektkolonne& k : t.kolonner) overskrifter.push_back(k.overskrift);
-    rad(dom::lag("thead", tabell), overskrifter, "th");
+    rad(dom::lag("thead", tabell), t.overskrifter(), "th");
     val kropp = dom::lag("tbody", tabell);
     for (const auto& r : t.rader) rad(kropp, r, "td");
     rad(dom::lag("tfoot", tabell), t.sum, "td");

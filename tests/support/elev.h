@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/mainwindow/arket.h"
+#include "core/mainwindow/tilfeldig.h"
 #include "testskall.h"
 
 namespace balvo::test {
@@ -34,15 +35,11 @@ struct Tall {
     std::string sammendrag(double sekunder) const;
 };
 
-// Draws in [0, 1) from a seeded engine, so that the generator's exercises repeat with the seed.
-class Froetilfeldig : public Tilfeldig {
+// The program's own draws from a fixed seed, so that the generator's exercises repeat with the
+// seed: the clock seeds no more.
+class Froetilfeldig : public Klokketilfeldig {
 public:
-    explicit Froetilfeldig(std::uint64_t froe) : motor_(froe) {}
-    void seed_fra_klokka() override {}  // the session's seed decides, not the clock
-    double neste() override { return static_cast<double>(motor_() >> 11) * 0x1.0p-53; }
-
-private:
-    std::mt19937_64 motor_;
+    explicit Froetilfeldig(std::uint64_t froe) { settfroe(froe); }
 };
 
 // A coefficient text read strictly: surrounding spaces, then an optional sign and digits, or

@@ -80,6 +80,12 @@ bool regnet_selv(const Loggpost& p) {
            });
 }
 
+std::vector<std::string> Oekttabell::overskrifter() const {
+    std::vector<std::string> ut;
+    for (const Oektkolonne& k : kolonner) ut.push_back(k.overskrift);
+    return ut;
+}
+
 Oekttabell oekttabell(const std::vector<Loggpost>& logg) {
     using namespace sideoppsett;
     Oekttabell t;

@@ -112,8 +112,9 @@ struct Oekttabell {
     std::vector<Oektkolonne> kolonner;
     std::vector<std::vector<std::string>> rader;  // one per exercise
     std::vector<std::string> sum;
-    double skrift = 0;     // the font's size, points
-    double cellekant = 0;  // between a cell's text and its rules, points
+    double skrift = 0;                              // the font's size, points
+    double cellekant = 0;                           // between a cell's text and its rules, points
+    std::vector<std::string> overskrifter() const;  // the columns' headings, as a row
 };
 Oekttabell oekttabell(const std::vector<Loggpost>& logg);
 // Whether a line of the exercise waited to be written.

@@ -14,7 +14,7 @@ public:
     virtual double neste() = 0;  // uniform in [0, 1)
 };
 
-class Klokketilfeldig final : public Tilfeldig {
+class Klokketilfeldig : public Tilfeldig {
 public:
     void seed_fra_klokka() override {
         if (fast_) return;

@@ -74,9 +74,7 @@ Oektdokument::Oektdokument(std::vector<Loggpost> logg, QString dato,
       tabell_(oekttabell(logg_)),
       vanlig_(tabellmaal(false, tabell_.skrift)),
       halvfet_(tabellmaal(true, tabell_.skrift)) {
-    std::vector<std::string> overskrifter;
-    for (const Oektkolonne& k : tabell_.kolonner) overskrifter.push_back(k.overskrift);
-    overskrift_ = lagrad(overskrifter, true);
+    overskrift_ = lagrad(tabell_.overskrifter(), true);
     for (const auto& r : tabell_.rader) rader_.push_back(lagrad(r, false));
     rader_.push_back(lagrad(tabell_.sum, true));
 }
