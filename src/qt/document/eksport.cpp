@@ -46,7 +46,6 @@ constexpr Tekst standardnavn = BALVO_TR("Dokument", "likning.pdf");
 constexpr Tekst datoform = BALVO_TR("Dokument", "d. MMMM yyyy");
 // The name the lesson record is offered under.
 constexpr Tekst oektnavn = BALVO_TR("Dokument", "økt.pdf");
-// The pupil's name, asked the first time a lesson file is saved in a run.
 
 constexpr double punkt_per_mm = 72.0 / 25.4;
 constexpr double bildeskala = 2.0;  // pixels per point in a PNG: 144 dpi, sharp when zoomed

@@ -42,6 +42,16 @@ QString tekst_i(const QString& pdf, int fra, int til) {
                   QStringLiteral("-l"), QString::number(til), pdf, QStringLiteral("-")});
 }
 
+// BALVO_OEKTBILDE=file keeps the first page as a picture (file.png) to look at.
+void behold_forside(const QString& pdf, int dpi) {
+    const QString kopi = qEnvironmentVariable("BALVO_OEKTBILDE");
+    if (kopi.isEmpty()) return;
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+                       QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                       QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, kopi});
+}
+
 // The draws of a generated exercise with these numerators (denominators 1).
 void trekk(test::Testtilfeldig& t, std::initializer_list<int> tellere) {
     for (int teller : tellere) {
@@ -118,13 +128,7 @@ private slots:
         const Oektdokument dok(arket.oekt(), QStringLiteral("3. mars 2025"), ledetekster);
         const QString sti = mappe.filePath(QStringLiteral("økt.pdf"));
         QCOMPARE(lagrepdf(dok, sti), QString());
-        // BALVO_OEKTBILDE=file keeps the first page as a picture (file.png) to look at.
-        const QString kopi = qEnvironmentVariable("BALVO_OEKTBILDE");
-        if (!kopi.isEmpty())
-            QProcess::execute(QStringLiteral("pdftoppm"),
-                              {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
-                               QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                               QStringLiteral("1"), QStringLiteral("-singlefile"), sti, kopi});
+        behold_forside(sti, 80);
         QCOMPARE(sider_i(sti), 4);  // the summary and a page for each worksheet
 
         const QString forste = tekst_i(sti, 1, 1);
@@ -180,12 +184,7 @@ private slots:
         const Oektdokument dok(arket.oekt(), QStringLiteral("3. mars 2025"), ledetekster);
         const QString sti = mappe.filePath(QStringLiteral("regnselv.pdf"));
         QCOMPARE(lagrepdf(dok, sti), QString());
-        const QString kopi = qEnvironmentVariable("BALVO_OEKTBILDE");
-        if (!kopi.isEmpty())
-            QProcess::execute(QStringLiteral("pdftoppm"),
-                              {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("110"),
-                               QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                               QStringLiteral("1"), QStringLiteral("-singlefile"), sti, kopi});
+        behold_forside(sti, 110);
         const QString tekst = tekst_i(sti, 1, 1);
         QVERIFY2(tekst.contains(QRegularExpression(
                      QStringLiteral("Poeng\\s+Skrevet\\s+Riktig\\s+Forsøk\\s+Vist\\n"))),
