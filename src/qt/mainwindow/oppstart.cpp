@@ -10,6 +10,7 @@
 #include "qt/ui/ikon.h"
 #include "qt/ui/meldingsboks.h"
 #include "qt/ui/spraak.h"
+#include "qt/ui/zoomstil.h"
 
 namespace balvo {
 
@@ -18,6 +19,7 @@ void forberedprogrammet() {
     // The menus belong to the window, as designed, also on a desktop that would move them to
     // a bar of its own; nor does start-up then ask the session bus for one.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication::setStyle(new ui::Programstil);
     QApplication::setWindowIcon(balvoikon());
     ui::spraak().bytt(ui::startspraak(*ui::innstillinger(), ui::systemlokale()));
 }

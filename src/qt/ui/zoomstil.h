@@ -8,6 +8,21 @@
 
 namespace balvo::ui {
 
+// The application's style as the platform gives it, drawn without reading a picture file
+// at start-up (the first one read costs a search for Qt's image plugins): the frame of a
+// group from its picture built into the program, and the menu bar's overflow arrow fetched
+// only when it is first drawn (when the menus do not fit).
+class Programstil : public QProxyStyle {
+    Q_OBJECT
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap bilde, const QStyleOption* valg = nullptr,
+                       const QWidget* kontroll = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* valg, QPainter* maler,
+                       const QWidget* kontroll = nullptr) const override;
+};
+
 class Zoomstil : public QProxyStyle {
     Q_OBJECT
 public:

@@ -4,9 +4,11 @@
 // them; "Fyll vinduet" following the window; the shortcuts; the zoom remembered.
 #include <QFontInfo>
 #include <QFrame>
+#include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,6 +17,7 @@
 #include "qt/coach/loesningsforslag.h"
 #include "qt/mainwindow/oppstart.h"
 #include "qt/ui/tasteflate.h"
+#include "qt/ui/zoomstil.h"
 #include "vindustest.h"
 
 using balvo::ArketVindu;
@@ -210,6 +213,41 @@ private slots:
 
     // The first run fills the window; start-up puts the remembered zoom in force and
     // remembers each new choice; a value it cannot use gives 100 %.
+    // The program's style draws what the window shows at start-up exactly as the style it
+    // stands in for: a group's frame with and without a title at several sizes, and the menu
+    // bar's overflow arrow at one and two pixels to a point.
+    void programstilenSomStilen_data() {
+        QTest::addColumn<QString>("tittel");
+        QTest::addColumn<QSize>("stoerrelse");
+        QTest::newRow("Likningstype") << "Likningstype" << QSize(113, 105);
+        QTest::newRow("liten") << "x" << QSize(20, 30);
+        QTest::newRow("bred") << "Likningstype" << QSize(400, 60);
+        QTest::newRow("uten tittel") << "" << QSize(113, 105);
+    }
+    void programstilenSomStilen() {
+        QFETCH(QString, tittel);
+        QFETCH(QSize, stoerrelse);
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+        auto* egen = new balvo::ui::Programstil(QStyleFactory::create(QStringLiteral("fusion")));
+        const auto bilde = [&](QStyle* stil) {
+            QGroupBox gruppe(tittel);
+            gruppe.setStyle(stil);
+            gruppe.resize(stoerrelse);
+            return gruppe.grab().toImage();
+        };
+        QCOMPARE(bilde(egen), bilde(fusion.get()));
+        for (const qreal tetthet : {1.0, 2.0}) {
+            const auto pil = [&](QStyle* stil) {
+                return stil->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                    .pixmap(QSize(16, 16), tetthet)
+                    .toImage();
+            };
+            QVERIFY(!pil(fusion.get()).isNull());
+            QCOMPARE(pil(egen), pil(fusion.get()));
+        }
+        delete egen;
+    }
+
     void huskes() {
         QTemporaryDir hjem;
         qputenv("XDG_CONFIG_HOME", hjem.path().toUtf8());
