@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/dom.h"
 
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
 #include <cstdio>
 
 #include "web/lerretsflate.h"
@@ -21,32 +24,72 @@ val dokument() {
     return val::global("document");
 }
 
+namespace {
+
+// Each helper is one call into the page, with its strings read there: building the page
+// takes thousands of them, and through embind each would be several.
+// clang-format off
+EM_JS(emscripten::EM_VAL, js_finn, (const char* id),
+      { return Emval.toHandle(document.getElementById(UTF8ToString(id))); });
+EM_JS(emscripten::EM_VAL, js_lag,
+      (const char* tag, emscripten::EM_VAL forelder, const char* id, int idlengde,
+       const char* klasse, int klasselengde),
+      {
+          const e = document.createElement(UTF8ToString(tag));
+          if (idlengde) e.id = UTF8ToString(id, idlengde);
+          if (klasselengde) e.className = UTF8ToString(klasse, klasselengde);
+          const f = Emval.toValue(forelder);
+          if (f !== undefined && f !== null) f.appendChild(e);
+          return Emval.toHandle(e);
+      });
+EM_JS(void, js_attr, (emscripten::EM_VAL e, const char* navn, const char* verdi, int lengde),
+      { Emval.toValue(e).setAttribute(UTF8ToString(navn), UTF8ToString(verdi, lengde)); });
+EM_JS(void, js_stil, (emscripten::EM_VAL e, const char* navn, const char* verdi, int lengde),
+      { Emval.toValue(e).style.setProperty(UTF8ToString(navn), UTF8ToString(verdi, lengde)); });
+EM_JS(void, js_tekst, (emscripten::EM_VAL e, const char* t, int lengde),
+      { Emval.toValue(e).textContent = UTF8ToString(t, lengde); });
+EM_JS(void, js_skjul, (emscripten::EM_VAL e, int skjult), { Emval.toValue(e).hidden = !!skjult; });
+EM_JS(void, js_plasser,
+      (emscripten::EM_VAL e, const char* venstre, const char* topp, const char* bredde,
+       const char* hoeyde),
+      {
+          const s = Emval.toValue(e).style;
+          s.setProperty('left', UTF8ToString(venstre));
+          s.setProperty('top', UTF8ToString(topp));
+          s.setProperty('width', UTF8ToString(bredde));
+          s.setProperty('height', UTF8ToString(hoeyde));
+      });
+// clang-format on
+
+int lengde(std::string_view s) {
+    return static_cast<int>(s.size());
+}
+
+}  // namespace
+
 val finn(const char* id) {
-    return dokument().call<val>("getElementById", val(id));
+    return val::take_ownership(js_finn(id));
 }
 
 val lag(const char* tag, val forelder, std::string_view id, std::string_view klasse) {
-    val e = dokument().call<val>("createElement", val(tag));
-    if (!id.empty()) e.set("id", val(std::string(id)));
-    if (!klasse.empty()) e.set("className", val(std::string(klasse)));
-    if (!forelder.isUndefined() && !forelder.isNull()) forelder.call<void>("appendChild", e);
-    return e;
+    return val::take_ownership(
+        js_lag(tag, forelder.as_handle(), id.data(), lengde(id), klasse.data(), lengde(klasse)));
 }
 
 void attr(val e, const char* navn, std::string_view verdi) {
-    e.call<void>("setAttribute", val(navn), val(std::string(verdi)));
+    js_attr(e.as_handle(), navn, verdi.data(), lengde(verdi));
 }
 
 void stil(val e, const char* egenskap, std::string_view verdi) {
-    e["style"].call<void>("setProperty", val(egenskap), val(std::string(verdi)));
+    js_stil(e.as_handle(), egenskap, verdi.data(), lengde(verdi));
 }
 
 void tekst(val e, std::string_view t) {
-    e.set("textContent", val(std::string(t)));
+    js_tekst(e.as_handle(), t.data(), lengde(t));
 }
 
 void skjul(val e, bool skjult) {
-    e.set("hidden", val(skjult));
+    js_skjul(e.as_handle(), skjult ? 1 : 0);
 }
 
 std::string px(double piksler) {
@@ -57,10 +100,8 @@ std::string px(double piksler) {
 
 void plasser(val e, const Twips& t) {
     constexpr double p = twips_per_piksel;
-    stil(e, "left", px(t.venstre / p));
-    stil(e, "top", px(t.topp / p));
-    stil(e, "width", px(t.bredde / p));
-    stil(e, "height", px(t.hoeyde / p));
+    js_plasser(e.as_handle(), px(t.venstre / p).c_str(), px(t.topp / p).c_str(),
+               px(t.bredde / p).c_str(), px(t.hoeyde / p).c_str());
 }
 
 void skrift(val e, const Skrift& s, bool kursiv) {

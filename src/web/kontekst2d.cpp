@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/kontekst2d.h"
 
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
+#include <string>
+
 namespace balvo::nett {
 
 using emscripten::val;
@@ -15,31 +20,53 @@ val maalekontekst() {
     return ctx;
 }
 
+// The backing store's size, and the box's on the page where given: one call into the page.
+// clang-format off
+EM_JS(void, settstoerrelse,
+      (emscripten::EM_VAL lerret, int bredde, int hoeyde, const char* boksbredde,
+       const char* bokshoeyde),
+      {
+          const l = Emval.toValue(lerret);
+          l.width = bredde;
+          l.height = hoeyde;
+          const b = UTF8ToString(boksbredde);
+          if (b) {
+              l.style.setProperty('width', b);
+              l.style.setProperty('height', UTF8ToString(bokshoeyde));
+          }
+      });
+// clang-format on
+
 bool finnes(const val& v) {
     return !v.isNull() && !v.isUndefined();
 }
 
 }  // namespace
 
-Kontekst2d::Kontekst2d(val lerret)
-    : lerret_(lerret), ctx_(lerret.call<val>("getContext", val("2d"))), har_(finnes(ctx_)) {}
+Kontekst2d::Kontekst2d(val lerret) : lerret_(lerret), ctx_(val::undefined()) {}
+
+bool Kontekst2d::klar() {
+    if (!hentet_) {
+        hentet_ = true;
+        ctx_ = lerret_.call<val>("getContext", val("2d"));
+        har_ = finnes(ctx_);
+    }
+    return har_;
+}
 
 void Kontekst2d::stoerrelse(int bredde, int hoeyde, double tetthet) {
     // A new size resets the context's state too.
-    lerret_.set("width", bredde);
-    lerret_.set("height", hoeyde);
-    if (tetthet > 0) {
-        val stil = lerret_["style"];
-        stil.call<void>("setProperty", val("width"), val(std::to_string(bredde / tetthet) + "px"));
-        stil.call<void>("setProperty", val("height"), val(std::to_string(hoeyde / tetthet) + "px"));
-    }
+    settstoerrelse(lerret_.as_handle(), bredde, hoeyde,
+                   tetthet > 0 ? (std::to_string(bredde / tetthet) + "px").c_str() : "",
+                   tetthet > 0 ? (std::to_string(hoeyde / tetthet) + "px").c_str() : "");
     font_.clear();
     fyllfarge_.clear();
     strekfarge_.clear();
 }
 
 void Kontekst2d::toem() {
-    if (!har_) return;
+    // A canvas never drawn on is blank already.
+    if (!hentet_ || !har_) return;
     ctx_.call<void>("clearRect", 0, 0, lerret_["width"], lerret_["height"]);
 }
 
@@ -57,7 +84,7 @@ void Kontekst2d::farge(const char* egenskap, const std::string& f) {
 }
 
 val Kontekst2d::maal(const std::string& f) {
-    if (har_) {
+    if (hentet_ && har_) {
         font(f);
         return ctx_;
     }
@@ -80,7 +107,7 @@ double Kontekst2d::stigning(const std::string& f) {
 
 void Kontekst2d::tekst(const std::string& f, std::string_view tekst, double x, double grunnlinje,
                        const std::string& c) {
-    if (!har_) return;
+    if (!klar()) return;
     font(f);
     farge("fillStyle", c);
     ctx_.call<void>("fillText", std::string(tekst), x, grunnlinje);
@@ -88,7 +115,7 @@ void Kontekst2d::tekst(const std::string& f, std::string_view tekst, double x, d
 
 void Kontekst2d::strek(double x1, double y1, double x2, double y2, double bredde,
                        const std::string& c) {
-    if (!har_) return;
+    if (!klar()) return;
     farge("strokeStyle", c);
     ctx_.set("lineWidth", bredde);
     ctx_.set("lineCap", "butt");
@@ -99,7 +126,7 @@ void Kontekst2d::strek(double x1, double y1, double x2, double y2, double bredde
 }
 
 void Kontekst2d::fyll(double x, double y, double bredde, double hoeyde, const std::string& c) {
-    if (!har_) return;
+    if (!klar()) return;
     farge("fillStyle", c);
     ctx_.call<void>("fillRect", x, y, bredde, hoeyde);
 }

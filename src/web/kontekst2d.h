@@ -24,6 +24,9 @@ public:
     emscripten::val element() const { return lerret_; }
 
 private:
+    // The canvas's context, asked for at the first drawing: a page of empty rows starts
+    // without twenty of them. False when the browser gave none.
+    bool klar();
     void font(const std::string& f);
     // The context to measure in with the font set: the canvas's own, or a shared one when the
     // browser gave this canvas none (out of memory); undefined when there is none at all.
@@ -32,7 +35,8 @@ private:
 
     emscripten::val lerret_;
     emscripten::val ctx_;
-    bool har_;  // the browser gave the canvas a context; without one nothing is drawn
+    bool hentet_ = false;  // the context has been asked for
+    bool har_ = false;     // the browser gave the canvas a context; without one nothing is drawn
     // What the context holds already: setting a font costs the browser a parse.
     std::string font_, fyllfarge_, strekfarge_;
 };
