@@ -43,7 +43,9 @@ QStringList Bildeboks::tekster() const {
 
 void Bildeboks::settforgrunn(const QColor& farge) {
     forgrunn_ = farge;
-    nyttbilde();
+    // Drawn again in the new colour when next shown (an empty box never).
+    bilde_ = QImage();
+    malt_ = 0;
     update();
 }
 
