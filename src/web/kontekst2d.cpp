@@ -65,8 +65,8 @@ void Kontekst2d::stoerrelse(int bredde, int hoeyde, double tetthet) {
 }
 
 void Kontekst2d::toem() {
-    // A canvas never drawn on is blank already.
-    if (!hentet_ || !har_) return;
+    // A canvas never drawn on (no context asked for yet) is blank already.
+    if (!har_) return;
     ctx_.call<void>("clearRect", 0, 0, lerret_["width"], lerret_["height"]);
 }
 
@@ -84,7 +84,7 @@ void Kontekst2d::farge(const char* egenskap, const std::string& f) {
 }
 
 val Kontekst2d::maal(const std::string& f) {
-    if (hentet_ && har_) {
+    if (har_) {
         font(f);
         return ctx_;
     }

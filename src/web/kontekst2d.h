@@ -36,7 +36,8 @@ private:
     emscripten::val lerret_;
     emscripten::val ctx_;
     bool hentet_ = false;  // the context has been asked for
-    bool har_ = false;     // the browser gave the canvas a context; without one nothing is drawn
+    // The browser gave the canvas a context (false until asked); without one nothing is drawn.
+    bool har_ = false;
     // What the context holds already: setting a font costs the browser a parse.
     std::string font_, fyllfarge_, strekfarge_;
 };

@@ -228,7 +228,9 @@ private slots:
         QFETCH(QString, tittel);
         QFETCH(QSize, stoerrelse);
         std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
-        auto* egen = new balvo::ui::Programstil(QStyleFactory::create(QStringLiteral("fusion")));
+        const std::unique_ptr<QStyle> egenstil(
+            new balvo::ui::Programstil(QStyleFactory::create(QStringLiteral("fusion"))));
+        QStyle* egen = egenstil.get();
         const auto bilde = [&](QStyle* stil) {
             QGroupBox gruppe(tittel);
             gruppe.setStyle(stil);
@@ -245,7 +247,6 @@ private slots:
             QVERIFY(!pil(fusion.get()).isNull());
             QCOMPARE(pil(egen), pil(fusion.get()));
         }
-        delete egen;
     }
 
     void huskes() {
