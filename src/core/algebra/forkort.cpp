@@ -11,12 +11,18 @@ namespace {
 // that also keeps a never-written fraction (0/0) from being divided by zero.
 void forkortbroek(Celle& teller, Celle& nevner) {
     if (nevner <= 1) return;
+    if (teller == 0) {
+        nevner = 1;
+        return;
+    }
     // The magnitude as unsigned, so that even the most negative numerator has one.
     const auto storrelse = teller < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(teller)
                                       : static_cast<std::uint64_t>(teller);
-    const auto d = static_cast<Celle>(std::gcd(storrelse, static_cast<std::uint64_t>(nevner)));
-    teller /= d;
-    nevner /= d;
+    const auto d = std::gcd(storrelse, static_cast<std::uint64_t>(nevner));
+    // Most fractions are in lowest terms already, and division is slow.
+    if (d == 1) return;
+    teller /= static_cast<Celle>(d);
+    nevner /= static_cast<Celle>(d);
 }
 
 }  // namespace

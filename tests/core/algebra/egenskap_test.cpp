@@ -3,10 +3,13 @@
 // rational solutions, and forkort leaves every fraction in lowest terms.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <vector>
 
+#include "core/algebra/linje.h"
 #include "core/algebra/regning.h"
 #include "eksakt.h"
 #include "likning.h"
@@ -101,6 +104,28 @@ TEST(Egenskap, LoesningeneBestaarOgBroekeneErForkortet) {
     }
     // The chosen solutions must really have been exercised.
     EXPECT_GE(med_loesning, 2000);
+}
+
+// The whole root of a perfect square and of nothing else, up to the largest square below 2^63,
+// where the double's estimate of the root is furthest off.
+TEST(Egenskap, HelrotFinnerBareKvadrater) {
+    std::vector<Celle> roetter = {0,    1,     2,        3,        4,          181,
+                                  4095, 65535, 94906265, 94906266, 3037000498, 3037000499};
+    std::mt19937_64 motor(7);
+    for (int i = 0; i < 2000; ++i) roetter.push_back(static_cast<Celle>(motor() % 3037000500));
+    for (Celle r : roetter) {
+        const Celle v = r * r;
+        EXPECT_EQ(algebra::helrot(v), std::optional<Celle>{r}) << v;
+        if (r > 1) {
+            EXPECT_EQ(algebra::helrot(v - 1), std::nullopt) << v - 1;
+        }
+        if (r > 0) {
+            EXPECT_EQ(algebra::helrot(v + 1), std::nullopt) << v + 1;
+        }
+    }
+    for (Celle v : {Celle{-1}, Celle{-4}, std::numeric_limits<Celle>::min(),
+                    std::numeric_limits<Celle>::max()})
+        EXPECT_EQ(algebra::helrot(v), std::nullopt) << v;
 }
 
 }  // namespace
