@@ -198,6 +198,18 @@ TEST(Veileder, PastTheBudgetItSaysSo) {
     EXPECT_EQ(veiled(*ark, 0, Grense{4, 1000000}).utfall, Utfall::ingen_kort_vei);  // 5 needed
 }
 
+// An exercise whose solutions cannot be worked out exactly (the discriminant's denominator is
+// past 128 bits) has no goal to search for: the coach says it has no short way without trying
+// a single step.
+TEST(Veileder, NoSearchWithoutTheExercisesSolutions) {
+    auto ark = nytt_ark();
+    const Celle stor = (Celle{1} << 50) - 1;
+    skriv(*ark, 0, {Side{{1, stor}, {1, stor - 2}, {1, stor - 4}}, hele(0, 0, 0)});
+    const Veiledning v = veiled(*ark, 0);
+    EXPECT_EQ(v.utfall, Utfall::ingen_kort_vei);
+    EXPECT_EQ(v.regnet, 0u);
+}
+
 TEST(Veileder, AWayMustFitOnTheSheet) {
     auto ark = nytt_ark();
     skriv(*ark, 0, {hele(0, 2, 3), hele(0, 0, 5)});
