@@ -67,6 +67,10 @@ void NettVindu::start() {
 
     val app = dom::finn("app");
     byggmeny(dom::lag("div", app, "menylinje"));
+    // The room under the menu bar is measured before the rest of the page is built: reading a
+    // size makes the browser lay out the page, and now that is only the menu bar. The page is
+    // then laid out once, with its controls in place.
+    const Rom rom = maalrommet();
     val flate = dom::lag("div", app, "klientflate");
     byggkontroller(flate);
     byggarkliste();
@@ -99,7 +103,7 @@ void NettVindu::start() {
     byggklasse();
     dom::lag("section", val::global("document")["body"], "utskrift");
 
-    tilpass();
+    tilpass(rom);
     arket_.Form_Load();
     if (dom::hent("balvo.avstand") == "1") velgavstand(arket_, *this, true);
     if (dom::hent("balvo.regnselv") == "1") velgregnselv(arket_, *this, true);
@@ -367,20 +371,33 @@ void NettVindu::byggkontroller(val flate) {
     dom::skjul(verdi(Etikettrolle::avstand_ledetekst), true);
 }
 
-void NettVindu::tilpass() {
+NettVindu::Rom NettVindu::maalrommet() {
     val vindu = val::global("window");
-    tetthet_ = vindu["devicePixelRatio"].as<double>();
-    if (!(tetthet_ > 0)) tetthet_ = 1;
+    Rom rom;
+    rom.tetthet = vindu["devicePixelRatio"].as<double>();
+    if (!(rom.tetthet > 0)) rom.tetthet = 1;
     // A touch screen (its pointer a finger) gets controls a finger can hit; the menus grow
     // with the class too, so the room under them is measured after it is set.
-    val html = dom::dokument()["documentElement"];
-    const bool fingre =
-        vindu.call<val>("matchMedia", val("(pointer: coarse)"))["matches"].as<bool>();
-    fingre_ = fingre;
-    html["classList"].call<void>("toggle", val("fingre"), val(fingre));
-    const double b = vindu["innerWidth"].as<double>();
-    const double h =
+    rom.fingre = vindu.call<val>("matchMedia", val("(pointer: coarse)"))["matches"].as<bool>();
+    dom::dokument()["documentElement"]["classList"].call<void>("toggle", val("fingre"),
+                                                               val(rom.fingre));
+    rom.bredde = vindu["innerWidth"].as<double>();
+    rom.hoeyde =
         vindu["innerHeight"].as<double>() - dom::finn("menylinje")["offsetHeight"].as<double>();
+    return rom;
+}
+
+void NettVindu::tilpass() {
+    tilpass(maalrommet());
+}
+
+void NettVindu::tilpass(const Rom& rom) {
+    tetthet_ = rom.tetthet;
+    const bool fingre = rom.fingre;
+    fingre_ = fingre;
+    val html = dom::dokument()["documentElement"];
+    const double b = rom.bredde;
+    const double h = rom.hoeyde;
     const double zoom = zoom_ == "fyll" ? 0 : std::clamp(std::atof(zoom_.c_str()), 0.5, 4.0);
     if (fingre) {
         const Fingeroppsett o = fingeroppsett(b, h, zoom);

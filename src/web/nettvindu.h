@@ -130,6 +130,14 @@ private:
     void byggforslag();
     void byggvinduer();  // the secondary windows, once
     void tilpassegen();  // the own equation's window at the page's scale
+    // The room the page has: its size under the menu bar, its pixel density, and whether its
+    // pointer is a finger (the page's class "fingre" is set by it).
+    struct Rom {
+        double bredde = 0, hoeyde = 0, tetthet = 1;
+        bool fingre = false;
+    };
+    Rom maalrommet();
+    void tilpass(const Rom& rom);
     void kopierforslag();
     emscripten::val byggvindu(const char* id, const Tekst& tittel, const Twips& flate);
     void sett(emscripten::val e, const Tekst& tekst, const char* attributt = nullptr);
