@@ -393,24 +393,23 @@ void NettVindu::tilpass() {
 
 void NettVindu::tilpass(const Rom& rom) {
     tetthet_ = rom.tetthet;
-    const bool fingre = rom.fingre;
-    fingre_ = fingre;
-    val html = dom::dokument()["documentElement"];
-    const double b = rom.bredde;
-    const double h = rom.hoeyde;
+    fingre_ = rom.fingre;
     const double zoom = zoom_ == "fyll" ? 0 : std::clamp(std::atof(zoom_.c_str()), 0.5, 4.0);
-    if (fingre) {
-        const Fingeroppsett o = fingeroppsett(b, h, zoom);
+    if (fingre_) {
+        const Fingeroppsett o = fingeroppsett(rom.bredde, rom.hoeyde, zoom);
         skala_ = o.skala;
         tastskala_ = o.tastatur.skala;
         plasserdelene(&o);
     } else {
         // "Fyll vinduet": the design's proportions, as large as the window allows.
-        skala_ = zoom > 0 ? zoom : std::max(0.5, std::min(b / designbredde, h / designhoeyde));
+        skala_ =
+            zoom > 0
+                ? zoom
+                : std::max(0.5, std::min(rom.bredde / designbredde, rom.hoeyde / designhoeyde));
         tastskala_ = skala_;
         plasserdelene(nullptr);
     }
-    dom::stil(html, "--s", std::to_string(skala_));
+    dom::stil(dom::dokument()["documentElement"], "--s", std::to_string(skala_));
     tilpassegen();
     const double k = piksler_per_punkt * skala_ * tetthet_;
     for (auto* bokser : {&linjer_, &opfelter_})

@@ -90,14 +90,6 @@ bool null_loeser(const Tilstand& s) {
     return veileder::broek(s.teller[3], s.nevner[3]) == veileder::broek(s.teller[6], s.nevner[6]);
 }
 
-// A lower bound that holds whatever the line's solutions are. Not knowing them allows every
-// move that knowing them does, so the coarse distance is never longer, except on a solved line
-// with the exercise's solutions: that one is 0 steps from the goal, unknown it is 1.
-int uten_mengde(const Tilstand& linje) {
-    const int d = nedre_grense(linje, Mengdesvar::ukjent);
-    return d == 1 ? 0 : d;
-}
-
 class Soek {
 public:
     Soek(const Loesningsmengde& maal, const Grense& grense) : maal_(maal), grense_(grense) {}
@@ -140,18 +132,23 @@ public:
                     const auto ny = kladd_.utfoer(noder_[i].linje, steg);
                     if (!ny) continue;
                     // A line that cannot be on a way this long is left out; met again, it is
-                    // left out again, by the same bound. Most are left out by the bound that
-                    // does not yet know their solutions, before those are worked out and
-                    // before the line is looked for among those seen.
+                    // left out again, by the same bound. Most are left out by the bound for
+                    // unknown solutions, before those are worked out and before the line is
+                    // looked for among those seen. Not knowing the solutions allows every move
+                    // that knowing them does, so that bound is never longer, except on a solved
+                    // line with the exercise's solutions: 0 steps known, 1 unknown.
+                    int uten_mengde = 0;
                     if (grense_.med_nedre_grense) {
-                        const int tidlig = uten_mengde(*ny);
+                        uten_mengde = nedre_grense(*ny, Mengdesvar::ukjent);
+                        const int tidlig = uten_mengde == 1 ? 0 : uten_mengde;
                         if (tidlig == ingen_vei || g + 1 + tidlig > lengde) continue;
                     }
                     const std::uint64_t h = hash(*ny);
                     if (sett.finnes(*ny, h)) continue;
                     const Mengdesvar mengde = etter(noder_[i], steg, *ny);
-                    const int grense = grense_.med_nedre_grense ? nedre_grense(*ny, mengde)
-                                                                : (kladd_.loest() ? 0 : 1);
+                    const int grense = !grense_.med_nedre_grense      ? (kladd_.loest() ? 0 : 1)
+                                       : mengde == Mengdesvar::ukjent ? uten_mengde
+                                                                      : nedre_grense(*ny, mengde);
                     if (grense == ingen_vei || g + 1 + grense > lengde) continue;
                     const bool loest = kladd_.loest();
                     noder_.push_back(Node{*ny, static_cast<std::int32_t>(i), steg, mengde});
