@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Writes a web font as WOFF2 holding only the characters Balvo can show: printable ASCII and
 Latin-1, and every character of the program's texts in all three languages (the sources and
-the translation files), so that the page downloads a small part of each font.
+the translation files), so that the page downloads a small part of each font. The hinting
+instructions are left out: the tablets' engines (WebKit's Core Text, FreeType's light
+hinting on ChromeOS) do not run them, and they were two thirds of each file.
 
     lagfont.py INN.ttf UT.woff2 FIL...      (FIL: translations/*.ts, src files to read)
 """
@@ -26,6 +28,7 @@ def main():
     valg.layout_features = ["*"]
     valg.name_IDs = ["*"]
     valg.notdef_outline = True
+    valg.hinting = False
     font = subset.load_font(inn, valg)
     s = subset.Subsetter(valg)
     s.populate(unicodes=[ord(c) for c in tegn(filer)])

@@ -341,7 +341,11 @@ void NettVindu::byggkontroller(val flate) {
                 if (k.flate == Tasteflate::siffer) {
                     sifferflater_.emplace_back(bilde, k.siffer);
                 } else {
-                    flater_.emplace_back(bilde, k.flate);
+                    // The perform key's face, the largest picture, is asked for first.
+                    if (k.flate == Tasteflate::utfoer)
+                        flater_.emplace(flater_.begin(), bilde, k.flate);
+                    else
+                        flater_.emplace_back(bilde, k.flate);
                 }
                 taster_.at(static_cast<std::size_t>(k.tast)) = e;
                 break;
