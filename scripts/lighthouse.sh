@@ -13,10 +13,18 @@ if [ ! -x "$lh/node_modules/.bin/lighthouse" ]; then
 fi
 port=${PORT:-8431}
 /usr/bin/python3 - build-web/nett "$port" <<'PY' &
-import functools, gzip, http.server, io, sys
+import functools, gzip, http.server, io, os, sys
 mappe, port = sys.argv[1], int(sys.argv[2])
 PAKK = (".html", ".css", ".js", ".wasm", ".webmanifest")
+# Compressed before the first request, as a server that keeps its files compressed.
+pakket = {}
+for rot, _, filer in os.walk(mappe):
+    for navn in filer:
+        if navn.endswith(PAKK):
+            sti = os.path.join(rot, navn)
+            pakket[os.path.realpath(sti)] = gzip.compress(open(sti, "rb").read(), 9)
 class H(http.server.SimpleHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       ".wasm": "application/wasm", ".webmanifest": "application/manifest+json",
                       ".woff2": "font/woff2", ".js": "text/javascript"}
@@ -31,9 +39,8 @@ class H(http.server.SimpleHTTPRequestHandler):
         if sti.endswith("/"): sti += "index.html"
         if not sti.endswith(PAKK) or "gzip" not in self.headers.get("Accept-Encoding", ""):
             return super().send_head()
-        try:
-            data = gzip.compress(open(sti, "rb").read(), 9)
-        except OSError:
+        data = pakket.get(os.path.realpath(sti))
+        if data is None:
             return super().send_head()
         self.send_response(200)
         self.send_header("Content-Type", self.guess_type(sti))
