@@ -24,11 +24,15 @@
         return;
     }
     // Offline after the first visit where the browser allows it; without, the page works on.
-    try {
-        if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-            navigator.serviceWorker.register('sw.js').catch(function () {});
-        }
-    } catch (e) { /* no service worker */ }
+    // The files are kept once the page has started and loaded, so that keeping them never
+    // competes with the start for the network.
+    function holdfilene() {
+        try {
+            if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+                navigator.serviceWorker.register('sw.js').catch(function () {});
+            }
+        } catch (e) { /* no service worker */ }
+    }
 
     // The canvases measure text: the web fonts must be there before the first line is set.
     const fonter = Promise.all([
@@ -316,6 +320,8 @@
             }).then(function () {
                 document.body.dataset.klar = '1';
                 document.dispatchEvent(new Event('balvo-klar'));
+                if (document.readyState === 'complete') holdfilene();
+                else window.addEventListener('load', holdfilene);
             }).catch(feil);
         },
         onAbort: feil,
