@@ -140,7 +140,16 @@ HTMLCanvasElement.prototype.getContext = function (...a) {
     ++kontekster;
     return kontekst.apply(this, a);
 };
+// Keeping the files offline waits until the page has started.
+if (window.ServiceWorkerContainer) {
+    const registrer = ServiceWorkerContainer.prototype.register;
+    ServiceWorkerContainer.prototype.register = function (...a) {
+        f.sw = f.klar === undefined ? 'før start' : 'etter start';
+        return registrer.apply(this, a);
+    };
+}
 document.addEventListener('balvo-klar', () => {
+    f.klar = performance.now();
     f.kontekster = kontekster;
     document.getElementById('nyoppgave').click();
 });
@@ -187,6 +196,7 @@ class Fart(unittest.TestCase):
                     lengste.append(f["lengst"])
                     egne.append(f["egen"])
                     kontekster.append(f["kontekster"])
+                    self.assertNotEqual(f.get("sw"), "før start")
                 finally:
                     motorer.stopp(d)
         finally:
