@@ -5,15 +5,38 @@ gets data-nn and data-en from the translation files' context "Side" (its Bokmål
 source), so that oppstart.js can show it in the browser's language before the program runs.
 A marked text without a finished translation stops the build.
 
+The page's own style sheet and script (beside the page in its folder) are written into it, so
+that the browser does not wait for two more files before the program can start.
+
     lagside.py INN.html UT.html FILE.ts...
 """
 import html
+import os
 import re
 import sys
 
 import lagtekster
 
 MERKET = re.compile(r"<(\w+) data-tekst>([^<]*)</\1>")
+STIL = re.compile(r'<link rel="stylesheet" href="([\w.-]+)">')
+SKRIPT = re.compile(r'<script src="([\w.-]+)"></script>')
+
+
+def skriv_inn(side, mappe):
+    """The page with each of its style sheets and scripts from `mappe` written into it."""
+
+    def innhold(m, tag):
+        sti = os.path.join(mappe, m.group(1))
+        if not os.path.exists(sti):
+            return m.group(0)
+        with open(sti, encoding="utf-8") as f:
+            tekst = f.read()
+        if "</" + tag in tekst:
+            sys.exit("lagside.py: %s kan ikke skrives inn i siden" % sti)
+        return "<%s>\n%s</%s>" % (tag, tekst, tag)
+
+    side = STIL.sub(lambda m: innhold(m, "style"), side)
+    return SKRIPT.sub(lambda m: innhold(m, "script"), side)
 
 
 def main(argv):
@@ -38,6 +61,7 @@ def main(argv):
     side, antall = MERKET.subn(oversett, side)
     if not antall:
         sys.exit("lagside.py: ingen tekster merket data-tekst i " + inn)
+    side = skriv_inn(side, os.path.dirname(os.path.abspath(inn)))
     with open(ut, "w", encoding="utf-8") as f:
         f.write(side)
     return 0

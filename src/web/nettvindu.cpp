@@ -188,7 +188,8 @@ void NettVindu::flytt(int retning) {
 }
 
 void NettVindu::bygglisten() {
-    liste_.set("innerHTML", "");
+    // Emptied without the HTML parser (which setting innerHTML starts even for nothing).
+    liste_.set("textContent", "");
     const int fokus = leser_.fokus();
     for (int i = 0; i < leser_.antall(); ++i) {
         const Leseelement e = leser_.element(i);

@@ -174,6 +174,7 @@ class Fart(unittest.TestCase):
     def test_foerste_linje_og_ingen_lang_oppgave(self):
         tjener = motorer.Tjener(motorer.MAPPE)
         tjener.forhaand = [FART]
+        tjener.forhaand_i_siden = True
         linjer, lengste, egne, kontekster = [], [], [], []
         try:
             for _ in range(5):

@@ -59,6 +59,10 @@ class Tjener:
     def __init__(self, mappe):
         tjener = self
         self.forhaand = []
+        # The scripts written into the page instead of sent as a script of their own: no
+        # request of the tests' own in the timings of the start; but a page the service worker
+        # kept then brings the scripts it was kept with.
+        self.forhaand_i_siden = False
         self.nett = True
         self.erstatt = {}  # path: contents sent instead of the folder's file (a new build)
 
@@ -80,8 +84,10 @@ class Tjener:
                 if sti in ("/", "/index.html"):
                     with open(os.path.join(mappe, "index.html"), "rb") as f:
                         side = f.read()
-                    side = side.replace(b"<head>", b'<head>\n<script src="__forhaand.js">'
-                                        b"</script>", 1)
+                    skript = b'<script src="__forhaand.js"></script>'
+                    if tjener.forhaand_i_siden:
+                        skript = b"<script>" + ";\n".join(tjener.forhaand).encode() + b"</script>"
+                    side = side.replace(b"<head>", b"<head>\n" + skript, 1)
                     return self.send(side, "text/html; charset=utf-8")
                 return super().do_GET()
 
