@@ -24,8 +24,8 @@
         return;
     }
     // Offline after the first visit where the browser allows it; without, the page works on.
-    // The files are kept once the page has started and loaded, so that keeping them never
-    // competes with the start for the network.
+    // The files are kept a while after the page has started and loaded, so that keeping them
+    // (every file fetched again) never competes with the start or its first taps.
     function holdfilene() {
         try {
             if ('serviceWorker' in navigator && location.protocol !== 'file:') {
@@ -320,8 +320,9 @@
             }).then(function () {
                 document.body.dataset.klar = '1';
                 document.dispatchEvent(new Event('balvo-klar'));
-                if (document.readyState === 'complete') holdfilene();
-                else window.addEventListener('load', holdfilene);
+                const senere = function () { setTimeout(holdfilene, 2000); };
+                if (document.readyState === 'complete') senere();
+                else window.addEventListener('load', senere);
             }).catch(feil);
         },
         onAbort: feil,
