@@ -99,9 +99,12 @@ class Enheter(unittest.TestCase):
 
 # The first drawn line and the main thread after it: "Ny oppgave" pressed as soon as the page
 # is ready; the time of the first text on the top row (from the start of navigation); then,
-# for 1.5 seconds, a chain of zero timeouts whose longest gap is the longest task that held
-# the main thread (WebKit has no long-task entries, so both engines are measured alike), and
-# the longest of the page's own handlers (its calls into the program) after the first line.
+# for 1.5 seconds, a chain of zero timeouts whose longest gap is the longest time a timer
+# waited for the main thread, and the longest of the page's own handlers (its calls into the
+# program) after the first line. The gap may span two tasks: the end of the one that drew the
+# line and the engine's painting of the first frame after it, which the engine runs before a
+# waiting timer. Where the engine counts its own long tasks (Chromium), those are the measure
+# of the longest task; WebKit counts none, and there the gap is.
 FART = """{
 window.__fart = {egen: 0};
 const f = window.__fart;
@@ -128,13 +131,26 @@ Object.defineProperty(window, 'Module', {configurable: true, get() { return modu
         return ccall && function (...a) {
             const fra = performance.now();
             const svar = ccall.apply(this, a);
-            const slutt = () => { if (f.linje !== undefined && fra > f.linje)
-                                      f.egen = Math.max(f.egen, performance.now() - fra); };
+            const slutt = () => {
+                if (a[0] === 'balvo_start') f.start = performance.now() - fra;
+                if (f.linje !== undefined && fra > f.linje)
+                    f.egen = Math.max(f.egen, performance.now() - fra);
+            };
             if (svar && svar.then) svar.then(slutt); else slutt();
             return svar;
         };
     }});
 }});
+// Where the engine counts its own long tasks (over 50 ms), the longest time one of them held
+// the main thread after the line (the one that drew it counts from the line on).
+if ((PerformanceObserver.supportedEntryTypes || []).includes('longtask')) {
+    f.lange = 0;
+    new PerformanceObserver(l => { for (const e of l.getEntries()) {
+        const slutt = e.startTime + e.duration;
+        if (f.linje !== undefined && slutt > f.linje)
+            f.lange = Math.max(f.lange, slutt - Math.max(e.startTime, f.linje));
+    }}).observe({type: 'longtask', buffered: true});
+}
 let kontekster = 0;
 const kontekst = HTMLCanvasElement.prototype.getContext;
 HTMLCanvasElement.prototype.getContext = function (...a) {
@@ -223,16 +239,21 @@ class Fart(unittest.TestCase):
             self.assertNotEqual(f.get("sw"), "før start")
 
         maalt = self.foerste_linjer(motorer.MAPPE, sjekk)
-        linjer, lengste, egne, kontekster = ([f[k] for f in maalt]
-                                             for k in ("linje", "lengst", "egen", "kontekster"))
-        print("\n%s: first line %s ms, longest task after it %s ms, longest handler after it "
-              "%s ms" % (motorer.MOTOR, [round(t) for t in linjer], [round(t) for t in lengste],
-                         [round(t) for t in egne]))
+        linjer, lengste, egne, kontekster, starter = (
+            [f[k] for f in maalt] for k in ("linje", "lengst", "egen", "kontekster", "start"))
+        print("\n%s: first line %s ms, longest timer wait after it %s ms, longest handler "
+              "after it %s ms, building the page %s ms" % (
+                  motorer.MOTOR, [round(t) for t in linjer], [round(t) for t in lengste],
+                  [round(t) for t in egne], [round(t) for t in starter]))
+        if "lange" in maalt[0]:
+            print("%s: the engine's own long tasks after it, longest %s ms" % (
+                motorer.MOTOR, [round(f["lange"]) for f in maalt]))
         if MAALT:
             print("%s: a bare page's first canvas text (the floor) %s ms" % (motorer.MOTOR,
                                                                            self.gulv()))
             self.assertLessEqual(sorted(linjer)[2], FOERSTE_LINJE_MS)
-            self.assertLessEqual(max(lengste), LENGSTE_OPPGAVE_MS)
+            lange = [f["lange"] for f in maalt] if "lange" in maalt[0] else lengste
+            self.assertLessEqual(max(lange), LENGSTE_OPPGAVE_MS)
         self.assertLessEqual(sorted(egne)[3], EGEN_HANDLER_MS)
         # The empty worksheet starts without a context for any of its canvases: at most the
         # one text is measured in.
