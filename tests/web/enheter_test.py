@@ -237,6 +237,11 @@ class Fart(unittest.TestCase):
             if motorer.MOTOR == "chromium":
                 self.assertRegex(flater[0], r"^utfoer_nb_\d\.png$", flater[:3])
             self.assertNotEqual(f.get("sw"), "før start")
+            # The program is fetched once (a preloaded copy that an engine does not hand on to
+            # the page's own request is fetched twice).
+            self.assertEqual(d.execute_script(
+                "return performance.getEntriesByType('resource')"
+                ".filter(e => /balvo\\.wasm$/.test(e.name)).length"), 1)
 
         maalt = self.foerste_linjer(motorer.MAPPE, sjekk)
         linjer, lengste, egne, kontekster, starter = (

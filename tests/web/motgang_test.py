@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The web edition when the browser is against it: storage refused, no service worker, a
-canvas without a context, a window 320 pixels wide; then offline after the first visit and a
-new build replacing the kept one.
+canvas without a context, a window 320 pixels wide, a program it cannot read; then offline
+after the first visit and a new build replacing the kept one.
 
     motgang_test.py FOLDER [chromium|webkit]      (FOLDER: build-web/nett)
 """
@@ -64,6 +64,18 @@ class Motgang(motorer.Sidetest):
                 "return document.querySelector('#linjer p').textContent") != "")
         finally:
             motorer.stopp(d)
+
+    def test_program_som_ikke_kan_leses(self):
+        """A program the browser cannot read (a broken download, a server that sends it as
+        text): the page says so, and is never left blank."""
+        self.tjener.erstatt = {"/balvo.wasm": b"ikke et program"}
+        d = motorer.start(self.motor, 1, 1366, 768)
+        try:
+            d.get(self.tjener.adresse)
+            motorer.vent(lambda: d.find_element(By.ID, "lastefeil").is_displayed())
+        finally:
+            motorer.stopp(d)
+            self.tjener.erstatt = {}
 
 
 class Frakoblet(motorer.Sidetest):

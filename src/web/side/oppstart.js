@@ -326,6 +326,25 @@
             }).catch(feil);
         },
         onAbort: feil,
+        // The program the page's head began to fetch, compiled while it arrives. Where the
+        // server does not call it application/wasm, or the engine cannot compile it as it
+        // arrives, it is fetched again and compiled whole.
+        instantiateWasm: function (imports, ferdig) {
+            const hent = function () { return fetch('balvo.wasm', {credentials: 'same-origin'}); };
+            const svar = window.balvoWasm || hent();
+            window.balvoWasm = null;
+            const helt = function (r) {
+                return r.arrayBuffer().then(function (b) {
+                    return WebAssembly.instantiate(b, imports);
+                });
+            };
+            const laget = typeof WebAssembly.instantiateStreaming === 'function'
+                ? WebAssembly.instantiateStreaming(svar, imports)
+                    .catch(function () { return hent().then(helt); })
+                : svar.then(helt);
+            laget.then(function (r) { ferdig(r.instance, r.module); }, feil);
+            return {};
+        },
         // What is kept between visits; a browser that keeps nothing (private browsing: every
         // use of localStorage throws) gives nothing back and keeps nothing, silently.
         hent: function (nokkel) {
