@@ -4,8 +4,8 @@
 # soon as the page is ready; the median of five fresh browsers) and the longest task on the
 # main thread after it (Chromium's own count; in WebKit the longest wait of a timer), against
 # the targets of 200 ms and 50 ms, beside the floor: a bare page timed the same way on the
-# same machine. A benchmark for a quiet machine: builds the web
-# edition first if it is missing.
+# same machine. A benchmark for a quiet machine: builds the web edition first if it is
+# missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -f build-web/nett/index.html ] || { cmake --preset web && cmake --build --preset web; }
