@@ -8,6 +8,7 @@ a Chromebook and a tablet held across and upright. Each device gets a fresh brow
 import io
 import itertools
 import os
+import re
 import tempfile
 import time
 import unittest
@@ -228,14 +229,17 @@ class Fart(unittest.TestCase):
         def sjekk(d, f):
             # The perform key's face, the largest picture of the page, is asked for before
             # every other face (where the engine asks in the page's order: WebKit asks in the
-            # order of the document).
+            # order of the document). The engine's clock ticks in a tenth of a millisecond,
+            # jittered: a face asked for within two ticks of the first counts as asked first.
             flater = d.execute_script(
                 "return performance.getEntriesByType('resource')"
                 ".filter(e => /flater\\/(?!app_)/.test(e.name))"
-                ".sort((a, b) => a.startTime - b.startTime)"
-                ".map(e => e.name.split('/').pop())")
+                ".map(e => [e.name.split('/').pop(), e.startTime])")
             if motorer.MOTOR == "chromium":
-                self.assertRegex(flater[0], r"^utfoer_nb_\d\.png$", flater[:3])
+                foerst = min(t for _, t in flater)
+                utfoer = [t for n, t in flater if re.match(r"^utfoer_nb_\d\.png$", n)]
+                orden = [(n, round(t, 1)) for n, t in sorted(flater, key=lambda f: f[1])[:3]]
+                self.assertTrue(utfoer and utfoer[0] <= foerst + 0.2, orden)
             self.assertNotEqual(f.get("sw"), "før start")
             # The program is fetched once (a preloaded copy that an engine does not hand on to
             # the page's own request is fetched twice).
